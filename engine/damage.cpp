@@ -1,0 +1,89 @@
+#include "damage.h"
+
+#include <cmath>
+#include <initializer_list>
+
+#include "labels.h"
+
+namespace zelmora {
+namespace {
+
+constexpr double kDamagePerDie = 4.2;
+
+double MultiplierOf(std::int32_t affinity) {
+  switch (affinity) {
+    case kAffDouble: return 2.0;
+    case kAffNormal: return 1.0;
+    case kAffHalf: return 0.5;
+    default: return 0.0;  // ×, ＋, ↑ and unknown codes
+  }
+}
+
+// The best multiplier over a group of attributes.
+double BestMultiplier(const Defender& defender, std::initializer_list<int> attributes) {
+  double best = 0.0;
+  for (int attribute : attributes) {
+    const double m = MultiplierOf(defender.affinities[static_cast<std::size_t>(attribute)]);
+    if (m > best) best = m;
+  }
+  return best;
+}
+
+}  // namespace
+
+double AffinityMultiplier(std::int32_t attribute, const Defender& defender) {
+  if (attribute >= 0 && attribute < kAffinityCount) {
+    return MultiplierOf(defender.affinities[static_cast<std::size_t>(attribute)]);
+  }
+  switch (attribute) {
+    case kAttrNeutral: return 1.0;
+    case kAttrPlanets:
+      return BestMultiplier(defender, {kAttrSword, kAttrThing, kAttrArt, kAttrFire, kAttrIce,
+                                       kAttrThunder, kAttrWind, kAttrMind, kAttrHoly, kAttrCurse});
+    case kAttrFiveElements:
+      return BestMultiplier(defender, {kAttrThing, kAttrFire, kAttrIce, kAttrThunder, kAttrWind});
+    default: return 0.0;  // "特殊" and unknown attributes
+  }
+}
+
+double BaseDamage(std::int64_t dice_count, std::int64_t bonus) {
+  return kDamagePerDie * static_cast<double>(dice_count) + static_cast<double>(bonus);
+}
+
+bool ModifiersApply(const Attacker& attacker) {
+  return attacker.judgment_kind != kJudgeSpecial;
+}
+
+double HitDamage(const Attacker& attacker, const Defender& defender,
+                 const GlobalModifiers& modifiers, HitType type) {
+  const bool critical = type == HitType::kCritical || type == HitType::kCriticalPiercing;
+  const bool piercing = type == HitType::kPiercing || type == HitType::kCriticalPiercing;
+
+  double multiplier = AffinityMultiplier(attacker.attack_attribute, defender);
+  if (critical) multiplier = 2 * multiplier;
+
+  double defence_factor = 0.0;
+  if (!piercing) {
+    switch (DefenceOptionOf(attacker.defence_flags)) {
+      case kOptionHalf: defence_factor = 0.5; break;
+      case kOptionIgnore: defence_factor = 0.0; break;
+      default: defence_factor = 1.0; break;
+    }
+  }
+
+  // The global damage bonus follows the defence kind, not the judgment kind.
+  const std::int32_t kind = DefenceKindOf(attacker.defence_flags);
+  const bool apply = ModifiersApply(attacker);
+  std::int64_t bonus = attacker.damage_bonus;
+  std::int64_t defence = kind == kDefendPhysical ? defender.physical_defence
+                         : kind == kDefendMagic  ? defender.magic_defence
+                                                 : 0;
+  if (apply) {
+    bonus += BonusOf(modifiers.damage_bonus, kind);
+    defence += BonusOf(modifiers.defence_bonus, kind);
+  }
+  return multiplier * BaseDamage(attacker.dice_count, bonus) -
+         std::floor(static_cast<double>(defence) * defence_factor);
+}
+
+}  // namespace zelmora

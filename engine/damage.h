@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+
+#include "records.h"
+
+namespace zelmora {
+
+// The four kinds of hit produced by the joint outcomes of a judgment.
+enum class HitType {
+  kNormal,            // x affinity, defence applied
+  kCritical,          // x2 affinity, defence applied
+  kPiercing,          // x affinity, defence ignored (the evasion fumbled)
+  kCriticalPiercing,  // x2 affinity, defence ignored
+};
+
+// 2.0, 1.0, 0.5 or 0.0 for an attack attribute against a defender; an
+// attribute outside 0 to 14 does no damage.
+double AffinityMultiplier(std::int32_t attack_attribute, const Defender& defender);
+
+// 4.2 per die (not 3.5) plus the bonus.
+double BaseDamage(std::int64_t dice_count, std::int64_t bonus);
+
+// Damage of one hit. Not clamped: a defence larger than the damage gives a
+// negative result. The only rounding is floor() of the scaled defence.
+double HitDamage(const Attacker& attacker, const Defender& defender,
+                 const GlobalModifiers& modifiers, HitType type);
+
+// The global bonus of `kind` in `table`, or 0 for a kind outside it.
+template <typename Table>
+std::int64_t BonusOf(const Table& table, std::int64_t kind) {
+  return kind >= 0 && kind < static_cast<std::int64_t>(table.size())
+             ? table[static_cast<std::size_t>(kind)]
+             : 0;
+}
+
+// The modifiers never apply to an attacker of judgment kind "特殊".
+bool ModifiersApply(const Attacker& attacker);
+
+}  // namespace zelmora

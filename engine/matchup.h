@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "records.h"
+
+namespace zelmora {
+
+// The row outputs of one attacker alone.
+struct AttackerSummary {
+  std::int32_t success_percent = 0;  // "成功率"
+  double damage_expectation = 0;     // "期待値"
+
+  bool operator==(const AttackerSummary&) const = default;
+};
+
+// The three outputs of one pairing.
+struct MatchupResult {
+  double attack_chance = 0;   // percent, "成功率"
+  std::string technique;      // "-0" to "-50", or "A" when the attack auto-triggers
+  double expected_damage = 0; // per attack times the attack count, "期待DMG"
+
+  bool operator==(const MatchupResult&) const = default;
+};
+
+struct Evaluation {
+  double attack_chance = 0;
+  std::int32_t penalty = 0;
+  bool auto_triggered = false;
+  double damage_per_attack = 0;
+};
+
+Evaluation EvaluateMatchup(const Attacker& attacker, const Defender& defender,
+                           const GlobalModifiers& modifiers);
+
+AttackerSummary SummarizeAttacker(const Attacker& attacker, const GlobalModifiers& modifiers);
+
+// EvaluateMatchup turned into what the grid stores and shows.
+MatchupResult ResultOf(const Attacker& attacker, const Defender& defender,
+                       const GlobalModifiers& modifiers);
+
+// "-%d" of a penalty.
+std::string TechniqueText(std::int32_t penalty);
+inline constexpr const char* kAutoTriggerText = "A";
+
+}  // namespace zelmora
