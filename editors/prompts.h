@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+class QDialog;
+class QWidget;
+
+// Every question the program asks outside its own controls goes through
+// this seam: file names, error messages and modal dialogs. The program uses
+// DesktopPrompts; tests pass a scripted implementation that answers the next
+// question.
+namespace zelmora {
+
+// A file dialog's settings: default suffix without the dot, and the filter
+// in Qt's notation ("QVR Files (*.qvr);;All Files (*.*)").
+struct FileChoice {
+  QString default_suffix;
+  QString filter;
+};
+
+class Prompts {
+ public:
+  virtual ~Prompts() = default;
+  // The chosen path, or an empty string when the user cancelled.
+  virtual QString OpenFileName(QWidget* parent, const FileChoice& choice) = 0;
+  // Asks before overwriting an existing file; empty when cancelled.
+  virtual QString SaveFileName(QWidget* parent, const FileChoice& choice) = 0;
+  virtual void ShowError(QWidget* parent, const QString& message) = 0;
+  // Runs a modal dialog and returns its QDialog::DialogCode result.
+  virtual int Run(QDialog& dialog) = 0;
+};
+
+// The real dialogs of the desktop.
+class DesktopPrompts : public Prompts {
+ public:
+  QString OpenFileName(QWidget* parent, const FileChoice& choice) override;
+  QString SaveFileName(QWidget* parent, const FileChoice& choice) override;
+  void ShowError(QWidget* parent, const QString& message) override;
+  int Run(QDialog& dialog) override;
+};
+
+}  // namespace zelmora

@@ -1,0 +1,95 @@
+#include "cp932.h"
+
+#include <errno.h>
+#include <iconv.h>
+
+#include <array>
+#include <utility>
+
+namespace zelmora {
+namespace {
+
+// Characters that Linux input methods produce where the code page holds a
+// look-alike, as UTF-8 pairs (from, to).
+constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kLookAlikes = {{
+    {"\u301C", "\uFF5E"},  // wave dash -> full-width tilde
+    {"\u2016", "\u2225"},  // double vertical line -> parallel to
+    {"\u2212", "\uFF0D"},  // minus sign -> full-width hyphen-minus
+    {"\u00A2", "\uFFE0"},  // cent
+    {"\u00A3", "\uFFE1"},  // pound
+    {"\u00AC", "\uFFE2"},  // not sign
+    {"\u2014", "\u2015"},  // em dash -> horizontal bar
+}};
+
+std::string MapLookAlikes(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  while (!utf8.empty()) {
+    bool mapped = false;
+    for (const auto& [from, to] : kLookAlikes) {
+      if (utf8.substr(0, from.size()) == from) {
+        out += to;
+        utf8.remove_prefix(from.size());
+        mapped = true;
+        break;
+      }
+    }
+    if (!mapped) {
+      out += utf8.front();
+      utf8.remove_prefix(1);
+    }
+  }
+  return out;
+}
+
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+  ~Converter() {
+    if (cd_ != reinterpret_cast<iconv_t>(-1)) iconv_close(cd_);
+  }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+
+  // Converts `in`; on a sequence that cannot be converted, appends
+  // `replacement` and skips one byte when `replacement` is given, else fails.
+  std::optional<std::string> Convert(std::string_view in,
+                                     std::optional<std::string_view> replacement) {
+    if (cd_ == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+    std::string out;
+    std::string buffer(in);
+    char* src = buffer.data();
+    std::size_t left = buffer.size();
+    char chunk[256];
+    while (left > 0) {
+      char* dst = chunk;
+      std::size_t room = sizeof chunk;
+      const std::size_t done = iconv(cd_, &src, &left, &dst, &room);
+      out.append(chunk, static_cast<std::size_t>(dst - chunk));
+      if (done != static_cast<std::size_t>(-1) || errno == E2BIG) continue;
+      if (!replacement) return std::nullopt;
+      out += *replacement;  // EILSEQ or EINVAL (a lead byte at the end)
+      ++src;
+      --left;
+      iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    }
+    return out;
+  }
+
+ private:
+  iconv_t cd_;
+};
+
+}  // namespace
+
+std::optional<std::string> Cp932FromUtf8(std::string_view utf8) {
+  Converter converter("CP932", "UTF-8");
+  return converter.Convert(MapLookAlikes(utf8), std::nullopt);
+}
+
+std::string Utf8FromCp932(std::string_view cp932) {
+  Converter converter("UTF-8", "CP932");
+  return converter.Convert(cp932, "\uFFFD").value_or(std::string());
+}
+
+}  // namespace zelmora
