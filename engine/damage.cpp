@@ -54,36 +54,38 @@ bool ModifiersApply(const Attacker& attacker) {
   return attacker.judgment_kind != kJudgeSpecial;
 }
 
-double HitDamage(const Attacker& attacker, const Defender& defender,
-                 const GlobalModifiers& modifiers, HitType type) {
-  const bool critical = type == HitType::kCritical || type == HitType::kCriticalPiercing;
-  const bool piercing = type == HitType::kPiercing || type == HitType::kCriticalPiercing;
-
-  double multiplier = AffinityMultiplier(attacker.attack_attribute, defender);
-  if (critical) multiplier = 2 * multiplier;
-
-  double defence_factor = 0.0;
-  if (!piercing) {
-    switch (DefenceOptionOf(attacker.defence_flags)) {
-      case kOptionHalf: defence_factor = 0.5; break;
-      case kOptionIgnore: defence_factor = 0.0; break;
-      default: defence_factor = 1.0; break;
-    }
-  }
-
+HitDamages DamagesOfHits(const Attacker& attacker, const Defender& defender,
+                         const GlobalModifiers& modifiers) {
   // The global damage bonus follows the defence kind, not the judgment kind.
   const std::int32_t kind = DefenceKindOf(attacker.defence_flags);
-  const bool apply = ModifiersApply(attacker);
   std::int64_t bonus = attacker.damage_bonus;
   std::int64_t defence = kind == kDefendPhysical ? defender.physical_defence
                          : kind == kDefendMagic  ? defender.magic_defence
                                                  : 0;
-  if (apply) {
+  if (ModifiersApply(attacker)) {
     bonus += BonusOf(modifiers.damage_bonus, kind);
     defence += BonusOf(modifiers.defence_bonus, kind);
   }
-  return multiplier * BaseDamage(attacker.dice_count, bonus) -
-         std::floor(static_cast<double>(defence) * defence_factor);
+  double defence_factor = 1.0;
+  switch (DefenceOptionOf(attacker.defence_flags)) {
+    case kOptionHalf: defence_factor = 0.5; break;
+    case kOptionIgnore: defence_factor = 0.0; break;
+    default: break;
+  }
+  // Affinity and the critical doubling scale the damage, bonus included,
+  // never the defence; piercing hits ignore the defence. The floor of the
+  // scaled defence is the only rounding.
+  const double multiplier = AffinityMultiplier(attacker.attack_attribute, defender);
+  const double base = BaseDamage(attacker.dice_count, bonus);
+  const double normal = multiplier * base;
+  const double critical = 2 * multiplier * base;
+  const double defended = std::floor(static_cast<double>(defence) * defence_factor);
+  return {{normal - defended, critical - defended, normal, critical}};
+}
+
+double HitDamage(const Attacker& attacker, const Defender& defender,
+                 const GlobalModifiers& modifiers, HitType type) {
+  return DamagesOfHits(attacker, defender, modifiers)[type];
 }
 
 }  // namespace zelmora

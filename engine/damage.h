@@ -21,6 +21,14 @@ double AffinityMultiplier(std::int32_t attack_attribute, const Defender& defende
 // 4.2 per die (not 3.5) plus the bonus.
 double BaseDamage(std::int64_t dice_count, std::int64_t bonus);
 
+// The damage of each of the four hit types, indexed by HitType.
+struct HitDamages {
+  double by_type[4];
+  double operator[](HitType type) const { return by_type[static_cast<int>(type)]; }
+};
+HitDamages DamagesOfHits(const Attacker& attacker, const Defender& defender,
+                         const GlobalModifiers& modifiers);
+
 // Damage of one hit. Not clamped: a defence larger than the damage gives a
 // negative result. The only rounding is floor() of the scaled defence.
 double HitDamage(const Attacker& attacker, const Defender& defender,

@@ -40,8 +40,9 @@ Evaluation EvaluateMatchup(const Attacker& attacker, const Defender& defender,
   const double auto_chance = 100 - evasion_success;
   result.auto_triggered = attacker.auto_trigger == 1 && auto_chance > technique.hit_percent;
 
-  const double normal = HitDamage(attacker, defender, modifiers, HitType::kNormal);
-  const double piercing = HitDamage(attacker, defender, modifiers, HitType::kPiercing);
+  const HitDamages damage = DamagesOfHits(attacker, defender, modifiers);
+  const double normal = damage[HitType::kNormal];
+  const double piercing = damage[HitType::kPiercing];
   if (result.auto_triggered) {
     // No attack roll: a plain evasion failure lets a normal hit through, an
     // evasion fumble a piercing one; there is no critical.
@@ -52,9 +53,8 @@ Evaluation EvaluateMatchup(const Attacker& attacker, const Defender& defender,
   }
   result.attack_chance = technique.hit_percent;
   result.penalty = technique.penalty;
-  const double critical = HitDamage(attacker, defender, modifiers, HitType::kCritical);
-  const double critical_piercing =
-      HitDamage(attacker, defender, modifiers, HitType::kCriticalPiercing);
+  const double critical = damage[HitType::kCritical];
+  const double critical_piercing = damage[HitType::kCriticalPiercing];
   const JointShares s = HitShares(a0 - technique.penalty, b0 - technique.penalty);
   result.damage_per_attack = s.critical_vs_failure * critical + s.critical_vs_success * normal +
                              s.critical_vs_fumble * critical_piercing +
