@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang under AddressSanitizer and
+# UndefinedBehaviorSanitizer and runs each for a bounded time (default 120 s,
+# first argument to change it). New inputs stay in build/fuzz/corpus; a crash
+# leaves its input in build/fuzz/artifacts and fails the run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-120}
+build=build/fuzz
+sanitizers="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
+  -DZELMORA_GUI=OFF -DZELMORA_BENCH=OFF -DZELMORA_FUZZ=ON \
+  -DCMAKE_CXX_FLAGS="$sanitizers" -DCMAKE_EXE_LINKER_FLAGS="$sanitizers" >/dev/null
+
+targets=(roster monster_sheet text_fields reports)
+cmake --build "$build" -j2 --target "${targets[@]/%/_fuzzer}"
+
+mkdir -p "$build/artifacts"
+for target in "${targets[@]}"; do
+  corpus="$build/corpus/$target"
+  mkdir -p "$corpus"
+  echo "== fuzzing $target for $seconds s"
+  "$build/fuzz/${target}_fuzzer" -max_total_time="$seconds" -print_final_stats=1 \
+    -artifact_prefix="$build/artifacts/${target}-" "$corpus" "fuzz/corpus/$target" 2>&1 |
+    grep -E '^(stat::number_of_executed_units|stat::new_units_added|==|SUMMARY|INFO: -max_total_time)' || true
+  status=${PIPESTATUS[0]}
+  if [[ $status -ne 0 ]]; then
+    echo "fuzz target $target failed (exit $status); inputs in $build/artifacts" >&2
+    exit 1
+  fi
+done
