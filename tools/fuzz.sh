@@ -22,12 +22,12 @@ for target in "${targets[@]}"; do
   corpus="$build/corpus/$target"
   mkdir -p "$corpus"
   echo "== fuzzing $target for $seconds s"
-  "$build/fuzz/${target}_fuzzer" -max_total_time="$seconds" -print_final_stats=1 \
-    -artifact_prefix="$build/artifacts/${target}-" "$corpus" "fuzz/corpus/$target" 2>&1 |
-    grep -E '^(stat::number_of_executed_units|stat::new_units_added|==|SUMMARY|INFO: -max_total_time)' || true
-  status=${PIPESTATUS[0]}
-  if [[ $status -ne 0 ]]; then
-    echo "fuzz target $target failed (exit $status); inputs in $build/artifacts" >&2
+  log="$build/$target.log"
+  if ! "$build/fuzz/${target}_fuzzer" -max_total_time="$seconds" -print_final_stats=1 \
+      -artifact_prefix="$build/artifacts/${target}-" "$corpus" "fuzz/corpus/$target" >"$log" 2>&1; then
+    tail -n 40 "$log" >&2
+    echo "fuzz target $target failed; its input is in $build/artifacts" >&2
     exit 1
   fi
+  grep -E '^stat::(number_of_executed_units|new_units_added)' "$log"
 done
