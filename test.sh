@@ -1,6 +1,21 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite.
+#   ./test.sh          the suite (engine, files, window, installation checks)
+#   ./test.sh --all    also the suite under AddressSanitizer and
+#                      UndefinedBehaviorSanitizer, and bounded fuzzing
 set -euo pipefail
 cd "$(dirname "$0")"
-tools/install-deps.sh
+
+all=false
+case "${1:-}" in
+  "") ;;
+  --all) all=true ;;
+  *) echo "usage: ./test.sh [--all]" >&2; exit 2 ;;
+esac
+
+if $all; then tools/install-deps.sh --fuzz; else tools/install-deps.sh; fi
 cmake --workflow --preset ci
+if $all; then
+  cmake --workflow --preset sanitize
+  tools/fuzz.sh "${ZELMORA_FUZZ_SECONDS:-120}"
+fi

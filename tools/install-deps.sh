@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the window need,
-# asking apt only for those that are missing.
+# asking apt only for those that are missing. With --fuzz, also the
+# compiler and runtimes of the fuzz targets.
 set -euo pipefail
 
 packages=(
@@ -9,7 +10,10 @@ packages=(
   qt6-base-dev qt6-qpa-plugins locales-all
   fonts-ipafont-gothic
   xvfb xauth
+  desktop-file-utils appstream shared-mime-info
 )
+# Fuzzing wants clang and its sanitizer and libFuzzer runtimes.
+[[ "${1:-}" == "--fuzz" ]] && packages+=(clang-14 libclang-rt-14-dev)
 
 missing=()
 for package in "${packages[@]}"; do
