@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins locales-all
   fonts-ipafont-gothic
   xvfb xauth
-  desktop-file-utils appstream shared-mime-info
+  desktop-file-utils appstream shared-mime-info file
 )
 # Fuzzing wants clang and its sanitizer and libFuzzer runtimes.
 [[ "${1:-}" == "--fuzz" ]] && packages+=(clang-14 libclang-rt-14-dev)
