@@ -13,8 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   Encounter loaded;
   LoadAllBytes(bytes, loaded);
-  ReadOneSide(bytes, 'P');
-  ReadOneSide(bytes, 'M');
+  ReadOneSide<Attacker>(bytes);
+  ReadOneSide<Defender>(bytes);
 
   const std::string saved = SaveAllBytes(loaded);
   Encounter reloaded;
