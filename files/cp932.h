@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,5 +18,22 @@ std::optional<std::string> Cp932FromUtf8(std::string_view utf8);
 // Code page 932 to UTF-8 for display. A byte sequence that does not decode
 // becomes U+FFFD; the record keeps its bytes.
 std::string Utf8FromCp932(std::string_view cp932);
+
+// A UTF-8 string literal as a template argument.
+template <std::size_t N>
+struct Utf8Literal {
+  constexpr Utf8Literal(const char (&text)[N]) { std::copy_n(text, N, chars); }
+  constexpr std::string_view view() const { return {chars, N - 1}; }
+  char chars[N];
+};
+
+// The code page 932 bytes of a fixed text, converted once on first use, so
+// that the system's own Japanese texts stay readable in the source:
+// Cp932Text<"相性">(). Every such text must be representable.
+template <Utf8Literal text>
+const std::string& Cp932Text() {
+  static const std::string bytes = Cp932FromUtf8(text.view()).value();
+  return bytes;
+}
 
 }  // namespace zelmora

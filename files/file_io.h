@@ -11,6 +11,8 @@ namespace zelmora {
 struct FileError {
   std::string path;
   std::string reason;  // the system's words, e.g. strerror(errno)
+
+  bool operator==(const FileError&) const = default;
 };
 
 struct ReadResult {
@@ -22,7 +24,12 @@ ReadResult ReadFileBytes(const std::string& path);
 
 // Writes to a temporary file in the target's folder, checks every write and
 // the close, then renames it over the target. On failure the old file is
-// unchanged and no temporary file is left behind.
+// unchanged and no temporary file is left behind. A new file gets the usual
+// permissions (0666 less the umask); a replaced one keeps its own.
 std::optional<FileError> WriteFileSafely(const std::string& path, std::string_view bytes);
+
+// Writes all bytes to an open descriptor (standard output, a pipe), short
+// writes included; `name` is what an error calls the destination.
+std::optional<FileError> WriteToDescriptor(int fd, std::string_view bytes, const std::string& name);
 
 }  // namespace zelmora

@@ -1,12 +1,28 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+#include <optional>
 #include <string_view>
 #include <vector>
 
+// Line reading shared by every reader of the system's files.
 namespace zelmora {
 
 // Splits file bytes into lines: a line ends at CR LF or a lone LF; a last line
-// without an end is still read; a lone CR stays in its line.
-std::vector<std::string_view> SplitLines(std::string_view bytes);
+// without an end is still read; a lone CR stays in its line. At most
+// `max_lines` lines are taken; the views point into `bytes`.
+std::vector<std::string_view> SplitLines(
+    std::string_view bytes, std::size_t max_lines = std::numeric_limits<std::size_t>::max());
+
+// Takes a decimal integer from the front of `text` as atoi would see it
+// (blanks, an optional sign, digits; saturated to 32 bits) and drops what it
+// read. Without a digit nothing is taken and the result is empty.
+std::optional<std::int32_t> TakeInt(std::string_view& text);
+
+// Takes a comma, then an integer, from the front of `text`. Empty when
+// either is missing; `text` is then left where the reading stopped.
+std::optional<std::int32_t> TakeCommaInt(std::string_view& text);
 
 }  // namespace zelmora

@@ -6,9 +6,15 @@
 
 // The two reports of the current records, modifiers and stored results,
 // as code page 932 bytes with CR LF line ends. Neither recalculates.
+// Names never break a line: a CR or LF in a name is printed as a blank.
 namespace zelmora {
 
 std::string TextReport(const Encounter& encounter);  // 45 lines
-std::string HtmlReport(const Encounter& encounter);  // 70 lines
+std::string HtmlReport(const Encounter& encounter);  // 70 lines, names escaped
+
+// The HTML report converted to UTF-8 for standard output; its head then
+// declares UTF-8 instead of Shift_JIS. (The text report needs only
+// Utf8FromCp932.)
+std::string HtmlReportUtf8(const Encounter& encounter);
 
 }  // namespace zelmora

@@ -1,0 +1,298 @@
+#include "reports.h"
+
+#include <array>
+#include <string_view>
+
+#include "cp932.h"
+#include "labels.h"
+#include "records.h"
+#include "text.h"
+
+namespace zelmora {
+namespace {
+
+constexpr int kSlots = Encounter::kSlots;
+constexpr std::size_t kMatrixNameBytes = 10;
+constexpr std::string_view kUnknownCode = "?";
+
+// Appends lines, each ending with CR LF.
+class Page {
+ public:
+  template <class... Parts>
+  void Line(const Parts&... parts) {
+    (bytes_.append(parts), ...);
+    bytes_ += "\r\n";
+  }
+  std::string Take() { return std::move(bytes_); }
+
+ private:
+  std::string bytes_;
+};
+
+std::string Blanks(std::size_t count) { return std::string(count, ' '); }
+std::string Int(std::int32_t value) { return FormatInt(value); }
+
+// A name on one line of a report.
+std::string ReportName(std::string_view name) {
+  std::string out(name);
+  for (char& c : out) {
+    if (c == '\r' || c == '\n') c = ' ';
+  }
+  return out;
+}
+
+// The first ten bytes, even when that splits a two-byte character.
+std::string MatrixName(std::string_view name) {
+  return ReportName(name.substr(0, kMatrixNameBytes));
+}
+
+std::string HtmlEscaped(std::string_view text) {
+  std::string out;
+  for (const char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+std::string_view AutoTriggerLabel(std::int32_t flag) {
+  return kAutoTriggerLabels[flag != 0 ? 0 : 1];
+}
+
+std::string PowerText(const Attacker& attacker) {
+  return Int(attacker.dice_count) + "d6+ " + Int(attacker.damage_bonus);
+}
+
+// The reports' own reading of the defence flags: the bits are tested in
+// this order, so "なし" hides the option of 無効 but not of 半減.
+std::string_view DefenceLabel(std::int32_t flags) {
+  if (flags & 2) return Cp932Text<" － ">();
+  if (flags & 1) return Cp932Text<"魔法">();
+  return Cp932Text<"物理">();
+}
+
+std::string_view OptionLabel(std::int32_t flags) {
+  if ((flags & 8) && (flags & 2)) return Cp932Text<" － ">();
+  if (flags & 8) return Cp932Text<"無効">();
+  if (flags & 4) return Cp932Text<"半減">();
+  return Cp932Text<"通常">();
+}
+
+std::string_view EvasionLabel(std::int32_t kind) {
+  return LabelOr(kEvasionKindLabels, kind, kUnknownCode);
+}
+
+std::string_view AttributeLabel(std::int32_t attribute) {
+  return LabelOr(kAttackAttributeLabels, attribute, kUnknownCode);
+}
+
+std::string AffinitySymbols(const Defender& defender) {
+  std::string symbols;
+  for (const std::int32_t code : defender.affinities) {
+    symbols += LabelOr(kAffinityLabels, code, kUnknownCode);
+  }
+  return symbols;
+}
+
+// The eight values of the bonus section, in the order of ShowModifiers; the
+// first four belong to the attack side, the rest to the defence side.
+const std::array<std::string_view, 8>& BonusLabels() {
+  static const std::array<std::string_view, 8> labels = {
+      Cp932Text<"物理命中率">(), Cp932Text<"魔法命中率">(), Cp932Text<"物理ダメージ">(),
+      Cp932Text<"魔法ダメージ">(), Cp932Text<"物理回避">(), Cp932Text<"魔法回避">(),
+      Cp932Text<"物理防御点">(), Cp932Text<"魔法防御点">()};
+  return labels;
+}
+constexpr std::size_t kAttackSideBonuses = 4;
+
+// ---- Text report ----
+
+std::string TextDefenderRow(const Defender& d) {
+  return PadRight(ReportName(d.name), 23) + " " + PadLeft(Int(d.melee_evasion), 3) + "% " +
+         PadLeft(Int(d.ranged_evasion), 3) + "% " + PadLeft(Int(d.magic_evasion), 3) + "%   " +
+         PadLeft(Int(d.physical_defence), 3) + "  " + PadLeft(Int(d.magic_defence), 3) + "    " +
+         AffinitySymbols(d);
+}
+
+std::string TextAttackerRow(const Attacker& a) {
+  return PadRight(ReportName(a.name), 23) + " " + std::string(AutoTriggerLabel(a.auto_trigger)) +
+         " " + PadLeft(Int(a.judgment_value), 3) + "% " + PadLeft(PowerText(a), 9) + "  " +
+         std::string(EvasionLabel(a.evasion_kind)) + " " +
+         std::string(DefenceLabel(a.defence_flags)) + " " +
+         std::string(OptionLabel(a.defence_flags)) + "   " + Int(a.attack_count) + "   " +
+         std::string(AttributeLabel(a.attack_attribute));
+}
+
+std::string TextBonusRow(std::string_view label, std::int32_t value) {
+  return PadRight(label, 14) + PadLeft(Int(value), 4) + "%";
+}
+
+std::string TextMatrixHeader(const Encounter& e) {
+  std::string line = Blanks(11);
+  for (int j = 1; j <= kSlots; ++j) line += PadLeft(MatrixName(e.defender(j).name), 10) + "  ";
+  return line;
+}
+
+std::string TextHitCell(const MatchupResult& r) {
+  return " " + PadLeft(FormatFixed(r.attack_chance, 2), 5) + "%(" + PadLeft(r.technique, 3) + ")";
+}
+
+std::string TextDamageCell(const MatchupResult& r) {
+  return " " + PadLeft(FormatFixed(r.expected_damage, 3), 9) + "  ";
+}
+
+template <class Cell>
+std::string TextMatrixRow(const Encounter& e, int row, Cell cell) {
+  std::string line = PadLeft(MatrixName(e.attacker(row).name), 10) + " ";
+  for (int j = 1; j <= kSlots; ++j) line += cell(e.result(row, j));
+  return line;
+}
+
+template <class Cell>
+void TextMatrix(Page& page, const Encounter& e, std::string_view title, Cell cell) {
+  page.Line(title);
+  page.Line(TextMatrixHeader(e));
+  for (int i = 1; i <= kSlots; ++i) page.Line(TextMatrixRow(e, i, cell));
+}
+
+// ---- HTML report ----
+
+std::string Cell(std::string_view content) { return "<TD>" + std::string(content) + "</TD>"; }
+std::string PercentCell(std::int32_t value) { return Cell(Int(value) + "%"); }
+
+std::string HtmlDefenderRow(const Defender& d) {
+  return "<TR>" + Cell(HtmlEscaped(ReportName(d.name))) + PercentCell(d.melee_evasion) +
+         PercentCell(d.ranged_evasion) + PercentCell(d.magic_evasion) +
+         Cell(Int(d.physical_defence)) + Cell(Int(d.magic_defence)) + Cell(AffinitySymbols(d)) +
+         "</TR>";
+}
+
+std::string HtmlAttackerRow(const Attacker& a) {
+  return "<TR>" + Cell(HtmlEscaped(ReportName(a.name))) + Cell(AutoTriggerLabel(a.auto_trigger)) +
+         PercentCell(a.judgment_value) + Cell(PowerText(a)) + Cell(EvasionLabel(a.evasion_kind)) +
+         Cell(DefenceLabel(a.defence_flags)) + Cell(OptionLabel(a.defence_flags)) +
+         Cell(Int(a.attack_count)) + Cell(AttributeLabel(a.attack_attribute)) + "</TR>";
+}
+
+std::string HtmlMatrixHeader(const Encounter& e) {
+  std::string line = "<TR><TD></TD>";
+  for (int j = 1; j <= kSlots; ++j) line += Cell(HtmlEscaped(MatrixName(e.defender(j).name)));
+  return line + "</TR>";
+}
+
+std::string HtmlHitCell(const MatchupResult& r) {
+  return Cell(FormatFixed(r.attack_chance, 2) + "%(" + PadLeft(r.technique, 3) + ")");
+}
+
+std::string HtmlDamageCell(const MatchupResult& r) { return Cell(FormatFixed(r.expected_damage, 3)); }
+
+template <class CellOf>
+std::string HtmlMatrixRow(const Encounter& e, int row, CellOf cell) {
+  std::string line = "<TR>" + Cell(HtmlEscaped(ReportName(e.attacker(row).name)));
+  for (int j = 1; j <= kSlots; ++j) line += cell(e.result(row, j));
+  return line + "</TR>";
+}
+
+void SectionEnd(Page& page) {
+  page.Line("</TABLE>");
+  page.Line();
+  page.Line("<BR>");
+  page.Line();
+}
+
+template <class CellOf>
+void HtmlMatrix(Page& page, const Encounter& e, std::string_view title, CellOf cell) {
+  page.Line(title);
+  page.Line("<TABLE BORDER=1>");
+  page.Line(HtmlMatrixHeader(e));
+  for (int i = 1; i <= kSlots; ++i) page.Line(HtmlMatrixRow(e, i, cell));
+  SectionEnd(page);
+}
+
+std::string HtmlPage(const Encounter& e, std::string_view head) {
+  Page page;
+  page.Line("<HTML>");
+  page.Line(head);
+  page.Line("<BODY>");
+
+  page.Line(Cp932Text<"<H3>防御側設定</H3>">());
+  page.Line("<TABLE BORDER=1>");
+  page.Line(Cp932Text<"<TR><TD></TD><TD COLSPAN=3>回避</TD><TD COLSPAN=2>防御</TD>"
+                      "<TD>相性</TD></TR>">());
+  page.Line(Cp932Text<"<TR><TD>名称</TD><TD>格闘</TD><TD>射撃</TD><TD>魔法</TD><TD>物理</TD>"
+                      "<TD>魔法</TD><TD>剣物技火氷電風心禁聖呪</TD></TR>">());
+  for (const Defender& d : e.defenders()) page.Line(HtmlDefenderRow(d));
+  SectionEnd(page);
+
+  page.Line(Cp932Text<"<H3>攻撃側設定</H3>">());
+  page.Line("<TABLE BORDER=1>");
+  page.Line(Cp932Text<"<TR><TD>名称</TD><TD>Ａ</TD><TD>判定</TD><TD>威力</TD><TD>回避</TD>"
+                      "<TD>防御</TD><TD>特性</TD><TD>回数</TD><TD>相性</TD></TR>">());
+  for (const Attacker& a : e.attackers()) page.Line(HtmlAttackerRow(a));
+  SectionEnd(page);
+
+  page.Line(Cp932Text<"<H3>ボーナス／ペナルティ</H3>">());
+  page.Line("<TABLE BORDER=1>");
+  const ShownModifiers bonuses = ShowModifiers(e.modifiers());
+  for (std::size_t k = 0; k < bonuses.size(); ++k) {
+    if (k == 0) page.Line(Cp932Text<"<TR><TD>攻撃側</TD></TR>">());
+    if (k == kAttackSideBonuses) page.Line(Cp932Text<"<TR><TD>防御側</TD></TR>">());
+    page.Line("<TR>", Cell(BonusLabels()[k]), PercentCell(bonuses[k]), "</TR>");
+  }
+  SectionEnd(page);
+
+  HtmlMatrix(page, e, Cp932Text<"<H3>命中率</H3>">(), HtmlHitCell);
+  HtmlMatrix(page, e, Cp932Text<"<H3>期待ダメージ</H3>">(), HtmlDamageCell);
+  page.Line("</BODY>");
+  page.Line("</HTML>");
+  return page.Take();
+}
+
+}  // namespace
+
+std::string TextReport(const Encounter& e) {
+  Page page;
+  page.Line(Cp932Text<"防御側設定                   回避           防御               相性">());
+  page.Line(Cp932Text<"名称                    格闘 射撃 魔法   物理 魔法   剣物技火氷電風心禁聖呪">());
+  for (const Defender& d : e.defenders()) page.Line(TextDefenderRow(d));
+  page.Line();
+
+  page.Line(Cp932Text<"攻撃側設定">());
+  page.Line(Cp932Text<"名称                    Ａ 判定    威力    回避 防御 特性 回数 相性">());
+  for (const Attacker& a : e.attackers()) page.Line(TextAttackerRow(a));
+  page.Line();
+
+  page.Line(Cp932Text<"ボーナス／ペナルティ">());
+  const ShownModifiers bonuses = ShowModifiers(e.modifiers());
+  for (std::size_t k = 0; k < bonuses.size(); ++k) {
+    if (k == 0) page.Line(Cp932Text<"攻撃側">());
+    if (k == kAttackSideBonuses) page.Line(Cp932Text<"防御側">());
+    page.Line(TextBonusRow(BonusLabels()[k], bonuses[k]));
+  }
+  page.Line();
+  page.Line();
+
+  TextMatrix(page, e, Cp932Text<"命中率">(), TextHitCell);
+  page.Line();
+  page.Line();
+  TextMatrix(page, e, Cp932Text<"期待ダメージ">(), TextDamageCell);
+  return page.Take();
+}
+
+std::string HtmlReport(const Encounter& e) {
+  return HtmlPage(e, Cp932Text<"<HEAD><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; "
+                               "charset=Shift_JIS\"><TITLE>ZELMORA確率計算プログラム</TITLE></HEAD>">());
+}
+
+std::string HtmlReportUtf8(const Encounter& e) {
+  return Utf8FromCp932(
+      HtmlPage(e, Cp932Text<"<HEAD><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; "
+                            "charset=UTF-8\"><TITLE>ZELMORA確率計算プログラム</TITLE></HEAD>">()));
+}
+
+}  // namespace zelmora
