@@ -1,0 +1,193 @@
+#include "matchup_detail_dialog.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <array>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "cp932.h"
+#include "dialog_builder.h"
+#include "dice.h"
+#include "labels.h"
+#include "text.h"
+
+namespace zelmora {
+namespace {
+
+enum FieldId {
+  kOk = 1,
+  kAttackerName = 1046,
+  kDefenderName = 1047,
+  kJudgmentValue = 1083,
+  kEvasionKind = 1084,
+  kDamage = 1085,
+  kDefenceKind = 1086,
+  kEvasionValue = 1087,
+  kDefenceValue = 1088,
+  kDefenceOption = 1089,
+  kAttackAttribute = 1090,
+  kAffinitySymbol = 1091,
+  kAttackChance = 1092,
+  kTechnique = 1093,
+  kExpectedDamage = 1094,
+};
+
+// Row 0 of the table is auto-trigger, rows 1 to 6 the technique penalties
+// 0 to 50; the cell of row r and column c is field 1048 + 5r + c.
+constexpr int kTableRows = 1 + kTechniqueSteps;
+constexpr int kTableColumns = 5;
+using TableRow = std::array<std::string, kTableColumns>;
+int TableCellId(int row, int column) { return 1048 + kTableColumns * row + column; }
+
+// What the dialog shows for a code outside its table (only a hand-edited
+// roster file holds one).
+constexpr std::string_view kUnknownCode = "?";
+
+QString FromCp932(std::string_view bytes) { return QString::fromStdString(Utf8FromCp932(bytes)); }
+QString FromAscii(const std::string& text) { return QString::fromStdString(text); }
+
+// The evasion value that opposes the attack; "なし" and unknown kinds have none.
+std::int64_t EvasionAgainst(const Defender& defender, std::int32_t evasion_kind) {
+  switch (evasion_kind) {
+    case kEvadeMelee: return defender.melee_evasion;
+    case kEvadeRanged: return defender.ranged_evasion;
+    case kEvadeMagic: return defender.magic_evasion;
+    default: return 0;
+  }
+}
+
+// Flags 3 read as "なし": the bit of value 2 is looked at first.
+std::int32_t ShownDefenceKind(std::int32_t flags) {
+  if (flags & 2) return kDefendNone;
+  if (flags & 1) return kDefendMagic;
+  return kDefendPhysical;
+}
+
+std::int64_t DefenceAgainst(const Defender& defender, std::int32_t defence_kind) {
+  switch (defence_kind) {
+    case kDefendPhysical: return defender.physical_defence;
+    case kDefendMagic: return defender.magic_defence;
+    default: return 0;
+  }
+}
+
+// The attributes whose best affinity "諸惑星の加護" and "五行霊符" take.
+constexpr int kPlanetAttributes[] = {
+    kAttrSword, kAttrThing, kAttrArt,  kAttrFire, kAttrIce,
+    kAttrThunder, kAttrWind, kAttrMind, kAttrHoly, kAttrCurse};
+constexpr int kFiveElementAttributes[] = {kAttrThing, kAttrFire, kAttrIce, kAttrThunder,
+                                          kAttrWind};
+
+// Best first: a group of attributes shows the first of these that occurs.
+constexpr Affinity kAffinityPreference[] = {kAffDouble, kAffNormal, kAffHalf,
+                                            kAffNone,   kAffPlus,   kAffUp};
+
+std::string_view BestAffinitySymbol(const Defender& defender, std::span<const int> group) {
+  for (Affinity affinity : kAffinityPreference) {
+    for (int attribute : group) {
+      if (defender.affinities[static_cast<std::size_t>(attribute)] == affinity) {
+        return kAffinityLabels[affinity];
+      }
+    }
+  }
+  return kUnknownCode;
+}
+
+// The symbol whose multiplier the damage uses.
+std::string_view AffinitySymbol(std::int32_t attribute, const Defender& defender) {
+  if (attribute >= 0 && attribute < kAffinityCount) {
+    return LabelOr(kAffinityLabels, defender.affinities[static_cast<std::size_t>(attribute)],
+                   kUnknownCode);
+  }
+  switch (attribute) {
+    case kAttrNeutral: return kAffinityLabels[kAffNormal];
+    case kAttrSpecial: return kAffinityLabels[kAffNone];
+    case kAttrPlanets: return BestAffinitySymbol(defender, kPlanetAttributes);
+    case kAttrFiveElements: return BestAffinitySymbol(defender, kFiveElementAttributes);
+    default: return kUnknownCode;
+  }
+}
+
+// "%2d.00"
+std::string WholePercent(std::int32_t value) { return PadLeft(FormatInt(value), 2) + ".00"; }
+// "%2.2f"
+std::string TwoDecimals(double value) { return PadLeft(FormatFixed(value, 2), 2); }
+
+// Auto-trigger needs no attack roll: only the evasion roll counts.
+TableRow AutoTriggerRow(std::int64_t evasion) {
+  return {WholePercent(100 - SuccessPercent(evasion)), WholePercent(0), WholePercent(0),
+          WholePercent(10 - CriticalPercent(evasion)), WholePercent(0)};
+}
+
+TableRow TechniqueRow(std::int64_t attack, std::int64_t evasion) {
+  const DetailFigures figures = DetailFiguresAt(attack, evasion);
+  return {TwoDecimals(HitPercent(attack, evasion)), TwoDecimals(figures.attacker_fumble),
+          TwoDecimals(figures.critical), TwoDecimals(figures.piercing),
+          TwoDecimals(figures.critical_piercing)};
+}
+
+}  // namespace
+
+MatchupDetailDialog::MatchupDetailDialog(const Attacker& attacker, const Defender& defender,
+                                         const QString& attack_chance, const QString& technique,
+                                         const QString& expected_damage, QWidget* parent)
+    : QDialog(parent) {
+  BuildDialog(*this, layout::kMatchupDetailDialog);
+  FillInputs(attacker, defender);
+  FillTable(attacker, defender);
+  SetField(kAttackChance, attack_chance);
+  SetField(kTechnique, technique);
+  SetField(kExpectedDamage, expected_damage);
+
+  auto* ok = ControlById<QPushButton>(*this, kOk);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  ok->setFocus();
+}
+
+void MatchupDetailDialog::SetField(int id, const QString& text) {
+  auto* field = ControlById<QLineEdit>(*this, id);
+  field->setText(text);
+  field->setCursorPosition(0);  // a text too long for its field shows its start
+}
+
+void MatchupDetailDialog::FillInputs(const Attacker& attacker, const Defender& defender) {
+  const std::int32_t defence_kind = ShownDefenceKind(attacker.defence_flags);
+  SetField(kAttackerName, FromCp932(attacker.name));
+  SetField(kDefenderName, FromCp932(defender.name));
+  SetField(kJudgmentValue, FromAscii(FormatInt(attacker.judgment_value)));
+  SetField(kEvasionKind, FromCp932(LabelOr(kEvasionKindLabels, attacker.evasion_kind,
+                                           kUnknownCode)));
+  SetField(kEvasionValue, FromAscii(FormatInt(EvasionAgainst(defender, attacker.evasion_kind))));
+  SetField(kDamage, FromAscii("  " + FormatInt(attacker.dice_count) + " D6 + " +
+                              FormatInt(attacker.damage_bonus)));
+  SetField(kDefenceKind, FromCp932(kDefenceKindLabels[defence_kind]));
+  SetField(kDefenceValue, FromAscii(FormatInt(DefenceAgainst(defender, defence_kind))));
+  SetField(kDefenceOption,
+           FromCp932(kDefenceOptionLabels[DefenceOptionOf(attacker.defence_flags)]));
+  SetField(kAttackAttribute, FromCp932(LabelOr(kAttackAttributeLabels, attacker.attack_attribute,
+                                               kUnknownCode)));
+  SetField(kAffinitySymbol, FromCp932(AffinitySymbol(attacker.attack_attribute, defender)));
+}
+
+// The raw roll chances of the two values shown above: no global modifier,
+// whatever the judgment kind. A row whose attack value is not above 0 stays
+// empty.
+void MatchupDetailDialog::FillTable(const Attacker& attacker, const Defender& defender) {
+  const std::int64_t attack = attacker.judgment_value;
+  const std::int64_t evasion = EvasionAgainst(defender, attacker.evasion_kind);
+  auto fill_row = [this](int row, const TableRow& cells) {
+    for (int column = 0; column < kTableColumns; ++column) {
+      SetField(TableCellId(row, column), FromAscii(cells[column]));
+    }
+  };
+  if (attacker.auto_trigger == 1) fill_row(0, AutoTriggerRow(evasion));
+  for (int step = 0; step < kTechniqueSteps; ++step) {
+    const std::int64_t penalty = std::int64_t{kTechniqueStep} * step;
+    if (attack - penalty > 0) fill_row(1 + step, TechniqueRow(attack - penalty, evasion - penalty));
+  }
+}
+
+}  // namespace zelmora
