@@ -1,0 +1,90 @@
+#include "editor_fields.h"
+
+#include <algorithm>
+#include <optional>
+
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolTip>
+
+#include "cp932.h"
+#include "dialog_builder.h"
+#include "text.h"
+
+namespace zelmora {
+namespace {
+
+QString Shown(std::string_view cp932) { return QString::fromStdString(Utf8FromCp932(cp932)); }
+
+// The first character of `text` that code page 932 cannot hold.
+QString FirstUnsavable(const QString& text) {
+  for (qsizetype i = 0; i < text.size();) {
+    const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+    const QString character = text.mid(i, length);
+    if (!Cp932FromUtf8(character.toStdString())) return character;
+    i += length;
+  }
+  return {};
+}
+
+void RefuseEdit(QLineEdit& edit, const QString& refused, const std::string& name) {
+  const QString previous = Shown(name);
+  const qsizetype cursor = edit.cursorPosition() - (refused.size() - previous.size());
+  edit.setText(previous);
+  edit.setCursorPosition(static_cast<int>(std::clamp<qsizetype>(cursor, 0, previous.size())));
+  const QString message = UnsavableCharacterMessage(FirstUnsavable(refused));
+  edit.setToolTip(message);
+  QToolTip::showText(edit.mapToGlobal(QPoint(0, edit.height())), message, &edit);
+}
+
+}  // namespace
+
+QLineEdit& EditById(const QWidget& editor, int id) { return *ControlById<QLineEdit>(editor, id); }
+QComboBox& ListById(const QWidget& editor, int id) { return *ControlById<QComboBox>(editor, id); }
+
+QString UnsavableCharacterMessage(const QString& character) {
+  return QStringLiteral("「%1」はシフトJISにない文字なので、名称に使えません。").arg(character);
+}
+
+void BindName(QLineEdit& edit, std::string& name) {
+  QObject::connect(&edit, &QLineEdit::textEdited, &edit, [&edit, &name](const QString& text) {
+    if (std::optional<std::string> bytes = Cp932FromUtf8(text.toStdString())) {
+      name = std::move(*bytes);
+      edit.setToolTip({});
+      return;
+    }
+    RefuseEdit(edit, text, name);
+  });
+}
+
+void ShowName(QLineEdit& edit, const std::string& name) { edit.setText(Shown(name)); }
+
+void BindNumber(QLineEdit& edit, std::int32_t& field) {
+  QObject::connect(&edit, &QLineEdit::textEdited, &edit, [&field](const QString& text) {
+    field = ParseLeadingInt(text.toStdString());
+  });
+}
+
+void ShowNumber(QLineEdit& edit, std::int32_t value) {
+  edit.setText(QString::fromStdString(FormatInt(value)));
+}
+
+void FillList(QComboBox& list, LabelTable labels) {
+  for (std::string_view label : labels) list.addItem(Shown(label));
+}
+
+void ShowPosition(QComboBox& list, std::int32_t position) {
+  list.setCurrentIndex(position >= 0 && position < list.count() ? position : -1);
+}
+
+void BindOkCancel(QDialog& dialog) {
+  auto* ok = ControlById<QPushButton>(dialog, 1);
+  QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+  QObject::connect(ControlById<QPushButton>(dialog, 2), &QPushButton::clicked, &dialog,
+                   &QDialog::reject);
+  ok->setFocus();
+}
+
+}  // namespace zelmora

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include <QString>
+
+#include "labels.h"
+
+class QComboBox;
+class QDialog;
+class QLineEdit;
+class QWidget;
+
+// What both record editors do with their controls. Showing a record writes
+// texts and selections without any edit signal; only the user's edits
+// (textEdited, activated) reach the record.
+namespace zelmora {
+
+// An editor's edit and list by identifier; the layout guarantees them.
+QLineEdit& EditById(const QWidget& editor, int id);
+QComboBox& ListById(const QWidget& editor, int id);
+
+// The tooltip of a name edit that refused a character.
+QString UnsavableCharacterMessage(const QString& character);
+
+// A name edit: every user edit becomes the name's code page 932 bytes. An
+// edit that brings in a character the code page cannot hold is undone (the
+// edit shows the name as stored) and the edit's tooltip says which
+// character it was.
+void BindName(QLineEdit& edit, std::string& name);
+void ShowName(QLineEdit& edit, const std::string& name);
+
+// A number edit: the field becomes the leading integer of each user edit;
+// the text stays as typed.
+void BindNumber(QLineEdit& edit, std::int32_t& field);
+void ShowNumber(QLineEdit& edit, std::int32_t value);
+
+// Fills a list with a label table, in table order.
+void FillList(QComboBox& list, LabelTable labels);
+// Selects `position`, or nothing when the list has no such entry (a value
+// from a hand-edited file keeps its code until the user picks an entry).
+void ShowPosition(QComboBox& list, std::int32_t position);
+
+// OK (id 1) accepts, Cancel (id 2) rejects, and the focus starts on OK.
+void BindOkCancel(QDialog& dialog);
+
+}  // namespace zelmora

@@ -1,0 +1,25 @@
+#include "file_error_message.h"
+
+#include <QFile>
+
+namespace zelmora {
+namespace {
+
+QString Fill(const QString& pattern, const FileError& error) {
+  return pattern.arg(QFile::decodeName(QByteArray::fromStdString(error.path)),
+                     QString::fromLocal8Bit(error.reason));
+}
+
+}  // namespace
+
+std::string FilePathBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+QString ReadErrorMessage(const FileError& error) {
+  return Fill(QStringLiteral("ファイル「%1」を読み込めませんでした。\n%2"), error);
+}
+
+QString WriteErrorMessage(const FileError& error) {
+  return Fill(QStringLiteral("ファイル「%1」に書き込めませんでした。\n%2"), error);
+}
+
+}  // namespace zelmora

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+#include <QString>
+
+#include "file_io.h"
+
+// Between dialog paths and the file layer's byte paths, and the one message
+// a failed file operation shows: which file, and the system's reason.
+namespace zelmora {
+
+std::string FilePathBytes(const QString& path);
+
+QString ReadErrorMessage(const FileError& error);
+QString WriteErrorMessage(const FileError& error);
+
+}  // namespace zelmora
