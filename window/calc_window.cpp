@@ -1,0 +1,437 @@
+#include "calc_window.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPalette>
+#include <QPushButton>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <string>
+
+#include "about_dialog.h"
+#include "app_icon.h"
+#include "calc_window_ids.h"
+#include "calc_window_menu.h"
+#include "cp932.h"
+#include "dialog_builder.h"
+#include "file_error_message.h"
+#include "file_io.h"
+#include "layouts.h"
+#include "reports.h"
+#include "roster_file.h"
+#include "text.h"
+
+namespace zelmora {
+namespace {
+
+const QString kUnstorableName = QStringLiteral(
+    "この文字はシフトJIS（コードページ932）で保存できないため、入力できません。");
+
+QString ToQString(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+enum class Side { kAttacker, kDefender };
+
+// One kind of input cell: its side, where it sits in each slot, whether a
+// change makes the slot's results stale (names do not), how its record field
+// is written into the text and how the text is stored back. `store` returns
+// false when the text cannot be stored; the record is then unchanged.
+struct InputField {
+  Side side;
+  int (*id)(int index);
+  bool recalculates;
+  QString (*format)(const Encounter&, int slot);
+  bool (*store)(Encounter&, int slot, const QString& text);
+};
+
+template <int grid::AttackerRowIds::*Id>
+int AttackerCell(int index) { return grid::kAttackerRows[index].*Id; }
+template <int grid::DefenderColumnIds::*Id>
+int DefenderCell(int index) { return grid::kDefenderColumns[index].*Id; }
+
+// Names are code page 932 bytes; a cell shows them decoded. A character the
+// code page cannot hold is refused rather than stored as another one.
+bool StoreName(std::string& name, const QString& text) {
+  std::optional<std::string> bytes = Cp932FromUtf8(text.toStdString());
+  if (!bytes) return false;
+  name = std::move(*bytes);
+  return true;
+}
+
+template <std::int32_t Attacker::*Field>
+QString FormatAttackerNumber(const Encounter& e, int slot) {
+  return ToQString(FormatInt(e.attacker(slot).*Field));
+}
+template <std::int32_t Attacker::*Field>
+bool StoreAttackerNumber(Encounter& e, int slot, const QString& text) {
+  e.attacker(slot).*Field = ParseLeadingInt(text.toStdString());
+  return true;
+}
+
+QString FormatAttackerName(const Encounter& e, int slot) {
+  return ToQString(Utf8FromCp932(e.attacker(slot).name));
+}
+bool StoreAttackerName(Encounter& e, int slot, const QString& text) {
+  return StoreName(e.attacker(slot).name, text);
+}
+QString FormatDefenderName(const Encounter& e, int slot) {
+  return ToQString(Utf8FromCp932(e.defender(slot).name));
+}
+bool StoreDefenderName(Encounter& e, int slot, const QString& text) {
+  return StoreName(e.defender(slot).name, text);
+}
+
+QString FormatEvasion(const Encounter& e, int slot) {
+  const Defender& d = e.defender(slot);
+  return ToQString(FormatInt(d.melee_evasion) + ',' + FormatInt(d.ranged_evasion) + ',' +
+                   FormatInt(d.magic_evasion));
+}
+bool StoreEvasion(Encounter& e, int slot, const QString& text) {
+  Defender& d = e.defender(slot);
+  const auto values = ParseEvasionText(text.toStdString());
+  d.melee_evasion = values[0];
+  d.ranged_evasion = values[1];
+  d.magic_evasion = values[2];
+  return true;
+}
+
+QString FormatDefence(const Encounter& e, int slot) {
+  const Defender& d = e.defender(slot);
+  return ToQString(FormatInt(d.physical_defence) + ',' + FormatInt(d.magic_defence));
+}
+bool StoreDefence(Encounter& e, int slot, const QString& text) {
+  Defender& d = e.defender(slot);
+  const auto values = ParseDefenceText(text.toStdString());
+  d.physical_defence = values[0];
+  d.magic_defence = values[1];
+  return true;
+}
+
+using grid::AttackerRowIds;
+using grid::DefenderColumnIds;
+
+constexpr InputField kInputFields[] = {
+    {Side::kAttacker, AttackerCell<&AttackerRowIds::name>, false, FormatAttackerName,
+     StoreAttackerName},
+    {Side::kAttacker, AttackerCell<&AttackerRowIds::judgment>, true,
+     FormatAttackerNumber<&Attacker::judgment_value>,
+     StoreAttackerNumber<&Attacker::judgment_value>},
+    {Side::kAttacker, AttackerCell<&AttackerRowIds::dice>, true,
+     FormatAttackerNumber<&Attacker::dice_count>, StoreAttackerNumber<&Attacker::dice_count>},
+    {Side::kAttacker, AttackerCell<&AttackerRowIds::bonus>, true,
+     FormatAttackerNumber<&Attacker::damage_bonus>,
+     StoreAttackerNumber<&Attacker::damage_bonus>},
+    {Side::kDefender, DefenderCell<&DefenderColumnIds::name>, false, FormatDefenderName,
+     StoreDefenderName},
+    {Side::kDefender, DefenderCell<&DefenderColumnIds::evasion>, true, FormatEvasion,
+     StoreEvasion},
+    {Side::kDefender, DefenderCell<&DefenderColumnIds::defence>, true, FormatDefence,
+     StoreDefence},
+};
+static_assert(std::size(kInputFields) * Encounter::kSlots == 35);
+
+// The output cells: the row summary and the pairing results, as the grid
+// shows them (reals in %.15g).
+struct RowOutput {
+  int AttackerRowIds::*id;
+  std::string (*format)(const AttackerSummary&);
+};
+constexpr RowOutput kRowOutputFields[] = {
+    {&AttackerRowIds::success, [](const AttackerSummary& s) { return FormatInt(s.success_percent); }},
+    {&AttackerRowIds::expectation,
+     [](const AttackerSummary& s) { return FormatGeneral(s.damage_expectation); }},
+};
+
+struct PairingOutput {
+  int grid::PairingIds::*id;
+  std::string (*format)(const MatchupResult&);
+};
+constexpr PairingOutput kPairingOutputFields[] = {
+    {&grid::PairingIds::chance, [](const MatchupResult& r) { return FormatGeneral(r.attack_chance); }},
+    {&grid::PairingIds::technique, [](const MatchupResult& r) { return r.technique; }},
+    {&grid::PairingIds::damage,
+     [](const MatchupResult& r) { return FormatGeneral(r.expected_damage); }},
+};
+
+// Puts text into a cell only when it differs, showing its start as a fresh
+// edit control does. setText never emits textEdited, so no handler runs.
+void SetCellText(QLineEdit& edit, const QString& text) {
+  if (edit.text() == text) return;
+  edit.setText(text);
+  edit.setCursorPosition(0);
+}
+
+// Output cells read like text on the dialog, as read-only fields do on the
+// desktop the program comes from, not like fields waiting for input.
+void ShowAsOutput(QLineEdit& edit) {
+  QPalette palette = edit.palette();
+  palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+  edit.setPalette(palette);
+}
+
+QLineEdit& Edit(const QWidget& grid, int id) {
+  QLineEdit* edit = ControlById<QLineEdit>(grid, id);
+  Q_ASSERT(edit);
+  return *edit;
+}
+
+QPushButton& Button(const QWidget& grid, int id) {
+  QPushButton* button = ControlById<QPushButton>(grid, id);
+  Q_ASSERT(button);
+  return *button;
+}
+
+FileChoice RosterChoice() {
+  return {QStringLiteral("qvr"), QStringLiteral("QVR Files (*.qvr);;All Files (*.*)")};
+}
+FileChoice TextReportChoice() {
+  return {QStringLiteral("txt"), QStringLiteral("TEXT Files (*.txt);;All Files (*.*)")};
+}
+FileChoice HtmlReportChoice() {
+  return {QStringLiteral("htm"), QStringLiteral("HTML Files (*.htm);;All Files (*.*)")};
+}
+
+struct Command {
+  int id;
+  void (CalcWindow::*run)();
+};
+constexpr Command kCommands[] = {
+    {menu::kSaveAll, &CalcWindow::SaveAll},
+    {menu::kLoadAll, &CalcWindow::LoadAll},
+    {menu::kTextReport, &CalcWindow::WriteTextReport},
+    {menu::kHtmlReport, &CalcWindow::WriteHtmlReport},
+    {menu::kExit, &CalcWindow::Exit},
+    {menu::kRecalculate, &CalcWindow::RecalculateAll},
+    {menu::kAbout, &CalcWindow::ShowAbout},
+};
+
+void (CalcWindow::*CommandOf(int id))() {
+  for (const Command& command : kCommands) {
+    if (command.id == id) return command.run;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+CalcWindow::CalcWindow(Prompts& prompts) : QDialog(nullptr), prompts_(prompts) {
+  // A main window: minimise box and task-bar entry, but no maximise box.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  setWindowTitle(QString::fromUtf8(layout::kCalcWindow.caption));
+  setWindowIcon(AppIcon());
+  setFont(DialogFont());
+
+  auto* grid = new QWidget(this);
+  BuildDialog(*grid, layout::kCalcWindow);
+  grid->setFixedSize(grid->size());
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  // The controls keep their places when the frame grows.
+  column->addWidget(grid, 0, Qt::AlignLeft | Qt::AlignTop);
+  column->addStretch();
+
+  BindInputs(*grid);
+  BindOutputs(*grid);
+  BindButtons(*grid);
+  BuildMenu();
+  Button(*grid, grid::kRecalculateButton).setFocus();
+
+  RefreshInputs(0, 0);
+  Recalculate(0, 0);
+}
+
+void CalcWindow::BindInputs(QWidget& grid) {
+  auto cell = inputs_.begin();
+  for (int field = 0; field < static_cast<int>(std::size(kInputFields)); ++field) {
+    for (int slot = 1; slot <= Encounter::kSlots; ++slot, ++cell) {
+      cell->edit = &Edit(grid, kInputFields[field].id(slot - 1));
+      cell->field = field;
+      cell->slot = slot;
+      InputCell& bound = *cell;
+      connect(cell->edit, &QLineEdit::textEdited, this, [this, &bound] { OnInputEdited(bound); });
+    }
+  }
+}
+
+void CalcWindow::BindOutputs(QWidget& grid) {
+  for (int row = 0; row < Encounter::kSlots; ++row) {
+    for (int i = 0; i < kRowOutputs; ++i) {
+      row_outputs_[row][i] = &Edit(grid, grid::kAttackerRows[row].*kRowOutputFields[i].id);
+      ShowAsOutput(*row_outputs_[row][i]);
+    }
+    for (int column = 0; column < Encounter::kSlots; ++column) {
+      for (int i = 0; i < kPairingOutputs; ++i) {
+        pairing_outputs_[row][column][i] =
+            &Edit(grid, grid::kPairings[row][column].*kPairingOutputFields[i].id);
+        ShowAsOutput(*pairing_outputs_[row][column][i]);
+      }
+    }
+  }
+}
+
+void CalcWindow::BindButtons(QWidget& grid) {
+  for (int slot = 1; slot <= Encounter::kSlots; ++slot) {
+    connect(&Button(grid, grid::kAttackerRows[slot - 1].editor), &QPushButton::clicked, this,
+            [this, slot] { EditAttacker(slot); });
+    connect(&Button(grid, grid::kDefenderColumns[slot - 1].editor), &QPushButton::clicked, this,
+            [this, slot] { EditDefender(slot); });
+    for (int column = 1; column <= Encounter::kSlots; ++column) {
+      connect(&Button(grid, grid::kPairings[slot - 1][column - 1].detail), &QPushButton::clicked,
+              this, [this, slot, column] { ShowMatchupDetail(slot, column); });
+    }
+  }
+  connect(&Button(grid, grid::kRecalculateButton), &QPushButton::clicked, this,
+          &CalcWindow::RecalculateAll);
+  connect(&Button(grid, grid::kModifiersButton), &QPushButton::clicked, this,
+          &CalcWindow::EditModifiers);
+}
+
+void CalcWindow::BuildMenu() {
+  auto* bar = new QMenuBar(this);
+  layout()->setMenuBar(bar);
+  QMenu* current = nullptr;
+  for (const menu::Item& item : menu::kCalcWindowMenu) {
+    if (!item.menu) {
+      current = nullptr;
+    } else if (!current || current->title() != QString::fromUtf8(item.menu)) {
+      current = bar->addMenu(QString::fromUtf8(item.menu));
+    }
+    if (!item.text) {
+      current->addSeparator();
+      continue;
+    }
+    QAction* action = current ? current->addAction(QString::fromUtf8(item.text))
+                              : bar->addAction(QString::fromUtf8(item.text));
+    action->setObjectName(QString::number(item.command));
+    connect(action, &QAction::triggered, this, CommandOf(item.command));
+  }
+}
+
+void CalcWindow::ReadAllCells() {
+  for (InputCell& cell : inputs_) cell.text = cell.edit->text();
+}
+
+void CalcWindow::WriteAllCells() {
+  for (InputCell& cell : inputs_) SetCellText(*cell.edit, cell.text);
+  for (int row = 0; row < Encounter::kSlots; ++row) {
+    const AttackerSummary& summary = encounter_.summary(row + 1);
+    for (int i = 0; i < kRowOutputs; ++i) {
+      SetCellText(*row_outputs_[row][i], ToQString(kRowOutputFields[i].format(summary)));
+    }
+    for (int column = 0; column < Encounter::kSlots; ++column) {
+      const MatchupResult& result = encounter_.result(row + 1, column + 1);
+      for (int i = 0; i < kPairingOutputs; ++i) {
+        SetCellText(*pairing_outputs_[row][column][i],
+                    ToQString(kPairingOutputFields[i].format(result)));
+      }
+    }
+  }
+}
+
+void CalcWindow::RefreshInputs(int attackers, int defenders) {
+  for (InputCell& cell : inputs_) {
+    const InputField& field = kInputFields[cell.field];
+    const int selector = field.side == Side::kAttacker ? attackers : defenders;
+    if (Selects(selector, cell.slot)) cell.text = field.format(encounter_, cell.slot);
+  }
+  WriteAllCells();
+}
+
+void CalcWindow::Recalculate(int row, int column) {
+  encounter_.Recalculate(row, column);
+  WriteAllCells();
+}
+
+void CalcWindow::OnInputEdited(InputCell& cell) {
+  const QString previous = cell.text;
+  ReadAllCells();
+  const InputField& field = kInputFields[cell.field];
+  if (!field.store(encounter_, cell.slot, cell.text)) {
+    RefuseName(cell, previous);
+    return;
+  }
+  cell.edit->setToolTip({});
+  if (!field.recalculates) return;
+  if (field.side == Side::kAttacker) {
+    Recalculate(cell.slot, 0);
+  } else {
+    Recalculate(0, cell.slot);
+  }
+}
+
+// Puts the previous text back with the cursor where the refused characters
+// went in, and says why in a tooltip.
+void CalcWindow::RefuseName(InputCell& cell, const QString& previous) {
+  QLineEdit& edit = *cell.edit;
+  const qsizetype inserted = edit.text().size() - previous.size();
+  const qsizetype cursor = std::clamp<qsizetype>(edit.cursorPosition() - std::max<qsizetype>(inserted, 0),
+                                                 0, previous.size());
+  cell.text = previous;
+  edit.setText(previous);
+  edit.setCursorPosition(static_cast<int>(cursor));
+  edit.setToolTip(kUnstorableName);
+  QToolTip::showText(edit.mapToGlobal(QPoint(0, edit.height())), kUnstorableName, &edit);
+}
+
+void CalcWindow::RecalculateAll() {
+  RefreshInputs(0, 0);
+  Recalculate(0, 0);
+}
+
+void CalcWindow::EditAttacker(int slot) { (void)slot; }
+
+void CalcWindow::EditDefender(int slot) { (void)slot; }
+
+void CalcWindow::ShowMatchupDetail(int row, int column) {
+  (void)row;
+  (void)column;
+}
+
+void CalcWindow::EditModifiers() {}
+
+void CalcWindow::SaveAll() { SaveBytes(RosterChoice(), SaveAllBytes(encounter_)); }
+
+void CalcWindow::LoadAll() {
+  const QString path = prompts_.OpenFileName(this, RosterChoice());
+  if (!path.isEmpty()) LoadRoster(path);
+}
+
+bool CalcWindow::LoadRoster(const QString& path) {
+  const ReadResult file = ReadFileBytes(FilePathBytes(path));
+  if (file.error) {
+    prompts_.ShowError(this, ReadErrorMessage(*file.error));
+    return false;
+  }
+  LoadAllBytes(file.bytes, encounter_);
+  RefreshInputs(0, 0);
+  Recalculate(0, 0);
+  return true;
+}
+
+void CalcWindow::WriteTextReport() { SaveBytes(TextReportChoice(), TextReport(encounter_)); }
+
+void CalcWindow::WriteHtmlReport() { SaveBytes(HtmlReportChoice(), HtmlReport(encounter_)); }
+
+void CalcWindow::SaveBytes(const FileChoice& choice, const std::string& bytes) {
+  const QString path = prompts_.SaveFileName(this, choice);
+  if (path.isEmpty()) return;
+  if (const auto error = WriteFileSafely(FilePathBytes(path), bytes)) {
+    prompts_.ShowError(this, WriteErrorMessage(*error));
+  }
+}
+
+void CalcWindow::ShowAbout() {
+  AboutDialog about(this);
+  prompts_.Run(about);
+}
+
+void CalcWindow::Exit() {
+  ReadAllCells();
+  accept();
+}
+
+}  // namespace zelmora

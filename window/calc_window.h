@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include <array>
+
+#include "encounter.h"
+#include "prompts.h"
+
+class QLineEdit;
+
+namespace zelmora {
+
+// The one window of the program: five attacker rows, five defender columns
+// and the 25 pairings between them. The encounter holds the records and the
+// results of the last recalculation; the window holds one text buffer per
+// input cell. Only the user's edits run the change handlers.
+class CalcWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit CalcWindow(Prompts& prompts);
+
+  const Encounter& encounter() const { return encounter_; }
+  // For setting up: a caller that changes records refreshes and recalculates.
+  Encounter& encounter() { return encounter_; }
+
+  // Cell texts into the input buffers. The output buffers are the
+  // encounter's results and only ever flow the other way.
+  void ReadAllCells();
+  // Every buffer into its cell; a cell whose text would not change is left
+  // alone. Never runs a change handler.
+  void WriteAllCells();
+  // Formats the selected records into their input texts, then WriteAllCells.
+  // A selector of 0 takes all five slots, 1 to 5 that slot, others none.
+  void RefreshInputs(int attackers, int defenders);
+  // The encounter's recalculation of the selected rows and columns, then
+  // WriteAllCells.
+  void Recalculate(int row, int column);
+
+  // Commands of the buttons and the menu.
+  void RecalculateAll();
+  void EditAttacker(int slot);
+  void EditDefender(int slot);
+  void ShowMatchupDetail(int row, int column);
+  void EditModifiers();
+  void SaveAll();
+  void LoadAll();
+  void WriteTextReport();
+  void WriteHtmlReport();
+  void ShowAbout();
+  void Exit();
+
+  // Load all from a known path: every record line into its slot, then the
+  // whole grid refreshed and recalculated. Reports a file that cannot be read
+  // and returns false, changing nothing.
+  bool LoadRoster(const QString& path);
+
+ private:
+  struct InputCell {
+    QLineEdit* edit = nullptr;
+    QString text;  // the buffer
+    int field = 0;  // index into the input field table
+    int slot = 0;
+  };
+  static constexpr int kInputCount = 35;
+  static constexpr int kRowOutputs = 2;
+  static constexpr int kPairingOutputs = 3;
+
+  void BindInputs(QWidget& grid);
+  void BindOutputs(QWidget& grid);
+  void BindButtons(QWidget& grid);
+  void BuildMenu();
+  void OnInputEdited(InputCell& cell);
+  void RefuseName(InputCell& cell, const QString& previous);
+  // Writes `bytes` to a file the user picks; reports a failure.
+  void SaveBytes(const FileChoice& choice, const std::string& bytes);
+
+  Prompts& prompts_;
+  Encounter encounter_;
+  std::array<InputCell, kInputCount> inputs_;
+  std::array<std::array<QLineEdit*, kRowOutputs>, Encounter::kSlots> row_outputs_{};
+  std::array<std::array<std::array<QLineEdit*, kPairingOutputs>, Encounter::kSlots>,
+             Encounter::kSlots>
+      pairing_outputs_{};
+};
+
+}  // namespace zelmora
