@@ -1,0 +1,262 @@
+#include "defender_editor.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "editor_test_helpers.h"
+#include "labels.h"
+
+namespace zelmora {
+namespace {
+
+using testing::AnswerChooser;
+using testing::Button;
+using testing::Click;
+using testing::Commit;
+using testing::Cp932;
+using testing::Edit;
+using testing::List;
+using testing::Pick;
+using testing::Retype;
+using testing::ScriptedPrompts;
+
+constexpr int kOk = 1;
+constexpr int kCancel = 2;
+constexpr int kName = 1034;
+constexpr int kImport = 1250;
+
+// The list of each attack attribute 0 to 10, by position on the dialog.
+constexpr int kAffinityLists[] = {1035, 1036, 1037, 1039, 1038, 1040, 1041, 1042, 1043, 1044, 1045};
+
+Defender Sample(const char* utf8_name, std::int32_t base) {
+  Defender d;
+  d.name = Cp932(utf8_name);
+  d.melee_evasion = base;
+  d.ranged_evasion = base + 1;
+  d.magic_evasion = base + 2;
+  d.physical_defence = base + 3;
+  d.magic_defence = base + 4;
+  d.affinities.fill(base % 6);
+  return d;
+}
+
+void WriteAll(const QString& path, const std::string& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+// A sheet of 24 CR LF lines with the given lines (from 1) filled in.
+std::string Sheet(std::initializer_list<std::pair<int, std::string>> filled) {
+  std::vector<std::string> lines(24);
+  for (const auto& [number, text] : filled) lines[number - 1] = text;
+  std::string bytes;
+  for (const std::string& line : lines) bytes += line + "\r\n";
+  return bytes;
+}
+
+struct DefenderEditorTest : ::testing::Test {
+  Encounter encounter;
+  ScriptedPrompts prompts;
+  QTemporaryDir dir;
+
+  DefenderEditorTest() {
+    const char* names[] = {"鬼", "竜", "骸骨", "スライム", "亡霊"};
+    for (int slot = 1; slot <= 5; ++slot) encounter.defender(slot) = Sample(names[slot - 1], 10 * slot);
+  }
+  void TearDown() override { EXPECT_TRUE(prompts.Exhausted()); }
+
+  // Imports `bytes` saved under `file_name` into the editor.
+  void Import(DefenderEditor& editor, const QString& file_name, const std::string& bytes) {
+    const QString path = dir.filePath(file_name);
+    WriteAll(path, bytes);
+    prompts.QueueFileName(path);
+    Click(editor, kImport);
+  }
+};
+
+TEST_F(DefenderEditorTest, ShowsANewDefender) {
+  encounter.defender(1) = Defender{};
+  const DefenderEditor editor(encounter, prompts, 1);
+  EXPECT_EQ(editor.windowTitle(), QStringLiteral("受け側詳細設定"));
+  EXPECT_EQ(Edit(editor, kName)->text(), QString());
+  for (int id : {1029, 1030, 1031, 1032, 1033}) EXPECT_EQ(Edit(editor, id)->text(), "0") << id;
+  for (int id : kAffinityLists) {
+    QComboBox* list = List(editor, id);
+    EXPECT_EQ(list->currentText(), QStringLiteral("○")) << id;
+    ASSERT_EQ(list->count(), 6);
+    EXPECT_EQ(list->itemText(5), QStringLiteral("↑"));
+  }
+}
+
+TEST_F(DefenderEditorTest, StartsOnOkAndTabsThroughTheListsInReadingOrder) {
+  DefenderEditor editor(encounter, prompts, 1);
+  editor.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
+  EXPECT_EQ(QApplication::focusWidget(), Button(editor, kOk));
+  EXPECT_EQ(testing::TabOrder(editor, kOk),
+            (std::vector<int>{1, 2, 1034, 1029, 1030, 1031, 1032, 1033, 1035, 1036, 1037, 1039,
+                              1038, 1040, 1041, 1042, 1043, 1044, 1045, 1236, 1237, 1248, 1249,
+                              1250}));
+}
+
+TEST_F(DefenderEditorTest, EachListEditsTheAffinityOfItsAttribute) {
+  DefenderEditor editor(encounter, prompts, 1);
+  Pick(List(editor, 1039), kAffNone);  // 火
+  EXPECT_EQ(editor.working().affinities[kAttrFire], 3);
+  Pick(List(editor, 1038), kAffUp);  // 氷
+  EXPECT_EQ(editor.working().affinities[kAttrIce], 5);
+
+  for (int attribute = 0; attribute < kAffinityCount; ++attribute) {
+    const int code = (attribute + 2) % 6;
+    Pick(List(editor, kAffinityLists[attribute]), code);
+    EXPECT_EQ(editor.working().affinities[attribute], code) << attribute;
+  }
+  EXPECT_EQ(encounter.defender(1), Sample("鬼", 10));
+}
+
+TEST_F(DefenderEditorTest, NumbersAndNameAreEditedLive) {
+  DefenderEditor editor(encounter, prompts, 2);
+  const std::pair<int, std::int32_t Defender::*> edits[] = {
+      {1029, &Defender::melee_evasion},    {1030, &Defender::ranged_evasion},
+      {1031, &Defender::magic_evasion},    {1032, &Defender::physical_defence},
+      {1033, &Defender::magic_defence}};
+  for (const auto& [id, field] : edits) {
+    Retype(Edit(editor, id), "12abc");
+    EXPECT_EQ(editor.working().*field, 12) << id;
+    Retype(Edit(editor, id), "-3");
+    EXPECT_EQ(editor.working().*field, -3) << id;
+    Retype(Edit(editor, id), "");
+    EXPECT_EQ(editor.working().*field, 0) << id;
+  }
+  Commit(Edit(editor, kName), QStringLiteral("大鬼"));
+  EXPECT_EQ(editor.working().name, Cp932("大鬼"));
+  EXPECT_EQ(encounter.defender(2).name, Cp932("竜"));
+}
+
+TEST_F(DefenderEditorTest, AffinityOutsideTheTableShowsNoSelectionAndKeepsItsCode) {
+  encounter.defender(3).affinities[kAttrCurse] = 9;
+  encounter.defender(3).affinities[kAttrSword] = -1;
+  DefenderEditor editor(encounter, prompts, 3);
+  EXPECT_EQ(List(editor, 1045)->currentIndex(), -1);
+  EXPECT_EQ(List(editor, 1035)->currentIndex(), -1);
+  EXPECT_EQ(editor.working(), encounter.defender(3));
+  Pick(List(editor, 1045), kAffDouble);
+  EXPECT_EQ(editor.working().affinities[kAttrCurse], 1);
+  EXPECT_EQ(editor.working().affinities[kAttrSword], -1);
+}
+
+TEST_F(DefenderEditorTest, SwapActsOnTheDefendersAndRefusesCancel) {
+  const Encounter before = encounter;
+  DefenderEditor editor(encounter, prompts, 2);
+  editor.show();
+  testing::ChooserSeen seen;
+  prompts.QueueDialog(AnswerChooser(5, &seen));
+  Click(editor, 1236);
+  EXPECT_EQ(seen.names, (std::vector<QString>{"鬼", "竜", "骸骨", "スライム", "亡霊"}));
+  EXPECT_EQ(encounter.defender(2), before.defender(5));
+  EXPECT_EQ(encounter.defender(5), before.defender(2));
+  EXPECT_EQ(encounter.attackers(), before.attackers());
+  EXPECT_EQ(Edit(editor, kName)->text(), QStringLiteral("亡霊"));
+  EXPECT_FALSE(Button(editor, kCancel)->isEnabled());
+  QTest::keyClick(&editor, Qt::Key_Escape);
+  EXPECT_TRUE(editor.isVisible());
+}
+
+TEST_F(DefenderEditorTest, CopySaveAndLoadOneWorkOnDefenderLines) {
+  const Encounter before = encounter;
+  DefenderEditor editor(encounter, prompts, 1);
+  prompts.QueueDialog(AnswerChooser(4));
+  Click(editor, 1237);
+  EXPECT_EQ(editor.working(), before.defender(4));
+
+  const QString path = dir.filePath("d.qvr");
+  prompts.QueueFileName(path);
+  Click(editor, 1248);
+  QFile saved(path);
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(saved.readAll().startsWith("M,1,\""));
+
+  DefenderEditor other(encounter, prompts, 3);
+  testing::ChooserSeen seen;
+  prompts.QueueFileName(path);
+  prompts.QueueDialog(AnswerChooser(1, &seen));
+  Click(other, 1249);
+  EXPECT_EQ(seen.names, (std::vector<QString>{"スライム", "", "", "", ""}));
+  EXPECT_EQ(other.working(), before.defender(4));
+  EXPECT_EQ(encounter.defenders(), before.defenders());
+}
+
+TEST_F(DefenderEditorTest, ImportsTheQvmForm) {
+  DefenderEditor editor(encounter, prompts, 1);
+  Import(editor, "goblin.qvm",
+         Sheet({{1, "20,30,10,25,15,12,18,5,5,8,"},
+                {9, "10,"},
+                {12, "\"" + Cp932("小鬼") + "\""},
+                {13, Cp932(R"("○","◎","△","×","＋","↑","○","◎","",")" "x\",\"◎\"")}}));
+  ASSERT_EQ(prompts.open_choices.size(), 1u);
+  EXPECT_EQ(prompts.open_choices[0].default_suffix, "txt");
+  EXPECT_EQ(prompts.open_choices[0].filter,
+            "TEXT Files (*.txt);;QVM Files (*.qvm);;All Files (*.*)");
+
+  Defender expected;
+  expected.name = Cp932("小鬼");
+  expected.melee_evasion = 60;
+  expected.ranged_evasion = 36;
+  expected.magic_evasion = 43;
+  expected.physical_defence = 24;
+  expected.magic_defence = 5;
+  expected.affinities = {0, 1, 2, 3, 4, 5, 0, 1, 0, 0, 1};
+  EXPECT_EQ(editor.working(), expected);
+  EXPECT_EQ(Edit(editor, kName)->text(), QStringLiteral("小鬼"));
+  EXPECT_EQ(Edit(editor, 1031)->text(), "43");
+  EXPECT_EQ(List(editor, 1039)->currentText(), QStringLiteral("×"));
+  EXPECT_EQ(encounter.defender(1), Sample("鬼", 10));
+}
+
+TEST_F(DefenderEditorTest, ImportsTheLabelledTextFormAndCancelKeepsTheStoredDefender) {
+  const Encounter before = encounter;
+  DefenderEditor editor(encounter, prompts, 4);
+  Import(editor, "goblin.txt",
+         Sheet({{1, Cp932("名称: ゴブリン")},
+                {11, Cp932("格闘回避: 30％ 射撃回避: 25％ 魔法回避: 10％")},
+                {12, Cp932("物理防御点: 4\t魔法防御点: 2")},
+                {23, Cp932("○ ○ ○ ◎ △ ○ ○ × ○ ＋ ↑")}}));
+  Defender expected;
+  expected.name = Cp932("ゴブリン");
+  expected.melee_evasion = 30;
+  expected.ranged_evasion = 25;
+  expected.magic_evasion = 10;
+  expected.physical_defence = 4;
+  expected.magic_defence = 2;
+  expected.affinities = {0, 0, 0, 1, 2, 0, 0, 3, 0, 4, 5};
+  EXPECT_EQ(editor.working(), expected);
+  EXPECT_EQ(List(editor, 1038)->currentText(), QStringLiteral("△"));
+  EXPECT_EQ(Edit(editor, 1032)->text(), "4");
+
+  // An upper-case extension is not the .qvm form: line 1 holds no name label.
+  Import(editor, "sheet.QVM", Sheet({{1, "20,30,10,25,15,12,18,5,5,8,"}, {9, "10,"}}));
+  EXPECT_EQ(editor.working().melee_evasion, 0);
+
+  Click(editor, kCancel);
+  EXPECT_EQ(editor.result(), QDialog::Rejected);
+  EXPECT_EQ(encounter.defenders(), before.defenders());
+}
+
+TEST_F(DefenderEditorTest, ImportStopsOnACancelledDialogAndReportsAnUnreadableFile) {
+  DefenderEditor editor(encounter, prompts, 2);
+  Retype(Edit(editor, 1029), "77");
+  const Defender working = editor.working();
+  prompts.QueueFileName("");
+  Click(editor, kImport);
+  const QString missing = dir.filePath("gone.txt");
+  prompts.QueueFileName(missing);
+  Click(editor, kImport);
+  ASSERT_EQ(prompts.errors.size(), 1);
+  EXPECT_TRUE(prompts.errors[0].contains(missing));
+  EXPECT_EQ(editor.working(), working);
+  EXPECT_EQ(Edit(editor, 1029)->text(), "77");
+}
+
+}  // namespace
+}  // namespace zelmora
