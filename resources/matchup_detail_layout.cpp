@@ -62,7 +62,9 @@ constexpr std::array<Control, kControlCount> AllControls() {
   std::array<Control, kControlCount> all{};
   std::size_t n = 0;
   for (const Control& c : kUpperBlock) all[n++] = c;
-  for (const Heading& h : kColumnHeadings) all[n++] = {Kind::kLabel, kNoId, h.text, h.x, 122, 30, 8};
+  for (const Heading& h : kColumnHeadings) {
+    all[n++] = {Kind::kLabel, kNoId, h.text, h.x, 122, 30, 8};
+  }
   for (int r = 0; r < kTableRows; ++r) {
     all[n++] = {Kind::kLabel, kNoId, kRowHeadings[r], 7, 132 + 10 * r, 28, 8};
     for (int c = 0; c < kTableColumns; ++c) {

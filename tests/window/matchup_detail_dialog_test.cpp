@@ -234,7 +234,9 @@ TEST(MatchupDetailDialog, IsReadOnlyAndClosesThroughOk) {
   MatchupDetailDialog dialog = Open(ExampleAttacker(), ExampleDefender());
   const auto fields = dialog.findChildren<QLineEdit*>();
   EXPECT_EQ(fields.size(), 49);
-  for (const QLineEdit* field : fields) EXPECT_TRUE(field->isReadOnly()) << field->objectName().toStdString();
+  for (const QLineEdit* field : fields) {
+    EXPECT_TRUE(field->isReadOnly()) << field->objectName().toStdString();
+  }
 
   dialog.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));

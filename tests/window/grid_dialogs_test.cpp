@@ -1,0 +1,284 @@
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <map>
+#include <ostream>
+#include <string>
+
+#include "calc_window.h"
+#include "calc_window_ids.h"
+#include "cp932.h"
+#include "dialog_builder.h"
+#include "labels.h"
+#include "matchup_detail_dialog.h"
+#include "modifiers_dialog.h"
+#include "scripted_prompts.h"
+
+void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
+namespace zelmora {
+namespace {
+
+using testing::ScriptedPrompts;
+using CellTexts = std::map<QString, QString>;  // objectName -> text
+
+QString Text(const QWidget& host, int id) {
+  auto* edit = ControlById<QLineEdit>(host, id);
+  if (!edit) {
+    ADD_FAILURE() << "no field " << id;
+    return {};
+  }
+  return edit->text();
+}
+
+void Retype(QLineEdit* edit, const QString& text) {
+  edit->selectAll();
+  QTest::keyClick(edit, Qt::Key_Backspace);
+  QTest::keyClicks(edit, text);
+}
+
+// Five different physical attackers and five defenders, so that a change of
+// the global bonuses moves every output of the grid.
+void FillEncounter(CalcWindow& window) {
+  Encounter& e = window.encounter();
+  for (int slot = 1; slot <= Encounter::kSlots; ++slot) {
+    Attacker& a = e.attacker(slot);
+    a.name = Cp932FromUtf8("攻撃" + std::to_string(slot)).value();
+    a.judgment_value = 30 + 8 * slot;
+    a.dice_count = slot;
+    a.damage_bonus = 2;
+    a.attack_attribute = kAttrSword;
+    a.evasion_kind = slot % 2 ? kEvadeMelee : kEvadeRanged;
+    Defender& d = e.defender(slot);
+    d.name = Cp932FromUtf8("防御" + std::to_string(slot)).value();
+    d.melee_evasion = 10 + 7 * slot;
+    d.ranged_evasion = 5 + 9 * slot;
+    d.physical_defence = slot;
+  }
+  window.RefreshInputs(0, 0);
+  window.Recalculate(0, 0);
+}
+
+CellTexts InputTexts(const CalcWindow& window) {
+  CellTexts texts;
+  for (const auto& row : grid::kAttackerRows) {
+    for (int id : {row.name, row.judgment, row.dice, row.bonus}) {
+      texts[QString::number(id)] = Text(window, id);
+    }
+  }
+  for (const auto& column : grid::kDefenderColumns) {
+    for (int id : {column.name, column.evasion, column.defence}) {
+      texts[QString::number(id)] = Text(window, id);
+    }
+  }
+  return texts;
+}
+
+CellTexts OutputTexts(const CalcWindow& window) {
+  CellTexts texts;
+  for (const auto& row : grid::kAttackerRows) {
+    for (int id : {row.success, row.expectation}) texts[QString::number(id)] = Text(window, id);
+  }
+  for (const auto& row : grid::kPairings) {
+    for (const auto& pairing : row) {
+      for (int id : {pairing.chance, pairing.technique, pairing.damage}) {
+        texts[QString::number(id)] = Text(window, id);
+      }
+    }
+  }
+  return texts;
+}
+
+// 50 against melee evasion 30: technique -10 at 42.32, or "A" at 49 when
+// the attacker may auto-trigger.
+Attacker ExampleAttacker(int auto_trigger) {
+  Attacker a;
+  a.name = Cp932FromUtf8("弓兵").value();
+  a.judgment_value = 50;
+  a.dice_count = 2;
+  a.damage_bonus = 3;
+  a.attack_attribute = kAttrSword;
+  a.auto_trigger = auto_trigger;
+  return a;
+}
+
+Defender ExampleDefender() {
+  Defender d;
+  d.name = Cp932FromUtf8("騎士").value();
+  d.melee_evasion = 30;
+  d.physical_defence = 5;
+  return d;
+}
+
+// The stored results of the cell at row 3, column 5, as the detail dialog got them.
+struct DetailSeen {
+  QString attacker, defender, judgment, chance, technique, damage;
+};
+
+DetailSeen OpenDetailOfRow3Column5(CalcWindow& window, ScriptedPrompts& prompts) {
+  DetailSeen seen;
+  prompts.QueueDialog([&seen](QDialog& dialog) {
+    EXPECT_NE(dynamic_cast<MatchupDetailDialog*>(&dialog), nullptr);
+    seen = {Text(dialog, 1046), Text(dialog, 1047), Text(dialog, 1083),
+            Text(dialog, 1092), Text(dialog, 1093), Text(dialog, 1094)};
+    return QDialog::Accepted;
+  });
+  ControlById<QPushButton>(window, 1179)->click();
+  EXPECT_TRUE(prompts.Exhausted());
+  return seen;
+}
+
+TEST(GridDialogs, DetailButtonHandsOverItsPairingAndTheStoredResults) {
+  ScriptedPrompts prompts;
+  CalcWindow window(prompts);
+  Encounter& e = window.encounter();
+  e.attacker(3) = ExampleAttacker(1);
+  e.defender(5) = ExampleDefender();
+  window.RefreshInputs(0, 0);
+  window.Recalculate(0, 0);
+  ASSERT_EQ(Text(window, 1173), "A");
+  const Encounter before = window.encounter();
+  const CellTexts outputs = OutputTexts(window);
+
+  // A record changed without recalculation: the dialog shows the record as
+  // it is now, and the results of the last recalculation.
+  e.attacker(3).judgment_value = 90;
+  const DetailSeen seen = OpenDetailOfRow3Column5(window, prompts);
+  EXPECT_EQ(seen.attacker, QStringLiteral("弓兵"));
+  EXPECT_EQ(seen.defender, QStringLiteral("騎士"));
+  EXPECT_EQ(seen.judgment, "90");
+  EXPECT_EQ(Text(window, 1172), "49");
+  EXPECT_EQ(seen.chance, "49.000000");
+  EXPECT_EQ(seen.technique, "A");
+  EXPECT_EQ(Text(window, 1174), "3.486");
+  EXPECT_EQ(seen.damage, "3.486000");
+
+  e.attacker(3).judgment_value = 50;
+  EXPECT_EQ(window.encounter().attackers(), before.attackers());
+  EXPECT_EQ(window.encounter().result(3, 5), before.result(3, 5));
+  EXPECT_EQ(OutputTexts(window), outputs);
+}
+
+TEST(GridDialogs, DetailTextsIgnoreACommaDecimalLocale) {
+  const std::string saved = std::setlocale(LC_ALL, nullptr);
+  ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  {
+    ScriptedPrompts prompts;
+    CalcWindow window(prompts);
+    window.encounter().attacker(3) = ExampleAttacker(0);
+    window.encounter().defender(5) = ExampleDefender();
+    window.Recalculate(0, 0);
+    const DetailSeen seen = OpenDetailOfRow3Column5(window, prompts);
+    EXPECT_EQ(seen.chance, "42.320000");
+    EXPECT_EQ(seen.technique, "-10");
+    EXPECT_EQ(seen.damage, "3.256320");
+  }
+  QLocale::setDefault(QLocale::c());
+  std::setlocale(LC_ALL, saved.c_str());
+}
+
+GlobalModifiers ModifiersWithHiddenEntries() {
+  GlobalModifiers m;
+  m.hit_bonus = {1, 2, 9};
+  m.damage_bonus = {3, 4, 9};
+  m.defence_bonus = {5, 6, 9};
+  m.evasion_bonus = {7, 42, 8, 9};
+  return m;
+}
+
+TEST(GridDialogs, ModifiersOkWithoutTypingZeroesTheHiddenEntries) {
+  ScriptedPrompts prompts;
+  CalcWindow window(prompts);
+  window.encounter().modifiers() = ModifiersWithHiddenEntries();
+  prompts.QueueDialog([](QDialog& dialog) {
+    EXPECT_NE(dynamic_cast<ModifiersDialog*>(&dialog), nullptr);
+    EXPECT_EQ(Text(dialog, 1255), "7");
+    EXPECT_EQ(Text(dialog, 1257), "8");
+    EXPECT_EQ(Text(dialog, 1256), "5");
+    return QDialog::Accepted;
+  });
+  ControlById<QPushButton>(window, 1259)->click();
+  const GlobalModifiers& m = window.encounter().modifiers();
+  EXPECT_EQ(m.hit_bonus, (std::array<std::int32_t, 3>{1, 2, 0}));
+  EXPECT_EQ(m.damage_bonus, (std::array<std::int32_t, 3>{3, 4, 0}));
+  EXPECT_EQ(m.defence_bonus, (std::array<std::int32_t, 3>{5, 6, 0}));
+  EXPECT_EQ(m.evasion_bonus, (std::array<std::int32_t, 4>{7, 7, 8, 0}));
+}
+
+TEST(GridDialogs, ModifiersOkStoresTypedTextsAndRecalculatesEveryOutput) {
+  ScriptedPrompts prompts;
+  CalcWindow window(prompts);
+  FillEncounter(window);
+  // A text the user typed in the grid keeps its typed form: OK refreshes no input.
+  Retype(ControlById<QLineEdit>(window, grid::kAttackerRows[3].judgment), "62abc");
+  const CellTexts inputs = InputTexts(window);
+  const CellTexts outputs = OutputTexts(window);
+
+  prompts.QueueDialog([](QDialog& dialog) {
+    Retype(ControlById<QLineEdit>(dialog, 1251), "20");
+    Retype(ControlById<QLineEdit>(dialog, 1253), "5abc");
+    Retype(ControlById<QLineEdit>(dialog, 1255), "-10");
+    Retype(ControlById<QLineEdit>(dialog, 1258), "");
+    return QDialog::Accepted;
+  });
+  ControlById<QPushButton>(window, 1259)->click();
+
+  const GlobalModifiers& m = window.encounter().modifiers();
+  EXPECT_EQ(m.hit_bonus[0], 20);
+  EXPECT_EQ(m.damage_bonus[0], 5);
+  EXPECT_EQ(m.evasion_bonus[0], -10);
+  EXPECT_EQ(m.evasion_bonus[1], -10);
+  EXPECT_EQ(m.defence_bonus[1], 0);
+  EXPECT_EQ(InputTexts(window), inputs);
+
+  // The same records with the new bonuses, calculated from scratch.
+  ScriptedPrompts unused;
+  CalcWindow reference(unused);
+  reference.encounter() = window.encounter();
+  reference.Recalculate(0, 0);
+  const CellTexts recalculated = OutputTexts(window);
+  EXPECT_EQ(recalculated, OutputTexts(reference));
+  for (const auto& [id, text] : outputs) {
+    if (!QStringList{"-0", "-10", "-20", "-30", "-40", "-50", "A"}.contains(text)) {
+      EXPECT_NE(recalculated.at(id), text) << "cell " << id.toStdString() << " kept its old value";
+    }
+  }
+}
+
+TEST(GridDialogs, ModifiersCancelAfterChangingEveryFieldChangesNothing) {
+  ScriptedPrompts prompts;
+  CalcWindow window(prompts);
+  FillEncounter(window);
+  window.encounter().modifiers() = ModifiersWithHiddenEntries();
+  const Encounter before = window.encounter();
+  const CellTexts inputs = InputTexts(window);
+  const CellTexts outputs = OutputTexts(window);
+
+  prompts.QueueDialog([](QDialog& dialog) {
+    for (int id : {1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258}) {
+      Retype(ControlById<QLineEdit>(dialog, id), "33");
+    }
+    return QDialog::Rejected;
+  });
+  ControlById<QPushButton>(window, 1259)->click();
+
+  EXPECT_TRUE(prompts.Exhausted());
+  EXPECT_EQ(window.encounter().modifiers(), before.modifiers());
+  for (int row = 1; row <= Encounter::kSlots; ++row) {
+    EXPECT_EQ(window.encounter().summary(row), before.summary(row));
+    for (int column = 1; column <= Encounter::kSlots; ++column) {
+      EXPECT_EQ(window.encounter().result(row, column), before.result(row, column));
+    }
+  }
+  EXPECT_EQ(InputTexts(window), inputs);
+  EXPECT_EQ(OutputTexts(window), outputs);
+}
+
+}  // namespace
+}  // namespace zelmora
