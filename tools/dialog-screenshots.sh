@@ -18,12 +18,15 @@ if [[ -z "${ZELMORA_SCREENSHOTS_IN_XVFB:-}" ]]; then
 fi
 
 unset QT_QPA_PLATFORM
+XDG_RUNTIME_DIR=$(mktemp -d)
+export XDG_RUNTIME_DIR
+trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 mkdir -p "$root/docs"
 
 # Shows one dialog, photographs its window, closes it.
 shoot() {
   local which=$1 out=$2 window
-  coproc shown { "$BUILD_DIR/tools/dialog_screenshots" "$which"; }
+  coproc shown { exec "$BUILD_DIR/tools/dialog_screenshots" "$which"; }
   local pid=$shown_PID
   read -r window <&"${shown[0]}"
   import -window "$window" "$out"
