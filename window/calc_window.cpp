@@ -13,13 +13,17 @@
 
 #include "about_dialog.h"
 #include "app_icon.h"
+#include "attacker_editor.h"
 #include "calc_window_ids.h"
 #include "calc_window_menu.h"
 #include "cp932.h"
+#include "defender_editor.h"
 #include "dialog_builder.h"
 #include "file_error_message.h"
 #include "file_io.h"
 #include "layouts.h"
+#include "matchup_detail_dialog.h"
+#include "modifiers_dialog.h"
 #include "reports.h"
 #include "roster_file.h"
 #include "text.h"
@@ -382,16 +386,42 @@ void CalcWindow::RecalculateAll() {
   Recalculate(0, 0);
 }
 
-void CalcWindow::EditAttacker(int slot) { (void)slot; }
-
-void CalcWindow::EditDefender(int slot) { (void)slot; }
-
-void CalcWindow::ShowMatchupDetail(int row, int column) {
-  (void)row;
-  (void)column;
+// The editor may swap two stored records while it is open, so all five
+// rows (or columns) of its side are rewritten after OK.
+void CalcWindow::EditAttacker(int slot) {
+  AttackerEditor editor(encounter_, prompts_, slot, this);
+  if (prompts_.Run(editor) != QDialog::Accepted) return;
+  encounter_.attacker(slot) = editor.working();
+  RefreshInputs(0, -1);
+  Recalculate(0, 0);
 }
 
-void CalcWindow::EditModifiers() {}
+void CalcWindow::EditDefender(int slot) {
+  DefenderEditor editor(encounter_, prompts_, slot, this);
+  if (prompts_.Run(editor) != QDialog::Accepted) return;
+  encounter_.defender(slot) = editor.working();
+  RefreshInputs(-1, 0);
+  Recalculate(0, 0);
+}
+
+// Shows the stored results of the last recalculation; nothing is recomputed
+// and nothing comes back.
+void CalcWindow::ShowMatchupDetail(int row, int column) {
+  const MatchupResult& result = encounter_.result(row, column);
+  MatchupDetailDialog detail(encounter_.attacker(row), encounter_.defender(column),
+                             ToQString(FormatFixed(result.attack_chance, 6)),
+                             ToQString(result.technique),
+                             ToQString(FormatFixed(result.expected_damage, 6)), this);
+  prompts_.Run(detail);
+}
+
+// No input text depends on the modifiers, so nothing is refreshed.
+void CalcWindow::EditModifiers() {
+  ModifiersDialog dialog(ShowModifiers(encounter_.modifiers()), this);
+  if (prompts_.Run(dialog) != QDialog::Accepted) return;
+  encounter_.modifiers() = ModifiersFromShown(dialog.Values());
+  Recalculate(0, 0);
+}
 
 void CalcWindow::SaveAll() { SaveBytes(RosterChoice(), SaveAllBytes(encounter_)); }
 

@@ -1,0 +1,247 @@
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+
+#include "calc_app.h"
+#include "calc_window.h"
+#include "calc_window_ids.h"
+#include "dialog_builder.h"
+#include "reports.h"
+#include "roster_file.h"
+#include "scripted_prompts.h"
+#include "text.h"
+
+void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
+namespace zelmora {
+namespace {
+
+using grid::kAttackerRows;
+using grid::kDefenderColumns;
+using grid::kPairings;
+
+std::string ReadAll(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return "<missing>";
+  return file.readAll().toStdString();
+}
+
+void WriteAll(const QString& path, const std::string& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  ASSERT_EQ(file.write(bytes.data(), static_cast<qint64>(bytes.size())),
+            static_cast<qint64>(bytes.size()));
+}
+
+// A filled encounter that differs from the defaults in every saved field.
+void Fill(Encounter& encounter) {
+  for (int i = 1; i <= 5; ++i) {
+    Attacker& a = encounter.attacker(i);
+    a = {40 + i, i, i + 1, i % 3, (i % 3) | 4, i + 2, i % 4, 1 + i % 2, i % 2,
+         "\x8b\x53" + std::to_string(i)};
+    Defender& d = encounter.defender(i);
+    d.melee_evasion = 10 * i;
+    d.ranged_evasion = 5 * i;
+    d.magic_evasion = 3 * i;
+    d.physical_defence = i;
+    d.magic_defence = 2 * i;
+    d.affinities.fill(i % 6);
+    d.name = "M" + std::to_string(i);
+  }
+}
+
+class CalcWindowFilesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder.isValid());
+    window.show();
+  }
+  void TearDown() override { EXPECT_TRUE(prompts.Exhausted()); }
+
+  QString Path(const QString& name) const { return folder.filePath(name); }
+  QString Text(int id) const { return ControlById<QLineEdit>(window, id)->text(); }
+  void Trigger(int command) { window.findChild<QAction*>(QString::number(command))->trigger(); }
+
+  QTemporaryDir folder;
+  testing::ScriptedPrompts prompts;
+  CalcWindow window{prompts};
+};
+
+TEST_F(CalcWindowFilesTest, SaveAllThenLoadAllRestoresEveryRecordButEvasionKinds) {
+  Fill(window.encounter());
+  window.RecalculateAll();
+  const Encounter saved = window.encounter();
+  prompts.QueueFileName(Path("party.qvr"));
+  Trigger(32774);
+  ASSERT_EQ(prompts.save_choices.size(), 1u);
+  EXPECT_EQ(prompts.save_choices[0].default_suffix, "qvr");
+  EXPECT_EQ(prompts.save_choices[0].filter, "QVR Files (*.qvr);;All Files (*.*)");
+  EXPECT_EQ(ReadAll(Path("party.qvr")), SaveAllBytes(saved));
+
+  // Start again from scratch, with one evasion kind the file does not carry.
+  CalcWindow fresh(prompts);
+  fresh.encounter().attacker(2).evasion_kind = 3;
+  prompts.QueueFileName(Path("party.qvr"));
+  fresh.LoadAll();
+  ASSERT_EQ(prompts.open_choices.size(), 1u);
+  EXPECT_EQ(prompts.open_choices[0].default_suffix, "qvr");
+  EXPECT_EQ(prompts.open_choices[0].filter, "QVR Files (*.qvr);;All Files (*.*)");
+  for (int i = 1; i <= 5; ++i) {
+    Attacker expected = saved.attacker(i);
+    expected.evasion_kind = i == 2 ? 3 : 0;
+    EXPECT_EQ(fresh.encounter().attacker(i), expected) << i;
+    EXPECT_EQ(fresh.encounter().defender(i), saved.defender(i)) << i;
+  }
+  EXPECT_TRUE(prompts.errors.isEmpty());
+}
+
+TEST_F(CalcWindowFilesTest, LoadAllRefreshesAndRecalculatesEverything) {
+  Fill(window.encounter());
+  window.RecalculateAll();
+  QLineEdit* judgment = ControlById<QLineEdit>(window, kAttackerRows[0].judgment);
+  QTest::keyClicks(judgment, "7abc");  // typed text is canonicalised by the load
+  // One defender line only: slot 2 changes, everything else stays.
+  WriteAll(Path("oni.qvr"), "M,2,\"\x8b\x53\",10,20,30,5,6,1,1,1,1,1,1,1,1,1,1,1\r\n");
+  const Encounter before = window.encounter();
+  prompts.QueueFileName(Path("oni.qvr"));
+  Trigger(32775);
+
+  const Defender& oni = window.encounter().defender(2);
+  EXPECT_EQ(oni.name, "\x8b\x53");
+  EXPECT_EQ(oni.melee_evasion, 10);
+  EXPECT_EQ(oni.magic_defence, 6);
+  EXPECT_EQ(window.encounter().attackers(), before.attackers());
+  EXPECT_EQ(window.encounter().defender(1), before.defender(1));
+  EXPECT_EQ(Text(kDefenderColumns[1].name), "鬼");
+  EXPECT_EQ(Text(kDefenderColumns[1].evasion), "10,20,30");
+  EXPECT_EQ(Text(kAttackerRows[0].judgment),
+            QString::fromStdString(FormatInt(before.attacker(1).judgment_value)));
+  Encounter expected = window.encounter();
+  expected.Recalculate(0, 0);
+  for (int row = 1; row <= 5; ++row) {
+    EXPECT_EQ(window.encounter().result(row, 2), expected.result(row, 2)) << row;
+    EXPECT_EQ(Text(kPairings[row - 1][1].damage),
+              QString::fromStdString(FormatGeneral(expected.result(row, 2).expected_damage)));
+  }
+}
+
+TEST_F(CalcWindowFilesTest, CancelledDialogsDoNothing) {
+  Fill(window.encounter());
+  const Encounter before = window.encounter();
+  for (int command : {32774, 32775, 32778, 32779}) {
+    prompts.QueueFileName({});
+    Trigger(command);
+  }
+  EXPECT_EQ(window.encounter().attackers(), before.attackers());
+  EXPECT_EQ(window.encounter().defenders(), before.defenders());
+  EXPECT_EQ(Text(kAttackerRows[0].judgment), "0");  // not refreshed
+  EXPECT_TRUE(prompts.errors.isEmpty());
+  EXPECT_TRUE(QDir(folder.path()).isEmpty());
+}
+
+TEST_F(CalcWindowFilesTest, ReportsAreWrittenThroughTheMenu) {
+  Fill(window.encounter());
+  window.RecalculateAll();
+  prompts.QueueFileName(Path("report.txt"));
+  Trigger(32778);
+  prompts.QueueFileName(Path("report.htm"));
+  Trigger(32779);
+
+  EXPECT_EQ(ReadAll(Path("report.txt")), TextReport(window.encounter()));
+  EXPECT_EQ(ReadAll(Path("report.htm")), HtmlReport(window.encounter()));
+  ASSERT_EQ(prompts.save_choices.size(), 2u);
+  EXPECT_EQ(prompts.save_choices[0].default_suffix, "txt");
+  EXPECT_EQ(prompts.save_choices[0].filter, "TEXT Files (*.txt);;All Files (*.*)");
+  EXPECT_EQ(prompts.save_choices[1].default_suffix, "htm");
+  EXPECT_EQ(prompts.save_choices[1].filter, "HTML Files (*.htm);;All Files (*.*)");
+  EXPECT_TRUE(prompts.errors.isEmpty());
+}
+
+TEST_F(CalcWindowFilesTest, ReportNeverRecalculates) {
+  Fill(window.encounter());  // the results still belong to the default records
+  const Encounter before = window.encounter();
+  prompts.QueueFileName(Path("report.txt"));
+  Trigger(32778);
+  EXPECT_EQ(ReadAll(Path("report.txt")), TextReport(before));
+  for (int row = 1; row <= 5; ++row) {
+    EXPECT_EQ(window.encounter().summary(row), before.summary(row));
+    EXPECT_EQ(window.encounter().result(row, 5), before.result(row, 5));
+  }
+}
+
+TEST_F(CalcWindowFilesTest, UnwritableTargetShowsOneErrorAndLeavesTheOldFile) {
+  WriteAll(Path("old.qvr"), "P,1,\"old\",1,2,3,0,0,11,1,0\r\n");
+  const QString target = Path("old.qvr/party.qvr");  // under a regular file
+  prompts.QueueFileName(target);
+  Trigger(32774);
+  ASSERT_EQ(prompts.errors.size(), 1);
+  EXPECT_TRUE(prompts.errors[0].contains(target)) << prompts.errors[0].toStdString();
+  EXPECT_TRUE(prompts.errors[0].contains("Not a directory")) << prompts.errors[0].toStdString();
+  EXPECT_EQ(ReadAll(Path("old.qvr")), "P,1,\"old\",1,2,3,0,0,11,1,0\r\n");
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::NoDotAndDotDot),
+            QStringList{"old.qvr"});
+
+  // A report that cannot be written is reported the same way.
+  prompts.QueueFileName(Path("gone/report.htm"));
+  Trigger(32779);
+  ASSERT_EQ(prompts.errors.size(), 2);
+  EXPECT_TRUE(prompts.errors[1].contains(Path("gone/report.htm")));
+}
+
+TEST_F(CalcWindowFilesTest, UnreadableRosterShowsOneErrorAndChangesNothing) {
+  Fill(window.encounter());
+  QTest::keyClicks(ControlById<QLineEdit>(window, kAttackerRows[0].judgment), "9");
+  const QString typed = Text(kAttackerRows[0].judgment);
+  const Encounter before = window.encounter();
+  const QString missing = Path("missing.qvr");
+  prompts.QueueFileName(missing);
+  Trigger(32775);
+  ASSERT_EQ(prompts.errors.size(), 1);
+  EXPECT_TRUE(prompts.errors[0].contains(missing));
+  EXPECT_EQ(window.encounter().attackers(), before.attackers());
+  EXPECT_EQ(window.encounter().defenders(), before.defenders());
+  EXPECT_EQ(Text(kAttackerRows[0].judgment), typed);  // not refreshed
+}
+
+TEST(CalcAppTest, OpensTheWindowWithTheRosterLoaded) {
+  QTemporaryDir folder;
+  const QString roster = folder.filePath("one.qvr");
+  WriteAll(roster, "P,3,\"\x8b\x53\",70,2\r\n");
+  testing::ScriptedPrompts prompts;
+  prompts.QueueDialog([](QDialog& dialog) {
+    auto* window = qobject_cast<CalcWindow*>(&dialog);
+    EXPECT_NE(window, nullptr);
+    if (!window) return int(QDialog::Rejected);
+    EXPECT_EQ(window->encounter().attacker(3).judgment_value, 70);
+    EXPECT_EQ(ControlById<QLineEdit>(*window, kAttackerRows[2].name)->text(), "鬼");
+    EXPECT_EQ(ControlById<QLineEdit>(*window, kAttackerRows[2].dice)->text(), "2");
+    return int(QDialog::Rejected);
+  });
+  CalcApp(prompts).Run(roster);
+  EXPECT_TRUE(prompts.Exhausted());
+  EXPECT_TRUE(prompts.errors.isEmpty());
+}
+
+TEST(CalcAppTest, MissingRosterIsReportedAndTheWindowStillOpens) {
+  testing::ScriptedPrompts prompts;
+  bool opened = false;
+  prompts.QueueDialog([&opened](QDialog& dialog) {
+    opened = qobject_cast<CalcWindow*>(&dialog) != nullptr;
+    return int(QDialog::Rejected);
+  });
+  CalcApp(prompts).Run("/nonexistent/roster.qvr");
+  EXPECT_TRUE(opened);
+  ASSERT_EQ(prompts.errors.size(), 1);
+  EXPECT_TRUE(prompts.errors[0].contains("/nonexistent/roster.qvr"));
+}
+
+}  // namespace
+}  // namespace zelmora

@@ -1,0 +1,455 @@
+#include "calc_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "calc_window_ids.h"
+#include "dialog_builder.h"
+#include "scripted_prompts.h"
+#include "text.h"
+
+// Failure messages show texts, not bytes.
+void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
+namespace zelmora {
+namespace {
+
+using grid::kAttackerRows;
+using grid::kDefenderColumns;
+using grid::kPairings;
+
+QLineEdit* Cell(const QWidget& window, int id) {
+  auto* edit = ControlById<QLineEdit>(window, id);
+  if (!edit) ADD_FAILURE() << "no cell " << id;
+  return edit;
+}
+
+QString Text(const QWidget& window, int id) { return Cell(window, id)->text(); }
+
+// Keystrokes for ASCII; anything else arrives as an input method commits it.
+void Type(QLineEdit* edit, const QString& text) {
+  bool ascii = true;
+  for (QChar c : text) ascii = ascii && c.unicode() < 0x80;
+  if (ascii) {
+    QTest::keyClicks(edit, text);
+    return;
+  }
+  QInputMethodEvent commit;
+  commit.setCommitString(text);
+  QApplication::sendEvent(edit, &commit);
+}
+
+void Clear(QLineEdit* edit) {
+  edit->selectAll();
+  QTest::keyClick(edit, Qt::Key_Backspace);
+}
+
+void Retype(QLineEdit* edit, const QString& text) {
+  Clear(edit);
+  Type(edit, text);
+}
+
+// Every output text of one attacker row: its two summary cells and the three
+// result cells of each pairing.
+QStringList RowTexts(const QWidget& window, int row) {
+  const auto& ids = kAttackerRows[row - 1];
+  QStringList texts = {Text(window, ids.success), Text(window, ids.expectation)};
+  for (const auto& pairing : kPairings[row - 1]) {
+    texts << Text(window, pairing.chance) << Text(window, pairing.technique)
+          << Text(window, pairing.damage);
+  }
+  return texts;
+}
+
+QStringList AllOutputTexts(const QWidget& window) {
+  QStringList texts;
+  for (int row = 1; row <= 5; ++row) texts << RowTexts(window, row);
+  return texts;
+}
+
+// What the grid must show for an encounter, formatted the way the grid does.
+QStringList ExpectedRowTexts(Encounter encounter, int row) {
+  encounter.Recalculate(0, 0);
+  const AttackerSummary& summary = encounter.summary(row);
+  QStringList texts = {QString::fromStdString(FormatInt(summary.success_percent)),
+                       QString::fromStdString(FormatGeneral(summary.damage_expectation))};
+  for (int column = 1; column <= 5; ++column) {
+    const MatchupResult& result = encounter.result(row, column);
+    texts << QString::fromStdString(FormatGeneral(result.attack_chance))
+          << QString::fromStdString(result.technique)
+          << QString::fromStdString(FormatGeneral(result.expected_damage));
+  }
+  return texts;
+}
+
+class CalcWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override { window.show(); }
+  void TearDown() override { EXPECT_TRUE(prompts.Exhausted()); }
+
+  QLineEdit* Cell(int id) { return zelmora::Cell(window, id); }
+  QString Text(int id) { return zelmora::Text(window, id); }
+
+  testing::ScriptedPrompts prompts;
+  CalcWindow window{prompts};
+};
+
+TEST_F(CalcWindowTest, FirstPictureShowsDefaultTextsAndTheirResults) {
+  EXPECT_EQ(window.windowTitle(), "ZELMORA 確率計算プログラム");
+  for (const auto& ids : kAttackerRows) {
+    EXPECT_EQ(Text(ids.name), "");
+    EXPECT_EQ(Text(ids.judgment), "0");
+    EXPECT_EQ(Text(ids.dice), "0");
+    EXPECT_EQ(Text(ids.bonus), "0");
+  }
+  for (const auto& ids : kDefenderColumns) {
+    EXPECT_EQ(Text(ids.name), "");
+    EXPECT_EQ(Text(ids.evasion), "0,0,0");
+    EXPECT_EQ(Text(ids.defence), "0,0");
+  }
+  for (int row = 1; row <= 5; ++row) {
+    EXPECT_EQ(RowTexts(window, row), ExpectedRowTexts(Encounter{}, row)) << "row " << row;
+  }
+  // No evasion value: the attacker's own chance, no technique.
+  EXPECT_EQ(Text(kPairings[2][3].technique), "-0");
+}
+
+TEST_F(CalcWindowTest, WorkedPairingTypedIntoTheGridShowsItsResults) {
+  Retype(Cell(kAttackerRows[0].judgment), "50");
+  Retype(Cell(kAttackerRows[0].dice), "2");
+  Retype(Cell(kAttackerRows[0].bonus), "3");
+  Retype(Cell(kDefenderColumns[0].evasion), "30");
+  Retype(Cell(kDefenderColumns[0].defence), "5");
+
+  EXPECT_EQ(Text(kAttackerRows[0].success), "75");
+  EXPECT_EQ(Text(kAttackerRows[0].expectation), "11.4");
+  EXPECT_EQ(Text(kPairings[0][0].chance), "42.32");
+  EXPECT_EQ(Text(kPairings[0][0].technique), "-10");
+  EXPECT_EQ(Text(kPairings[0][0].damage), "3.25632");
+}
+
+TEST_F(CalcWindowTest, TypingFourThenFiveRecalculatesOnlyRowTwoEachTime) {
+  // Records changed behind the grid's back: only a recalculation of their
+  // row would show them, so rows 1 and 3 to 5 must keep their old results.
+  const QStringList before = AllOutputTexts(window);
+  for (int row : {1, 3, 4, 5}) window.encounter().attacker(row).judgment_value = 90;
+  window.encounter().defender(1).melee_evasion = 25;
+
+  QLineEdit* judgment = Cell(kAttackerRows[1].judgment);
+  Clear(judgment);
+  Type(judgment, "4");
+  EXPECT_EQ(window.encounter().attacker(2).judgment_value, 4);
+  EXPECT_EQ(RowTexts(window, 2), ExpectedRowTexts(window.encounter(), 2));
+  const QStringList after_four = RowTexts(window, 2);
+
+  Type(judgment, "5");
+  EXPECT_EQ(window.encounter().attacker(2).judgment_value, 45);
+  EXPECT_EQ(RowTexts(window, 2), ExpectedRowTexts(window.encounter(), 2));
+  EXPECT_NE(RowTexts(window, 2), after_four);
+  EXPECT_EQ(judgment->text(), "45");
+
+  for (int row : {1, 3, 4, 5}) {
+    EXPECT_EQ(RowTexts(window, row), before.mid((row - 1) * 17, 17)) << "row " << row;
+  }
+}
+
+TEST_F(CalcWindowTest, EmptiedDiceCountStoresZeroAndStaysEmptyUntilRefresh) {
+  QLineEdit* dice = Cell(kAttackerRows[2].dice);
+  Retype(dice, "3");
+  EXPECT_EQ(window.encounter().attacker(3).dice_count, 3);
+  const QString with_three = Text(kAttackerRows[2].expectation);
+
+  Clear(dice);
+  EXPECT_EQ(window.encounter().attacker(3).dice_count, 0);
+  EXPECT_EQ(dice->text(), "");
+  EXPECT_NE(Text(kAttackerRows[2].expectation), with_three);
+  EXPECT_EQ(RowTexts(window, 3), ExpectedRowTexts(window.encounter(), 3));
+
+  window.RecalculateAll();
+  EXPECT_EQ(dice->text(), "0");
+}
+
+TEST_F(CalcWindowTest, MinusSignAloneStoresZeroThenTheDigitStoresMinusFive) {
+  QLineEdit* bonus = Cell(kAttackerRows[0].bonus);
+  Retype(bonus, "7");
+  Clear(bonus);
+  Type(bonus, "-");
+  EXPECT_EQ(window.encounter().attacker(1).damage_bonus, 0);
+  EXPECT_EQ(RowTexts(window, 1), ExpectedRowTexts(window.encounter(), 1));
+  Type(bonus, "5");
+  EXPECT_EQ(window.encounter().attacker(1).damage_bonus, -5);
+  EXPECT_EQ(RowTexts(window, 1), ExpectedRowTexts(window.encounter(), 1));
+  EXPECT_EQ(bonus->text(), "-5");
+}
+
+struct EvasionCase {
+  const char* text;
+  std::array<int, 3> values;
+};
+
+TEST_F(CalcWindowTest, EvasionTextsReachTheRecordAsTyped) {
+  const EvasionCase cases[] = {
+      {"10", {10, 0, 0}},      {"10,", {10, 0, 0}},     {",5", {0, 5, 0}},
+      {"5,,7", {5, 0, 7}},     {"1,2,3,4", {1, 2, 3}},  {" 7, 8 ,9", {7, 8, 9}},
+      {"１２", {0, 0, 0}},     {"10，20", {10, 0, 0}},  {"　30", {0, 0, 0}},
+  };
+  window.encounter().attacker(4).judgment_value = 60;
+  window.Recalculate(0, 0);
+  QLineEdit* evasion = Cell(kDefenderColumns[1].evasion);
+  for (const EvasionCase& c : cases) {
+    window.encounter().defender(2).melee_evasion = 99;  // every part is rewritten
+    Retype(evasion, QString::fromUtf8(c.text));
+    const Defender& d = window.encounter().defender(2);
+    EXPECT_EQ((std::array<int, 3>{d.melee_evasion, d.ranged_evasion, d.magic_evasion}), c.values)
+        << c.text;
+    EXPECT_EQ(evasion->text(), QString::fromUtf8(c.text));
+    Encounter expected;
+    expected.attacker(4).judgment_value = 60;
+    expected.defender(2) = d;
+    expected.Recalculate(0, 0);
+    EXPECT_EQ(Text(kPairings[3][1].chance),
+              QString::fromStdString(FormatGeneral(expected.result(4, 2).attack_chance)))
+        << c.text;
+  }
+}
+
+TEST_F(CalcWindowTest, DefenceTextsReadTwoValuesAndRecalculateTheColumn) {
+  Attacker& attacker = window.encounter().attacker(1);
+  attacker.judgment_value = 50;
+  attacker.dice_count = 2;
+  attacker.damage_bonus = 3;
+  window.Recalculate(1, 0);
+  QLineEdit* defence = Cell(kDefenderColumns[4].defence);
+
+  Retype(defence, "7");
+  EXPECT_EQ(window.encounter().defender(5).physical_defence, 7);
+  EXPECT_EQ(window.encounter().defender(5).magic_defence, 0);
+  const QString damage_at_seven = Text(kPairings[0][4].damage);
+
+  Retype(defence, "7,8,9");
+  EXPECT_EQ(window.encounter().defender(5).physical_defence, 7);
+  EXPECT_EQ(window.encounter().defender(5).magic_defence, 8);
+  EXPECT_EQ(Text(kPairings[0][4].damage), damage_at_seven);  // a physical attack
+
+  Retype(defence, "1");
+  EXPECT_NE(Text(kPairings[0][4].damage), damage_at_seven);
+  EXPECT_EQ(RowTexts(window, 1), ExpectedRowTexts(window.encounter(), 1));
+}
+
+TEST_F(CalcWindowTest, JapaneseNamesAreStoredAsCodePageBytesAndNeverRecalculate) {
+  window.encounter().attacker(1).judgment_value = 70;  // stale until a recalculation
+  window.encounter().defender(1).melee_evasion = 40;
+  const QStringList before = AllOutputTexts(window);
+
+  Type(Cell(kAttackerRows[0].name), "鬼");
+  Type(Cell(kDefenderColumns[0].name), "ゴブリン");
+
+  EXPECT_EQ(window.encounter().attacker(1).name, "\x8b\x53");
+  EXPECT_EQ(window.encounter().defender(1).name, "\x83\x53\x83\x75\x83\x8a\x83\x93");
+  EXPECT_EQ(AllOutputTexts(window), before);
+}
+
+TEST_F(CalcWindowTest, CharacterTheCodePageCannotHoldIsRefusedWithAReason) {
+  QLineEdit* name = Cell(kDefenderColumns[2].name);
+  Type(name, "竜");
+  Type(name, "ñ");
+  EXPECT_EQ(name->text(), "竜");
+  EXPECT_EQ(name->cursorPosition(), 1);
+  EXPECT_EQ(window.encounter().defender(3).name, "\x97\xb3");
+  EXPECT_FALSE(name->toolTip().isEmpty());
+
+  // Look-alikes that input methods produce are stored as the code page's.
+  Type(name, "〜");
+  EXPECT_EQ(name->text(), "竜〜");
+  EXPECT_EQ(window.encounter().defender(3).name, "\x97\xb3\x81\x60");
+  EXPECT_TRUE(name->toolTip().isEmpty());
+}
+
+TEST_F(CalcWindowTest, UndecodableNameBytesStayUntilThatNameIsEdited) {
+  window.encounter().attacker(2).name = "\x82";  // a lead byte with no trail
+  window.encounter().attacker(3).name = "\x82";
+  window.RefreshInputs(0, 0);
+  Retype(Cell(kAttackerRows[1].judgment), "30");
+  window.RecalculateAll();
+  EXPECT_EQ(window.encounter().attacker(2).name, "\x82");
+
+  Retype(Cell(kAttackerRows[2].name), "B");
+  EXPECT_EQ(window.encounter().attacker(3).name, "B");
+  EXPECT_EQ(window.encounter().attacker(2).name, "\x82");
+}
+
+TEST_F(CalcWindowTest, RecalculateCanonicalisesEveryInputAndKeepsNames) {
+  Retype(Cell(kAttackerRows[3].judgment), "12abc");
+  Retype(Cell(kAttackerRows[3].dice), "+2");
+  Retype(Cell(kDefenderColumns[1].evasion), "10,");
+  Retype(Cell(kDefenderColumns[1].defence), "5,6,7");
+  Type(Cell(kAttackerRows[3].name), "鬼 a,b");
+  window.encounter().attacker(5).dice_count = 4;  // behind the grid's back
+
+  QTest::mouseClick(ControlById<QPushButton>(window, grid::kRecalculateButton), Qt::LeftButton);
+
+  EXPECT_EQ(Text(kAttackerRows[3].judgment), "12");
+  EXPECT_EQ(Text(kAttackerRows[3].dice), "2");
+  EXPECT_EQ(Text(kDefenderColumns[1].evasion), "10,0,0");
+  EXPECT_EQ(Text(kDefenderColumns[1].defence), "5,6");
+  EXPECT_EQ(Text(kAttackerRows[3].name), "鬼 a,b");
+  EXPECT_EQ(Text(kAttackerRows[4].dice), "4");
+  for (int row = 1; row <= 5; ++row) {
+    EXPECT_EQ(RowTexts(window, row), ExpectedRowTexts(window.encounter(), row));
+  }
+}
+
+TEST_F(CalcWindowTest, EnterInAnyCellRunsRecalculateAndKeepsTheWindowOpen) {
+  QLineEdit* judgment = Cell(kAttackerRows[0].judgment);
+  Retype(judgment, "12abc");
+  QTest::keyClick(judgment, Qt::Key_Return);
+  EXPECT_EQ(judgment->text(), "12");
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(window.result(), 0);
+
+  window.encounter().defender(4).magic_evasion = 8;
+  QTest::keyClick(Cell(kDefenderColumns[0].name), Qt::Key_Enter);
+  EXPECT_EQ(Text(kDefenderColumns[3].evasion), "0,0,8");
+}
+
+TEST_F(CalcWindowTest, RecalculateOnTheMenuBarDoesTheSame) {
+  Retype(Cell(kAttackerRows[4].bonus), "3x");
+  auto* action = window.findChild<QAction*>("32773");
+  ASSERT_NE(action, nullptr);
+  action->trigger();
+  EXPECT_EQ(Text(kAttackerRows[4].bonus), "3");
+}
+
+TEST_F(CalcWindowTest, EscapeClosesAtOnceWithoutAQuestion) {
+  Retype(Cell(kAttackerRows[0].judgment), "40");
+  QTest::keyClick(Cell(kAttackerRows[0].judgment), Qt::Key_Escape);
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(window.result(), QDialog::Rejected);
+}
+
+TEST_F(CalcWindowTest, ExitOnTheMenuClosesAtOnceWithoutAQuestion) {
+  Retype(Cell(kAttackerRows[0].judgment), "40");
+  window.findChild<QAction*>("1")->trigger();
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(window.result(), QDialog::Accepted);
+}
+
+TEST_F(CalcWindowTest, MenuBarHasItsMenusInOrderWithRecalculateOnTheBar) {
+  auto* bar = window.findChild<QMenuBar*>();
+  ASSERT_NE(bar, nullptr);
+  QStringList top;
+  for (QAction* action : bar->actions()) {
+    top << action->text();
+    if (action->menu()) {
+      for (QAction* item : action->menu()->actions()) {
+        top << "  " + (item->isSeparator() ? "-" : item->text() + " " + item->objectName());
+      }
+    } else {
+      top << "  " + action->objectName();
+    }
+  }
+  EXPECT_EQ(top, (QStringList{"ファイル(&F)", "  全てセーブ(&S) 32774", "  全てロード(&O) 32775",
+                              "  -", "  TXT出力(&T) 32778", "  HTML出力(&H) 32779", "  -",
+                              "  終了(&X) 1", "再計算(&C)", "  32773", "ヘルプ(&H)",
+                              "  バージョン情報...(&A) 32777"}));
+  for (QAction* action : window.findChildren<QAction*>()) {
+    EXPECT_TRUE(action->shortcut().isEmpty()) << action->text().toStdString();
+  }
+}
+
+TEST_F(CalcWindowTest, AboutBoxShowsItsTextsAndLeavesTheGridAsItWas) {
+  Retype(Cell(kAttackerRows[1].judgment), "33a");
+  const QStringList before = AllOutputTexts(window);
+  prompts.QueueDialog([](QDialog& about) {
+    EXPECT_EQ(about.windowTitle(), "ﾊﾞｰｼﾞｮﾝ情報");
+    QStringList labels;
+    for (auto* label : about.findChildren<QLabel*>()) labels << label->text();
+    EXPECT_EQ(labels, QStringList{"ZELMORA確率計算プログラム  ver1.0"});
+    QTest::mouseClick(ControlById<QPushButton>(about, 1), Qt::LeftButton);
+    EXPECT_EQ(about.result(), QDialog::Accepted);
+    return about.result();
+  });
+  window.findChild<QAction*>("32777")->trigger();
+  EXPECT_EQ(Text(kAttackerRows[1].judgment), "33a");
+  EXPECT_EQ(AllOutputTexts(window), before);
+}
+
+// The focusable controls reached by Tab from "再計算", in order.
+TEST_F(CalcWindowTest, TabOrderRunsThroughInputsThenEditorButtonsThenBonus) {
+  std::vector<int> expected = {grid::kRecalculateButton};
+  for (const auto& ids : kAttackerRows) {
+    expected.insert(expected.end(), {ids.name, ids.judgment, ids.dice, ids.bonus});
+  }
+  for (const auto& ids : kDefenderColumns) {
+    expected.insert(expected.end(), {ids.name, ids.evasion, ids.defence});
+  }
+  for (const auto& ids : kAttackerRows) expected.push_back(ids.editor);
+  for (const auto& ids : kDefenderColumns) expected.push_back(ids.editor);
+  expected.push_back(grid::kModifiersButton);
+
+  QWidget* first = ControlById(window, grid::kRecalculateButton);
+  EXPECT_EQ(window.focusWidget(), first);
+  std::vector<int> order;
+  QWidget* widget = first;
+  do {
+    if (widget->focusPolicy() & Qt::TabFocus) order.push_back(widget->objectName().toInt());
+    widget = widget->nextInFocusChain();
+  } while (widget != first && order.size() < expected.size() + 5);
+  EXPECT_EQ(order, expected);
+}
+
+TEST_F(CalcWindowTest, OutputCellsAreReadOnlyBorderlessAndAlignedByColumn) {
+  for (int row = 0; row < 5; ++row) {
+    for (int id : {kAttackerRows[row].success, kAttackerRows[row].expectation}) {
+      EXPECT_EQ(Cell(id)->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter) << id;
+    }
+    for (int column = 0; column < 5; ++column) {
+      const auto& ids = kPairings[row][column];
+      for (int id : {ids.chance, ids.technique, ids.damage}) {
+        QLineEdit* cell = Cell(id);
+        EXPECT_TRUE(cell->isReadOnly()) << id;
+        EXPECT_FALSE(cell->hasFrame()) << id;
+        EXPECT_EQ(cell->alignment() & Qt::AlignHorizontal_Mask,
+                  column == 0 ? Qt::AlignHCenter : Qt::AlignLeft)
+            << id;
+      }
+      auto* detail = ControlById<QPushButton>(window, ids.detail);
+      ASSERT_NE(detail, nullptr);
+      EXPECT_EQ(detail->text(), column == 0 ? "詳細" : "");
+    }
+  }
+  EXPECT_TRUE(ControlById<QPushButton>(window, grid::kRecalculateButton)->isDefault());
+}
+
+TEST_F(CalcWindowTest, WritingCellsNeverRunsAHandlerNorTouchesUnchangedText) {
+  QLineEdit* judgment = Cell(kAttackerRows[0].judgment);
+  Retype(judgment, "25");
+  judgment->setCursorPosition(1);
+  window.encounter().attacker(1).judgment_value = 80;
+  window.Recalculate(0, 0);
+  EXPECT_EQ(judgment->cursorPosition(), 1);  // same text: not rewritten
+  EXPECT_EQ(judgment->text(), "25");
+  window.RefreshInputs(1, -1);
+  EXPECT_EQ(judgment->text(), "80");
+  EXPECT_EQ(window.encounter().attacker(1).judgment_value, 80);
+  // A refresh of the defenders only leaves attacker texts as typed.
+  Retype(judgment, "9z");
+  window.RefreshInputs(-1, 0);
+  EXPECT_EQ(judgment->text(), "9z");
+}
+
+}  // namespace
+}  // namespace zelmora
