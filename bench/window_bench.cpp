@@ -1,10 +1,9 @@
+#include <benchmark/benchmark.h>
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTemporaryDir>
-
-#include <benchmark/benchmark.h>
-
 #include <cstdlib>
 #include <memory>
 

@@ -10,7 +10,7 @@ namespace zelmora::grid {
 inline constexpr int kSlots = 5;
 
 struct AttackerRowIds {
-  int editor;       // blank button at the head of the row
+  int editor;  // blank button at the head of the row
   int name;
   int judgment;     // judgment value, headed "命中率"
   int dice;         // damage dice count
@@ -20,7 +20,7 @@ struct AttackerRowIds {
 };
 
 struct DefenderColumnIds {
-  int editor;   // thin button along the top of the column
+  int editor;  // thin button along the top of the column
   int name;
   int evasion;  // "melee,ranged,magic"
   int defence;  // "physical,magic"

@@ -96,8 +96,8 @@ constexpr void AddAttackerRowRest(ControlList& list) {
     list.Add({Kind::kLabel, kNoId, "%", 95, y + kUpper + kLabelDrop, 6, 9});
     list.Add({Kind::kLabel, kNoId, "D+", 88, y + kLower + kLabelDrop, 9, 9});
     list.Add({Kind::kEdit, ids.success, "", 109, y + kUpper, 18, kLineHeight, kOutput | kCentre});
-    list.Add({Kind::kEdit, ids.expectation, "", 109, y + kLower, 18, kLineHeight,
-              kOutput | kCentre});
+    list.Add(
+        {Kind::kEdit, ids.expectation, "", 109, y + kLower, 18, kLineHeight, kOutput | kCentre});
   }
 }
 
@@ -131,8 +131,8 @@ constexpr void AddFrames(ControlList& list) {
     list.Add({Kind::kGroupBox, kNoId, "", 0, kRowTop[k], kRowWidth, kRowHeight});
   }
   for (int d = 0; d < kSlots; ++d) {
-    list.Add({Kind::kGroupBox, kNoId, "", kColumnLeft[d], kColumnTop, kColumnWidth[d],
-              kColumnHeight});
+    list.Add(
+        {Kind::kGroupBox, kNoId, "", kColumnLeft[d], kColumnTop, kColumnWidth[d], kColumnHeight});
   }
 }
 

@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QToolTip>
 #include <QVBoxLayout>
-
 #include <algorithm>
 #include <string>
 
@@ -31,8 +30,8 @@
 namespace zelmora {
 namespace {
 
-const QString kUnstorableName = QStringLiteral(
-    "この文字はシフトJIS（コードページ932）で保存できないため、入力できません。");
+const QString kUnstorableName =
+    QStringLiteral("この文字はシフトJIS（コードページ932）で保存できないため、入力できません。");
 
 QString ToQString(const std::string& utf8) { return QString::fromStdString(utf8); }
 
@@ -51,9 +50,13 @@ struct InputField {
 };
 
 template <int grid::AttackerRowIds::*Id>
-int AttackerCell(int index) { return grid::kAttackerRows[index].*Id; }
+int AttackerCell(int index) {
+  return grid::kAttackerRows[index].*Id;
+}
 template <int grid::DefenderColumnIds::*Id>
-int DefenderCell(int index) { return grid::kDefenderColumns[index].*Id; }
+int DefenderCell(int index) {
+  return grid::kDefenderColumns[index].*Id;
+}
 
 // Names are code page 932 bytes; a cell shows them decoded. A character the
 // code page cannot hold is refused rather than stored as another one.
@@ -125,14 +128,11 @@ constexpr InputField kInputFields[] = {
     {Side::kAttacker, AttackerCell<&AttackerRowIds::dice>, true,
      FormatAttackerNumber<&Attacker::dice_count>, StoreAttackerNumber<&Attacker::dice_count>},
     {Side::kAttacker, AttackerCell<&AttackerRowIds::bonus>, true,
-     FormatAttackerNumber<&Attacker::damage_bonus>,
-     StoreAttackerNumber<&Attacker::damage_bonus>},
+     FormatAttackerNumber<&Attacker::damage_bonus>, StoreAttackerNumber<&Attacker::damage_bonus>},
     {Side::kDefender, DefenderCell<&DefenderColumnIds::name>, false, FormatDefenderName,
      StoreDefenderName},
-    {Side::kDefender, DefenderCell<&DefenderColumnIds::evasion>, true, FormatEvasion,
-     StoreEvasion},
-    {Side::kDefender, DefenderCell<&DefenderColumnIds::defence>, true, FormatDefence,
-     StoreDefence},
+    {Side::kDefender, DefenderCell<&DefenderColumnIds::evasion>, true, FormatEvasion, StoreEvasion},
+    {Side::kDefender, DefenderCell<&DefenderColumnIds::defence>, true, FormatDefence, StoreDefence},
 };
 static_assert(std::size(kInputFields) * Encounter::kSlots == 35);
 
@@ -143,7 +143,8 @@ struct RowOutput {
   std::string (*format)(const AttackerSummary&);
 };
 constexpr RowOutput kRowOutputFields[] = {
-    {&AttackerRowIds::success, [](const AttackerSummary& s) { return FormatInt(s.success_percent); }},
+    {&AttackerRowIds::success,
+     [](const AttackerSummary& s) { return FormatInt(s.success_percent); }},
     {&AttackerRowIds::expectation,
      [](const AttackerSummary& s) { return FormatGeneral(s.damage_expectation); }},
 };
@@ -153,7 +154,8 @@ struct PairingOutput {
   std::string (*format)(const MatchupResult&);
 };
 constexpr PairingOutput kPairingOutputFields[] = {
-    {&grid::PairingIds::chance, [](const MatchupResult& r) { return FormatGeneral(r.attack_chance); }},
+    {&grid::PairingIds::chance,
+     [](const MatchupResult& r) { return FormatGeneral(r.attack_chance); }},
     {&grid::PairingIds::technique, [](const MatchupResult& r) { return r.technique; }},
     {&grid::PairingIds::damage,
      [](const MatchupResult& r) { return FormatGeneral(r.expected_damage); }},
@@ -372,8 +374,8 @@ void CalcWindow::OnInputEdited(InputCell& cell) {
 void CalcWindow::RefuseName(InputCell& cell, const QString& previous) {
   QLineEdit& edit = *cell.edit;
   const qsizetype inserted = edit.text().size() - previous.size();
-  const qsizetype cursor = std::clamp<qsizetype>(edit.cursorPosition() - std::max<qsizetype>(inserted, 0),
-                                                 0, previous.size());
+  const qsizetype cursor = std::clamp<qsizetype>(
+      edit.cursorPosition() - std::max<qsizetype>(inserted, 0), 0, previous.size());
   cell.text = previous;
   edit.setText(previous);
   edit.setCursorPosition(static_cast<int>(cursor));

@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <QString>
-
 #include <array>
 
 #include "encounter.h"
@@ -60,7 +59,7 @@ class CalcWindow : public QDialog {
  private:
   struct InputCell {
     QLineEdit* edit = nullptr;
-    QString text;  // the buffer
+    QString text;   // the buffer
     int field = 0;  // index into the input field table
     int slot = 0;
   };

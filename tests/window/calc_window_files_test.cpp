@@ -1,12 +1,11 @@
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <gtest/gtest.h>
-
 #include <ostream>
 #include <string>
 
@@ -45,8 +44,8 @@ void WriteAll(const QString& path, const std::string& bytes) {
 void Fill(Encounter& encounter) {
   for (int i = 1; i <= 5; ++i) {
     Attacker& a = encounter.attacker(i);
-    a = {40 + i, i, i + 1, i % 3, (i % 3) | 4, i + 2, i % 4, 1 + i % 2, i % 2,
-         "\x8b\x53" + std::to_string(i)};
+    a = {40 + i, i,     i + 1,     i % 3, (i % 3) | 4,
+         i + 2,  i % 4, 1 + i % 2, i % 2, "\x8b\x53" + std::to_string(i)};
     Defender& d = encounter.defender(i);
     d.melee_evasion = 10 * i;
     d.ranged_evasion = 5 * i;

@@ -1,5 +1,7 @@
 #include "calc_window.h"
 
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -9,9 +11,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
-
-#include <gtest/gtest.h>
-
 #include <ostream>
 #include <string>
 #include <vector>
@@ -202,9 +201,9 @@ struct EvasionCase {
 
 TEST_F(CalcWindowTest, EvasionTextsReachTheRecordAsTyped) {
   const EvasionCase cases[] = {
-      {"10", {10, 0, 0}},      {"10,", {10, 0, 0}},     {",5", {0, 5, 0}},
-      {"5,,7", {5, 0, 7}},     {"1,2,3,4", {1, 2, 3}},  {" 7, 8 ,9", {7, 8, 9}},
-      {"１２", {0, 0, 0}},     {"10，20", {10, 0, 0}},  {"　30", {0, 0, 0}},
+      {"10", {10, 0, 0}},  {"10,", {10, 0, 0}},    {",5", {0, 5, 0}},
+      {"5,,7", {5, 0, 7}}, {"1,2,3,4", {1, 2, 3}}, {" 7, 8 ,9", {7, 8, 9}},
+      {"１２", {0, 0, 0}}, {"10，20", {10, 0, 0}}, {"　30", {0, 0, 0}},
   };
   window.encounter().attacker(4).judgment_value = 60;
   window.Recalculate(0, 0);
@@ -361,10 +360,10 @@ TEST_F(CalcWindowTest, MenuBarHasItsMenusInOrderWithRecalculateOnTheBar) {
       top << "  " + action->objectName();
     }
   }
-  EXPECT_EQ(top, (QStringList{"ファイル(&F)", "  全てセーブ(&S) 32774", "  全てロード(&O) 32775",
-                              "  -", "  TXT出力(&T) 32778", "  HTML出力(&H) 32779", "  -",
-                              "  終了(&X) 1", "再計算(&C)", "  32773", "ヘルプ(&H)",
-                              "  バージョン情報...(&A) 32777"}));
+  EXPECT_EQ(top,
+            (QStringList{"ファイル(&F)", "  全てセーブ(&S) 32774", "  全てロード(&O) 32775", "  -",
+                         "  TXT出力(&T) 32778", "  HTML出力(&H) 32779", "  -", "  終了(&X) 1",
+                         "再計算(&C)", "  32773", "ヘルプ(&H)", "  バージョン情報...(&A) 32777"}));
   for (QAction* action : window.findChildren<QAction*>()) {
     EXPECT_TRUE(action->shortcut().isEmpty()) << action->text().toStdString();
   }
