@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 
 namespace zelmora {
@@ -21,7 +22,14 @@ Qt::Alignment AlignmentOf(unsigned style) {
 
 QWidget* MakeEdit(QWidget& host, const Control& c) {
   auto* edit = new QLineEdit(QString::fromUtf8(c.text), &host);
-  edit->setReadOnly(c.style & layout::kReadOnly);
+  if (c.style & layout::kReadOnly) {
+    // A read-only field shows the dialog's colour, so that an output never
+    // looks like an input.
+    edit->setReadOnly(true);
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    edit->setPalette(palette);
+  }
   edit->setFrame(!(c.style & layout::kNoBorder));
   edit->setAlignment(AlignmentOf(c.style));
   return edit;
