@@ -138,14 +138,6 @@ std::string TextMatrixHeader(const Encounter& e) {
   return line;
 }
 
-std::string TextHitCell(const MatchupResult& r) {
-  return " " + PadLeft(FormatFixed(r.attack_chance, 2), 5) + "%(" + PadLeft(r.technique, 3) + ")";
-}
-
-std::string TextDamageCell(const MatchupResult& r) {
-  return " " + PadLeft(FormatFixed(r.expected_damage, 3), 9) + "  ";
-}
-
 template <class Cell>
 std::string TextMatrixRow(const Encounter& e, int row, Cell cell) {
   std::string line = PadLeft(MatrixName(e.attacker(row).name), 10) + " ";
@@ -184,12 +176,6 @@ std::string HtmlMatrixHeader(const Encounter& e) {
   for (int j = 1; j <= kSlots; ++j) line += Cell(HtmlEscaped(MatrixName(e.defender(j).name)));
   return line + "</TR>";
 }
-
-std::string HtmlHitCell(const MatchupResult& r) {
-  return Cell(FormatFixed(r.attack_chance, 2) + "%(" + PadLeft(r.technique, 3) + ")");
-}
-
-std::string HtmlDamageCell(const MatchupResult& r) { return Cell(FormatFixed(r.expected_damage, 3)); }
 
 template <class CellOf>
 std::string HtmlMatrixRow(const Encounter& e, int row, CellOf cell) {
@@ -254,6 +240,20 @@ std::string HtmlPage(const Encounter& e, std::string_view head) {
 }
 
 }  // namespace
+
+std::string TextHitCell(const MatchupResult& r) {
+  return " " + PadLeft(FormatFixed(r.attack_chance, 2), 5) + "%(" + PadLeft(r.technique, 3) + ")";
+}
+
+std::string TextDamageCell(const MatchupResult& r) {
+  return " " + PadLeft(FormatFixed(r.expected_damage, 3), 9) + "  ";
+}
+
+std::string HtmlHitCell(const MatchupResult& r) {
+  return Cell(FormatFixed(r.attack_chance, 2) + "%(" + PadLeft(r.technique, 3) + ")");
+}
+
+std::string HtmlDamageCell(const MatchupResult& r) { return Cell(FormatFixed(r.expected_damage, 3)); }
 
 std::string TextReport(const Encounter& e) {
   Page page;

@@ -17,4 +17,12 @@ std::string HtmlReport(const Encounter& encounter);  // 70 lines, names escaped
 // Utf8FromCp932.)
 std::string HtmlReportUtf8(const Encounter& encounter);
 
+// One pairing's cell in each matrix, as the reports print it: the text
+// report " %5.2f%%(%3s)" and " %9.3f  ", the HTML report
+// "<TD>%.2f%%(%3s)</TD>" and "<TD>%.3f</TD>".
+std::string TextHitCell(const MatchupResult& result);
+std::string TextDamageCell(const MatchupResult& result);
+std::string HtmlHitCell(const MatchupResult& result);
+std::string HtmlDamageCell(const MatchupResult& result);
+
 }  // namespace zelmora
