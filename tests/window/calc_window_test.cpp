@@ -7,10 +7,12 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <clocale>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -108,6 +110,9 @@ class CalcWindowTest : public ::testing::Test {
 
 TEST_F(CalcWindowTest, FirstPictureShowsDefaultTextsAndTheirResults) {
   EXPECT_EQ(window.windowTitle(), "ZELMORA 確率計算プログラム");
+  EXPECT_TRUE(window.windowFlags() & Qt::WindowMinimizeButtonHint);
+  EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_FALSE(window.windowIcon().pixmap(32).isNull());
   for (const auto& ids : kAttackerRows) {
     EXPECT_EQ(Text(ids.name), "");
     EXPECT_EQ(Text(ids.judgment), "0");
@@ -126,18 +131,24 @@ TEST_F(CalcWindowTest, FirstPictureShowsDefaultTextsAndTheirResults) {
   EXPECT_EQ(Text(kPairings[2][3].technique), "-0");
 }
 
-TEST_F(CalcWindowTest, WorkedPairingTypedIntoTheGridShowsItsResults) {
+// Qt sets the process locale from the environment; a decimal comma must
+// still never reach a cell.
+TEST_F(CalcWindowTest, WorkedPairingTypedIntoTheGridShowsItsResultsUnderACommaLocale) {
+  const std::string saved = std::setlocale(LC_ALL, nullptr);
+  ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   Retype(Cell(kAttackerRows[0].judgment), "50");
   Retype(Cell(kAttackerRows[0].dice), "2");
   Retype(Cell(kAttackerRows[0].bonus), "3");
   Retype(Cell(kDefenderColumns[0].evasion), "30");
   Retype(Cell(kDefenderColumns[0].defence), "5");
-
   EXPECT_EQ(Text(kAttackerRows[0].success), "75");
   EXPECT_EQ(Text(kAttackerRows[0].expectation), "11.4");
   EXPECT_EQ(Text(kPairings[0][0].chance), "42.32");
   EXPECT_EQ(Text(kPairings[0][0].technique), "-10");
   EXPECT_EQ(Text(kPairings[0][0].damage), "3.25632");
+  QLocale::setDefault(QLocale::c());
+  std::setlocale(LC_ALL, saved.c_str());
 }
 
 TEST_F(CalcWindowTest, TypingFourThenFiveRecalculatesOnlyRowTwoEachTime) {
