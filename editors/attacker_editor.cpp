@@ -57,7 +57,8 @@ int ShownDefenceKind(std::int32_t flags) {
 AttackerEditor::AttackerEditor(Encounter& encounter, Prompts& prompts, int slot, QWidget* parent)
     : QDialog(parent),
       working_(encounter.attacker(slot)),
-      operations_(*this, prompts, encounter.attackers(), working_, slot, [this] { ShowWorking(); }) {
+      operations_(*this, prompts, encounter.attackers(), working_, slot,
+                  [this] { ShowWorking(); }) {
   BuildDialog(*this, layout::kAttackerEditor);
   FillLists();
   BindControls();
@@ -92,8 +93,7 @@ void AttackerEditor::BindControls() {
   connect(&ListById(*this, kAutoTriggerId), &QComboBox::activated, this,
           [this](int position) { working_.auto_trigger = AutoTriggerFlag(position); });
   for (const int id : {kDefenceKindId, kDefenceOptionId}) {
-    connect(&ListById(*this, id), &QComboBox::activated, this,
-            [this] { StoreDefenceFlags(); });
+    connect(&ListById(*this, id), &QComboBox::activated, this, [this] { StoreDefenceFlags(); });
   }
 }
 

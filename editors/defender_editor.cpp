@@ -24,8 +24,8 @@ struct NumberEdit {
   std::int32_t Defender::*field;
 };
 constexpr NumberEdit kNumberEdits[] = {
-    {1029, &Defender::melee_evasion},    {1030, &Defender::ranged_evasion},
-    {1031, &Defender::magic_evasion},    {1032, &Defender::physical_defence},
+    {1029, &Defender::melee_evasion}, {1030, &Defender::ranged_evasion},
+    {1031, &Defender::magic_evasion}, {1032, &Defender::physical_defence},
     {1033, &Defender::magic_defence},
 };
 
@@ -43,7 +43,8 @@ DefenderEditor::DefenderEditor(Encounter& encounter, Prompts& prompts, int slot,
     : QDialog(parent),
       prompts_(prompts),
       working_(encounter.defender(slot)),
-      operations_(*this, prompts, encounter.defenders(), working_, slot, [this] { ShowWorking(); }) {
+      operations_(*this, prompts, encounter.defenders(), working_, slot,
+                  [this] { ShowWorking(); }) {
   BuildDialog(*this, layout::kDefenderEditor);
   for (const int id : kAffinityListIds) FillList(ListById(*this, id), kAffinityLabels);
   BindControls();

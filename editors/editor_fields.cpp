@@ -1,13 +1,13 @@
 #include "editor_fields.h"
 
-#include <algorithm>
-#include <optional>
-
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolTip>
+
+#include <algorithm>
+#include <optional>
 
 #include "cp932.h"
 #include "dialog_builder.h"
@@ -62,9 +62,8 @@ void BindName(QLineEdit& edit, std::string& name) {
 void ShowName(QLineEdit& edit, const std::string& name) { edit.setText(Shown(name)); }
 
 void BindNumber(QLineEdit& edit, std::int32_t& field) {
-  QObject::connect(&edit, &QLineEdit::textEdited, &edit, [&field](const QString& text) {
-    field = ParseLeadingInt(text.toStdString());
-  });
+  QObject::connect(&edit, &QLineEdit::textEdited, &edit,
+                   [&field](const QString& text) { field = ParseLeadingInt(text.toStdString()); });
 }
 
 void ShowNumber(QLineEdit& edit, std::int32_t value) {

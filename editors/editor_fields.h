@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QString>
+
 #include <cstdint>
 #include <string>
-
-#include <QString>
 
 #include "labels.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
-
 #include <QString>
+
+#include <string>
 
 #include "file_io.h"
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <array>
-#include <optional>
-
 #include <QDialog>
 #include <QString>
+
+#include <array>
+#include <optional>
 
 #include "encounter.h"
 

@@ -1,9 +1,9 @@
 #include "slot_operations.h"
 
-#include <utility>
-
 #include <QDialog>
 #include <QPushButton>
+
+#include <utility>
 
 #include "cp932.h"
 #include "dialog_builder.h"

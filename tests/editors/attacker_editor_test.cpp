@@ -42,7 +42,8 @@ Attacker Named(const char* utf8_name, std::int32_t judgment) {
 Encounter FiveAttackers() {
   Encounter encounter;
   const char* names[] = {"剣士", "弓兵", "魔術師", "僧侶", "盗賊"};
-  for (int slot = 1; slot <= 5; ++slot) encounter.attacker(slot) = Named(names[slot - 1], 10 * slot);
+  for (int slot = 1; slot <= 5; ++slot)
+    encounter.attacker(slot) = Named(names[slot - 1], 10 * slot);
   return encounter;
 }
 
@@ -71,14 +72,15 @@ TEST_F(AttackerEditorTest, ShowsANewAttackerWithTheListsInTableOrder) {
   AttackerEditor editor(encounter, prompts, 2);
   EXPECT_EQ(editor.windowTitle(), QStringLiteral("行動側詳細設定"));
   EXPECT_EQ(Edit(editor, kName)->text(), QString());
-  const std::pair<int, const char*> numbers[] = {{1019, "0"}, {1020, "0"}, {1021, "0"}, {1022, "1"}};
+  const std::pair<int, const char*> numbers[] = {
+      {1019, "0"}, {1020, "0"}, {1021, "0"}, {1022, "1"}};
   for (const auto& [id, text] : numbers) EXPECT_EQ(Edit(editor, id)->text(), text) << id;
   const std::pair<int, const char*> shown[] = {{1023, "物理"}, {1024, "格闘"}, {1025, "物理"},
                                                {1026, "通常"}, {1027, "－"},   {1028, "不"}};
   for (const auto& [id, label] : shown) EXPECT_EQ(List(editor, id)->currentText(), label) << id;
 
   const std::pair<int, LabelTable> lists[] = {
-      {1023, kJudgmentKindLabels}, {1024, kEvasionKindLabels},     {1025, kDefenceKindLabels},
+      {1023, kJudgmentKindLabels},  {1024, kEvasionKindLabels},     {1025, kDefenceKindLabels},
       {1026, kDefenceOptionLabels}, {1027, kAttackAttributeLabels}, {1028, kAutoTriggerLabels}};
   for (const auto& [id, labels] : lists) {
     QComboBox* list = List(editor, id);
@@ -132,10 +134,12 @@ TEST_F(AttackerEditorTest, NumberEditsStoreTheLeadingIntegerAndKeepTheTypedText)
   const struct {
     const char* typed;
     std::int32_t stored;
-  } cases[] = {{"12abc", 12}, {"", 0}, {"-7", -7}, {"  +3", 3}, {"x9", 0}, {"99999999999", 2147483647}};
-  const std::pair<int, std::int32_t Attacker::*> edits[] = {
-      {1019, &Attacker::judgment_value}, {1020, &Attacker::dice_count},
-      {1021, &Attacker::damage_bonus},   {1022, &Attacker::attack_count}};
+  } cases[] = {{"12abc", 12}, {"", 0},   {"-7", -7},
+               {"  +3", 3},   {"x9", 0}, {"99999999999", 2147483647}};
+  const std::pair<int, std::int32_t Attacker::*> edits[] = {{1019, &Attacker::judgment_value},
+                                                            {1020, &Attacker::dice_count},
+                                                            {1021, &Attacker::damage_bonus},
+                                                            {1022, &Attacker::attack_count}};
   for (const auto& [id, field] : edits) {
     for (const auto& c : cases) {
       Retype(Edit(editor, id), c.typed);
@@ -313,8 +317,8 @@ TEST_F(AttackerEditorTest, SaveOneFromSlotFourIsOfferedUnderButtonFour) {
     ASSERT_EQ(prompts.save_choices.size(), 1u);
     EXPECT_EQ(prompts.save_choices[0].default_suffix, "qvr");
     EXPECT_EQ(prompts.save_choices[0].filter, "QVR Files (*.qvr);;All Files (*.*)");
-    EXPECT_EQ(ReadAll(path), QByteArray::fromStdString("P,4,\"" + Cp932("僧侶") +
-                                                       "\",45,4,0,0,0,11,1,0\r\n"));
+    EXPECT_EQ(ReadAll(path),
+              QByteArray::fromStdString("P,4,\"" + Cp932("僧侶") + "\",45,4,0,0,0,11,1,0\r\n"));
     EXPECT_EQ(encounter.attacker(4).judgment_value, 40);
   }
 

@@ -62,7 +62,8 @@ struct DefenderEditorTest : ::testing::Test {
 
   DefenderEditorTest() {
     const char* names[] = {"鬼", "竜", "骸骨", "スライム", "亡霊"};
-    for (int slot = 1; slot <= 5; ++slot) encounter.defender(slot) = Sample(names[slot - 1], 10 * slot);
+    for (int slot = 1; slot <= 5; ++slot)
+      encounter.defender(slot) = Sample(names[slot - 1], 10 * slot);
   }
   void TearDown() override { EXPECT_TRUE(prompts.Exhausted()); }
 
@@ -94,10 +95,10 @@ TEST_F(DefenderEditorTest, StartsOnOkAndTabsThroughTheListsInReadingOrder) {
   editor.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
   EXPECT_EQ(QApplication::focusWidget(), Button(editor, kOk));
-  EXPECT_EQ(testing::TabOrder(editor, kOk),
-            (std::vector<int>{1, 2, 1034, 1029, 1030, 1031, 1032, 1033, 1035, 1036, 1037, 1039,
-                              1038, 1040, 1041, 1042, 1043, 1044, 1045, 1236, 1237, 1248, 1249,
-                              1250}));
+  EXPECT_EQ(
+      testing::TabOrder(editor, kOk),
+      (std::vector<int>{1,    2,    1034, 1029, 1030, 1031, 1032, 1033, 1035, 1036, 1037, 1039,
+                        1038, 1040, 1041, 1042, 1043, 1044, 1045, 1236, 1237, 1248, 1249, 1250}));
 }
 
 TEST_F(DefenderEditorTest, EachListEditsTheAffinityOfItsAttribute) {
@@ -117,10 +118,11 @@ TEST_F(DefenderEditorTest, EachListEditsTheAffinityOfItsAttribute) {
 
 TEST_F(DefenderEditorTest, NumbersAndNameAreEditedLive) {
   DefenderEditor editor(encounter, prompts, 2);
-  const std::pair<int, std::int32_t Defender::*> edits[] = {
-      {1029, &Defender::melee_evasion},    {1030, &Defender::ranged_evasion},
-      {1031, &Defender::magic_evasion},    {1032, &Defender::physical_defence},
-      {1033, &Defender::magic_defence}};
+  const std::pair<int, std::int32_t Defender::*> edits[] = {{1029, &Defender::melee_evasion},
+                                                            {1030, &Defender::ranged_evasion},
+                                                            {1031, &Defender::magic_evasion},
+                                                            {1032, &Defender::physical_defence},
+                                                            {1033, &Defender::magic_defence}};
   for (const auto& [id, field] : edits) {
     Retype(Edit(editor, id), "12abc");
     EXPECT_EQ(editor.working().*field, 12) << id;
@@ -193,7 +195,8 @@ TEST_F(DefenderEditorTest, ImportsTheQvmForm) {
          Sheet({{1, "20,30,10,25,15,12,18,5,5,8,"},
                 {9, "10,"},
                 {12, "\"" + Cp932("小鬼") + "\""},
-                {13, Cp932(R"("○","◎","△","×","＋","↑","○","◎","",")" "x\",\"◎\"")}}));
+                {13, Cp932(R"("○","◎","△","×","＋","↑","○","◎","",")"
+                           "x\",\"◎\"")}}));
   ASSERT_EQ(prompts.open_choices.size(), 1u);
   EXPECT_EQ(prompts.open_choices[0].default_suffix, "txt");
   EXPECT_EQ(prompts.open_choices[0].filter,

@@ -2,6 +2,8 @@
 
 // What the editor tests do as a user would: type, pick list entries, press
 // buttons, answer the slot chooser.
+#include <gtest/gtest.h>
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -10,8 +12,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -41,7 +41,9 @@ inline QPushButton* Button(const QWidget& dialog, int id) {
   return button;
 }
 
-inline void Click(const QWidget& dialog, int id) { QTest::mouseClick(Button(dialog, id), Qt::LeftButton); }
+inline void Click(const QWidget& dialog, int id) {
+  QTest::mouseClick(Button(dialog, id), Qt::LeftButton);
+}
 
 // Replaces the whole text of an edit with ASCII keystrokes.
 inline void Retype(QLineEdit* edit, const QString& ascii) {
@@ -83,7 +85,7 @@ inline std::vector<int> TabOrder(const QWidget& dialog, int first_id) {
   return ids;
 }
 
-inline std::string Cp932(const char* utf8)  { return *Cp932FromUtf8(utf8); }
+inline std::string Cp932(const char* utf8) { return *Cp932FromUtf8(utf8); }
 
 // What a chooser showed when it was answered.
 struct ChooserSeen {
@@ -102,7 +104,8 @@ inline ScriptedPrompts::DialogScript AnswerChooser(int slot, ChooserSeen* seen =
     if (seen) {
       seen->caption = chooser->windowTitle();
       seen->prompt = Edit(*chooser, 1238)->text();
-      for (int id : {1244, 1246, 1247, 1245, 1248}) seen->names.push_back(Edit(*chooser, id)->text());
+      for (int id : {1244, 1246, 1247, 1245, 1248})
+        seen->names.push_back(Edit(*chooser, id)->text());
     }
     Click(*chooser, slot == 0 ? 2 : 1238 + slot);
     return chooser->result();

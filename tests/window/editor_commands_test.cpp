@@ -1,4 +1,4 @@
-#include "calc_window.h"
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -6,11 +6,10 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
 #include <functional>
 
 #include "attacker_editor.h"
+#include "calc_window.h"
 #include "calc_window_ids.h"
 #include "cp932.h"
 #include "defender_editor.h"
@@ -141,7 +140,7 @@ TEST_F(EditorCommandsTest, OkOnRowTwoRewritesEveryAttackerRowAndRecalculatesAll)
 
   EXPECT_EQ(window.encounter().attacker(2).dice_count, 5);
   EXPECT_EQ(Cell(window, kAttackerRows[1].dice)->text(), "5");
-  EXPECT_EQ(Cell(window, kAttackerRows[3].judgment)->text(), "12");  // canonical now
+  EXPECT_EQ(Cell(window, kAttackerRows[3].judgment)->text(), "12");     // canonical now
   EXPECT_EQ(Cell(window, kDefenderColumns[1].defence)->text(), "3,x");  // other side as typed
   EXPECT_EQ(Cell(window, kDefenderColumns[1].evasion)->text(), "10");
   EXPECT_EQ(PairingTexts(window), ExpectedPairingTexts(window.encounter()));
