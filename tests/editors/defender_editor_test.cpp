@@ -116,6 +116,7 @@ TEST_F(DefenderEditorTest, EachListEditsTheAffinityOfItsAttribute) {
   EXPECT_EQ(encounter.defender(1), Sample("鬼", 10));
 }
 
+// The parsing is the attacker editor's; this checks each edit's binding.
 TEST_F(DefenderEditorTest, NumbersAndNameAreEditedLive) {
   DefenderEditor editor(encounter, prompts, 2);
   const std::pair<int, std::int32_t Defender::*> edits[] = {{1029, &Defender::melee_evasion},
@@ -124,12 +125,8 @@ TEST_F(DefenderEditorTest, NumbersAndNameAreEditedLive) {
                                                             {1032, &Defender::physical_defence},
                                                             {1033, &Defender::magic_defence}};
   for (const auto& [id, field] : edits) {
-    Retype(Edit(editor, id), "12abc");
-    EXPECT_EQ(editor.working().*field, 12) << id;
-    Retype(Edit(editor, id), "-3");
-    EXPECT_EQ(editor.working().*field, -3) << id;
-    Retype(Edit(editor, id), "");
-    EXPECT_EQ(editor.working().*field, 0) << id;
+    Retype(Edit(editor, id), QString::number(id) + "abc");
+    EXPECT_EQ(editor.working().*field, id);
   }
   Commit(Edit(editor, kName), QStringLiteral("大鬼"));
   EXPECT_EQ(editor.working().name, Cp932("大鬼"));

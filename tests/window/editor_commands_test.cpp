@@ -44,9 +44,19 @@ void Retype(QLineEdit* edit, const QString& text) {
   QApplication::sendEvent(edit, &commit);
 }
 
+QStringList PairingTexts(const QWidget& window) {
+  QStringList texts;
+  for (const auto& row : kPairings) {
+    for (const auto& p : row) {
+      for (int id : {p.chance, p.technique, p.damage}) texts << Cell(window, id)->text();
+    }
+  }
+  return texts;
+}
+
 // Every input and output text of the grid.
 QStringList GridTexts(const QWidget& window) {
-  QStringList texts;
+  QStringList texts = PairingTexts(window);
   for (const auto& row : kAttackerRows) {
     for (int id : {row.name, row.judgment, row.dice, row.bonus, row.success, row.expectation}) {
       texts << Cell(window, id)->text();
@@ -54,11 +64,6 @@ QStringList GridTexts(const QWidget& window) {
   }
   for (const auto& column : kDefenderColumns) {
     for (int id : {column.name, column.evasion, column.defence}) texts << Cell(window, id)->text();
-  }
-  for (const auto& row : kPairings) {
-    for (const auto& p : row) {
-      for (int id : {p.chance, p.technique, p.damage}) texts << Cell(window, id)->text();
-    }
   }
   return texts;
 }
@@ -73,16 +78,6 @@ QStringList ExpectedPairingTexts(Encounter encounter) {
       texts << QString::fromStdString(FormatGeneral(r.attack_chance))
             << QString::fromStdString(r.technique)
             << QString::fromStdString(FormatGeneral(r.expected_damage));
-    }
-  }
-  return texts;
-}
-
-QStringList PairingTexts(const QWidget& window) {
-  QStringList texts;
-  for (const auto& row : kPairings) {
-    for (const auto& p : row) {
-      for (int id : {p.chance, p.technique, p.damage}) texts << Cell(window, id)->text();
     }
   }
   return texts;
