@@ -1,0 +1,65 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "encounter.h"
+#include "records.h"
+
+// The command line: `zelmora [options] ROSTER.qvr`. With --txt or --html it
+// writes reports without a window; otherwise the roster is for the window.
+namespace zelmora {
+
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitFileError = 1;  // a file could not be read or written
+inline constexpr int kExitUsage = 2;
+
+// The name that stands for standard output in --txt and --html.
+inline constexpr std::string_view kStandardOutput = "-";
+
+using EvasionKinds = std::array<std::int32_t, Encounter::kSlots>;
+
+struct CommandLine {
+  enum class Mode { kWindow, kReports, kHelp, kVersion, kUsageError };
+
+  Mode mode = Mode::kWindow;
+  std::string roster;                     // empty: none named
+  std::optional<std::string> txt_path;    // kStandardOutput or a file
+  std::optional<std::string> html_path;
+  std::optional<ShownModifiers> modifiers;  // in the order of the modifiers dialog
+  std::optional<EvasionKinds> evasion_kinds;
+  std::string error;                      // what is wrong, for kUsageError
+};
+
+// `arguments` excludes the program name. --help and --version take effect
+// where they stand; the first mistake makes a usage error.
+CommandLine ParseCommandLine(std::span<const std::string_view> arguments);
+
+std::string_view UsageText();
+std::string VersionText();
+
+// Where the command line writes: reports and help to a descriptor, so that a
+// failed write is seen; messages to a stream.
+struct Console {
+  int out;
+  std::ostream& err;
+};
+
+// The roster loaded into default slots as load all does, the modifiers and
+// evasion kinds applied, everything recalculated. Reports the unreadable
+// roster and returns false.
+bool PrepareEncounter(const CommandLine& command, const Console& console, Encounter& encounter);
+
+// Writes every report the command line names; the exit status.
+int RunReports(const CommandLine& command, const Console& console);
+
+// Help, version, usage errors and reports: everything but the window, which
+// is the caller's (for kWindow nothing is written). The exit status.
+int RunWithoutWindow(const CommandLine& command, const Console& console);
+
+}  // namespace zelmora

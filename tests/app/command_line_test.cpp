@@ -1,0 +1,176 @@
+#include "command_line.h"
+
+#include <fcntl.h>
+#include <string.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cp932.h"
+#include "files_test_support.h"
+#include "labels.h"
+#include "reports.h"
+#include "roster_file.h"
+
+namespace zelmora {
+namespace {
+
+using Mode = CommandLine::Mode;
+
+CommandLine Parse(std::initializer_list<std::string_view> arguments) {
+  return ParseCommandLine(std::span<const std::string_view>(arguments.begin(), arguments.size()));
+}
+
+TEST(ParseCommandLineTest, ReportOptions) {
+  const CommandLine c = Parse({"--txt", "out.txt", "--html=-", "--modifiers", "1,-2,+3,4,5,6,7,-2147483648",
+                               "--evasion", "0,1,2,3,0", "party.qvr"});
+  EXPECT_EQ(c.mode, Mode::kReports) << c.error;
+  EXPECT_EQ(c.roster, "party.qvr");
+  EXPECT_EQ(c.txt_path, "out.txt");
+  EXPECT_EQ(c.html_path, "-");
+  EXPECT_EQ(c.modifiers, (ShownModifiers{1, -2, 3, 4, 5, 6, 7, -2147483647 - 1}));
+  EXPECT_EQ(c.evasion_kinds, (EvasionKinds{0, 1, 2, 3, 0}));
+
+  const CommandLine dashes = Parse({"--html", "page.htm", "--", "--odd.qvr"});
+  EXPECT_EQ(dashes.mode, Mode::kReports);
+  EXPECT_EQ(dashes.roster, "--odd.qvr");
+}
+
+TEST(ParseCommandLineTest, WithoutReportsTheRosterIsForTheWindow) {
+  const CommandLine c = Parse({"party.qvr", "--evasion", "1,1,1,1,1"});
+  EXPECT_EQ(c.mode, Mode::kWindow);
+  EXPECT_EQ(c.roster, "party.qvr");
+  EXPECT_EQ(Parse({}).mode, Mode::kWindow);
+  EXPECT_EQ(Parse({"--help", "--bogus"}).mode, Mode::kHelp);
+  EXPECT_EQ(Parse({"a.qvr", "--version"}).mode, Mode::kVersion);
+}
+
+TEST(ParseCommandLineTest, UsageErrors) {
+  struct Case { std::vector<std::string_view> arguments; std::string_view error; };
+  const std::string_view modifiers_error = "--modifiers needs eight comma-separated integers";
+  const std::string_view evasion_error = "--evasion needs five comma-separated evasion kinds from 0 to 3";
+  for (const Case& c : {
+           Case{{"--txt"}, "option --txt needs a value"},
+           Case{{"--txt", "a.txt"}, "--txt and --html need a roster file"},
+           Case{{"--bogus", "a.qvr"}, "unknown option: --bogus"},
+           Case{{"--help=x"}, "unknown option: --help=x"},
+           Case{{"a.qvr", "b.qvr"}, "more than one roster: a.qvr and b.qvr"},
+           Case{{"--modifiers", "1,2,3,4,5,6,7"}, modifiers_error},
+           Case{{"--modifiers", "1,2,3,4,5,6,7,8,9"}, modifiers_error},
+           Case{{"--modifiers", "1,2,3,4,5,6,7,"}, modifiers_error},
+           Case{{"--modifiers", "1,2,3,4,5,6,7,x"}, modifiers_error},
+           Case{{"--modifiers", "1,2,3,4,5,6,7, 8"}, modifiers_error},
+           Case{{"--modifiers", "1,2,3,4,5,6,7,+-8"}, modifiers_error},
+           Case{{"--modifiers", "1,2,3,4,5,6,7,2147483648"}, modifiers_error},
+           Case{{"--evasion", "0,1,2,3"}, evasion_error},
+           Case{{"--evasion", "0,1,2,3,4"}, evasion_error},
+           Case{{"--evasion", "0,1,2,-1,0"}, evasion_error},
+       }) {
+    const CommandLine command = ParseCommandLine(c.arguments);
+    EXPECT_EQ(command.mode, Mode::kUsageError) << c.error;
+    EXPECT_EQ(command.error, c.error);
+  }
+}
+
+// Runs the command line with standard output going to a file.
+class RunTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    encounter_.attacker(1).name = testing::Sjis("鬼");
+    encounter_.attacker(1).judgment_value = 65;
+    encounter_.attacker(1).dice_count = 2;
+    encounter_.defender(1).name = testing::Sjis("ゴブリン");
+    encounter_.defender(1).melee_evasion = 30;
+    encounter_.defender(1).ranged_evasion = 5;
+    roster_ = folder_.File("party.qvr");
+    ASSERT_EQ(SaveAll(roster_, encounter_), std::nullopt);
+    encounter_.Recalculate(0, 0);
+  }
+
+  int Run(std::initializer_list<std::string_view> arguments, const std::string& out_path) {
+    const int fd = open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    EXPECT_GE(fd, 0) << out_path;
+    const int status = RunWithoutWindow(Parse(arguments), Console{fd, err_});
+    close(fd);
+    return status;
+  }
+  int Run(std::initializer_list<std::string_view> arguments) {
+    return Run(arguments, folder_.File("stdout"));
+  }
+  std::string Out() const { return testing::Slurp(folder_.File("stdout")); }
+
+  testing::TempFolder folder_;
+  Encounter encounter_;
+  std::string roster_;
+  std::ostringstream err_;
+};
+
+TEST_F(RunTest, WritesReportFilesAsCodePage932) {
+  const std::string txt = folder_.File("out.txt");
+  const std::string htm = folder_.File("out.htm");
+  EXPECT_EQ(Run({"--txt", txt, "--html", htm, roster_}), kExitSuccess);
+  EXPECT_EQ(testing::Slurp(txt), TextReport(encounter_));
+  EXPECT_EQ(testing::Slurp(htm), HtmlReport(encounter_));
+  EXPECT_EQ(Out(), "");
+  EXPECT_EQ(err_.str(), "");
+}
+
+TEST_F(RunTest, StandardOutputGetsUtf8) {
+  EXPECT_EQ(Run({"--txt", "-", roster_}), kExitSuccess);
+  EXPECT_EQ(Out(), Utf8FromCp932(TextReport(encounter_)));
+  EXPECT_NE(Out().find("ゴブリン"), std::string::npos);
+  EXPECT_EQ(Run({"--html", "-", roster_}), kExitSuccess);
+  EXPECT_EQ(Out(), HtmlReportUtf8(encounter_));
+}
+
+TEST_F(RunTest, ModifiersAndEvasionKindsApply) {
+  EXPECT_EQ(Run({"--txt", "-", "--modifiers", "10,0,0,0,5,0,0,0", "--evasion", "1,0,0,0,0", roster_}),
+            kExitSuccess);
+  Encounter expected = encounter_;
+  expected.modifiers() = ModifiersFromShown({10, 0, 0, 0, 5, 0, 0, 0});
+  expected.attacker(1).evasion_kind = kEvadeRanged;
+  expected.Recalculate(0, 0);
+  EXPECT_NE(expected.result(1, 1), encounter_.result(1, 1));
+  EXPECT_EQ(Out(), Utf8FromCp932(TextReport(expected)));
+}
+
+TEST_F(RunTest, FileErrorsNameTheFileAndExitWithOne) {
+  const std::string missing = folder_.File("missing.qvr");
+  EXPECT_EQ(Run({"--txt", "-", missing}), kExitFileError);
+  EXPECT_EQ(err_.str(), "zelmora: " + missing + ": " + strerror(ENOENT) + "\n");
+  EXPECT_EQ(Out(), "");
+
+  err_.str("");
+  const std::string under_file = roster_ + "/out.txt";
+  const std::string htm = folder_.File("out.htm");
+  EXPECT_EQ(Run({"--txt", under_file, "--html", htm, roster_}), kExitFileError);
+  EXPECT_EQ(err_.str(), "zelmora: " + under_file + ": " + strerror(ENOTDIR) + "\n");
+  EXPECT_EQ(testing::Slurp(htm), HtmlReport(encounter_));  // the other report is still written
+
+  err_.str("");
+  EXPECT_EQ(Run({"--txt", "-", roster_}, "/dev/full"), kExitFileError);
+  EXPECT_EQ(err_.str(), std::string("zelmora: standard output: ") + strerror(ENOSPC) + "\n");
+}
+
+TEST_F(RunTest, NeverWritesAReportOverItsRoster) {
+  const std::string before = testing::Slurp(roster_);
+  EXPECT_EQ(Run({"--html", folder_.path() + "/./party.qvr", roster_}), kExitUsage);
+  EXPECT_EQ(testing::Slurp(roster_), before);
+  EXPECT_NE(err_.str().find("the report would replace the roster"), std::string::npos);
+}
+
+TEST_F(RunTest, HelpVersionAndUsageErrors) {
+  EXPECT_EQ(Run({"--help"}), kExitSuccess);
+  EXPECT_EQ(Out(), UsageText());
+  EXPECT_EQ(Run({"--version"}), kExitSuccess);
+  EXPECT_EQ(Out().substr(0, 8), "zelmora ");
+  EXPECT_EQ(Run({"--evasion", "9,9,9,9,9", roster_}), kExitUsage);
+  EXPECT_EQ(Out(), "");
+  EXPECT_EQ(err_.str(), "zelmora: --evasion needs five comma-separated evasion kinds from 0 to 3\n" +
+                            std::string(UsageText()));
+}
+
+}  // namespace
+}  // namespace zelmora
