@@ -33,8 +33,6 @@ std::int32_t Clamp32(std::int64_t value) {
       value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
-// ---- .qvm form ----
-
 constexpr std::size_t kSheetNumbers = 10;
 
 // The quoted texts of a line, pair by pair: the first and second quote
@@ -99,8 +97,6 @@ void ReadQvmForm(const Lines& lines, Defender& defender) {
     defender.affinities[i] = i < symbols.size() ? AffinityOf(symbols[i]) : kAffNormal;
   }
 }
-
-// ---- labelled text form ----
 
 bool IsLeadByte(char c) {
   const auto byte = static_cast<unsigned char>(c);

@@ -1,6 +1,7 @@
 #include "reports.h"
 
 #include <array>
+#include <initializer_list>
 #include <string_view>
 
 #include "cp932.h"
@@ -28,6 +29,12 @@ class Page {
  private:
   std::string bytes_;
 };
+
+std::string Concat(std::initializer_list<std::string_view> parts) {
+  std::string out;
+  for (const std::string_view part : parts) out += part;
+  return out;
+}
 
 std::string Blanks(std::size_t count) { return std::string(count, ' '); }
 std::string Int(std::int32_t value) { return FormatInt(value); }
@@ -110,22 +117,19 @@ const std::array<std::string_view, 8>& BonusLabels() {
 }
 constexpr std::size_t kAttackSideBonuses = 4;
 
-// ---- Text report ----
-
 std::string TextDefenderRow(const Defender& d) {
-  return PadRight(ReportName(d.name), 23) + " " + PadLeft(Int(d.melee_evasion), 3) + "% " +
-         PadLeft(Int(d.ranged_evasion), 3) + "% " + PadLeft(Int(d.magic_evasion), 3) + "%   " +
-         PadLeft(Int(d.physical_defence), 3) + "  " + PadLeft(Int(d.magic_defence), 3) + "    " +
-         AffinitySymbols(d);
+  return Concat({PadRight(ReportName(d.name), 23), " ", PadLeft(Int(d.melee_evasion), 3), "% ",
+                 PadLeft(Int(d.ranged_evasion), 3), "% ", PadLeft(Int(d.magic_evasion), 3), "%   ",
+                 PadLeft(Int(d.physical_defence), 3), "  ", PadLeft(Int(d.magic_defence), 3), "    ",
+                 AffinitySymbols(d)});
 }
 
 std::string TextAttackerRow(const Attacker& a) {
-  return PadRight(ReportName(a.name), 23) + " " + std::string(AutoTriggerLabel(a.auto_trigger)) +
-         " " + PadLeft(Int(a.judgment_value), 3) + "% " + PadLeft(PowerText(a), 9) + "  " +
-         std::string(EvasionLabel(a.evasion_kind)) + " " +
-         std::string(DefenceLabel(a.defence_flags)) + " " +
-         std::string(OptionLabel(a.defence_flags)) + "   " + Int(a.attack_count) + "   " +
-         std::string(AttributeLabel(a.attack_attribute));
+  return Concat({PadRight(ReportName(a.name), 23), " ", AutoTriggerLabel(a.auto_trigger), " ",
+                 PadLeft(Int(a.judgment_value), 3), "% ", PadLeft(PowerText(a), 9), "  ",
+                 EvasionLabel(a.evasion_kind), " ", DefenceLabel(a.defence_flags), " ",
+                 OptionLabel(a.defence_flags), "   ", Int(a.attack_count), "   ",
+                 AttributeLabel(a.attack_attribute)});
 }
 
 std::string TextBonusRow(std::string_view label, std::int32_t value) {
@@ -151,8 +155,6 @@ void TextMatrix(Page& page, const Encounter& e, std::string_view title, Cell cel
   page.Line(TextMatrixHeader(e));
   for (int i = 1; i <= kSlots; ++i) page.Line(TextMatrixRow(e, i, cell));
 }
-
-// ---- HTML report ----
 
 std::string Cell(std::string_view content) { return "<TD>" + std::string(content) + "</TD>"; }
 std::string PercentCell(std::int32_t value) { return Cell(Int(value) + "%"); }
