@@ -37,6 +37,16 @@ mode_t ModeFor(const std::string& path) {
   return NewFileMode();
 }
 
+// Saving through a symbolic link replaces the file it points to and keeps
+// the link. A path that does not resolve (a new file) is written as it is.
+std::string ResolvedTarget(const std::string& path) {
+  char* resolved = realpath(path.c_str(), nullptr);
+  if (!resolved) return path;
+  std::string target(resolved);
+  free(resolved);
+  return target;
+}
+
 // Returns 0 or the errno of the first failure.
 int WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -91,12 +101,13 @@ ReadResult ReadFileBytes(const std::string& path) {
 }
 
 std::optional<FileError> WriteFileSafely(const std::string& path, std::string_view bytes) {
-  std::string temporary = FolderOf(path) + "/.zelmora-XXXXXX";
+  const std::string target = ResolvedTarget(path);
+  std::string temporary = FolderOf(target) + "/.zelmora-XXXXXX";
   const int fd = mkostemp(temporary.data(), O_CLOEXEC);
   if (fd < 0) return ErrorOf(path, errno);
 
-  int error = FillTemporary(fd, bytes, ModeFor(path));
-  if (error == 0 && rename(temporary.c_str(), path.c_str()) != 0) error = errno;
+  int error = FillTemporary(fd, bytes, ModeFor(target));
+  if (error == 0 && rename(temporary.c_str(), target.c_str()) != 0) error = errno;
   if (error != 0) {
     unlink(temporary.c_str());
     return ErrorOf(path, error);

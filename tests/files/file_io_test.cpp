@@ -52,6 +52,18 @@ TEST_F(SafeWriterTest, NewFileTakesTheUmaskAndAReplacedFileKeepsItsMode) {
   umask(old_mask);
 }
 
+TEST_F(SafeWriterTest, SavingThroughALinkReplacesTheFileItPointsTo) {
+  const std::string real = folder_.File("real.qvr");
+  const std::string link = folder_.File("link.qvr");
+  ASSERT_EQ(WriteFileSafely(real, kOld), std::nullopt);
+  ASSERT_EQ(symlink(real.c_str(), link.c_str()), 0);
+  ASSERT_EQ(WriteFileSafely(link, "new\r\n"), std::nullopt);
+  struct stat info;
+  ASSERT_EQ(lstat(link.c_str(), &info), 0);
+  EXPECT_TRUE(S_ISLNK(info.st_mode));
+  EXPECT_EQ(Slurp(real), "new\r\n");
+}
+
 TEST_F(SafeWriterTest, RelativePathWritesIntoTheWorkingFolder) {
   const std::string before = std::filesystem::current_path().string();
   std::filesystem::current_path(folder_.path());
