@@ -1,18 +1,49 @@
 #include <unistd.h>
 
+#include <QApplication>
+#include <QFile>
+#include <cstdlib>
 #include <iostream>
 #include <string_view>
 #include <vector>
 
+#include "calc_app.h"
 #include "command_line.h"
+#include "prompts.h"
 
 namespace {
 
-// The window comes with the next step; until then its path prints the
-// roster's text report to standard output.
-int OpenWindow(zelmora::CommandLine command, const zelmora::Console& console) {
-  command.txt_path = std::string(zelmora::kStandardOutput);
-  return zelmora::RunReports(command, console);
+constexpr int kExitNoDisplay = 1;
+
+// Qt aborts when it finds no display to connect to, so look first.
+bool HasDisplay() {
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    const char* value = std::getenv(name);
+    if (value && *value) return true;
+  }
+  return false;
+}
+
+// The window, with the roster of the command line loaded and the settings a
+// roster does not carry applied.
+int OpenWindow(const zelmora::CommandLine& command, int argc, char** argv) {
+  QApplication app(argc, argv);
+  zelmora::DesktopPrompts prompts;
+  zelmora::CalcApp::Preparation prepare;
+  if (command.modifiers || command.evasion_kinds) {
+    prepare = [&command](zelmora::Encounter& encounter) {
+      if (command.modifiers)
+        encounter.modifiers() = zelmora::ModifiersFromShown(*command.modifiers);
+      if (command.evasion_kinds) {
+        for (int slot = 1; slot <= zelmora::Encounter::kSlots; ++slot) {
+          encounter.attacker(slot).evasion_kind = (*command.evasion_kinds)[slot - 1];
+        }
+      }
+    };
+  }
+  zelmora::CalcApp(prompts).Run(QFile::decodeName(QByteArray::fromStdString(command.roster)),
+                                prepare);
+  return zelmora::kExitSuccess;
 }
 
 }  // namespace
@@ -24,5 +55,10 @@ int main(int argc, char** argv) {
   if (command.mode != zelmora::CommandLine::Mode::kWindow) {
     return zelmora::RunWithoutWindow(command, console);
   }
-  return OpenWindow(command, console);
+  if (!HasDisplay()) {
+    std::cerr << "zelmora: no display to open the window on; "
+                 "--txt or --html write the reports without one\n";
+    return kExitNoDisplay;
+  }
+  return OpenWindow(command, argc, argv);
 }

@@ -4,9 +4,13 @@
 
 namespace zelmora {
 
-void CalcApp::Run(const QString& roster_path) {
+void CalcApp::Run(const QString& roster_path, const Preparation& prepare) {
   CalcWindow window(prompts_);
   if (!roster_path.isEmpty()) window.LoadRoster(roster_path);
+  if (prepare) {
+    prepare(window.encounter());
+    window.RecalculateAll();
+  }
   prompts_.Run(window);
 }
 

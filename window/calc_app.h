@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <functional>
+
+#include "encounter.h"
 #include "prompts.h"
 
 namespace zelmora {
@@ -9,11 +12,17 @@ namespace zelmora {
 // The start-up of the program: the one calculator window, run modally.
 class CalcApp {
  public:
+  // Changes made to the records before the window shows, such as settings
+  // given on the command line.
+  using Preparation = std::function<void(Encounter&)>;
+
   explicit CalcApp(Prompts& prompts) : prompts_(prompts) {}
 
   // Runs the window until it closes. With a roster path the window opens
-  // with that roster loaded, as "全てロード" does. Nothing is saved at the end.
-  void Run(const QString& roster_path = {});
+  // with that roster loaded, as "全てロード" does; a preparation then
+  // adjusts the records and the grid is recalculated. Nothing is saved at
+  // the end.
+  void Run(const QString& roster_path = {}, const Preparation& prepare = {});
 
  private:
   Prompts& prompts_;

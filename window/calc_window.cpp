@@ -169,6 +169,14 @@ void SetCellText(QLineEdit& edit, const QString& text) {
   edit.setCursorPosition(0);
 }
 
+// A result can have more digits than its narrow cell shows; the tooltip
+// carries all of them.
+void SetOutputText(QLineEdit& edit, const QString& text) {
+  if (edit.text() == text) return;
+  SetCellText(edit, text);
+  edit.setToolTip(text);
+}
+
 // Output cells read like text on the dialog, as read-only fields do on the
 // desktop the program comes from, not like fields waiting for input.
 void ShowAsOutput(QLineEdit& edit) {
@@ -326,13 +334,13 @@ void CalcWindow::WriteAllCells() {
   for (int row = 0; row < Encounter::kSlots; ++row) {
     const AttackerSummary& summary = encounter_.summary(row + 1);
     for (int i = 0; i < kRowOutputs; ++i) {
-      SetCellText(*row_outputs_[row][i], ToQString(kRowOutputFields[i].format(summary)));
+      SetOutputText(*row_outputs_[row][i], ToQString(kRowOutputFields[i].format(summary)));
     }
     for (int column = 0; column < Encounter::kSlots; ++column) {
       const MatchupResult& result = encounter_.result(row + 1, column + 1);
       for (int i = 0; i < kPairingOutputs; ++i) {
-        SetCellText(*pairing_outputs_[row][column][i],
-                    ToQString(kPairingOutputFields[i].format(result)));
+        SetOutputText(*pairing_outputs_[row][column][i],
+                      ToQString(kPairingOutputFields[i].format(result)));
       }
     }
   }

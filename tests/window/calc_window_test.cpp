@@ -435,6 +435,7 @@ TEST_F(CalcWindowTest, OutputCellsAreReadOnlyBorderlessAndAlignedByColumn) {
         EXPECT_EQ(cell->alignment() & Qt::AlignHorizontal_Mask,
                   column == 0 ? Qt::AlignHCenter : Qt::AlignLeft)
             << id;
+        EXPECT_EQ(cell->toolTip(), cell->text()) << id;  // every digit, however narrow
       }
       auto* detail = ControlById<QPushButton>(window, ids.detail);
       ASSERT_NE(detail, nullptr);
