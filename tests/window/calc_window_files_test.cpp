@@ -229,6 +229,22 @@ TEST(CalcAppTest, OpensTheWindowWithTheRosterLoaded) {
   EXPECT_TRUE(prompts.errors.isEmpty());
 }
 
+TEST(CalcAppTest, PreparationAfterTheRosterIsShownRecalculated) {
+  QTemporaryDir folder;
+  const QString roster = folder.filePath("one.qvr");
+  WriteAll(roster, "P,1,\"\",50,2,3\r\nM,1,\"\",30,0,0,5\r\n");
+  testing::ScriptedPrompts prompts;
+  prompts.QueueDialog([](QDialog& dialog) {
+    auto& window = static_cast<CalcWindow&>(dialog);
+    EXPECT_EQ(window.encounter().attacker(1).judgment_value, 50);
+    EXPECT_EQ(ControlById<QLineEdit>(window, kPairings[0][0].technique)->text(), "-0");
+    return int(QDialog::Rejected);
+  });
+  // Evasion kind なし: the attacker's own chance and no technique.
+  CalcApp(prompts).Run(roster, [](Encounter& e) { e.attacker(1).evasion_kind = 3; });
+  EXPECT_TRUE(prompts.Exhausted());
+}
+
 TEST(CalcAppTest, MissingRosterIsReportedAndTheWindowStillOpens) {
   testing::ScriptedPrompts prompts;
   bool opened = false;
