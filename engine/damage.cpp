@@ -1,7 +1,7 @@
 #include "damage.h"
 
 #include <cmath>
-#include <initializer_list>
+#include <span>
 
 #include "labels.h"
 
@@ -19,31 +19,42 @@ double MultiplierOf(std::int32_t affinity) {
   }
 }
 
-// The best multiplier over a group of attributes.
-double BestMultiplier(const Defender& defender, std::initializer_list<int> attributes) {
-  double best = 0.0;
-  for (int attribute : attributes) {
-    const double m = MultiplierOf(defender.affinities[static_cast<std::size_t>(attribute)]);
-    if (m > best) best = m;
+constexpr std::int32_t kPlanetGroup[] = {kAttrSword, kAttrThing,   kAttrArt,  kAttrFire,
+                                         kAttrIce,   kAttrThunder, kAttrWind, kAttrMind,
+                                         kAttrHoly,  kAttrCurse};  // all but 禁
+constexpr std::int32_t kFiveElementGroup[] = {kAttrThing, kAttrFire, kAttrIce, kAttrThunder,
+                                              kAttrWind};
+constexpr std::int32_t kBestFirst[] = {kAffDouble, kAffNormal, kAffHalf,
+                                       kAffNone,   kAffPlus,   kAffUp};
+
+std::optional<std::int32_t> BestOfGroup(const Defender& defender,
+                                        std::span<const std::int32_t> group) {
+  for (std::int32_t affinity : kBestFirst) {
+    for (std::int32_t attribute : group) {
+      if (defender.affinities[static_cast<std::size_t>(attribute)] == affinity) return affinity;
+    }
   }
-  return best;
+  return std::nullopt;
 }
 
 }  // namespace
 
-double AffinityMultiplier(std::int32_t attribute, const Defender& defender) {
+std::optional<std::int32_t> EffectiveAffinity(std::int32_t attribute, const Defender& defender) {
   if (attribute >= 0 && attribute < kAffinityCount) {
-    return MultiplierOf(defender.affinities[static_cast<std::size_t>(attribute)]);
+    return defender.affinities[static_cast<std::size_t>(attribute)];
   }
   switch (attribute) {
-    case kAttrNeutral: return 1.0;
-    case kAttrPlanets:
-      return BestMultiplier(defender, {kAttrSword, kAttrThing, kAttrArt, kAttrFire, kAttrIce,
-                                       kAttrThunder, kAttrWind, kAttrMind, kAttrHoly, kAttrCurse});
-    case kAttrFiveElements:
-      return BestMultiplier(defender, {kAttrThing, kAttrFire, kAttrIce, kAttrThunder, kAttrWind});
-    default: return 0.0;  // "特殊" and unknown attributes
+    case kAttrNeutral: return kAffNormal;
+    case kAttrSpecial: return kAffNone;
+    case kAttrPlanets: return BestOfGroup(defender, kPlanetGroup);
+    case kAttrFiveElements: return BestOfGroup(defender, kFiveElementGroup);
+    default: return std::nullopt;
   }
+}
+
+double AffinityMultiplier(std::int32_t attribute, const Defender& defender) {
+  const std::optional<std::int32_t> affinity = EffectiveAffinity(attribute, defender);
+  return affinity ? MultiplierOf(*affinity) : 0.0;
 }
 
 double BaseDamage(std::int64_t dice_count, std::int64_t bonus) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "records.h"
 
@@ -14,8 +15,15 @@ enum class HitType {
   kCriticalPiercing,  // x2 affinity, defence ignored
 };
 
-// 2.0, 1.0, 0.5 or 0.0 for an attack attribute against a defender; an
-// attribute outside 0 to 14 does no damage.
+// The affinity code that applies to an attack attribute: the defender's own
+// for 0 to 10, ○ for "－", × for "特殊", and the best of a group (◎ before ○
+// before △ before × ＋ ↑) for the two group attributes. Nothing for an
+// attribute outside 0 to 14, or a group holding no known code.
+std::optional<std::int32_t> EffectiveAffinity(std::int32_t attack_attribute,
+                                              const Defender& defender);
+
+// 2.0, 1.0, 0.5 or 0.0: the multiplier of the effective affinity; no
+// effective affinity does no damage.
 double AffinityMultiplier(std::int32_t attack_attribute, const Defender& defender);
 
 // 4.2 per die (not 3.5) plus the bonus.

@@ -6,11 +6,8 @@
 #include "text.h"
 
 namespace zelmora {
-namespace {
 
-// The defender's evasion value that opposes the attack; "なし" and unknown
-// kinds have none.
-std::int64_t EvasionAgainst(const Defender& defender, std::int32_t evasion_kind) {
+std::int32_t EvasionAgainst(const Defender& defender, std::int32_t evasion_kind) {
   switch (evasion_kind) {
     case kEvadeMelee: return defender.melee_evasion;
     case kEvadeRanged: return defender.ranged_evasion;
@@ -18,8 +15,6 @@ std::int64_t EvasionAgainst(const Defender& defender, std::int32_t evasion_kind)
     default: return 0;
   }
 }
-
-}  // namespace
 
 Evaluation EvaluateMatchup(const Attacker& attacker, const Defender& defender,
                            const GlobalModifiers& modifiers) {

@@ -31,6 +31,10 @@ struct Evaluation {
   double damage_per_attack = 0;
 };
 
+// The defender's evasion value that opposes an attack of `evasion_kind`;
+// "なし" and unknown kinds have none (0).
+std::int32_t EvasionAgainst(const Defender& defender, std::int32_t evasion_kind);
+
 Evaluation EvaluateMatchup(const Attacker& attacker, const Defender& defender,
                            const GlobalModifiers& modifiers);
 

@@ -10,8 +10,10 @@
 
 #include "cp932.h"
 #include "dialog_builder.h"
+#include "damage.h"
 #include "dice.h"
 #include "labels.h"
+#include "matchup.h"
 #include "text.h"
 
 namespace zelmora {
@@ -49,16 +51,6 @@ constexpr std::string_view kUnknownCode = "?";
 QString FromCp932(std::string_view bytes) { return QString::fromStdString(Utf8FromCp932(bytes)); }
 QString FromAscii(const std::string& text) { return QString::fromStdString(text); }
 
-// The evasion value that opposes the attack; "なし" and unknown kinds have none.
-std::int64_t EvasionAgainst(const Defender& defender, std::int32_t evasion_kind) {
-  switch (evasion_kind) {
-    case kEvadeMelee: return defender.melee_evasion;
-    case kEvadeRanged: return defender.ranged_evasion;
-    case kEvadeMagic: return defender.magic_evasion;
-    default: return 0;
-  }
-}
-
 // Flags 3 read as "なし": the bit of value 2 is looked at first.
 std::int32_t ShownDefenceKind(std::int32_t flags) {
   if (flags & 2) return kDefendNone;
@@ -74,41 +66,10 @@ std::int64_t DefenceAgainst(const Defender& defender, std::int32_t defence_kind)
   }
 }
 
-// The attributes whose best affinity "諸惑星の加護" and "五行霊符" take.
-constexpr int kPlanetAttributes[] = {
-    kAttrSword, kAttrThing, kAttrArt,  kAttrFire, kAttrIce,
-    kAttrThunder, kAttrWind, kAttrMind, kAttrHoly, kAttrCurse};
-constexpr int kFiveElementAttributes[] = {kAttrThing, kAttrFire, kAttrIce, kAttrThunder,
-                                          kAttrWind};
-
-// Best first: a group of attributes shows the first of these that occurs.
-constexpr Affinity kAffinityPreference[] = {kAffDouble, kAffNormal, kAffHalf,
-                                            kAffNone,   kAffPlus,   kAffUp};
-
-std::string_view BestAffinitySymbol(const Defender& defender, std::span<const int> group) {
-  for (Affinity affinity : kAffinityPreference) {
-    for (int attribute : group) {
-      if (defender.affinities[static_cast<std::size_t>(attribute)] == affinity) {
-        return kAffinityLabels[affinity];
-      }
-    }
-  }
-  return kUnknownCode;
-}
-
 // The symbol whose multiplier the damage uses.
 std::string_view AffinitySymbol(std::int32_t attribute, const Defender& defender) {
-  if (attribute >= 0 && attribute < kAffinityCount) {
-    return LabelOr(kAffinityLabels, defender.affinities[static_cast<std::size_t>(attribute)],
-                   kUnknownCode);
-  }
-  switch (attribute) {
-    case kAttrNeutral: return kAffinityLabels[kAffNormal];
-    case kAttrSpecial: return kAffinityLabels[kAffNone];
-    case kAttrPlanets: return BestAffinitySymbol(defender, kPlanetAttributes);
-    case kAttrFiveElements: return BestAffinitySymbol(defender, kFiveElementAttributes);
-    default: return kUnknownCode;
-  }
+  const std::optional<std::int32_t> affinity = EffectiveAffinity(attribute, defender);
+  return affinity ? LabelOr(kAffinityLabels, *affinity, kUnknownCode) : kUnknownCode;
 }
 
 // "%2d.00"
