@@ -85,6 +85,19 @@ TEST(DamageTest, SpecialAttributesResolveOverTheirGroups) {
   EXPECT_EQ(AffinityMultiplier(0, WithAffinities({6, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0})), 0.0);
 }
 
+TEST(DamageTest, EffectiveAffinityPicksTheBestKnownCodeOfAGroup) {
+  const Defender only_forbidden = WithAffinities({3, 3, 3, 3, 3, 3, 3, 3, 1, 3, 3});
+  EXPECT_EQ(EffectiveAffinity(kAttrPlanets, only_forbidden), kAffNone);
+  EXPECT_EQ(EffectiveAffinity(kAttrFiveElements, WithAffinities({1, 5, 1, 4, 9, 9, 9, 1, 1, 1, 1})),
+            kAffPlus);
+  EXPECT_EQ(EffectiveAffinity(kAttrFiveElements, WithAffinities({0, 9, 0, 9, 9, 9, 9, 0, 0, 0, 0})),
+            std::nullopt);
+  EXPECT_EQ(EffectiveAffinity(kAttrNeutral, only_forbidden), kAffNormal);
+  EXPECT_EQ(EffectiveAffinity(kAttrSpecial, only_forbidden), kAffNone);
+  EXPECT_EQ(EffectiveAffinity(kAttrForbidden, only_forbidden), kAffDouble);
+  EXPECT_EQ(EffectiveAffinity(15, only_forbidden), std::nullopt);
+}
+
 TEST(DamageTest, GlobalBonusesFollowTheDefenceKindAndSkipSpecialJudgments) {
   GlobalModifiers m;
   m.damage_bonus = {10, 20, 0};
