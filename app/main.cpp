@@ -28,6 +28,8 @@ bool HasDisplay() {
 // roster does not carry applied.
 int OpenWindow(const zelmora::CommandLine& command, int argc, char** argv) {
   QApplication app(argc, argv);
+  // The desktop matches the window to its entry and icon by this name.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.zelmora.Calculator"));
   zelmora::DesktopPrompts prompts;
   zelmora::CalcApp::Preparation prepare;
   if (command.modifiers || command.evasion_kinds) {
