@@ -1,60 +1,109 @@
-// Shows one dialog filled with an example pairing, for
-// tools/dialog-screenshots.sh: prints the dialog's X window id once it is on
-// screen and stays open until it is closed or killed.
+// Shows one dialog filled with an example, for tools/screenshots.sh: prints
+// the dialog's X window id once it is on screen and stays open until it is
+// closed or killed.
 #include <QApplication>
 #include <QDialog>
 #include <QTimer>
 
 #include <cstdio>
-#include <cstring>
+#include <functional>
+#include <map>
 #include <memory>
+#include <string>
 
+#include "attacker_editor.h"
 #include "cp932.h"
+#include "defender_editor.h"
+#include "encounter.h"
 #include "labels.h"
-#include "matchup.h"
 #include "matchup_detail_dialog.h"
 #include "modifiers_dialog.h"
+#include "prompts.h"
+#include "slot_chooser.h"
 #include "text.h"
 
 namespace zelmora {
 namespace {
 
-std::unique_ptr<QDialog> ExampleDetail() {
-  Attacker attacker;
-  attacker.name = Cp932FromUtf8("ゴブリン弓兵").value();
-  attacker.judgment_value = 50;
-  attacker.dice_count = 2;
-  attacker.damage_bonus = 3;
-  attacker.attack_attribute = kAttrSword;
-  attacker.auto_trigger = 1;
-  Defender defender;
-  defender.name = Cp932FromUtf8("騎士").value();
-  defender.melee_evasion = 30;
-  defender.physical_defence = 5;
-  const MatchupResult result = ResultOf(attacker, defender, GlobalModifiers{});
-  return std::make_unique<MatchupDetailDialog>(
-      attacker, defender, QString::fromStdString(FormatFixed(result.attack_chance, 6)),
-      QString::fromStdString(result.technique),
-      QString::fromStdString(FormatFixed(result.expected_damage, 6)));
+std::string Cp932(const char* utf8) { return Cp932FromUtf8(utf8).value(); }
+
+Encounter ExampleEncounter() {
+  Encounter encounter;
+  Attacker& archer = encounter.attacker(1);
+  archer.name = Cp932("ゴブリン弓兵");
+  archer.judgment_value = 55;
+  archer.dice_count = 2;
+  archer.damage_bonus = 3;
+  archer.evasion_kind = kEvadeRanged;
+  archer.defence_flags = kHalfDefenceFlag;
+  archer.attack_attribute = kAttrThing;
+  archer.attack_count = 2;
+  encounter.attacker(2).name = Cp932("オーガ");
+  encounter.attacker(4).name = Cp932("火の精霊");
+
+  Attacker& goblin = encounter.attacker(3);
+  goblin.name = Cp932("ゴブリン");
+  goblin.judgment_value = 50;
+  goblin.dice_count = 2;
+  goblin.damage_bonus = 3;
+  goblin.attack_attribute = kAttrSword;
+  goblin.auto_trigger = 1;
+
+  Defender& knight = encounter.defender(1);
+  knight.name = Cp932("聖騎士");
+  knight.melee_evasion = 40;
+  knight.ranged_evasion = 35;
+  knight.magic_evasion = 20;
+  knight.physical_defence = 8;
+  knight.magic_defence = 3;
+  knight.affinities = {0, 0, 2, 1, 0, 0, 0, 3, 0, 4, 5};
+
+  Defender& guard = encounter.defender(2);
+  guard.name = Cp932("騎士");
+  guard.melee_evasion = 30;
+  guard.physical_defence = 5;
+  encounter.Recalculate(0, 0);
+  return encounter;
 }
 
-std::unique_ptr<QDialog> ExampleModifiers() {
-  return std::make_unique<ModifiersDialog>(ShownModifiers{5, 0, 2, 0, -10, 0, 3, 0});
+// The detail of attacker 3 against defender 2, as the grid hands it over.
+std::unique_ptr<QDialog> Detail(const Encounter& encounter) {
+  const MatchupResult& result = encounter.result(3, 2);
+  return std::make_unique<MatchupDetailDialog>(
+      encounter.attacker(3), encounter.defender(2),
+      QString::fromStdString(FormatFixed(result.attack_chance, 6)),
+      QString::fromStdString(result.technique),
+      QString::fromStdString(FormatFixed(result.expected_damage, 6)));
 }
 
 }  // namespace
 }  // namespace zelmora
 
 int main(int argc, char** argv) {
+  using namespace zelmora;
   QApplication app(argc, argv);
-  const bool detail = argc == 2 && std::strcmp(argv[1], "detail") == 0;
-  const bool modifiers = argc == 2 && std::strcmp(argv[1], "modifiers") == 0;
-  if (!detail && !modifiers) {
-    std::fprintf(stderr, "usage: %s detail|modifiers\n", argv[0]);
+  Encounter encounter = ExampleEncounter();
+  DesktopPrompts prompts;
+  const std::map<std::string, std::function<std::unique_ptr<QDialog>()>> examples = {
+      {"detail", [&] { return Detail(encounter); }},
+      {"modifiers",
+       [] { return std::make_unique<ModifiersDialog>(ShownModifiers{5, 0, 2, 0, -10, 0, 3, 0}); }},
+      {"attacker", [&] { return std::make_unique<AttackerEditor>(encounter, prompts, 1); }},
+      {"defender", [&] { return std::make_unique<DefenderEditor>(encounter, prompts, 1); }},
+      {"chooser",
+       [] {
+         return std::make_unique<SlotChooser>(
+             QStringLiteral("どれと入れ替えますか？"),
+             SlotNames{QStringLiteral("ゴブリン弓兵"), QStringLiteral("オーガ"), QString(),
+                       QStringLiteral("火の精霊"), QString()});
+       }},
+  };
+  const auto example = argc == 2 ? examples.find(argv[1]) : examples.end();
+  if (example == examples.end()) {
+    std::fprintf(stderr, "usage: %s detail|modifiers|attacker|defender|chooser\n", argv[0]);
     return 2;
   }
-  const std::unique_ptr<QDialog> dialog =
-      detail ? zelmora::ExampleDetail() : zelmora::ExampleModifiers();
+  const std::unique_ptr<QDialog> dialog = example->second();
   dialog->show();
   // Give the X server a moment to draw before the id is handed out.
   QTimer::singleShot(500, [&] {

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Screenshots of the calculator window with the example roster loaded and of
+# every dialog with an example, taken under a virtual X server into docs/.
+# BUILD_DIR picks a build folder; the default is the "default" preset's.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+
+if [[ -z "${ZELMORA_SCREENSHOTS_IN_XVFB:-}" ]]; then
+  if [[ -n "${BUILD_DIR:-}" ]]; then
+    cmake -S "$root" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  else
+    BUILD_DIR=$root/build/default
+    (cd "$root" && cmake --preset default >/dev/null)
+  fi
+  cmake --build "$BUILD_DIR" --target zelmora dialog_screenshots -j2
+  export BUILD_DIR ZELMORA_SCREENSHOTS_IN_XVFB=1
+  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+
+unset QT_QPA_PLATFORM
+work=$(mktemp -d)
+export XDG_RUNTIME_DIR=$work
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$root/docs"
+
+# The window, with the evasion kinds a roster does not carry: the archer
+# shoots, the magician and the priest cast.
+"$BUILD_DIR/app/zelmora" --evasion 0,2,1,2,0 "$root/examples/party.qvr" &
+pid=$!
+window=$(xdotool search --sync --onlyvisible --name "ZELMORA")
+sleep 0.5  # the first paint after mapping
+import -window "$window" "$root/docs/main-window.png"
+kill "$pid"
+wait "$pid" || true
+echo "wrote docs/main-window.png"
+
+# Shows one example dialog, photographs its window, closes it.
+shoot() {
+  local which=$1 out=$2 window
+  coproc shown { exec "$BUILD_DIR/tools/dialog_screenshots" "$which"; }
+  local pid=$shown_PID
+  read -r window <&"${shown[0]}"
+  import -window "$window" "$root/docs/$out"
+  kill "$pid"
+  wait "$pid" || true
+  echo "wrote docs/$out"
+}
+
+shoot detail matchup-detail.png
+shoot modifiers modifiers.png
+shoot attacker attacker-editor.png
+shoot defender defender-editor.png
+shoot chooser slot-chooser.png
