@@ -1,33 +1,14 @@
 #include <benchmark/benchmark.h>
 
 #include "encounter.h"
+#include "sample_encounter.h"
 
 namespace zelmora {
 namespace {
 
-// Five varied attackers and defenders, so that every branch of a pairing
-// (techniques, auto-trigger, affinities, defence options) takes its share.
 Encounter FullEncounter() {
   Encounter e;
-  for (int i = 1; i <= Encounter::kSlots; ++i) {
-    Attacker& a = e.attacker(i);
-    a.judgment_value = 35 + 12 * i;
-    a.dice_count = i;
-    a.damage_bonus = 2 * i;
-    a.judgment_kind = i % 3;
-    a.defence_flags = (i % 3) | (i % 2 ? 4 : 0);
-    a.attack_attribute = (3 * i) % 15;
-    a.evasion_kind = i % 4;
-    a.attack_count = 1 + i % 2;
-    a.auto_trigger = i % 2;
-    Defender& d = e.defender(i);
-    d.melee_evasion = 20 + 9 * i;
-    d.ranged_evasion = 15 + 7 * i;
-    d.magic_evasion = 10 + 11 * i;
-    d.physical_defence = i + 2;
-    d.magic_defence = 2 * i;
-    for (int k = 0; k < kAffinityCount; ++k) d.affinities[k] = (i + k) % 6;
-  }
+  FillSampleEncounter(e);
   e.modifiers().hit_bonus = {5, 3, 0};
   e.modifiers().evasion_bonus = {-5, -5, 2, 0};
   return e;

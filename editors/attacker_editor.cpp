@@ -45,13 +45,6 @@ const ValueList kValueLists[] = {
 int AutoTriggerPosition(std::int32_t flag) { return flag != 0 ? 0 : 1; }
 std::int32_t AutoTriggerFlag(int position) { return position == 0 ? 1 : 0; }
 
-// The defence kind the list shows, bit by bit: flags 3 show "なし".
-int ShownDefenceKind(std::int32_t flags) {
-  if (flags & 2) return kDefendNone;
-  if (flags & 1) return kDefendMagic;
-  return kDefendPhysical;
-}
-
 }  // namespace
 
 AttackerEditor::AttackerEditor(Encounter& encounter, Prompts& prompts, int slot, QWidget* parent)

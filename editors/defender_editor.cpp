@@ -33,10 +33,6 @@ constexpr NumberEdit kNumberEdits[] = {
 constexpr int kAffinityListIds[kAffinityCount] = {1035, 1036, 1037, 1039, 1038, 1040,
                                                   1041, 1042, 1043, 1044, 1045};
 
-const FileChoice kSheetChoice = {
-    QStringLiteral("txt"),
-    QStringLiteral("TEXT Files (*.txt);;QVM Files (*.qvm);;All Files (*.*)")};
-
 }  // namespace
 
 DefenderEditor::DefenderEditor(Encounter& encounter, Prompts& prompts, int slot, QWidget* parent)
@@ -83,7 +79,7 @@ void DefenderEditor::ShowWorking() {
 
 // Fills the working record only; the stored defender changes on OK.
 void DefenderEditor::ImportMonsterSheet() {
-  const QString path = prompts_.OpenFileName(this, kSheetChoice);
+  const QString path = prompts_.OpenFileName(this, MonsterSheetFileChoice());
   if (path.isEmpty()) return;
   const std::string path_bytes = FilePathBytes(path);
   const ReadResult file = ReadFileBytes(path_bytes);

@@ -21,6 +21,20 @@ QString AskFileName(QWidget* parent, const FileChoice& choice, QFileDialog::Acce
 
 }  // namespace
 
+FileChoice RosterFileChoice() {
+  return {QStringLiteral("qvr"), QStringLiteral("QVR Files (*.qvr);;All Files (*.*)")};
+}
+FileChoice MonsterSheetFileChoice() {
+  return {QStringLiteral("txt"),
+          QStringLiteral("TEXT Files (*.txt);;QVM Files (*.qvm);;All Files (*.*)")};
+}
+FileChoice TextReportFileChoice() {
+  return {QStringLiteral("txt"), QStringLiteral("TEXT Files (*.txt);;All Files (*.*)")};
+}
+FileChoice HtmlReportFileChoice() {
+  return {QStringLiteral("htm"), QStringLiteral("HTML Files (*.htm);;All Files (*.*)")};
+}
+
 QString DesktopPrompts::OpenFileName(QWidget* parent, const FileChoice& choice) {
   return AskFileName(parent, choice, QFileDialog::AcceptOpen);
 }

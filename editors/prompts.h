@@ -18,6 +18,12 @@ struct FileChoice {
   QString filter;
 };
 
+// The program's file dialogs.
+FileChoice RosterFileChoice();        // .qvr rosters: save all, load all, save one, load one
+FileChoice MonsterSheetFileChoice();  // .txt or .qvm sheets for the defender import
+FileChoice TextReportFileChoice();
+FileChoice HtmlReportFileChoice();
+
 class Prompts {
  public:
   virtual ~Prompts() = default;

@@ -17,9 +17,6 @@ namespace {
 
 constexpr int kCancelId = 2;
 
-const FileChoice kRosterChoice = {QStringLiteral("qvr"),
-                                  QStringLiteral("QVR Files (*.qvr);;All Files (*.*)")};
-
 template <class Record>
 SlotNames NamesOf(const std::array<Record, Encounter::kSlots>& records) {
   SlotNames names;
@@ -81,7 +78,7 @@ void SlotOperations<Record>::Copy() {
 
 template <class Record>
 void SlotOperations<Record>::SaveOne() {
-  const QString path = prompts_.SaveFileName(&editor_, kRosterChoice);
+  const QString path = prompts_.SaveFileName(&editor_, RosterFileChoice());
   if (path.isEmpty()) return;
   if (const auto error = WriteFileSafely(FilePathBytes(path), SaveOneBytes(working_, slot_))) {
     prompts_.ShowError(&editor_, WriteErrorMessage(*error));
@@ -90,7 +87,7 @@ void SlotOperations<Record>::SaveOne() {
 
 template <class Record>
 void SlotOperations<Record>::LoadOne() {
-  const QString path = prompts_.OpenFileName(&editor_, kRosterChoice);
+  const QString path = prompts_.OpenFileName(&editor_, RosterFileChoice());
   if (path.isEmpty()) return;
   const ReadResult file = ReadFileBytes(FilePathBytes(path));
   if (file.error) {

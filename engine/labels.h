@@ -42,6 +42,13 @@ constexpr std::int32_t DefenceOptionOf(std::int32_t flags) {
   if (flags & kIgnoreDefenceFlag) return kOptionIgnore;
   return kOptionNormal;
 }
+// The defence kind as the editor and the detail dialog show it, bit by bit:
+// flags 3 (never produced by the editor) show "なし".
+constexpr std::int32_t ShownDefenceKind(std::int32_t flags) {
+  if (flags & 2) return kDefendNone;
+  if (flags & 1) return kDefendMagic;
+  return kDefendPhysical;
+}
 constexpr std::int32_t DefenceFlags(std::int32_t kind, std::int32_t option) {
   return (kind == 1 ? 1 : kind == 2 ? 2 : 0) |
          (option == 1 ? kHalfDefenceFlag : option == 2 ? kIgnoreDefenceFlag : 0);

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPalette>
 #include <QPushButton>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -177,14 +176,6 @@ void SetOutputText(QLineEdit& edit, const QString& text) {
   edit.setToolTip(text);
 }
 
-// Output cells read like text on the dialog, as read-only fields do on the
-// desktop the program comes from, not like fields waiting for input.
-void ShowAsOutput(QLineEdit& edit) {
-  QPalette palette = edit.palette();
-  palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-  edit.setPalette(palette);
-}
-
 QLineEdit& Edit(const QWidget& grid, int id) {
   QLineEdit* edit = ControlById<QLineEdit>(grid, id);
   Q_ASSERT(edit);
@@ -195,16 +186,6 @@ QPushButton& Button(const QWidget& grid, int id) {
   QPushButton* button = ControlById<QPushButton>(grid, id);
   Q_ASSERT(button);
   return *button;
-}
-
-FileChoice RosterChoice() {
-  return {QStringLiteral("qvr"), QStringLiteral("QVR Files (*.qvr);;All Files (*.*)")};
-}
-FileChoice TextReportChoice() {
-  return {QStringLiteral("txt"), QStringLiteral("TEXT Files (*.txt);;All Files (*.*)")};
-}
-FileChoice HtmlReportChoice() {
-  return {QStringLiteral("htm"), QStringLiteral("HTML Files (*.htm);;All Files (*.*)")};
 }
 
 struct Command {
@@ -275,13 +256,11 @@ void CalcWindow::BindOutputs(QWidget& grid) {
   for (int row = 0; row < Encounter::kSlots; ++row) {
     for (int i = 0; i < kRowOutputs; ++i) {
       row_outputs_[row][i] = &Edit(grid, grid::kAttackerRows[row].*kRowOutputFields[i].id);
-      ShowAsOutput(*row_outputs_[row][i]);
     }
     for (int column = 0; column < Encounter::kSlots; ++column) {
       for (int i = 0; i < kPairingOutputs; ++i) {
         pairing_outputs_[row][column][i] =
             &Edit(grid, grid::kPairings[row][column].*kPairingOutputFields[i].id);
-        ShowAsOutput(*pairing_outputs_[row][column][i]);
       }
     }
   }
@@ -433,10 +412,10 @@ void CalcWindow::EditModifiers() {
   Recalculate(0, 0);
 }
 
-void CalcWindow::SaveAll() { SaveBytes(RosterChoice(), SaveAllBytes(encounter_)); }
+void CalcWindow::SaveAll() { SaveBytes(RosterFileChoice(), SaveAllBytes(encounter_)); }
 
 void CalcWindow::LoadAll() {
-  const QString path = prompts_.OpenFileName(this, RosterChoice());
+  const QString path = prompts_.OpenFileName(this, RosterFileChoice());
   if (!path.isEmpty()) LoadRoster(path);
 }
 
@@ -452,9 +431,9 @@ bool CalcWindow::LoadRoster(const QString& path) {
   return true;
 }
 
-void CalcWindow::WriteTextReport() { SaveBytes(TextReportChoice(), TextReport(encounter_)); }
+void CalcWindow::WriteTextReport() { SaveBytes(TextReportFileChoice(), TextReport(encounter_)); }
 
-void CalcWindow::WriteHtmlReport() { SaveBytes(HtmlReportChoice(), HtmlReport(encounter_)); }
+void CalcWindow::WriteHtmlReport() { SaveBytes(HtmlReportFileChoice(), HtmlReport(encounter_)); }
 
 void CalcWindow::SaveBytes(const FileChoice& choice, const std::string& bytes) {
   const QString path = prompts_.SaveFileName(this, choice);

@@ -51,13 +51,6 @@ constexpr std::string_view kUnknownCode = "?";
 QString FromCp932(std::string_view bytes) { return QString::fromStdString(Utf8FromCp932(bytes)); }
 QString FromAscii(const std::string& text) { return QString::fromStdString(text); }
 
-// Flags 3 read as "なし": the bit of value 2 is looked at first.
-std::int32_t ShownDefenceKind(std::int32_t flags) {
-  if (flags & 2) return kDefendNone;
-  if (flags & 1) return kDefendMagic;
-  return kDefendPhysical;
-}
-
 std::int64_t DefenceAgainst(const Defender& defender, std::int32_t defence_kind) {
   switch (defence_kind) {
     case kDefendPhysical: return defender.physical_defence;
