@@ -29,6 +29,8 @@ QWidget* MakeEdit(QWidget& host, const Control& c) {
     QPalette palette = edit->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Window));
     edit->setPalette(palette);
+    // A result can be wider than its field; the tooltip carries all of it.
+    QObject::connect(edit, &QLineEdit::textChanged, edit, &QWidget::setToolTip);
   }
   edit->setFrame(!(c.style & layout::kNoBorder));
   edit->setAlignment(AlignmentOf(c.style));

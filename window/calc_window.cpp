@@ -168,14 +168,6 @@ void SetCellText(QLineEdit& edit, const QString& text) {
   edit.setCursorPosition(0);
 }
 
-// A result can have more digits than its narrow cell shows; the tooltip
-// carries all of them.
-void SetOutputText(QLineEdit& edit, const QString& text) {
-  if (edit.text() == text) return;
-  SetCellText(edit, text);
-  edit.setToolTip(text);
-}
-
 QLineEdit& Edit(const QWidget& grid, int id) {
   QLineEdit* edit = ControlById<QLineEdit>(grid, id);
   Q_ASSERT(edit);
@@ -313,12 +305,12 @@ void CalcWindow::WriteAllCells() {
   for (int row = 0; row < Encounter::kSlots; ++row) {
     const AttackerSummary& summary = encounter_.summary(row + 1);
     for (int i = 0; i < kRowOutputs; ++i) {
-      SetOutputText(*row_outputs_[row][i], ToQString(kRowOutputFields[i].format(summary)));
+      SetCellText(*row_outputs_[row][i], ToQString(kRowOutputFields[i].format(summary)));
     }
     for (int column = 0; column < Encounter::kSlots; ++column) {
       const MatchupResult& result = encounter_.result(row + 1, column + 1);
       for (int i = 0; i < kPairingOutputs; ++i) {
-        SetOutputText(*pairing_outputs_[row][column][i],
+        SetCellText(*pairing_outputs_[row][column][i],
                       ToQString(kPairingOutputFields[i].format(result)));
       }
     }
