@@ -81,6 +81,8 @@ TEST(MatchupDetailDialog, ShowsTheExamplePairing) {
       {1092, "49.000000"}, {1093, "A"}, {1094, "3.486000"},
   };
   for (const auto& [id, text] : upper) EXPECT_EQ(Text(dialog, id), text) << id;
+  // Wider than its field in this font: the tooltip shows it whole.
+  EXPECT_EQ(ControlById<QLineEdit>(dialog, 1092)->toolTip(), "49.000000");
 
   EXPECT_EQ(Row(dialog, 0), (QStringList{"49.00", " 0.00", " 0.00", " 7.00", " 0.00"}));
   EXPECT_EQ(Row(dialog, 1), (QStringList{"39.15", "5.00", "2.45", "4.90", "0.35"}));
