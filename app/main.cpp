@@ -1,4 +1,5 @@
 #include <unistd.h>
+#include <xcb/xcb.h>
 
 #include <QApplication>
 #include <QFile>
@@ -15,13 +16,20 @@ namespace {
 
 constexpr int kExitNoDisplay = 1;
 
-// Qt aborts when it finds no display to connect to, so look first.
+// Qt aborts when it cannot reach a display, so look first: a platform asked
+// for by name or a Wayland session is taken at its word; an X display must
+// answer.
 bool HasDisplay() {
-  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+  auto set = [](const char* name) {
     const char* value = std::getenv(name);
-    if (value && *value) return true;
-  }
-  return false;
+    return value && *value;
+  };
+  if (set("QT_QPA_PLATFORM") || set("WAYLAND_DISPLAY")) return true;
+  if (!set("DISPLAY")) return false;
+  xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+  const bool answers = xcb_connection_has_error(connection) == 0;
+  xcb_disconnect(connection);
+  return answers;
 }
 
 // The window, with the roster of the command line loaded and the settings a

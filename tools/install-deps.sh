@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libbenchmark-dev
-  qt6-base-dev qt6-qpa-plugins locales-all
+  qt6-base-dev qt6-qpa-plugins libxcb1-dev locales-all
   fonts-ipafont-gothic
   xvfb xauth
   desktop-file-utils appstream shared-mime-info file
