@@ -13,11 +13,12 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-std::int32_t ParseLeadingInt(std::string_view text) {
+std::optional<std::int32_t> TakeLeadingInt(std::string_view& text) {
   std::size_t i = 0;
   while (i < text.size() && IsBlank(text[i])) ++i;
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  if (i == text.size() || !IsDigit(text[i])) return std::nullopt;
   // Accumulate toward the sign so that INT32_MIN itself is reachable.
   constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
   constexpr std::int64_t kMin = std::numeric_limits<std::int32_t>::min();
@@ -28,8 +29,11 @@ std::int32_t ParseLeadingInt(std::string_view text) {
     if (value > kMax) value = kMax;
     if (value < kMin) value = kMin;
   }
+  text.remove_prefix(i);
   return static_cast<std::int32_t>(value);
 }
+
+std::int32_t ParseLeadingInt(std::string_view text) { return TakeLeadingInt(text).value_or(0); }
 
 std::string FormatInt(std::int64_t value) {
   char buffer[24];

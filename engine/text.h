@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,9 @@ namespace zelmora {
 // sign, then ASCII digits up to the first other character. No digits gives 0;
 // digits beyond the 32-bit range saturate at its limits.
 std::int32_t ParseLeadingInt(std::string_view text);
+// The same, taken off the front of `text`, which then starts after the
+// digits. Without a digit nothing is taken and the result is empty.
+std::optional<std::int32_t> TakeLeadingInt(std::string_view& text);
 
 // "%d".
 std::string FormatInt(std::int64_t value);

@@ -3,15 +3,6 @@
 #include "text.h"
 
 namespace zelmora {
-namespace {
-
-// The white space atoi skips.
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-}  // namespace
 
 std::vector<std::string_view> SplitLines(std::string_view bytes, std::size_t max_lines) {
   std::vector<std::string_view> lines;
@@ -28,22 +19,10 @@ std::vector<std::string_view> SplitLines(std::string_view bytes, std::size_t max
   return lines;
 }
 
-std::optional<std::int32_t> TakeInt(std::string_view& text) {
-  std::size_t i = 0;
-  while (i < text.size() && IsBlank(text[i])) ++i;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-  const std::size_t digits = i;
-  while (i < text.size() && IsDigit(text[i])) ++i;
-  if (i == digits) return std::nullopt;
-  const std::int32_t value = ParseLeadingInt(text.substr(0, i));
-  text.remove_prefix(i);
-  return value;
-}
-
 std::optional<std::int32_t> TakeCommaInt(std::string_view& text) {
   if (text.empty() || text.front() != ',') return std::nullopt;
   std::string_view after = text.substr(1);
-  const std::optional<std::int32_t> value = TakeInt(after);
+  const std::optional<std::int32_t> value = TakeLeadingInt(after);
   if (value) text = after;
   return value;
 }

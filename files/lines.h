@@ -16,11 +16,6 @@ namespace zelmora {
 std::vector<std::string_view> SplitLines(
     std::string_view bytes, std::size_t max_lines = std::numeric_limits<std::size_t>::max());
 
-// Takes a decimal integer from the front of `text` as atoi would see it
-// (blanks, an optional sign, digits; saturated to 32 bits) and drops what it
-// read. Without a digit nothing is taken and the result is empty.
-std::optional<std::int32_t> TakeInt(std::string_view& text);
-
 // Takes a comma, then an integer, from the front of `text`. Empty when
 // either is missing; `text` is then left where the reading stopped.
 std::optional<std::int32_t> TakeCommaInt(std::string_view& text);

@@ -56,7 +56,7 @@ std::vector<std::string_view> QuotedTexts(std::string_view line, std::size_t lim
 std::array<std::int32_t, kSheetNumbers> SheetNumbers(std::string_view line) {
   std::array<std::int32_t, kSheetNumbers> numbers{};
   for (std::size_t i = 0; i < kSheetNumbers; ++i) {
-    const std::optional<std::int32_t> value = i == 0 ? TakeInt(line) : TakeCommaInt(line);
+    const std::optional<std::int32_t> value = i == 0 ? TakeLeadingInt(line) : TakeCommaInt(line);
     if (!value) break;
     numbers[i] = *value;
   }

@@ -1,4 +1,5 @@
 #include "lines.h"
+#include "text.h"
 
 #include <gtest/gtest.h>
 
@@ -43,7 +44,7 @@ TEST(LinesTest, TakeIntReadsWhatAtoiReadsAndDropsIt) {
            Case{"", std::nullopt, ""}, Case{"- 5", std::nullopt, "- 5"},
        }) {
     std::string_view text = c.text;
-    EXPECT_EQ(TakeInt(text), c.value) << c.text;
+    EXPECT_EQ(TakeLeadingInt(text), c.value) << c.text;
     EXPECT_EQ(text, c.rest) << c.text;
   }
 }
