@@ -5,6 +5,11 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
+for tool in xvfb-run import xdotool; do
+  command -v "$tool" >/dev/null ||
+    { echo "$tool is missing: apt-get install xvfb imagemagick xdotool" >&2; exit 1; }
+done
+
 if [[ -z "${ZELMORA_SCREENSHOTS_IN_XVFB:-}" ]]; then
   if [[ -n "${BUILD_DIR:-}" ]]; then
     cmake -S "$root" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
