@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts the calculator.
+# Installs what is missing, builds, and starts the calculator. Arguments go
+# to the program: ./run.sh ROSTER.qvr opens it with that roster loaded.
 set -euo pipefail
-cd "$(dirname "$0")"
-tools/install-deps.sh
-cmake --preset default >/dev/null
-cmake --build --preset default
-if [[ -x build/default/app/zelmora ]]; then
-  exec build/default/app/zelmora "$@"
-fi
-echo "Built the engine, its tests and benchmarks; the program itself is not there yet."
+root=$(cd "$(dirname "$0")" && pwd)
+(
+  cd "$root"
+  tools/install-deps.sh
+  cmake --preset default >/dev/null
+  cmake --build --preset default
+)
+exec "$root/build/default/app/zelmora" "$@"
