@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite.
 #   ./test.sh          the suite (engine, files, window, installation checks)
-#   ./test.sh --all    also the suite under AddressSanitizer and
-#                      UndefinedBehaviorSanitizer, and bounded fuzzing
+#   ./test.sh --all    also the format check, the suite under AddressSanitizer
+#                      and UndefinedBehaviorSanitizer, and bounded fuzzing
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -16,6 +16,7 @@ esac
 if $all; then tools/install-deps.sh --fuzz; else tools/install-deps.sh; fi
 cmake --workflow --preset ci
 if $all; then
+  tools/check-format.sh
   cmake --workflow --preset sanitize
   tools/fuzz.sh "${ZELMORA_FUZZ_SECONDS:-120}"
 fi

@@ -1,4 +1,4 @@
-#include "command_line.h"
+#include "app/command_line.h"
 
 #include <sys/stat.h>
 
@@ -6,10 +6,10 @@
 #include <charconv>
 #include <functional>
 
-#include "cp932.h"
-#include "file_io.h"
-#include "reports.h"
-#include "roster_file.h"
+#include "files/cp932.h"
+#include "files/file_io.h"
+#include "files/reports.h"
+#include "files/roster_file.h"
 
 namespace zelmora {
 namespace {
@@ -153,7 +153,8 @@ CommandLine ParseCommandLine(std::span<const std::string_view> arguments) {
     const bool is_option = !options_ended && argument.size() > 1 && argument.front() == '-';
     if (!is_option) {
       if (!command.roster.empty()) {
-        return UsageError("more than one roster: " + command.roster + " and " + std::string(argument));
+        return UsageError("more than one roster: " + command.roster + " and " +
+                          std::string(argument));
       }
       command.roster = std::string(argument);
       continue;
@@ -200,7 +201,8 @@ bool PrepareEncounter(const CommandLine& command, const Console& console, Encoun
   if (command.modifiers) encounter.modifiers() = ModifiersFromShown(*command.modifiers);
   if (command.evasion_kinds) {
     for (int slot = 1; slot <= Encounter::kSlots; ++slot) {
-      encounter.attacker(slot).evasion_kind = (*command.evasion_kinds)[static_cast<std::size_t>(slot - 1)];
+      encounter.attacker(slot).evasion_kind =
+          (*command.evasion_kinds)[static_cast<std::size_t>(slot - 1)];
     }
   }
   encounter.Recalculate(0, 0);

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "encounter.h"
-#include "records.h"
+#include "engine/encounter.h"
+#include "engine/records.h"
 
 // The command line: `zelmora [options] ROSTER.qvr`. With --txt or --html it
 // writes reports without a window; otherwise the roster is for the window.
@@ -28,12 +28,12 @@ struct CommandLine {
   enum class Mode { kWindow, kReports, kHelp, kVersion, kUsageError };
 
   Mode mode = Mode::kWindow;
-  std::string roster;                     // empty: none named
-  std::optional<std::string> txt_path;    // kStandardOutput or a file
+  std::string roster;                   // empty: none named
+  std::optional<std::string> txt_path;  // kStandardOutput or a file
   std::optional<std::string> html_path;
   std::optional<ShownModifiers> modifiers;  // in the order of the modifiers dialog
   std::optional<EvasionKinds> evasion_kinds;
-  std::string error;                      // what is wrong, for kUsageError
+  std::string error;  // what is wrong, for kUsageError
 };
 
 // `arguments` excludes the program name. --help and --version take effect

@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "calc_app.h"
-#include "command_line.h"
-#include "prompts.h"
+#include "app/command_line.h"
+#include "editors/prompts.h"
+#include "window/calc_app.h"
 
 namespace {
 

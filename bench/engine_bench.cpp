@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
-#include "encounter.h"
-#include "sample_encounter.h"
+#include "bench/sample_encounter.h"
+#include "engine/encounter.h"
 
 namespace zelmora {
 namespace {

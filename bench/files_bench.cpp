@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <string>
 
-#include "cp932.h"
-#include "file_io.h"
-#include "reports.h"
-#include "roster_file.h"
+#include "files/cp932.h"
+#include "files/file_io.h"
+#include "files/reports.h"
+#include "files/roster_file.h"
 
 namespace {
 

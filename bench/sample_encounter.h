@@ -1,6 +1,6 @@
 #pragma once
 
-#include "encounter.h"
+#include "engine/encounter.h"
 
 namespace zelmora {
 

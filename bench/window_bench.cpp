@@ -7,11 +7,11 @@
 #include <cstdlib>
 #include <memory>
 
-#include "calc_window.h"
-#include "calc_window_ids.h"
-#include "dialog_builder.h"
-#include "prompts.h"
-#include "sample_encounter.h"
+#include "bench/sample_encounter.h"
+#include "editors/dialog_builder.h"
+#include "editors/prompts.h"
+#include "resources/calc_window_ids.h"
+#include "window/calc_window.h"
 
 namespace zelmora {
 namespace {

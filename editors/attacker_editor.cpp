@@ -1,11 +1,11 @@
-#include "attacker_editor.h"
+#include "editors/attacker_editor.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "dialog_builder.h"
-#include "editor_fields.h"
-#include "labels.h"
+#include "editors/dialog_builder.h"
+#include "editors/editor_fields.h"
+#include "engine/labels.h"
 
 namespace zelmora {
 namespace {

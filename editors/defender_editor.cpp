@@ -1,16 +1,16 @@
-#include "defender_editor.h"
+#include "editors/defender_editor.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "dialog_builder.h"
-#include "editor_fields.h"
-#include "file_error_message.h"
-#include "file_io.h"
-#include "labels.h"
-#include "monster_sheet.h"
-#include "prompts.h"
+#include "editors/dialog_builder.h"
+#include "editors/editor_fields.h"
+#include "editors/file_error_message.h"
+#include "editors/prompts.h"
+#include "engine/labels.h"
+#include "files/file_io.h"
+#include "files/monster_sheet.h"
 
 namespace zelmora {
 namespace {

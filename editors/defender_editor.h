@@ -2,9 +2,9 @@
 
 #include <QDialog>
 
-#include "encounter.h"
-#include "records.h"
-#include "slot_operations.h"
+#include "editors/slot_operations.h"
+#include "engine/encounter.h"
+#include "engine/records.h"
 
 namespace zelmora {
 

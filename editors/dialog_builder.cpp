@@ -1,4 +1,4 @@
-#include "dialog_builder.h"
+#include "editors/dialog_builder.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
@@ -52,10 +52,14 @@ QWidget* MakeControl(QWidget& host, const Control& c) {
       label->setAlignment((AlignmentOf(c.style) & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
       return label;
     }
-    case Kind::kEdit: return MakeEdit(host, c);
-    case Kind::kButton: return MakeButton(host, c);
-    case Kind::kGroupBox: return new QGroupBox(QString::fromUtf8(c.text), &host);
-    case Kind::kComboBox: return new QComboBox(&host);
+    case Kind::kEdit:
+      return MakeEdit(host, c);
+    case Kind::kButton:
+      return MakeButton(host, c);
+    case Kind::kGroupBox:
+      return new QGroupBox(QString::fromUtf8(c.text), &host);
+    case Kind::kComboBox:
+      return new QComboBox(&host);
   }
   return nullptr;
 }
@@ -99,8 +103,8 @@ DialogUnits BuildDialog(QWidget& host, const layout::Dialog& dialog) {
       continue;
     }
     if (!TakesTab(c)) {
-      if (c.kind != Kind::kLabel) widget->setFocusPolicy(c.kind == Kind::kEdit ? Qt::ClickFocus
-                                                                                : Qt::NoFocus);
+      if (c.kind != Kind::kLabel)
+        widget->setFocusPolicy(c.kind == Kind::kEdit ? Qt::ClickFocus : Qt::NoFocus);
       continue;
     }
     widget->setFocusPolicy(Qt::StrongFocus);

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "layouts.h"
+#include "resources/layouts.h"
 
 // Turns a layout table into widgets on a host, converting dialog units to
 // pixels from the dialog font. Each control's objectName is its identifier

@@ -1,17 +1,16 @@
-#include "editor_fields.h"
+#include "editors/editor_fields.h"
 
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolTip>
-
 #include <algorithm>
 #include <optional>
 
-#include "cp932.h"
-#include "dialog_builder.h"
-#include "text.h"
+#include "editors/dialog_builder.h"
+#include "engine/text.h"
+#include "files/cp932.h"
 
 namespace zelmora {
 namespace {

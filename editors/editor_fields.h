@@ -1,11 +1,10 @@
 #pragma once
 
 #include <QString>
-
 #include <cstdint>
 #include <string>
 
-#include "labels.h"
+#include "engine/labels.h"
 
 class QComboBox;
 class QDialog;

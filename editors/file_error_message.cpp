@@ -1,4 +1,4 @@
-#include "file_error_message.h"
+#include "editors/file_error_message.h"
 
 #include <QFile>
 

@@ -1,10 +1,9 @@
 #pragma once
 
 #include <QString>
-
 #include <string>
 
-#include "file_io.h"
+#include "files/file_io.h"
 
 // Between dialog paths and the file layer's byte paths, and the one message
 // a failed file operation shows: which file, and the system's reason.

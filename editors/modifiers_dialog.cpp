@@ -1,12 +1,11 @@
-#include "modifiers_dialog.h"
-
-#include <iterator>
+#include "editors/modifiers_dialog.h"
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <iterator>
 
-#include "dialog_builder.h"
-#include "text.h"
+#include "editors/dialog_builder.h"
+#include "engine/text.h"
 
 namespace zelmora {
 namespace {
@@ -21,8 +20,7 @@ constexpr int kCancelId = 2;
 
 }  // namespace
 
-ModifiersDialog::ModifiersDialog(const ShownModifiers& shown, QWidget* parent)
-    : QDialog(parent) {
+ModifiersDialog::ModifiersDialog(const ShownModifiers& shown, QWidget* parent) : QDialog(parent) {
   BuildDialog(*this, layout::kModifiersDialog);
   for (std::size_t i = 0; i < shown.size(); ++i) {
     ControlById<QLineEdit>(*this, kFieldIds[i])

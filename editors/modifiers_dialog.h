@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "records.h"
+#include "engine/records.h"
 
 namespace zelmora {
 

@@ -1,4 +1,4 @@
-#include "prompts.h"
+#include "editors/prompts.h"
 
 #include <QDialog>
 #include <QFileDialog>

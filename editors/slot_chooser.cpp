@@ -1,10 +1,10 @@
-#include "slot_chooser.h"
+#include "editors/slot_chooser.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "dialog_builder.h"
-#include "prompts.h"
+#include "editors/dialog_builder.h"
+#include "editors/prompts.h"
 
 namespace zelmora {
 namespace {

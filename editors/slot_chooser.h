@@ -2,11 +2,10 @@
 
 #include <QDialog>
 #include <QString>
-
 #include <array>
 #include <optional>
 
-#include "encounter.h"
+#include "engine/encounter.h"
 
 namespace zelmora {
 

@@ -1,16 +1,15 @@
-#include "slot_operations.h"
+#include "editors/slot_operations.h"
 
 #include <QDialog>
 #include <QPushButton>
-
 #include <utility>
 
-#include "cp932.h"
-#include "dialog_builder.h"
-#include "file_error_message.h"
-#include "prompts.h"
-#include "roster_file.h"
-#include "slot_chooser.h"
+#include "editors/dialog_builder.h"
+#include "editors/file_error_message.h"
+#include "editors/prompts.h"
+#include "editors/slot_chooser.h"
+#include "files/cp932.h"
+#include "files/roster_file.h"
 
 namespace zelmora {
 namespace {

@@ -3,8 +3,8 @@
 #include <array>
 #include <functional>
 
-#include "encounter.h"
-#include "records.h"
+#include "engine/encounter.h"
+#include "engine/records.h"
 
 class QDialog;
 

@@ -1,9 +1,9 @@
-#include "damage.h"
+#include "engine/damage.h"
 
 #include <cmath>
 #include <span>
 
-#include "labels.h"
+#include "engine/labels.h"
 
 namespace zelmora {
 namespace {
@@ -12,10 +12,14 @@ constexpr double kDamagePerDie = 4.2;
 
 double MultiplierOf(std::int32_t affinity) {
   switch (affinity) {
-    case kAffDouble: return 2.0;
-    case kAffNormal: return 1.0;
-    case kAffHalf: return 0.5;
-    default: return 0.0;  // ×, ＋, ↑ and unknown codes
+    case kAffDouble:
+      return 2.0;
+    case kAffNormal:
+      return 1.0;
+    case kAffHalf:
+      return 0.5;
+    default:
+      return 0.0;  // ×, ＋, ↑ and unknown codes
   }
 }
 
@@ -44,11 +48,16 @@ std::optional<std::int32_t> EffectiveAffinity(std::int32_t attribute, const Defe
     return defender.affinities[static_cast<std::size_t>(attribute)];
   }
   switch (attribute) {
-    case kAttrNeutral: return kAffNormal;
-    case kAttrSpecial: return kAffNone;
-    case kAttrPlanets: return BestOfGroup(defender, kPlanetGroup);
-    case kAttrFiveElements: return BestOfGroup(defender, kFiveElementGroup);
-    default: return std::nullopt;
+    case kAttrNeutral:
+      return kAffNormal;
+    case kAttrSpecial:
+      return kAffNone;
+    case kAttrPlanets:
+      return BestOfGroup(defender, kPlanetGroup);
+    case kAttrFiveElements:
+      return BestOfGroup(defender, kFiveElementGroup);
+    default:
+      return std::nullopt;
   }
 }
 
@@ -61,9 +70,7 @@ double BaseDamage(std::int64_t dice_count, std::int64_t bonus) {
   return kDamagePerDie * static_cast<double>(dice_count) + static_cast<double>(bonus);
 }
 
-bool ModifiersApply(const Attacker& attacker) {
-  return attacker.judgment_kind != kJudgeSpecial;
-}
+bool ModifiersApply(const Attacker& attacker) { return attacker.judgment_kind != kJudgeSpecial; }
 
 HitDamages DamagesOfHits(const Attacker& attacker, const Defender& defender,
                          const GlobalModifiers& modifiers) {
@@ -79,9 +86,14 @@ HitDamages DamagesOfHits(const Attacker& attacker, const Defender& defender,
   }
   double defence_factor = 1.0;
   switch (DefenceOptionOf(attacker.defence_flags)) {
-    case kOptionHalf: defence_factor = 0.5; break;
-    case kOptionIgnore: defence_factor = 0.0; break;
-    default: break;
+    case kOptionHalf:
+      defence_factor = 0.5;
+      break;
+    case kOptionIgnore:
+      defence_factor = 0.0;
+      break;
+    default:
+      break;
   }
   // Affinity and the critical doubling scale the damage, bonus included,
   // never the defence; piercing hits ignore the defence. The floor of the

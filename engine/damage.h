@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "records.h"
+#include "engine/records.h"
 
 namespace zelmora {
 

@@ -1,4 +1,4 @@
-#include "dice.h"
+#include "engine/dice.h"
 
 namespace zelmora {
 
@@ -34,16 +34,15 @@ JointShares HitShares(std::int64_t a, std::int64_t b) {
   const std::int32_t evade_failure = 90 - sb + cb;
   const std::int32_t evade_success = sb - cb;
   const std::int32_t evade_fumble = 10 - cb;
-  return {ca * evade_failure * 0.0001, ca * evade_success * 0.0001,
-          ca * evade_fumble * 0.0001, (sa - ca) * evade_failure * 0.0001,
-          (sa - ca) * evade_fumble * 0.0001};
+  return {ca * evade_failure * 0.0001, ca * evade_success * 0.0001, ca * evade_fumble * 0.0001,
+          (sa - ca) * evade_failure * 0.0001, (sa - ca) * evade_fumble * 0.0001};
 }
 
 DetailFigures DetailFiguresAt(std::int64_t a, std::int64_t b) {
   const std::int32_t sa = SuccessPercent(a), ca = CriticalPercent(a);
   const std::int32_t sb = SuccessPercent(b), cb = CriticalPercent(b);
-  return {static_cast<double>(10 - ca), ca * (100 - sb) * 0.01,
-          (sa - ca) * (10 - cb) * 0.01, ca * (10 - cb) * 0.01};
+  return {static_cast<double>(10 - ca), ca * (100 - sb) * 0.01, (sa - ca) * (10 - cb) * 0.01,
+          ca * (10 - cb) * 0.01};
 }
 
 Technique FindBestTechnique(std::int64_t a0, std::int64_t b0) {

@@ -1,4 +1,4 @@
-#include "encounter.h"
+#include "engine/encounter.h"
 
 namespace zelmora {
 
@@ -7,7 +7,8 @@ void Encounter::Recalculate(int row, int column) {
     if (!Selects(row, i)) continue;
     summaries_[Index(i)] = SummarizeAttacker(attacker(i), modifiers_);
     for (int j = 1; j <= kSlots; ++j) {
-      if (Selects(column, j)) results_[Index(i)][Index(j)] = ResultOf(attacker(i), defender(j), modifiers_);
+      if (Selects(column, j))
+        results_[Index(i)][Index(j)] = ResultOf(attacker(i), defender(j), modifiers_);
     }
   }
 }

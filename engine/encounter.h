@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "matchup.h"
-#include "records.h"
+#include "engine/matchup.h"
+#include "engine/records.h"
 
 namespace zelmora {
 

@@ -1,4 +1,4 @@
-#include "labels.h"
+#include "engine/labels.h"
 
 #include <array>
 
@@ -28,19 +28,19 @@ constexpr std::array<std::string_view, 4> kEvasionKinds = {
     "\x82\xc8\x82\xb5",  // なし
 };
 constexpr std::array<std::string_view, 15> kAttackAttributes = {
-    "\x8c\x95",          // 剣
-    "\x95\xa8",          // 物
-    "\x8b\x5a",          // 技
-    "\x89\xce",          // 火
-    "\x95\x58",          // 氷
-    "\x93\x64",          // 電
-    "\x95\x97",          // 風
-    "\x90\x53",          // 心
-    "\x8b\xd6",          // 禁
-    "\x90\xb9",          // 聖
-    "\x8e\xf4",          // 呪
-    "\x81\x7c",          // －
-    "\x93\xc1\x8e\xea",  // 特殊
+    "\x8c\x95",                                          // 剣
+    "\x95\xa8",                                          // 物
+    "\x8b\x5a",                                          // 技
+    "\x89\xce",                                          // 火
+    "\x95\x58",                                          // 氷
+    "\x93\x64",                                          // 電
+    "\x95\x97",                                          // 風
+    "\x90\x53",                                          // 心
+    "\x8b\xd6",                                          // 禁
+    "\x90\xb9",                                          // 聖
+    "\x8e\xf4",                                          // 呪
+    "\x81\x7c",                                          // －
+    "\x93\xc1\x8e\xea",                                  // 特殊
     "\x8f\x94\x98\x66\x90\xaf\x82\xcc\x89\xc1\x8c\xec",  // 諸惑星の加護
     "\x8c\xdc\x8d\x73\x97\xec\x95\x84",                  // 五行霊符
 };

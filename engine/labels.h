@@ -14,20 +14,29 @@ enum DefenceKind : std::int32_t { kDefendPhysical, kDefendMagic, kDefendNone };
 enum DefenceOption : std::int32_t { kOptionNormal, kOptionHalf, kOptionIgnore };
 enum EvasionKind : std::int32_t { kEvadeMelee, kEvadeRanged, kEvadeMagic, kEvadeNone };
 enum AttackAttribute : std::int32_t {
-  kAttrSword, kAttrThing, kAttrArt, kAttrFire, kAttrIce, kAttrThunder,
-  kAttrWind, kAttrMind, kAttrForbidden, kAttrHoly, kAttrCurse,
+  kAttrSword,
+  kAttrThing,
+  kAttrArt,
+  kAttrFire,
+  kAttrIce,
+  kAttrThunder,
+  kAttrWind,
+  kAttrMind,
+  kAttrForbidden,
+  kAttrHoly,
+  kAttrCurse,
   kAttrNeutral,       // "－": always counts as ○
   kAttrSpecial,       // "特殊": always counts as ×
   kAttrPlanets,       // "諸惑星の加護": best affinity of all but 禁
   kAttrFiveElements,  // "五行霊符": best affinity of 物 火 氷 電 風
 };
 enum Affinity : std::int32_t {
-  kAffNormal,   // ○ x1
-  kAffDouble,   // ◎ x2
-  kAffHalf,     // △ x0.5
-  kAffNone,     // × no damage
-  kAffPlus,     // ＋ no damage (not modelled further)
-  kAffUp,       // ↑ no damage (not modelled further)
+  kAffNormal,  // ○ x1
+  kAffDouble,  // ◎ x2
+  kAffHalf,    // △ x0.5
+  kAffNone,    // × no damage
+  kAffPlus,    // ＋ no damage (not modelled further)
+  kAffUp,      // ↑ no damage (not modelled further)
 };
 
 // Defence flags: the defence kind in the two low bits, then option bits.
@@ -50,8 +59,12 @@ constexpr std::int32_t ShownDefenceKind(std::int32_t flags) {
   return kDefendPhysical;
 }
 constexpr std::int32_t DefenceFlags(std::int32_t kind, std::int32_t option) {
-  return (kind == 1 ? 1 : kind == 2 ? 2 : 0) |
-         (option == 1 ? kHalfDefenceFlag : option == 2 ? kIgnoreDefenceFlag : 0);
+  return (kind == 1   ? 1
+          : kind == 2 ? 2
+                      : 0) |
+         (option == 1   ? kHalfDefenceFlag
+          : option == 2 ? kIgnoreDefenceFlag
+                        : 0);
 }
 
 using LabelTable = std::span<const std::string_view>;

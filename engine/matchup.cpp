@@ -1,18 +1,22 @@
-#include "matchup.h"
+#include "engine/matchup.h"
 
-#include "damage.h"
-#include "dice.h"
-#include "labels.h"
-#include "text.h"
+#include "engine/damage.h"
+#include "engine/dice.h"
+#include "engine/labels.h"
+#include "engine/text.h"
 
 namespace zelmora {
 
 std::int32_t EvasionAgainst(const Defender& defender, std::int32_t evasion_kind) {
   switch (evasion_kind) {
-    case kEvadeMelee: return defender.melee_evasion;
-    case kEvadeRanged: return defender.ranged_evasion;
-    case kEvadeMagic: return defender.magic_evasion;
-    default: return 0;
+    case kEvadeMelee:
+      return defender.melee_evasion;
+    case kEvadeRanged:
+      return defender.ranged_evasion;
+    case kEvadeMagic:
+      return defender.magic_evasion;
+    default:
+      return 0;
   }
 }
 
@@ -62,8 +66,8 @@ AttackerSummary SummarizeAttacker(const Attacker& attacker, const GlobalModifier
   // so "特殊" adds nothing.
   const std::int64_t value =
       std::int64_t{attacker.judgment_value} + BonusOf(modifiers.hit_bonus, attacker.judgment_kind);
-  const std::int64_t bonus = std::int64_t{attacker.damage_bonus} +
-                             BonusOf(modifiers.damage_bonus, attacker.judgment_kind);
+  const std::int64_t bonus =
+      std::int64_t{attacker.damage_bonus} + BonusOf(modifiers.damage_bonus, attacker.judgment_kind);
   return {SuccessPercent(value), BaseDamage(attacker.dice_count, bonus)};
 }
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "records.h"
+#include "engine/records.h"
 
 namespace zelmora {
 
@@ -17,9 +17,9 @@ struct AttackerSummary {
 
 // The three outputs of one pairing.
 struct MatchupResult {
-  double attack_chance = 0;   // percent, "成功率"
-  std::string technique;      // "-0" to "-50", or "A" when the attack auto-triggers
-  double expected_damage = 0; // per attack times the attack count, "期待DMG"
+  double attack_chance = 0;    // percent, "成功率"
+  std::string technique;       // "-0" to "-50", or "A" when the attack auto-triggers
+  double expected_damage = 0;  // per attack times the attack count, "期待DMG"
 
   bool operator==(const MatchupResult&) const = default;
 };

@@ -1,11 +1,10 @@
-#include "records.h"
+#include "engine/records.h"
 
 namespace zelmora {
 
 ShownModifiers ShowModifiers(const GlobalModifiers& m) {
-  return {m.hit_bonus[0],     m.hit_bonus[1],     m.damage_bonus[0],
-          m.damage_bonus[1],  m.evasion_bonus[0], m.evasion_bonus[2],
-          m.defence_bonus[0], m.defence_bonus[1]};
+  return {m.hit_bonus[0],     m.hit_bonus[1],     m.damage_bonus[0],  m.damage_bonus[1],
+          m.evasion_bonus[0], m.evasion_bonus[2], m.defence_bonus[0], m.defence_bonus[1]};
 }
 
 GlobalModifiers ModifiersFromShown(const ShownModifiers& shown) {

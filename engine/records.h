@@ -9,16 +9,16 @@ namespace zelmora {
 // One acting combatant: a row of the grid. Every number is whatever the user
 // typed or a file held; nothing is range-checked.
 struct Attacker {
-  std::int32_t judgment_value = 0;  // percentile target number of the attack roll
-  std::int32_t dice_count = 0;      // n of nD6 + k
-  std::int32_t damage_bonus = 0;    // k of nD6 + k
-  std::int32_t judgment_kind = 0;   // JudgmentKind
-  std::int32_t defence_flags = 0;   // DefenceKind in bits 0-1, option bits 4 and 8
+  std::int32_t judgment_value = 0;     // percentile target number of the attack roll
+  std::int32_t dice_count = 0;         // n of nD6 + k
+  std::int32_t damage_bonus = 0;       // k of nD6 + k
+  std::int32_t judgment_kind = 0;      // JudgmentKind
+  std::int32_t defence_flags = 0;      // DefenceKind in bits 0-1, option bits 4 and 8
   std::int32_t attack_attribute = 11;  // AttackAttribute, default "－"
-  std::int32_t evasion_kind = 0;    // EvasionKind; a roster line does not carry it
+  std::int32_t evasion_kind = 0;       // EvasionKind; a roster line does not carry it
   std::int32_t attack_count = 1;
-  std::int32_t auto_trigger = 0;    // 1: may take effect without an attack roll
-  std::string name;                 // code page 932 bytes, exactly as in a file
+  std::int32_t auto_trigger = 0;  // 1: may take effect without an attack roll
+  std::string name;               // code page 932 bytes, exactly as in a file
 
   bool operator==(const Attacker&) const = default;
 };

@@ -1,4 +1,4 @@
-#include "file_io.h"
+#include "files/file_io.h"
 
 #include <errno.h>
 #include <fcntl.h>
@@ -115,7 +115,8 @@ std::optional<FileError> WriteFileSafely(const std::string& path, std::string_vi
   return std::nullopt;
 }
 
-std::optional<FileError> WriteToDescriptor(int fd, std::string_view bytes, const std::string& name) {
+std::optional<FileError> WriteToDescriptor(int fd, std::string_view bytes,
+                                           const std::string& name) {
   if (const int error = WriteAll(fd, bytes); error != 0) return ErrorOf(name, error);
   return std::nullopt;
 }

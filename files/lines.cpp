@@ -1,6 +1,6 @@
-#include "lines.h"
+#include "files/lines.h"
 
-#include "text.h"
+#include "engine/text.h"
 
 namespace zelmora {
 

@@ -1,4 +1,4 @@
-#include "monster_sheet.h"
+#include "files/monster_sheet.h"
 
 #include <algorithm>
 #include <array>
@@ -6,10 +6,10 @@
 #include <limits>
 #include <vector>
 
-#include "cp932.h"
-#include "labels.h"
-#include "lines.h"
-#include "text.h"
+#include "engine/labels.h"
+#include "engine/text.h"
+#include "files/cp932.h"
+#include "files/lines.h"
 
 namespace zelmora {
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "file_io.h"
-#include "records.h"
+#include "engine/records.h"
+#include "files/file_io.h"
 
 // Monster sheets fill one defender: the comma-separated .qvm form, or the
 // labelled text form for every other extension.

@@ -1,13 +1,13 @@
-#include "reports.h"
+#include "files/reports.h"
 
 #include <array>
 #include <initializer_list>
 #include <string_view>
 
-#include "cp932.h"
-#include "labels.h"
-#include "records.h"
-#include "text.h"
+#include "engine/labels.h"
+#include "engine/records.h"
+#include "engine/text.h"
+#include "files/cp932.h"
 
 namespace zelmora {
 namespace {
@@ -57,11 +57,20 @@ std::string HtmlEscaped(std::string_view text) {
   std::string out;
   for (const char c : text) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -110,9 +119,9 @@ std::string AffinitySymbols(const Defender& defender) {
 // first four belong to the attack side, the rest to the defence side.
 const std::array<std::string_view, 8>& BonusLabels() {
   static const std::array<std::string_view, 8> labels = {
-      Cp932Text<"物理命中率">(), Cp932Text<"魔法命中率">(), Cp932Text<"物理ダメージ">(),
-      Cp932Text<"魔法ダメージ">(), Cp932Text<"物理回避">(), Cp932Text<"魔法回避">(),
-      Cp932Text<"物理防御点">(), Cp932Text<"魔法防御点">()};
+      Cp932Text<"物理命中率">(),   Cp932Text<"魔法命中率">(), Cp932Text<"物理ダメージ">(),
+      Cp932Text<"魔法ダメージ">(), Cp932Text<"物理回避">(),   Cp932Text<"魔法回避">(),
+      Cp932Text<"物理防御点">(),   Cp932Text<"魔法防御点">()};
   return labels;
 }
 constexpr std::size_t kAttackSideBonuses = 4;
@@ -120,8 +129,8 @@ constexpr std::size_t kAttackSideBonuses = 4;
 std::string TextDefenderRow(const Defender& d) {
   return Concat({PadRight(ReportName(d.name), 23), " ", PadLeft(Int(d.melee_evasion), 3), "% ",
                  PadLeft(Int(d.ranged_evasion), 3), "% ", PadLeft(Int(d.magic_evasion), 3), "%   ",
-                 PadLeft(Int(d.physical_defence), 3), "  ", PadLeft(Int(d.magic_defence), 3), "    ",
-                 AffinitySymbols(d)});
+                 PadLeft(Int(d.physical_defence), 3), "  ", PadLeft(Int(d.magic_defence), 3),
+                 "    ", AffinitySymbols(d)});
 }
 
 std::string TextAttackerRow(const Attacker& a) {
@@ -255,12 +264,15 @@ std::string HtmlHitCell(const MatchupResult& r) {
   return Cell(FormatFixed(r.attack_chance, 2) + "%(" + PadLeft(r.technique, 3) + ")");
 }
 
-std::string HtmlDamageCell(const MatchupResult& r) { return Cell(FormatFixed(r.expected_damage, 3)); }
+std::string HtmlDamageCell(const MatchupResult& r) {
+  return Cell(FormatFixed(r.expected_damage, 3));
+}
 
 std::string TextReport(const Encounter& e) {
   Page page;
   page.Line(Cp932Text<"防御側設定                   回避           防御               相性">());
-  page.Line(Cp932Text<"名称                    格闘 射撃 魔法   物理 魔法   剣物技火氷電風心禁聖呪">());
+  page.Line(
+      Cp932Text<"名称                    格闘 射撃 魔法   物理 魔法   剣物技火氷電風心禁聖呪">());
   for (const Defender& d : e.defenders()) page.Line(TextDefenderRow(d));
   page.Line();
 
@@ -287,8 +299,9 @@ std::string TextReport(const Encounter& e) {
 }
 
 std::string HtmlReport(const Encounter& e) {
-  return HtmlPage(e, Cp932Text<"<HEAD><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; "
-                               "charset=Shift_JIS\"><TITLE>ZELMORA確率計算プログラム</TITLE></HEAD>">());
+  return HtmlPage(
+      e, Cp932Text<"<HEAD><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; "
+                   "charset=Shift_JIS\"><TITLE>ZELMORA確率計算プログラム</TITLE></HEAD>">());
 }
 
 std::string HtmlReportUtf8(const Encounter& e) {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "encounter.h"
+#include "engine/encounter.h"
 
 // The two reports of the current records, modifiers and stored results,
 // as code page 932 bytes with CR LF line ends. Neither recalculates.

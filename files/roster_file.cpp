@@ -1,9 +1,9 @@
-#include "roster_file.h"
+#include "files/roster_file.h"
 
 #include <type_traits>
 
-#include "lines.h"
-#include "text.h"
+#include "engine/text.h"
+#include "files/lines.h"
 
 namespace zelmora {
 namespace {
@@ -23,8 +23,7 @@ auto AttackerFields(A& a) {
 template <class D>
 auto DefenderFields(D& d) {
   std::array<decltype(&d.melee_evasion), 5 + kAffinityCount> fields{
-      &d.melee_evasion, &d.ranged_evasion, &d.magic_evasion, &d.physical_defence,
-      &d.magic_defence};
+      &d.melee_evasion, &d.ranged_evasion, &d.magic_evasion, &d.physical_defence, &d.magic_defence};
   for (int i = 0; i < kAffinityCount; ++i) fields[5 + i] = &d.affinities[i];
   return fields;
 }

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "encounter.h"
-#include "file_io.h"
-#include "records.h"
+#include "engine/encounter.h"
+#include "engine/records.h"
+#include "files/file_io.h"
 
 // The roster file: one line per attacker ("P") or defender ("M") with the
 // slot it belongs to, code page 932, CR LF.

@@ -27,7 +27,8 @@ class FuzzInput {
   // their tables often.
   std::int32_t Small(std::int32_t limit) {
     const std::int32_t value = Int();
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value) % static_cast<std::uint32_t>(limit));
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value) %
+                                     static_cast<std::uint32_t>(limit));
   }
 
   std::string Text(std::size_t max_size) {

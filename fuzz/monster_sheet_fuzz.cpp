@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "monster_sheet.h"
+#include "files/monster_sheet.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace zelmora;

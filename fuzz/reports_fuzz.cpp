@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "fuzz_input.h"
-#include "reports.h"
+#include "files/reports.h"
+#include "fuzz/fuzz_input.h"
 
 namespace {
 
@@ -42,7 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (auto& affinity : d.affinities) affinity = in.Small(8) - 1;
     d.name = in.Text(30);
   }
-  auto fill = [&](auto& table) { for (auto& v : table) v = in.Int(); };
+  auto fill = [&](auto& table) {
+    for (auto& v : table) v = in.Int();
+  };
   fill(e.modifiers().hit_bonus);
   fill(e.modifiers().damage_bonus);
   fill(e.modifiers().defence_bonus);

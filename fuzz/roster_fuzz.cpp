@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "roster_file.h"
+#include "files/roster_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace zelmora;

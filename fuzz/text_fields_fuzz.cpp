@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "cp932.h"
-#include "text.h"
+#include "engine/text.h"
+#include "files/cp932.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace zelmora;

@@ -1,8 +1,8 @@
 #include <array>
 #include <cstddef>
 
-#include "calc_window_ids.h"
-#include "layouts.h"
+#include "resources/calc_window_ids.h"
+#include "resources/layouts.h"
 
 // The calculator window: a header band, five attacker rows crossing five
 // defender columns, and a pairing cell at every crossing. The repeated parts

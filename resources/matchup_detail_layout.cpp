@@ -1,7 +1,7 @@
 #include <array>
 #include <iterator>
 
-#include "layouts.h"
+#include "resources/layouts.h"
 
 namespace zelmora::layout {
 namespace {
@@ -45,18 +45,18 @@ struct Heading {
   const char* text;
   int x;
 };
-constexpr Heading kColumnHeadings[] = {{"高度な技", 7},  {"成功率", 35},  {"ファンブル", 65},
-                                       {"クリット", 95}, {"ＰＨ", 125}, {"ＣＲＰＨ", 155}};
-constexpr const char* kRowHeadings[] = {"自動発動", "０", "－１０", "－２０",
-                                        "－３０", "－４０", "－５０"};
+constexpr Heading kColumnHeadings[] = {{"高度な技", 7},  {"成功率", 35}, {"ファンブル", 65},
+                                       {"クリット", 95}, {"ＰＨ", 125},  {"ＣＲＰＨ", 155}};
+constexpr const char* kRowHeadings[] = {"自動発動", "０",     "－１０", "－２０",
+                                        "－３０",   "－４０", "－５０"};
 constexpr int kTableColumns = 5;
 constexpr int kTableRows = std::size(kRowHeadings);
 constexpr int kFirstCellId = 1048;
 
 constexpr Control kOk = {Kind::kButton, 1, "OK", 134, 209, 50, 13, kDefault};
 
-constexpr std::size_t kControlCount = std::size(kUpperBlock) + std::size(kColumnHeadings) +
-                                      kTableRows * (1 + kTableColumns) + 1;
+constexpr std::size_t kControlCount =
+    std::size(kUpperBlock) + std::size(kColumnHeadings) + kTableRows * (1 + kTableColumns) + 1;
 
 constexpr std::array<Control, kControlCount> AllControls() {
   std::array<Control, kControlCount> all{};
@@ -68,8 +68,13 @@ constexpr std::array<Control, kControlCount> AllControls() {
   for (int r = 0; r < kTableRows; ++r) {
     all[n++] = {Kind::kLabel, kNoId, kRowHeadings[r], 7, 132 + 10 * r, 28, 8};
     for (int c = 0; c < kTableColumns; ++c) {
-      all[n++] = {Kind::kEdit, kFirstCellId + kTableColumns * r + c, "", 35 + 30 * c,
-                  130 + 10 * r, c == kTableColumns - 1 ? 29 : 30, r == kTableRows - 1 ? 10 : 12,
+      all[n++] = {Kind::kEdit,
+                  kFirstCellId + kTableColumns * r + c,
+                  "",
+                  35 + 30 * c,
+                  130 + 10 * r,
+                  c == kTableColumns - 1 ? 29 : 30,
+                  r == kTableRows - 1 ? 10 : 12,
                   kReadOnly};
     }
   }

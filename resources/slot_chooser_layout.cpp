@@ -1,4 +1,4 @@
-#include "layouts.h"
+#include "resources/layouts.h"
 
 namespace zelmora::layout {
 namespace {

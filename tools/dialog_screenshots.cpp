@@ -4,23 +4,22 @@
 #include <QApplication>
 #include <QDialog>
 #include <QTimer>
-
 #include <cstdio>
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
 
-#include "attacker_editor.h"
-#include "cp932.h"
-#include "defender_editor.h"
-#include "encounter.h"
-#include "labels.h"
-#include "matchup_detail_dialog.h"
-#include "modifiers_dialog.h"
-#include "prompts.h"
-#include "slot_chooser.h"
-#include "text.h"
+#include "editors/attacker_editor.h"
+#include "editors/defender_editor.h"
+#include "editors/modifiers_dialog.h"
+#include "editors/prompts.h"
+#include "editors/slot_chooser.h"
+#include "engine/encounter.h"
+#include "engine/labels.h"
+#include "engine/text.h"
+#include "files/cp932.h"
+#include "window/matchup_detail_dialog.h"
 
 namespace zelmora {
 namespace {
@@ -87,7 +86,9 @@ int main(int argc, char** argv) {
   const std::map<std::string, std::function<std::unique_ptr<QDialog>()>> examples = {
       {"detail", [&] { return Detail(encounter); }},
       {"modifiers",
-       [] { return std::make_unique<ModifiersDialog>(ShownModifiers{5, 0, 2, 0, -10, 0, 3, 0}); }},
+       [] {
+         return std::make_unique<ModifiersDialog>(ShownModifiers{5, 0, 2, 0, -10, 0, 3, 0});
+       }},
       {"attacker", [&] { return std::make_unique<AttackerEditor>(encounter, prompts, 1); }},
       {"defender", [&] { return std::make_unique<DefenderEditor>(encounter, prompts, 1); }},
       {"chooser",

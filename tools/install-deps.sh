@@ -11,6 +11,9 @@ packages=(
   fonts-ipafont-gothic
   xvfb xauth
   desktop-file-utils appstream shared-mime-info file
+  qt6-translations-l10n                     # Qt's own texts in Japanese
+  clang-format clang-tidy                   # style and lint checks
+  python3 groff-base dpkg-dev lintian attr acl  # data, manual page, package, file tests
 )
 # Fuzzing wants clang and its sanitizer and libFuzzer runtimes.
 [[ "${1:-}" == "--fuzz" ]] && packages+=(clang-14 libclang-rt-14-dev)

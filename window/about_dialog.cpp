@@ -1,9 +1,9 @@
-#include "about_dialog.h"
+#include "window/about_dialog.h"
 
 #include <QPushButton>
 
-#include "dialog_builder.h"
-#include "layouts.h"
+#include "editors/dialog_builder.h"
+#include "resources/layouts.h"
 
 namespace zelmora {
 

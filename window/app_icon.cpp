@@ -1,4 +1,4 @@
-#include "app_icon.h"
+#include "window/app_icon.h"
 
 // Resources compiled into a static library are registered only when asked.
 static bool RegisterIconResources() {

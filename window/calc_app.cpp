@@ -1,6 +1,6 @@
-#include "calc_app.h"
+#include "window/calc_app.h"
 
-#include "calc_window.h"
+#include "window/calc_window.h"
 
 namespace zelmora {
 

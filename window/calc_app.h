@@ -1,11 +1,10 @@
 #pragma once
 
 #include <QString>
-
 #include <functional>
 
-#include "encounter.h"
-#include "prompts.h"
+#include "editors/prompts.h"
+#include "engine/encounter.h"
 
 namespace zelmora {
 

@@ -1,4 +1,4 @@
-#include "calc_window.h"
+#include "window/calc_window.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -9,22 +9,22 @@
 #include <algorithm>
 #include <string>
 
-#include "about_dialog.h"
-#include "app_icon.h"
-#include "attacker_editor.h"
-#include "calc_window_ids.h"
-#include "calc_window_menu.h"
-#include "cp932.h"
-#include "defender_editor.h"
-#include "dialog_builder.h"
-#include "file_error_message.h"
-#include "file_io.h"
-#include "layouts.h"
-#include "matchup_detail_dialog.h"
-#include "modifiers_dialog.h"
-#include "reports.h"
-#include "roster_file.h"
-#include "text.h"
+#include "editors/attacker_editor.h"
+#include "editors/defender_editor.h"
+#include "editors/dialog_builder.h"
+#include "editors/file_error_message.h"
+#include "editors/modifiers_dialog.h"
+#include "engine/text.h"
+#include "files/cp932.h"
+#include "files/file_io.h"
+#include "files/reports.h"
+#include "files/roster_file.h"
+#include "resources/calc_window_ids.h"
+#include "resources/calc_window_menu.h"
+#include "resources/layouts.h"
+#include "window/about_dialog.h"
+#include "window/app_icon.h"
+#include "window/matchup_detail_dialog.h"
 
 namespace zelmora {
 namespace {
@@ -311,7 +311,7 @@ void CalcWindow::WriteAllCells() {
       const MatchupResult& result = encounter_.result(row + 1, column + 1);
       for (int i = 0; i < kPairingOutputs; ++i) {
         SetCellText(*pairing_outputs_[row][column][i],
-                      ToQString(kPairingOutputFields[i].format(result)));
+                    ToQString(kPairingOutputFields[i].format(result)));
       }
     }
   }

@@ -4,8 +4,8 @@
 #include <QString>
 #include <array>
 
-#include "encounter.h"
-#include "prompts.h"
+#include "editors/prompts.h"
+#include "engine/encounter.h"
 
 class QLineEdit;
 

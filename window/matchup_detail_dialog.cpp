@@ -1,20 +1,19 @@
-#include "matchup_detail_dialog.h"
+#include "window/matchup_detail_dialog.h"
 
 #include <QLineEdit>
 #include <QPushButton>
-
 #include <array>
 #include <span>
 #include <string>
 #include <string_view>
 
-#include "cp932.h"
-#include "dialog_builder.h"
-#include "damage.h"
-#include "dice.h"
-#include "labels.h"
-#include "matchup.h"
-#include "text.h"
+#include "editors/dialog_builder.h"
+#include "engine/damage.h"
+#include "engine/dice.h"
+#include "engine/labels.h"
+#include "engine/matchup.h"
+#include "engine/text.h"
+#include "files/cp932.h"
 
 namespace zelmora {
 namespace {
@@ -53,9 +52,12 @@ QString FromAscii(const std::string& text) { return QString::fromStdString(text)
 
 std::int64_t DefenceAgainst(const Defender& defender, std::int32_t defence_kind) {
   switch (defence_kind) {
-    case kDefendPhysical: return defender.physical_defence;
-    case kDefendMagic: return defender.magic_defence;
-    default: return 0;
+    case kDefendPhysical:
+      return defender.physical_defence;
+    case kDefendMagic:
+      return defender.magic_defence;
+    default:
+      return 0;
   }
 }
 
@@ -112,8 +114,8 @@ void MatchupDetailDialog::FillInputs(const Attacker& attacker, const Defender& d
   SetField(kAttackerName, FromCp932(attacker.name));
   SetField(kDefenderName, FromCp932(defender.name));
   SetField(kJudgmentValue, FromAscii(FormatInt(attacker.judgment_value)));
-  SetField(kEvasionKind, FromCp932(LabelOr(kEvasionKindLabels, attacker.evasion_kind,
-                                           kUnknownCode)));
+  SetField(kEvasionKind,
+           FromCp932(LabelOr(kEvasionKindLabels, attacker.evasion_kind, kUnknownCode)));
   SetField(kEvasionValue, FromAscii(FormatInt(EvasionAgainst(defender, attacker.evasion_kind))));
   SetField(kDamage, FromAscii("  " + FormatInt(attacker.dice_count) + " D6 + " +
                               FormatInt(attacker.damage_bonus)));
@@ -121,8 +123,8 @@ void MatchupDetailDialog::FillInputs(const Attacker& attacker, const Defender& d
   SetField(kDefenceValue, FromAscii(FormatInt(DefenceAgainst(defender, defence_kind))));
   SetField(kDefenceOption,
            FromCp932(kDefenceOptionLabels[DefenceOptionOf(attacker.defence_flags)]));
-  SetField(kAttackAttribute, FromCp932(LabelOr(kAttackAttributeLabels, attacker.attack_attribute,
-                                               kUnknownCode)));
+  SetField(kAttackAttribute,
+           FromCp932(LabelOr(kAttackAttributeLabels, attacker.attack_attribute, kUnknownCode)));
   SetField(kAffinitySymbol, FromCp932(AffinitySymbol(attacker.attack_attribute, defender)));
 }
 

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QString>
 
-#include "records.h"
+#include "engine/records.h"
 
 namespace zelmora {
 

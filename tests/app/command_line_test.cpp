@@ -1,18 +1,17 @@
-#include "command_line.h"
+#include "app/command_line.h"
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <string.h>
 #include <unistd.h>
 
-#include <gtest/gtest.h>
-
 #include <sstream>
 
-#include "cp932.h"
-#include "files_test_support.h"
-#include "labels.h"
-#include "reports.h"
-#include "roster_file.h"
+#include "engine/labels.h"
+#include "files/cp932.h"
+#include "files/reports.h"
+#include "files/roster_file.h"
+#include "tests/files/files_test_support.h"
 
 namespace zelmora {
 namespace {
@@ -24,8 +23,9 @@ CommandLine Parse(std::initializer_list<std::string_view> arguments) {
 }
 
 TEST(ParseCommandLineTest, ReportOptions) {
-  const CommandLine c = Parse({"--txt", "out.txt", "--html=-", "--modifiers", "1,-2,+3,4,5,6,7,-2147483648",
-                               "--evasion", "0,1,2,3,0", "party.qvr"});
+  const CommandLine c =
+      Parse({"--txt", "out.txt", "--html=-", "--modifiers", "1,-2,+3,4,5,6,7,-2147483648",
+             "--evasion", "0,1,2,3,0", "party.qvr"});
   EXPECT_EQ(c.mode, Mode::kReports) << c.error;
   EXPECT_EQ(c.roster, "party.qvr");
   EXPECT_EQ(c.txt_path, "out.txt");
@@ -48,9 +48,13 @@ TEST(ParseCommandLineTest, WithoutReportsTheRosterIsForTheWindow) {
 }
 
 TEST(ParseCommandLineTest, UsageErrors) {
-  struct Case { std::vector<std::string_view> arguments; std::string_view error; };
+  struct Case {
+    std::vector<std::string_view> arguments;
+    std::string_view error;
+  };
   const std::string_view modifiers_error = "--modifiers needs eight comma-separated integers";
-  const std::string_view evasion_error = "--evasion needs five comma-separated evasion kinds from 0 to 3";
+  const std::string_view evasion_error =
+      "--evasion needs five comma-separated evasion kinds from 0 to 3";
   for (const Case& c : {
            Case{{"--txt"}, "option --txt needs a value"},
            Case{{"--txt", "a.txt"}, "--txt and --html need a roster file"},
@@ -126,8 +130,9 @@ TEST_F(RunTest, StandardOutputGetsUtf8) {
 }
 
 TEST_F(RunTest, ModifiersAndEvasionKindsApply) {
-  EXPECT_EQ(Run({"--txt", "-", "--modifiers", "10,0,0,0,5,0,0,0", "--evasion", "1,0,0,0,0", roster_}),
-            kExitSuccess);
+  EXPECT_EQ(
+      Run({"--txt", "-", "--modifiers", "10,0,0,0,5,0,0,0", "--evasion", "1,0,0,0,0", roster_}),
+      kExitSuccess);
   Encounter expected = encounter_;
   expected.modifiers() = ModifiersFromShown({10, 0, 0, 0, 5, 0, 0, 0});
   expected.attacker(1).evasion_kind = kEvadeRanged;
@@ -168,8 +173,9 @@ TEST_F(RunTest, HelpVersionAndUsageErrors) {
   EXPECT_EQ(Out().substr(0, 8), "zelmora ");
   EXPECT_EQ(Run({"--evasion", "9,9,9,9,9", roster_}), kExitUsage);
   EXPECT_EQ(Out(), "");
-  EXPECT_EQ(err_.str(), "zelmora: --evasion needs five comma-separated evasion kinds from 0 to 3\n" +
-                            std::string(UsageText()));
+  EXPECT_EQ(err_.str(),
+            "zelmora: --evasion needs five comma-separated evasion kinds from 0 to 3\n" +
+                std::string(UsageText()));
 }
 
 }  // namespace

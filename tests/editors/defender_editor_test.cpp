@@ -1,10 +1,10 @@
-#include "defender_editor.h"
+#include "editors/defender_editor.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "editor_test_helpers.h"
-#include "labels.h"
+#include "engine/labels.h"
+#include "tests/editors/editor_test_helpers.h"
 
 namespace zelmora {
 namespace {

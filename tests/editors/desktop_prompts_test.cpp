@@ -1,18 +1,17 @@
-#include "prompts.h"
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
-
-#include <gtest/gtest.h>
-
 #include <functional>
+
+#include "editors/prompts.h"
 
 namespace zelmora {
 namespace {
@@ -60,8 +59,8 @@ TEST(DesktopPromptsTest, FileDialogsUseTheFilterAndSuffixAndGiveThePickedPath) {
   WhenOpens<QFileDialog>([&](QFileDialog& modal) {
     QFileDialog* dialog = &modal;
     EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
-    EXPECT_EQ(dialog->nameFilters(),
-              (QStringList{QStringLiteral("QVR Files (*.qvr)"), QStringLiteral("All Files (*.*)")}));
+    EXPECT_EQ(dialog->nameFilters(), (QStringList{QStringLiteral("QVR Files (*.qvr)"),
+                                                  QStringLiteral("All Files (*.*)")}));
     EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("qvr"));
     EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
     TypeFileName(*dialog, path);

@@ -12,14 +12,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-
 #include <string>
 #include <vector>
 
-#include "cp932.h"
-#include "dialog_builder.h"
-#include "scripted_prompts.h"
-#include "slot_chooser.h"
+#include "editors/dialog_builder.h"
+#include "editors/slot_chooser.h"
+#include "files/cp932.h"
+#include "tests/support/scripted_prompts.h"
 
 namespace zelmora::testing {
 

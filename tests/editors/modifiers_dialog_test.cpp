@@ -1,14 +1,13 @@
-#include "modifiers_dialog.h"
+#include "editors/modifiers_dialog.h"
+
+#include <gtest/gtest.h>
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-
-#include <gtest/gtest.h>
-
 #include <limits>
 
-#include "dialog_builder.h"
+#include "editors/dialog_builder.h"
 
 namespace zelmora {
 namespace {
@@ -42,7 +41,7 @@ TEST(ModifiersDialog, ShowsEachValueInItsOwnField) {
   const ModifiersDialog dialog({1, -2, 3, 4, 5, 6, kMax, kMin});
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("ボーナス／ペナルティ"));
   const std::pair<int, const char*> expected[] = {
-      {1251, "1"}, {1252, "-2"}, {1253, "3"}, {1254, "4"},
+      {1251, "1"}, {1252, "-2"}, {1253, "3"},          {1254, "4"},
       {1255, "5"}, {1257, "6"},  {1256, "2147483647"}, {1258, "-2147483648"},
   };
   for (const auto& [id, text] : expected) EXPECT_EQ(Field(dialog, id)->text(), text) << id;

@@ -1,6 +1,6 @@
-#include "slot_chooser.h"
+#include "editors/slot_chooser.h"
 
-#include "editor_test_helpers.h"
+#include "tests/editors/editor_test_helpers.h"
 
 namespace zelmora {
 namespace {

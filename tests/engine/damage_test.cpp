@@ -1,8 +1,8 @@
-#include "damage.h"
+#include "engine/damage.h"
 
 #include <gtest/gtest.h>
 
-#include "labels.h"
+#include "engine/labels.h"
 
 namespace zelmora {
 namespace {
@@ -74,8 +74,9 @@ TEST(DamageTest, SpecialAttributesResolveOverTheirGroups) {
   // Five elements ignore 剣 技 心 禁 聖 呪.
   const Defender outside_group = WithAffinities({1, 3, 1, 3, 3, 3, 3, 1, 1, 1, 1});
   EXPECT_EQ(AffinityMultiplier(kAttrFiveElements, outside_group), 0.0);
-  EXPECT_EQ(AffinityMultiplier(kAttrFiveElements, WithAffinities({3, 3, 3, 3, 3, 3, 1, 3, 3, 3, 3})),
-            2.0);
+  EXPECT_EQ(
+      AffinityMultiplier(kAttrFiveElements, WithAffinities({3, 3, 3, 3, 3, 3, 1, 3, 3, 3, 3})),
+      2.0);
 
   const Defender all_double = WithAffinities({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
   EXPECT_EQ(AffinityMultiplier(kAttrNeutral, all_double), 1.0);

@@ -1,4 +1,4 @@
-#include "dice.h"
+#include "engine/dice.h"
 
 #include <gtest/gtest.h>
 
@@ -36,11 +36,13 @@ TEST(DiceTest, CountingFunctionsMatchEveryRollOfTheDice) {
 }
 
 TEST(DiceTest, WorkedTableOfSuccessAndCritical) {
-  struct Row { int v, s, c; };
-  for (const Row& r : {Row{-5, 1, 1}, Row{0, 1, 1}, Row{1, 3, 1}, Row{10, 19, 1},
-                       Row{11, 20, 2}, Row{25, 43, 3}, Row{33, 52, 4}, Row{50, 75, 5},
-                       Row{55, 76, 6}, Row{70, 91, 7}, Row{80, 96, 8}, Row{88, 97, 9},
-                       Row{90, 99, 9}, Row{98, 99, 9}, Row{99, 99, 9}, Row{1000, 99, 9}}) {
+  struct Row {
+    int v, s, c;
+  };
+  for (const Row& r :
+       {Row{-5, 1, 1}, Row{0, 1, 1}, Row{1, 3, 1}, Row{10, 19, 1}, Row{11, 20, 2}, Row{25, 43, 3},
+        Row{33, 52, 4}, Row{50, 75, 5}, Row{55, 76, 6}, Row{70, 91, 7}, Row{80, 96, 8},
+        Row{88, 97, 9}, Row{90, 99, 9}, Row{98, 99, 9}, Row{99, 99, 9}, Row{1000, 99, 9}}) {
     EXPECT_EQ(SuccessPercent(r.v), r.s) << "v=" << r.v;
     EXPECT_EQ(CriticalPercent(r.v), r.c) << "v=" << r.v;
   }
@@ -83,10 +85,15 @@ TEST(DiceTest, HitPercentCountsEveryPairOfRollsAndEqualsTheFiveShares) {
 }
 
 TEST(DiceTest, BestTechniqueWorkedValues) {
-  struct Row { int a0, b0; double plain; int penalty; double best; };
-  for (const Row& r : {Row{50, 30, 39.15, 10, 42.32}, Row{50, 50, 22.25, 20, 26.43},
-                       Row{70, 40, 36.96, 30, 52.56}, Row{80, 80, 10.88, 50, 26.43},
-                       Row{30, 70, 7.11, 10, 7.32}, Row{99, 99, 9.09, 50, 22.25}}) {
+  struct Row {
+    int a0, b0;
+    double plain;
+    int penalty;
+    double best;
+  };
+  for (const Row& r :
+       {Row{50, 30, 39.15, 10, 42.32}, Row{50, 50, 22.25, 20, 26.43}, Row{70, 40, 36.96, 30, 52.56},
+        Row{80, 80, 10.88, 50, 26.43}, Row{30, 70, 7.11, 10, 7.32}, Row{99, 99, 9.09, 50, 22.25}}) {
     EXPECT_DOUBLE_EQ(HitPercent(r.a0, r.b0), r.plain) << r.a0 << " vs " << r.b0;
     const Technique t = FindBestTechnique(r.a0, r.b0);
     EXPECT_EQ(t.penalty, r.penalty) << r.a0 << " vs " << r.b0;

@@ -1,8 +1,8 @@
-#include "encounter.h"
+#include "engine/encounter.h"
 
 #include <gtest/gtest.h>
 
-#include "labels.h"
+#include "engine/labels.h"
 
 namespace zelmora {
 namespace {

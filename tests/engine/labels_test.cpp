@@ -1,7 +1,6 @@
-#include "labels.h"
+#include "engine/labels.h"
 
 #include <gtest/gtest.h>
-
 #include <iconv.h>
 
 #include <string>

@@ -1,11 +1,11 @@
-#include "matchup.h"
+#include "engine/matchup.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 
-#include "dice.h"
-#include "labels.h"
+#include "engine/dice.h"
+#include "engine/labels.h"
 
 namespace zelmora {
 namespace {
@@ -123,8 +123,8 @@ TEST(MatchupTest, SpecialAttributeGivesNegativeExpectedDamage) {
   Defender d = WorkedDefender();
   d.physical_defence = 10;
   const JointShares s = HitShares(40, 20);
-  const double expected = -10 * (s.critical_vs_failure + s.critical_vs_success +
-                                 s.success_vs_failure);
+  const double expected =
+      -10 * (s.critical_vs_failure + s.critical_vs_success + s.success_vs_failure);
   EXPECT_NEAR(ResultOf(a, d, {}).expected_damage, expected, 1e-12);
   EXPECT_LT(ResultOf(a, d, {}).expected_damage, 0);
 }

@@ -1,26 +1,29 @@
-#include "text.h"
+#include "engine/text.h"
 
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <limits>
 
-#include "matchup.h"
+#include "engine/matchup.h"
 
 namespace zelmora {
 namespace {
 
 TEST(TextTest, LeadingIntegerTakesBlanksSignAndDigits) {
-  struct Case { const char* text; std::int32_t value; };
-  for (const Case& c : {Case{"", 0}, Case{"12abc", 12}, Case{"  -7", -7}, Case{"+8", 8},
-                        Case{"-", 0}, Case{"abc", 0}, Case{" 7 8", 7}, Case{"\t3", 3},
-                        Case{"- 5", 0}, Case{"--5", 0}, Case{"007", 7},
-                        Case{"\xef\xbc\x91\xef\xbc\x92", 0},  // full-width 12 (UTF-8)
-                        Case{"\x82\x50\x82\x51", 0},          // full-width 12 (code page 932)
-                        Case{"2147483647", 2147483647}, Case{"2147483648", 2147483647},
-                        Case{"99999999999999999999", 2147483647},
-                        Case{"-2147483648", std::numeric_limits<std::int32_t>::min()},
-                        Case{"-99999999999999999999", std::numeric_limits<std::int32_t>::min()}}) {
+  struct Case {
+    const char* text;
+    std::int32_t value;
+  };
+  for (const Case& c :
+       {Case{"", 0}, Case{"12abc", 12}, Case{"  -7", -7}, Case{"+8", 8}, Case{"-", 0},
+        Case{"abc", 0}, Case{" 7 8", 7}, Case{"\t3", 3}, Case{"- 5", 0}, Case{"--5", 0},
+        Case{"007", 7}, Case{"\xef\xbc\x91\xef\xbc\x92", 0},  // full-width 12 (UTF-8)
+        Case{"\x82\x50\x82\x51", 0},                          // full-width 12 (code page 932)
+        Case{"2147483647", 2147483647}, Case{"2147483648", 2147483647},
+        Case{"99999999999999999999", 2147483647},
+        Case{"-2147483648", std::numeric_limits<std::int32_t>::min()},
+        Case{"-99999999999999999999", std::numeric_limits<std::int32_t>::min()}}) {
     EXPECT_EQ(ParseLeadingInt(c.text), c.value) << '"' << c.text << '"';
   }
 }
@@ -34,7 +37,9 @@ TEST(TextTest, EvasionAndDefenceTextsSplitAtAsciiCommas) {
   EXPECT_EQ(ParseEvasionText("1,2,3,4"), (E{1, 2, 3}));
   EXPECT_EQ(ParseEvasionText(" 7, 8 ,9"), (E{7, 8, 9}));
   EXPECT_EQ(ParseEvasionText(""), (E{0, 0, 0}));
-  EXPECT_EQ(ParseEvasionText("10\x81\x43" "20"), (E{10, 0, 0}));  // full-width comma
+  EXPECT_EQ(ParseEvasionText("10\x81\x43"
+                             "20"),
+            (E{10, 0, 0}));  // full-width comma
   using D = std::array<std::int32_t, 2>;
   EXPECT_EQ(ParseDefenceText("7"), (D{7, 0}));
   EXPECT_EQ(ParseDefenceText("7,8,9"), (D{7, 8}));

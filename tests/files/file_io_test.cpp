@@ -1,15 +1,14 @@
-#include "file_io.h"
+#include "files/file_io.h"
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <string.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <gtest/gtest.h>
-
-#include "files_test_support.h"
+#include "tests/files/files_test_support.h"
 
 namespace zelmora {
 namespace {

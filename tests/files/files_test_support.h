@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cp932.h"
+#include "files/cp932.h"
 
 namespace zelmora::testing {
 
@@ -31,7 +31,8 @@ inline std::string Slurp(const std::string& path) {
 }
 
 inline void Put(const std::string& path, std::string_view bytes) {
-  std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(path, std::ios::binary)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 // A private folder, removed with everything in it at the end of the test.

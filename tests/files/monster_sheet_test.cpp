@@ -1,11 +1,11 @@
-#include "monster_sheet.h"
+#include "files/monster_sheet.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 
-#include "files_test_support.h"
-#include "labels.h"
+#include "engine/labels.h"
+#include "tests/files/files_test_support.h"
 
 namespace zelmora {
 namespace {
@@ -41,8 +41,10 @@ Defender Used() {
 }
 
 TEST(MonsterSheetTest, OnlyALowerCaseQvmExtensionSelectsTheQvmForm) {
-  for (const char* path : {"a.qvm", "/x/y.z/b.qvm", ".qvm", "c.tar.qvm"}) EXPECT_TRUE(IsQvmSheet(path)) << path;
-  for (const char* path : {"a.QVM", "a.Qvm", "a.qvm.txt", "qvm", "a.qvmx", "d.qvm/e", "a.txt", ""}) {
+  for (const char* path : {"a.qvm", "/x/y.z/b.qvm", ".qvm", "c.tar.qvm"})
+    EXPECT_TRUE(IsQvmSheet(path)) << path;
+  for (const char* path :
+       {"a.QVM", "a.Qvm", "a.qvm.txt", "qvm", "a.qvmx", "d.qvm/e", "a.txt", ""}) {
     EXPECT_FALSE(IsQvmSheet(path)) << path;
   }
 }
@@ -85,20 +87,22 @@ TEST(MonsterSheetTest, QvmSheetMissingPartsGiveZeroOrKeepNameAndAffinities) {
   EXPECT_EQ(d.name, "old");
   EXPECT_EQ(d.affinities, Used().affinities);
 
-  ReadMonsterSheet(Sheet({{13, "\"" + Sjis("◎") + "\",\"" + Sjis("△") + "\",\"unclosed"}}), true, d);
+  ReadMonsterSheet(Sheet({{13, "\"" + Sjis("◎") + "\",\"" + Sjis("△") + "\",\"unclosed"}}), true,
+                   d);
   EXPECT_EQ(d.affinities, (Affinities{1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
 }
 
 TEST(MonsterSheetTest, QvmExtremesClampInsteadOfWrapping) {
   Defender d;
-  ReadMonsterSheet(Sheet({{1, "0,2147483647,0,2147483647,-2147483648,2147483647,100,0,0,2147483647"},
-                          {9, "2147483647"}}),
-                   true, d);
+  ReadMonsterSheet(
+      Sheet({{1, "0,2147483647,0,2147483647,-2147483648,2147483647,100,0,0,2147483647"},
+             {9, "2147483647"}}),
+      true, d);
   constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
   constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
   EXPECT_EQ(d.melee_evasion, kMax);
   EXPECT_EQ(d.ranged_evasion, kMin);
-  EXPECT_EQ(d.magic_evasion, kMax);  // 100 x (6 x L + 180) / 100 is beyond 32 bits
+  EXPECT_EQ(d.magic_evasion, kMax);     // 100 x (6 x L + 180) / 100 is beyond 32 bits
   EXPECT_EQ(d.physical_defence, kMax);  // kMax / 5 + L
   EXPECT_EQ(d.magic_defence, 3 * std::int64_t{kMax} / 10);
 
@@ -109,17 +113,18 @@ TEST(MonsterSheetTest, QvmExtremesClampInsteadOfWrapping) {
 
 std::string TextSheet(std::string name_line, std::string evasions, std::string defences,
                       std::string affinities) {
-  return Sheet({{1, std::move(name_line)}, {11, std::move(evasions)}, {12, std::move(defences)},
+  return Sheet({{1, std::move(name_line)},
+                {11, std::move(evasions)},
+                {12, std::move(defences)},
                 {23, std::move(affinities)}});
 }
 
 TEST(MonsterSheetTest, TextFormReadsTheLabels) {
   Defender d = Used();
-  ReadMonsterSheet(TextSheet(Sjis("名称: ゴブリン "),
-                             Sjis("格闘回避: 30％ 射撃回避: 25％ 魔法回避: 10％"),
-                             Sjis("物理防御点: 4\t魔法防御点: 2"),
-                             Sjis("○ ○ ○ ◎ △ ○ ○ × ○ ＋ ↑")),
-                   false, d);
+  ReadMonsterSheet(
+      TextSheet(Sjis("名称: ゴブリン "), Sjis("格闘回避: 30％ 射撃回避: 25％ 魔法回避: 10％"),
+                Sjis("物理防御点: 4\t魔法防御点: 2"), Sjis("○ ○ ○ ◎ △ ○ ○ × ○ ＋ ↑")),
+      false, d);
   EXPECT_EQ(d.name, Sjis("ゴブリン "));
   EXPECT_EQ(d.melee_evasion, 30);
   EXPECT_EQ(d.ranged_evasion, 25);
@@ -131,11 +136,11 @@ TEST(MonsterSheetTest, TextFormReadsTheLabels) {
 
 TEST(MonsterSheetTest, TextFormLabelsStandAnywhereInAnyOrder) {
   Defender d = Used();
-  ReadMonsterSheet(TextSheet(Sjis("種族 名称: 鬼"),
-                             Sjis("魔法回避: -5％格闘回避: 30 ％ 射撃回避: x25％"),
-                             Sjis("魔法防御点: 7 物理防御点: 4 \t"),
-                             Sjis("◎  △ ") + " " + Sjis("× × × × × × × × ×")),
-                   false, d);
+  ReadMonsterSheet(
+      TextSheet(Sjis("種族 名称: 鬼"), Sjis("魔法回避: -5％格闘回避: 30 ％ 射撃回避: x25％"),
+                Sjis("魔法防御点: 7 物理防御点: 4 \t"),
+                Sjis("◎  △ ") + " " + Sjis("× × × × × × × × ×")),
+      false, d);
   EXPECT_EQ(d.name, Sjis("鬼"));
   EXPECT_EQ(d.melee_evasion, 30);  // a blank before the percent sign
   EXPECT_EQ(d.ranged_evasion, 0);  // no leading digits
@@ -185,7 +190,10 @@ TEST(MonsterSheetTest, OnlyTheFirst24LinesCount) {
 }
 
 TEST(MonsterSheetTest, NumbersNeverDependOnTheRecordBefore) {
-  const std::string awkward[] = {"", "\r\n", std::string("\0\0\"\0\"", 5), "\x81",
+  const std::string awkward[] = {"",
+                                 "\r\n",
+                                 std::string("\0\0\"\0\"", 5),
+                                 "\x81",
                                  Sheet({{13, "\"\x81"}, {12, "\"\x81\""}}) + "\x81",
                                  std::string(8 << 20, '"')};
   for (const std::string& bytes : awkward) {

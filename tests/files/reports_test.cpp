@@ -1,13 +1,13 @@
-#include "reports.h"
+#include "files/reports.h"
 
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <cstdio>
 
-#include "files_test_support.h"
-#include "labels.h"
-#include "lines.h"
+#include "engine/labels.h"
+#include "files/lines.h"
+#include "tests/files/files_test_support.h"
 
 namespace zelmora {
 namespace {
@@ -84,8 +84,8 @@ TEST_F(ReportTest, DefaultTextReportHas45LinesAndTheDocumentedHeadings) {
   EXPECT_EQ(lines[29], Sjis("命中率"));
   EXPECT_EQ(lines[38], Sjis("期待ダメージ"));
 
-  const std::string default_defender = Blanks(23) + "   0%   0%   0%     0    0    " +
-                                       Sjis("○○○○○○○○○○○");
+  const std::string default_defender =
+      Blanks(23) + "   0%   0%   0%     0    0    " + Sjis("○○○○○○○○○○○");
   const std::string default_attacker =
       Blanks(23) + " " + Sjis("不") + "   0%    0d6+ 0  " + Sjis("格闘 物理 通常   1   －");
   for (int k = 0; k < 5; ++k) {
@@ -103,8 +103,7 @@ TEST_F(ReportTest, WorkedSettingsRows) {
   e.Recalculate(0, 0);
   const auto lines = LinesOf(TextReport(e));
   EXPECT_EQ(lines[2], Sjis("ゴブリン") + Blanks(15) + " " + " 30%" + " " + " 25%" + " " + " 10%" +
-                          Blanks(3) + "  4" + Blanks(2) + "  2" + Blanks(4) +
-                          Sjis("○○○◎△○○×○＋↑"));
+                          Blanks(3) + "  4" + Blanks(2) + "  2" + Blanks(4) + Sjis("○○○◎△○○×○＋↑"));
   EXPECT_EQ(lines[10], Sjis("鬼") + Blanks(21) + " " + Sjis("可") + " " + " 65%" + " " +
                            "   2d6+ 3" + "  " + Sjis("射撃") + " " + Sjis("物理") + " " +
                            Sjis("通常") + "   1   " + Sjis("火"));
@@ -182,7 +181,11 @@ TEST_F(ReportTest, LongNamesAreCutToTenBytesInTheMatricesOnly) {
 }
 
 TEST_F(ReportTest, DefenceAndOptionLabelsFollowTheFlagBitsInOrder) {
-  struct Case { std::int32_t flags; const char* defence; const char* option; };
+  struct Case {
+    std::int32_t flags;
+    const char* defence;
+    const char* option;
+  };
   for (const Case& c : {Case{0, "物理", "通常"}, Case{1, "魔法", "通常"}, Case{2, " － ", "通常"},
                         Case{4, "物理", "半減"}, Case{5, "魔法", "半減"}, Case{6, " － ", "半減"},
                         Case{8, "物理", "無効"}, Case{9, "魔法", "無効"}, Case{10, " － ", " － "},
@@ -206,7 +209,8 @@ TEST_F(ReportTest, CodesOutsideTheirTablesPrintAQuestionMark) {
   e.defender(1).affinities[10] = -1;
   const auto lines = LinesOf(TextReport(e));
   EXPECT_EQ(lines[2].substr(53), "?" + Sjis("○○○○○○○○○") + "?");
-  EXPECT_EQ(lines[10], Blanks(23) + " " + Sjis("可") + "   0%    0d6+ 0  ? " + Sjis("物理 通常") + "   1   ?");
+  EXPECT_EQ(lines[10],
+            Blanks(23) + " " + Sjis("可") + "   0%    0d6+ 0  ? " + Sjis("物理 通常") + "   1   ?");
   const std::string page = HtmlReport(e);
   EXPECT_NE(page.find("<TD>?" + Sjis("○○○○○○○○○") + "?</TD>"), std::string::npos);
   EXPECT_NE(page.find("<TD>0d6+ 0</TD><TD>?</TD>"), std::string::npos);
@@ -217,12 +221,15 @@ TEST_F(ReportTest, BonusValuesStandInFourPositionsAfterFourteenBytes) {
   Encounter e = fresh_;
   e.modifiers() = ModifiersFromShown({1, -2, 300, 4, 5, 6, -7, 12345});
   const auto lines = LinesOf(TextReport(e));
-  const std::vector<std::string> expected = {
-      Sjis("物理命中率") + "    " + "   1%", Sjis("魔法命中率") + "    " + "  -2%",
-      Sjis("物理ダメージ") + "  " + " 300%", Sjis("魔法ダメージ") + "  " + "   4%",
-      Sjis("防御側"),
-      Sjis("物理回避") + "      " + "   5%", Sjis("魔法回避") + "      " + "   6%",
-      Sjis("物理防御点") + "    " + "  -7%", Sjis("魔法防御点") + "    " + "12345%"};
+  const std::vector<std::string> expected = {Sjis("物理命中率") + "    " + "   1%",
+                                             Sjis("魔法命中率") + "    " + "  -2%",
+                                             Sjis("物理ダメージ") + "  " + " 300%",
+                                             Sjis("魔法ダメージ") + "  " + "   4%",
+                                             Sjis("防御側"),
+                                             Sjis("物理回避") + "      " + "   5%",
+                                             Sjis("魔法回避") + "      " + "   6%",
+                                             Sjis("物理防御点") + "    " + "  -7%",
+                                             Sjis("魔法防御点") + "    " + "12345%"};
   EXPECT_EQ(std::vector<std::string>(lines.begin() + 18, lines.begin() + 27), expected);
 
   const auto page = LinesOf(HtmlReport(e));
@@ -234,22 +241,26 @@ TEST_F(ReportTest, BonusValuesStandInFourPositionsAfterFourteenBytes) {
 TEST_F(ReportTest, DefaultHtmlReportHas70LinesAndDeclaresItsEncoding) {
   const auto page = LinesOf(HtmlReport(fresh_));
   ASSERT_EQ(page.size(), 70u);
-  EXPECT_EQ(EmptyLineNumbers(page), (std::vector<std::size_t>{14, 16, 26, 28, 42, 44, 54, 56, 66, 68}));
+  EXPECT_EQ(EmptyLineNumbers(page),
+            (std::vector<std::size_t>{14, 16, 26, 28, 42, 44, 54, 56, 66, 68}));
   EXPECT_EQ(page[0], "<HTML>");
   EXPECT_EQ(page[1], Sjis("<HEAD><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; "
                           "charset=Shift_JIS\"><TITLE>ZELMORA確率計算プログラム</TITLE></HEAD>"));
-  EXPECT_EQ(page[5], Sjis("<TR><TD></TD><TD COLSPAN=3>回避</TD><TD COLSPAN=2>防御</TD><TD>相性</TD></TR>"));
-  EXPECT_EQ(page[19], Sjis("<TR><TD></TD><TD>不</TD><TD>0%</TD><TD>0d6+ 0</TD><TD>格闘</TD><TD>物理</TD>"
-                           "<TD>通常</TD><TD>1</TD><TD>－</TD></TR>"));
+  EXPECT_EQ(page[5],
+            Sjis("<TR><TD></TD><TD COLSPAN=3>回避</TD><TD COLSPAN=2>防御</TD><TD>相性</TD></TR>"));
+  EXPECT_EQ(page[19],
+            Sjis("<TR><TD></TD><TD>不</TD><TD>0%</TD><TD>0d6+ 0</TD><TD>格闘</TD><TD>物理</TD>"
+                 "<TD>通常</TD><TD>1</TD><TD>－</TD></TR>"));
   for (const std::size_t section_end : {12, 24, 40, 52, 64}) {
     EXPECT_EQ(page[section_end], "</TABLE>");
     EXPECT_EQ(page[section_end + 2], "<BR>");
   }
   EXPECT_EQ(page[44], Sjis("<H3>命中率</H3>"));
   EXPECT_EQ(page[46], "<TR><TD></TD><TD></TD><TD></TD><TD></TD><TD></TD><TD></TD></TR>");
-  EXPECT_EQ(page[47], "<TR><TD></TD>" + HtmlHitCell(fresh_.result(1, 1)) + HtmlHitCell(fresh_.result(1, 2)) +
-                          HtmlHitCell(fresh_.result(1, 3)) + HtmlHitCell(fresh_.result(1, 4)) +
-                          HtmlHitCell(fresh_.result(1, 5)) + "</TR>");
+  EXPECT_EQ(page[47], "<TR><TD></TD>" + HtmlHitCell(fresh_.result(1, 1)) +
+                          HtmlHitCell(fresh_.result(1, 2)) + HtmlHitCell(fresh_.result(1, 3)) +
+                          HtmlHitCell(fresh_.result(1, 4)) + HtmlHitCell(fresh_.result(1, 5)) +
+                          "</TR>");
   EXPECT_EQ(page[68], "</BODY>");
   EXPECT_EQ(page[69], "</HTML>");
 }
@@ -267,7 +278,8 @@ TEST_F(ReportTest, NamesCannotInjectMarkupOrBreakLines) {
   EXPECT_EQ(lines[19].substr(0, 44), "<TR><TD>&lt;b&gt;&amp;&quot;x&quot;</TD><TD>");
   std::string ten_ampersands;
   for (int i = 0; i < 10; ++i) ten_ampersands += "&amp;";
-  EXPECT_EQ(lines[46], "<TR><TD></TD><TD>" + ten_ampersands + "</TD><TD>two  lines</TD><TD></TD><TD></TD><TD></TD></TR>");
+  EXPECT_EQ(lines[46], "<TR><TD></TD><TD>" + ten_ampersands +
+                           "</TD><TD>two  lines</TD><TD></TD><TD></TD><TD></TD></TR>");
 
   const auto text = LinesOf(TextReport(e));
   ASSERT_EQ(text.size(), 45u);

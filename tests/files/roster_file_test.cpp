@@ -1,12 +1,12 @@
-#include "roster_file.h"
+#include "files/roster_file.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 
-#include "files_test_support.h"
-#include "labels.h"
-#include "lines.h"
+#include "engine/labels.h"
+#include "files/lines.h"
+#include "tests/files/files_test_support.h"
 
 namespace zelmora {
 namespace {
@@ -52,7 +52,8 @@ TEST(RosterLineTest, DefaultRecordsWriteTheDocumentedLines) {
 
 TEST(RosterLineTest, EveryFieldButTheEvasionKindRoundTrips) {
   const Attacker a = SampleAttacker(Sjis("鬼, the \"big\" one"));
-  EXPECT_EQ(AttackerLine(a, 2), "P,2,\"" + Sjis("鬼") + ", the \"\"big\"\" one\",65,2,-3,1,6,3,2147483647,1");
+  EXPECT_EQ(AttackerLine(a, 2),
+            "P,2,\"" + Sjis("鬼") + ", the \"\"big\"\" one\",65,2,-3,1,6,3,2147483647,1");
   Attacker read;
   read.evasion_kind = kEvadeMagic;
   ReadAttackerLine(AttackerLine(a, 2), read);
@@ -76,30 +77,61 @@ TEST(RosterLineTest, LineBreaksInANameAreWrittenAsBlanks) {
 
 TEST(RosterLineTest, PartialLinesSetOnlyWhatTheySupply) {
   const Attacker before = SampleAttacker("x");
-  struct Case { const char* what; std::string line; Attacker expected; };
-  auto with = [&](auto change) { Attacker a = before; change(a); return a; };
+  struct Case {
+    const char* what;
+    std::string line;
+    Attacker expected;
+  };
+  auto with = [&](auto change) {
+    Attacker a = before;
+    change(a);
+    return a;
+  };
   const std::string oni = Sjis("鬼");
   for (const Case& c : {
-           Case{"two integers", "P,2,\"" + oni + "\",70,2",
-                with([&](Attacker& a) { a.name = oni; a.judgment_value = 70; a.dice_count = 2; })},
+           Case{"two integers", "P,2,\"" + oni + "\",70,2", with([&](Attacker& a) {
+                  a.name = oni;
+                  a.judgment_value = 70;
+                  a.dice_count = 2;
+                })},
            Case{"blank before the comma", "P,2,\"" + oni + "\" ,70,2",
                 with([&](Attacker& a) { a.name = oni; })},
-           Case{"blanks and signs after commas", "P,1,\"n\", 70,+2,\t-4",
-                with([&](Attacker& a) { a.name = "n"; a.judgment_value = 70; a.dice_count = 2; a.damage_bonus = -4; })},
-           Case{"stops at a missing integer", "P,1,\"n\",5,,7",
-                with([&](Attacker& a) { a.name = "n"; a.judgment_value = 5; })},
-           Case{"digits end at the first other character", "P,1,\"n\",5x,7",
-                with([&](Attacker& a) { a.name = "n"; a.judgment_value = 5; })},
-           Case{"extra integers ignored", "P,1,\"\",1,2,3,4,5,6,7,8,9,10",
-                with([&](Attacker& a) { a.name = ""; a.judgment_value = 1; a.dice_count = 2;
-                  a.damage_bonus = 3; a.judgment_kind = 4; a.defence_flags = 5;
-                  a.attack_attribute = 6; a.attack_count = 7; a.auto_trigger = 8; })},
-           Case{"saturated integers", "P,1,\"n\",99999999999,-99999999999",
-                with([&](Attacker& a) { a.name = "n"; a.judgment_value = kMax; a.dice_count = kMin; })},
+           Case{"blanks and signs after commas", "P,1,\"n\", 70,+2,\t-4", with([&](Attacker& a) {
+                  a.name = "n";
+                  a.judgment_value = 70;
+                  a.dice_count = 2;
+                  a.damage_bonus = -4;
+                })},
+           Case{"stops at a missing integer", "P,1,\"n\",5,,7", with([&](Attacker& a) {
+                  a.name = "n";
+                  a.judgment_value = 5;
+                })},
+           Case{"digits end at the first other character", "P,1,\"n\",5x,7", with([&](Attacker& a) {
+                  a.name = "n";
+                  a.judgment_value = 5;
+                })},
+           Case{"extra integers ignored", "P,1,\"\",1,2,3,4,5,6,7,8,9,10", with([&](Attacker& a) {
+                  a.name = "";
+                  a.judgment_value = 1;
+                  a.dice_count = 2;
+                  a.damage_bonus = 3;
+                  a.judgment_kind = 4;
+                  a.defence_flags = 5;
+                  a.attack_attribute = 6;
+                  a.attack_count = 7;
+                  a.auto_trigger = 8;
+                })},
+           Case{"saturated integers", "P,1,\"n\",99999999999,-99999999999", with([&](Attacker& a) {
+                  a.name = "n";
+                  a.judgment_value = kMax;
+                  a.dice_count = kMin;
+                })},
            Case{"only one quote", "P,1,\"n,5,6", before},
            Case{"no quote", "P,1,5,6", before},
-           Case{"comma-separated name", "P,1,\"a,b,,c\",9",
-                with([&](Attacker& a) { a.name = "a,b,,c"; a.judgment_value = 9; })},
+           Case{"comma-separated name", "P,1,\"a,b,,c\",9", with([&](Attacker& a) {
+                  a.name = "a,b,,c";
+                  a.judgment_value = 9;
+                })},
        }) {
     Attacker read = before;
     ReadAttackerLine(c.line, read);
@@ -135,21 +167,22 @@ TEST(RosterLineTest, QuotesInNames) {
 TEST(RosterFileTest, ReadsOnlyLinesWithATargetLetterCommaAndSlotOneToFive) {
   AttackerSlots attackers{};
   DefenderSlots defenders{};
-  ReadRoster("P,6,\"six\",1\r\n"
-             "X,1,\"x\",1\r\n"
-             "p,1,\"lower\",1\r\n"
-             "P1,\"no comma\",1\r\n"
-             "P,0,\"zero\",1\r\n"
-             "P,-1,\"minus\",1\r\n"
-             "P,,\"none\",1\r\n"
-             "\r\n"
-             "P\r\n"
-             "P, 2,\"blank slot\",20\r\n"
-             "P,+3x,\"signed slot\",30\r\n"
-             "M,4,\"first\",40,41\r\n"
-             "M,4,\"second\",44\n"
-             "M,5,\"no end\",50",
-             {&attackers, &defenders});
+  ReadRoster(
+      "P,6,\"six\",1\r\n"
+      "X,1,\"x\",1\r\n"
+      "p,1,\"lower\",1\r\n"
+      "P1,\"no comma\",1\r\n"
+      "P,0,\"zero\",1\r\n"
+      "P,-1,\"minus\",1\r\n"
+      "P,,\"none\",1\r\n"
+      "\r\n"
+      "P\r\n"
+      "P, 2,\"blank slot\",20\r\n"
+      "P,+3x,\"signed slot\",30\r\n"
+      "M,4,\"first\",40,41\r\n"
+      "M,4,\"second\",44\n"
+      "M,5,\"no end\",50",
+      {&attackers, &defenders});
   EXPECT_EQ(attackers[0], Attacker{});
   EXPECT_EQ(attackers[1].name, "blank slot");
   EXPECT_EQ(attackers[1].judgment_value, 20);
@@ -200,8 +233,10 @@ TEST_F(SaveLoadTest, SaveAllWritesTenLinesThatLoadAllRestores) {
   EXPECT_EQ(testing::CountLines(saved), 10u);
   EXPECT_EQ(saved.find("\r\n") + 2, saved.find("P,2,"));
   for (int slot = 1; slot <= 5; ++slot) {
-    EXPECT_EQ(lines[static_cast<std::size_t>(slot - 1)], AttackerLine(encounter_.attacker(slot), slot));
-    EXPECT_EQ(lines[static_cast<std::size_t>(slot + 4)], DefenderLine(encounter_.defender(slot), slot));
+    EXPECT_EQ(lines[static_cast<std::size_t>(slot - 1)],
+              AttackerLine(encounter_.attacker(slot), slot));
+    EXPECT_EQ(lines[static_cast<std::size_t>(slot + 4)],
+              DefenderLine(encounter_.defender(slot), slot));
   }
 
   Encounter loaded;

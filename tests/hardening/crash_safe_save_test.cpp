@@ -1,14 +1,13 @@
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <random>
 
-#include "file_io.h"
-#include "roster_file.h"
+#include "files/file_io.h"
+#include "files/roster_file.h"
 
 namespace zelmora {
 namespace {
@@ -26,8 +25,8 @@ std::string RosterBytes(char fill) {
 }
 
 TEST(CrashSafeSavingTest, SaveKilledAtAnyMomentLeavesTheOldOrTheNewFile) {
-  const auto folder = std::filesystem::temp_directory_path() /
-                      ("zelmora-crash-" + std::to_string(getpid()));
+  const auto folder =
+      std::filesystem::temp_directory_path() / ("zelmora-crash-" + std::to_string(getpid()));
   std::filesystem::create_directories(folder);
   const std::string path = (folder / "party.qvr").string();
   const std::string old_bytes = RosterBytes('o');

@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <random>
 
-#include "file_io.h"
-#include "roster_file.h"
+#include "files/file_io.h"
+#include "files/roster_file.h"
 
 namespace zelmora {
 namespace {

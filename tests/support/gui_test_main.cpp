@@ -1,10 +1,9 @@
 // main() of the GUI test programs: an offscreen QApplication unless a real
 // display was asked for, and a private runtime folder for Qt.
-#include <QApplication>
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QTemporaryDir>
 #include <cstdlib>
 
 int main(int argc, char** argv) {

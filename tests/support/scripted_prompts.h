@@ -3,11 +3,10 @@
 #include <QDialog>
 #include <QString>
 #include <QStringList>
-
 #include <deque>
 #include <functional>
 
-#include "prompts.h"
+#include "editors/prompts.h"
 
 namespace zelmora::testing {
 

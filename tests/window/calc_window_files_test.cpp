@@ -9,14 +9,14 @@
 #include <ostream>
 #include <string>
 
-#include "calc_app.h"
-#include "calc_window.h"
-#include "calc_window_ids.h"
-#include "dialog_builder.h"
-#include "reports.h"
-#include "roster_file.h"
-#include "scripted_prompts.h"
-#include "text.h"
+#include "editors/dialog_builder.h"
+#include "engine/text.h"
+#include "files/reports.h"
+#include "files/roster_file.h"
+#include "resources/calc_window_ids.h"
+#include "tests/support/scripted_prompts.h"
+#include "window/calc_app.h"
+#include "window/calc_window.h"
 
 void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 

@@ -1,4 +1,4 @@
-#include "calc_window.h"
+#include "window/calc_window.h"
 
 #include <gtest/gtest.h>
 
@@ -17,10 +17,10 @@
 #include <string>
 #include <vector>
 
-#include "calc_window_ids.h"
-#include "dialog_builder.h"
-#include "scripted_prompts.h"
-#include "text.h"
+#include "editors/dialog_builder.h"
+#include "engine/text.h"
+#include "resources/calc_window_ids.h"
+#include "tests/support/scripted_prompts.h"
 
 // Failure messages show texts, not bytes.
 void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }

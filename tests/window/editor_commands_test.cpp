@@ -5,18 +5,17 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-
 #include <functional>
 
-#include "attacker_editor.h"
-#include "calc_window.h"
-#include "calc_window_ids.h"
-#include "cp932.h"
-#include "defender_editor.h"
-#include "dialog_builder.h"
-#include "scripted_prompts.h"
-#include "slot_chooser.h"
-#include "text.h"
+#include "editors/attacker_editor.h"
+#include "editors/defender_editor.h"
+#include "editors/dialog_builder.h"
+#include "editors/slot_chooser.h"
+#include "engine/text.h"
+#include "files/cp932.h"
+#include "resources/calc_window_ids.h"
+#include "tests/support/scripted_prompts.h"
+#include "window/calc_window.h"
 
 namespace zelmora {
 namespace {

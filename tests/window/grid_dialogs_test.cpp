@@ -1,23 +1,22 @@
+#include <gtest/gtest.h>
+
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QTest>
-
-#include <gtest/gtest.h>
-
 #include <clocale>
 #include <map>
 #include <ostream>
 #include <string>
 
-#include "calc_window.h"
-#include "calc_window_ids.h"
-#include "cp932.h"
-#include "dialog_builder.h"
-#include "labels.h"
-#include "matchup_detail_dialog.h"
-#include "modifiers_dialog.h"
-#include "scripted_prompts.h"
+#include "editors/dialog_builder.h"
+#include "editors/modifiers_dialog.h"
+#include "engine/labels.h"
+#include "files/cp932.h"
+#include "resources/calc_window_ids.h"
+#include "tests/support/scripted_prompts.h"
+#include "window/calc_window.h"
+#include "window/matchup_detail_dialog.h"
 
 void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 

@@ -1,19 +1,18 @@
-#include "matchup_detail_dialog.h"
+#include "window/matchup_detail_dialog.h"
+
+#include <gtest/gtest.h>
 
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QTest>
-
-#include <gtest/gtest.h>
-
 #include <clocale>
 #include <ostream>
 #include <string>
 
-#include "cp932.h"
-#include "dialog_builder.h"
-#include "labels.h"
+#include "editors/dialog_builder.h"
+#include "engine/labels.h"
+#include "files/cp932.h"
 
 // Failure messages show texts, not bytes.
 void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -74,11 +73,20 @@ TEST(MatchupDetailDialog, ShowsTheExamplePairing) {
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("命中率、ダメージ詳細"));
 
   const std::pair<int, QString> upper[] = {
-      {1046, QStringLiteral("ゴブリン弓兵")}, {1047, QStringLiteral("騎士～")},
-      {1083, "50"}, {1084, QStringLiteral("格闘")}, {1087, "30"},
-      {1085, "  2 D6 + 3"}, {1086, QStringLiteral("物理")}, {1088, "5"},
-      {1089, QStringLiteral("通常")}, {1090, QStringLiteral("剣")}, {1091, QStringLiteral("○")},
-      {1092, "49.000000"}, {1093, "A"}, {1094, "3.486000"},
+      {1046, QStringLiteral("ゴブリン弓兵")},
+      {1047, QStringLiteral("騎士～")},
+      {1083, "50"},
+      {1084, QStringLiteral("格闘")},
+      {1087, "30"},
+      {1085, "  2 D6 + 3"},
+      {1086, QStringLiteral("物理")},
+      {1088, "5"},
+      {1089, QStringLiteral("通常")},
+      {1090, QStringLiteral("剣")},
+      {1091, QStringLiteral("○")},
+      {1092, "49.000000"},
+      {1093, "A"},
+      {1094, "3.486000"},
   };
   for (const auto& [id, text] : upper) EXPECT_EQ(Text(dialog, id), text) << id;
   // Wider than its field in this font: the tooltip shows it whole.
@@ -146,8 +154,8 @@ TEST(MatchupDetailDialog, DefenceLabelsAndValueFollowTheFlags) {
     const char16_t* option;
   };
   const Case cases[] = {
-      {0, u"物理", "5", u"通常"}, {1, u"魔法", "6", u"通常"}, {2, u"なし", "0", u"通常"},
-      {3, u"なし", "0", u"通常"}, {5, u"魔法", "6", u"半分"}, {8, u"物理", "5", u"無効"},
+      {0, u"物理", "5", u"通常"},  {1, u"魔法", "6", u"通常"},  {2, u"なし", "0", u"通常"},
+      {3, u"なし", "0", u"通常"},  {5, u"魔法", "6", u"半分"},  {8, u"物理", "5", u"無効"},
       {12, u"物理", "5", u"半分"}, {10, u"なし", "0", u"無効"},
   };
   for (const Case& c : cases) {
