@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite.
 #   ./test.sh          the suite (engine, files, window, installation checks)
-#   ./test.sh --all    also the format check, the suite under AddressSanitizer
+#   ./test.sh --all    also the format and lint checks, the suite under AddressSanitizer
 #                      and UndefinedBehaviorSanitizer, and bounded fuzzing
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -17,6 +17,7 @@ if $all; then tools/install-deps.sh --fuzz; else tools/install-deps.sh; fi
 cmake --workflow --preset ci
 if $all; then
   tools/check-format.sh
+  tools/check-tidy.sh build/dev
   cmake --workflow --preset sanitize
   tools/fuzz.sh "${ZELMORA_FUZZ_SECONDS:-120}"
 fi

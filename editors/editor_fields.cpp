@@ -21,7 +21,7 @@ QString Shown(std::string_view cp932) { return QString::fromStdString(Utf8FromCp
 QString FirstUnsavable(const QString& text) {
   for (qsizetype i = 0; i < text.size();) {
     const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-    const QString character = text.mid(i, length);
+    QString character = text.mid(i, length);
     if (!Cp932FromUtf8(character.toStdString())) return character;
     i += length;
   }

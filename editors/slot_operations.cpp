@@ -45,9 +45,9 @@ void SlotOperations<Record>::Connect(const SlotButtons& buttons) {
       {buttons.save, &SlotOperations::SaveOne},
       {buttons.load, &SlotOperations::LoadOne},
   };
-  for (const auto& [id, operation] : bindings) {
-    QObject::connect(ControlById<QPushButton>(editor_, id), &QPushButton::clicked, &editor_,
-                     [this, operation] { (this->*operation)(); });
+  for (const auto& binding : bindings) {
+    QObject::connect(ControlById<QPushButton>(editor_, binding.first), &QPushButton::clicked,
+                     &editor_, [this, operation = binding.second] { (this->*operation)(); });
   }
 }
 

@@ -42,11 +42,15 @@ std::string MapLookAlikes(std::string_view utf8) {
   return out;
 }
 
+// iconv_open reports failure as (iconv_t)-1: the cast is the library's own
+// convention, so the int-to-pointer check is silenced where it is compared.
+const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1);  // NOLINT(performance-no-int-to-ptr)
+
 class Converter {
  public:
   Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
   ~Converter() {
-    if (cd_ != reinterpret_cast<iconv_t>(-1)) iconv_close(cd_);
+    if (cd_ != kNoConverter) iconv_close(cd_);
   }
   Converter(const Converter&) = delete;
   Converter& operator=(const Converter&) = delete;
@@ -55,7 +59,7 @@ class Converter {
   // `replacement` and skips one byte when `replacement` is given, else fails.
   std::optional<std::string> Convert(std::string_view in,
                                      std::optional<std::string_view> replacement) {
-    if (cd_ == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+    if (cd_ == kNoConverter) return std::nullopt;
     std::string out;
     std::string buffer(in);
     char* src = buffer.data();

@@ -55,8 +55,8 @@ constexpr int kFirstCellId = 1048;
 
 constexpr Control kOk = {Kind::kButton, 1, "OK", 134, 209, 50, 13, kDefault};
 
-constexpr std::size_t kControlCount =
-    std::size(kUpperBlock) + std::size(kColumnHeadings) + kTableRows * (1 + kTableColumns) + 1;
+constexpr std::size_t kControlCount = std::size(kUpperBlock) + std::size(kColumnHeadings) +
+                                      std::size_t{kTableRows} * (1 + kTableColumns) + 1;
 
 constexpr std::array<Control, kControlCount> AllControls() {
   std::array<Control, kControlCount> all{};

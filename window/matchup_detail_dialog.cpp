@@ -38,7 +38,6 @@ enum FieldId {
 
 // Row 0 of the table is auto-trigger, rows 1 to 6 the technique penalties
 // 0 to 50; the cell of row r and column c is field 1048 + 5r + c.
-constexpr int kTableRows = 1 + kTechniqueSteps;
 constexpr int kTableColumns = 5;
 using TableRow = std::array<std::string, kTableColumns>;
 int TableCellId(int row, int column) { return 1048 + kTableColumns * row + column; }
