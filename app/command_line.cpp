@@ -205,7 +205,7 @@ bool PrepareEncounter(const CommandLine& command, const Console& console, Encoun
           (*command.evasion_kinds)[static_cast<std::size_t>(slot - 1)];
     }
   }
-  encounter.Recalculate(0, 0);
+  encounter.Recalculate();
   return true;
 }
 

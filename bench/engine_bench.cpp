@@ -17,7 +17,7 @@ Encounter FullEncounter() {
 void BM_RecalculateAll(benchmark::State& state) {
   Encounter e = FullEncounter();
   for (auto _ : state) {
-    e.Recalculate(0, 0);
+    e.Recalculate();
     benchmark::DoNotOptimize(e.result(5, 5));
   }
 }
@@ -26,7 +26,7 @@ BENCHMARK(BM_RecalculateAll);
 void BM_RecalculateOneRow(benchmark::State& state) {
   Encounter e = FullEncounter();
   for (auto _ : state) {
-    e.Recalculate(2, 0);
+    e.Recalculate(SlotSelection::Only(2));
     benchmark::DoNotOptimize(e.result(2, 5));
   }
 }

@@ -31,7 +31,7 @@ Encounter Party() {
     d.physical_defence = slot;
     d.affinities[static_cast<std::size_t>(slot)] = slot % 4;
   }
-  e.Recalculate(0, 0);
+  e.Recalculate();
   return e;
 }
 
@@ -69,7 +69,7 @@ void BM_LoadAllFile100kLines(benchmark::State& state) {
   for (auto _ : state) {
     Encounter e;
     benchmark::DoNotOptimize(LoadAll(path, e));
-    e.Recalculate(0, 0);
+    e.Recalculate();
     benchmark::DoNotOptimize(e);
   }
   std::filesystem::remove_all(folder);

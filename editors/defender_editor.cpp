@@ -11,27 +11,25 @@
 #include "engine/labels.h"
 #include "files/file_io.h"
 #include "files/monster_sheet.h"
+#include "resources/defender_editor_ids.h"
 
 namespace zelmora {
 namespace {
 
-constexpr int kNameId = 1034;
-constexpr int kImportId = 1250;
-constexpr SlotButtons kSlotButtons = {1236, 1237, 1248, 1249};
+using namespace defender_ids;
+
+constexpr SlotButtons kSlotButtons = {kSwap, kCopy, kSaveOne, kLoadOne};
 
 struct NumberEdit {
   int id;
   std::int32_t Defender::*field;
 };
 constexpr NumberEdit kNumberEdits[] = {
-    {1029, &Defender::melee_evasion}, {1030, &Defender::ranged_evasion},
-    {1031, &Defender::magic_evasion}, {1032, &Defender::physical_defence},
-    {1033, &Defender::magic_defence},
+    {kMeleeEvasion, &Defender::melee_evasion}, {kRangedEvasion, &Defender::ranged_evasion},
+    {kMagicEvasion, &Defender::magic_evasion}, {kPhysicalDefence, &Defender::physical_defence},
+    {kMagicDefence, &Defender::magic_defence},
 };
-
-// The affinity list of each attack attribute 0 to 10; 火 is 1039 and 氷 1038.
-constexpr int kAffinityListIds[kAffinityCount] = {1035, 1036, 1037, 1039, 1038, 1040,
-                                                  1041, 1042, 1043, 1044, 1045};
+static_assert(kAffinityLists.size() == kAffinityCount);
 
 }  // namespace
 
@@ -42,12 +40,11 @@ DefenderEditor::DefenderEditor(Encounter& encounter, Prompts& prompts, int slot,
       operations_(*this, prompts, encounter.defenders(), working_, slot,
                   [this] { ShowWorking(); }) {
   BuildDialog(*this, layout::kDefenderEditor);
-  for (const int id : kAffinityListIds) FillList(ListById(*this, id), kAffinityLabels);
+  for (const int id : kAffinityLists) FillList(ListById(*this, id), kAffinityLabels);
   BindControls();
   operations_.Connect(kSlotButtons);
-  connect(ControlById<QPushButton>(*this, kImportId), &QPushButton::clicked, this,
+  connect(ControlById<QPushButton>(*this, kImportSheet), &QPushButton::clicked, this,
           [this] { ImportMonsterSheet(); });
-  BindOkCancel(*this);
   ShowWorking();
 }
 
@@ -56,24 +53,24 @@ void DefenderEditor::reject() {
 }
 
 void DefenderEditor::BindControls() {
-  BindName(EditById(*this, kNameId), working_.name);
+  BindName(EditById(*this, kName), working_.name);
   for (const NumberEdit& edit : kNumberEdits) {
     BindNumber(EditById(*this, edit.id), working_.*edit.field);
   }
   for (std::size_t attribute = 0; attribute < working_.affinities.size(); ++attribute) {
     std::int32_t& affinity = working_.affinities[attribute];
-    connect(&ListById(*this, kAffinityListIds[attribute]), &QComboBox::activated, this,
+    connect(&ListById(*this, kAffinityLists[attribute]), &QComboBox::activated, this,
             [&affinity](int position) { affinity = position; });
   }
 }
 
 void DefenderEditor::ShowWorking() {
-  ShowName(EditById(*this, kNameId), working_.name);
+  ShowName(EditById(*this, kName), working_.name);
   for (const NumberEdit& edit : kNumberEdits) {
     ShowNumber(EditById(*this, edit.id), working_.*edit.field);
   }
   for (std::size_t attribute = 0; attribute < working_.affinities.size(); ++attribute) {
-    ShowPosition(ListById(*this, kAffinityListIds[attribute]), working_.affinities[attribute]);
+    ShowPosition(ListById(*this, kAffinityLists[attribute]), working_.affinities[attribute]);
   }
 }
 

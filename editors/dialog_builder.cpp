@@ -1,6 +1,7 @@
 #include "editors/dialog_builder.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -69,6 +70,18 @@ bool TakesTab(const Control& c) {
   return c.kind == Kind::kEdit || c.kind == Kind::kButton || c.kind == Kind::kComboBox;
 }
 
+// OK accepts and Cancel rejects; a dialog opens with the focus on OK, or on
+// Cancel when it has no OK.
+void BindOkCancel(QWidget& host) {
+  auto* dialog = qobject_cast<QDialog*>(&host);
+  if (!dialog) return;
+  auto* ok = ControlById<QPushButton>(host, layout::kOk);
+  auto* cancel = ControlById<QPushButton>(host, layout::kCancel);
+  if (ok) QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+  if (cancel) QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+  if (QPushButton* first = ok ? ok : cancel) first->setFocus();
+}
+
 }  // namespace
 
 QFont DialogFont() {
@@ -112,6 +125,7 @@ DialogUnits BuildDialog(QWidget& host, const layout::Dialog& dialog) {
     previous = widget;
   }
   host.resize(units.X(dialog.width), units.Y(dialog.height));
+  BindOkCancel(host);
   return units;
 }
 

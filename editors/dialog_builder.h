@@ -27,8 +27,10 @@ class DialogUnits {
 };
 
 // Creates every control of `layout` on `host`, sets the host's font, caption
-// and fixed client size, and the tab order of the table. Returns the units
-// used, for hosts that place further widgets.
+// and fixed client size, and the tab order of the table. On a dialog, OK
+// (layout::kOk) accepts, Cancel (layout::kCancel) rejects, and the focus
+// starts on OK, or on Cancel when there is no OK. Returns the units used, for
+// hosts that place further widgets.
 DialogUnits BuildDialog(QWidget& host, const layout::Dialog& layout);
 
 // The control with identifier `id`, or nullptr.

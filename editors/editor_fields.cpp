@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "editors/cp932_qstring.h"
 #include "editors/dialog_builder.h"
 #include "engine/text.h"
 #include "files/cp932.h"
@@ -15,21 +16,19 @@
 namespace zelmora {
 namespace {
 
-QString Shown(std::string_view cp932) { return QString::fromStdString(Utf8FromCp932(cp932)); }
-
 // The first character of `text` that code page 932 cannot hold.
 QString FirstUnsavable(const QString& text) {
   for (qsizetype i = 0; i < text.size();) {
     const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
     QString character = text.mid(i, length);
-    if (!Cp932FromUtf8(character.toStdString())) return character;
+    if (!Cp932FromQString(character)) return character;
     i += length;
   }
   return {};
 }
 
 void RefuseEdit(QLineEdit& edit, const QString& refused, const std::string& name) {
-  const QString previous = Shown(name);
+  const QString previous = QStringFromCp932(name);
   const qsizetype cursor = edit.cursorPosition() - (refused.size() - previous.size());
   edit.setText(previous);
   edit.setCursorPosition(static_cast<int>(std::clamp<qsizetype>(cursor, 0, previous.size())));
@@ -49,7 +48,7 @@ QString UnsavableCharacterMessage(const QString& character) {
 
 void BindName(QLineEdit& edit, std::string& name) {
   QObject::connect(&edit, &QLineEdit::textEdited, &edit, [&edit, &name](const QString& text) {
-    if (std::optional<std::string> bytes = Cp932FromUtf8(text.toStdString())) {
+    if (std::optional<std::string> bytes = Cp932FromQString(text)) {
       name = std::move(*bytes);
       edit.setToolTip({});
       return;
@@ -58,7 +57,7 @@ void BindName(QLineEdit& edit, std::string& name) {
   });
 }
 
-void ShowName(QLineEdit& edit, const std::string& name) { edit.setText(Shown(name)); }
+void ShowName(QLineEdit& edit, const std::string& name) { edit.setText(QStringFromCp932(name)); }
 
 void BindNumber(QLineEdit& edit, std::int32_t& field) {
   QObject::connect(&edit, &QLineEdit::textEdited, &edit,
@@ -70,19 +69,11 @@ void ShowNumber(QLineEdit& edit, std::int32_t value) {
 }
 
 void FillList(QComboBox& list, LabelTable labels) {
-  for (std::string_view label : labels) list.addItem(Shown(label));
+  for (std::string_view label : labels) list.addItem(QStringFromCp932(label));
 }
 
 void ShowPosition(QComboBox& list, std::int32_t position) {
   list.setCurrentIndex(position >= 0 && position < list.count() ? position : -1);
-}
-
-void BindOkCancel(QDialog& dialog) {
-  auto* ok = ControlById<QPushButton>(dialog, 1);
-  QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
-  QObject::connect(ControlById<QPushButton>(dialog, 2), &QPushButton::clicked, &dialog,
-                   &QDialog::reject);
-  ok->setFocus();
 }
 
 }  // namespace zelmora

@@ -41,7 +41,4 @@ void FillList(QComboBox& list, LabelTable labels);
 // from a hand-edited file keeps its code until the user picks an entry).
 void ShowPosition(QComboBox& list, std::int32_t position);
 
-// OK (id 1) accepts, Cancel (id 2) rejects, and the focus starts on OK.
-void BindOkCancel(QDialog& dialog);
-
 }  // namespace zelmora

@@ -5,44 +5,29 @@
 
 #include "editors/dialog_builder.h"
 #include "editors/prompts.h"
+#include "resources/slot_chooser_ids.h"
 
 namespace zelmora {
 namespace {
 
-constexpr int kPromptId = 1238;
-constexpr int kCancelId = 2;
-
-// Slot n's button and name field, by row.
-struct SlotRow {
-  int button_id;
-  int name_id;
-};
-constexpr std::array<SlotRow, Encounter::kSlots> kRows = {{
-    {1239, 1244},
-    {1240, 1246},
-    {1241, 1247},
-    {1242, 1245},
-    {1243, 1248},
-}};
+using chooser_ids::kSlotButtons;
+using chooser_ids::kSlotNames;
+static_assert(kSlotButtons.size() == Encounter::kSlots);
 
 }  // namespace
 
 SlotChooser::SlotChooser(const QString& prompt, const SlotNames& names, QWidget* parent)
     : QDialog(parent) {
   BuildDialog(*this, layout::kSlotChooser);
-  ControlById<QLineEdit>(*this, kPromptId)->setText(prompt);
+  ControlById<QLineEdit>(*this, chooser_ids::kPrompt)->setText(prompt);
   for (int slot = 1; slot <= Encounter::kSlots; ++slot) {
-    const SlotRow& row = kRows[slot - 1];
-    ControlById<QLineEdit>(*this, row.name_id)->setText(names[slot - 1]);
-    connect(ControlById<QPushButton>(*this, row.button_id), &QPushButton::clicked, this,
+    ControlById<QLineEdit>(*this, kSlotNames[slot - 1])->setText(names[slot - 1]);
+    connect(ControlById<QPushButton>(*this, kSlotButtons[slot - 1]), &QPushButton::clicked, this,
             [this, slot] {
               picked_ = slot;
               accept();
             });
   }
-  auto* cancel = ControlById<QPushButton>(*this, kCancelId);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  cancel->setFocus();
 }
 
 void SlotChooser::done(int result) {

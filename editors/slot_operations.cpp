@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <utility>
 
+#include "editors/cp932_qstring.h"
 #include "editors/dialog_builder.h"
 #include "editors/file_error_message.h"
 #include "editors/prompts.h"
@@ -14,13 +15,11 @@
 namespace zelmora {
 namespace {
 
-constexpr int kCancelId = 2;
-
 template <class Record>
 SlotNames NamesOf(const std::array<Record, Encounter::kSlots>& records) {
   SlotNames names;
   for (std::size_t i = 0; i < records.size(); ++i) {
-    names[i] = QString::fromStdString(Utf8FromCp932(records[i].name));
+    names[i] = QStringFromCp932(records[i].name);
   }
   return names;
 }
@@ -64,7 +63,7 @@ void SlotOperations<Record>::Swap() {
   if (!other) return;
   if (*other != slot_) std::swap(stored_.at(*other - 1), stored_.at(slot_ - 1));
   Take(stored_.at(slot_ - 1));
-  ControlById<QPushButton>(editor_, kCancelId)->setEnabled(false);
+  ControlById<QPushButton>(editor_, layout::kCancel)->setEnabled(false);
   swapped_ = true;
 }
 

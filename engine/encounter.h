@@ -4,6 +4,7 @@
 
 #include "engine/matchup.h"
 #include "engine/records.h"
+#include "engine/slot_selection.h"
 
 namespace zelmora {
 
@@ -30,10 +31,10 @@ class Encounter {
   }
 
   // Recomputes the summaries of the selected rows and the pairings of every
-  // selected row with every selected column. A selector of 0 takes all five
-  // slots, 1 to 5 that slot, anything else none; results outside the
-  // selection keep their values.
-  void Recalculate(int row, int column);
+  // selected row with every selected column; results outside the selection
+  // keep their values.
+  void Recalculate(SlotSelection rows = SlotSelection::All(),
+                   SlotSelection columns = SlotSelection::All());
 
  private:
   static std::size_t Index(int slot) { return static_cast<std::size_t>(slot - 1); }
@@ -44,8 +45,5 @@ class Encounter {
   std::array<AttackerSummary, kSlots> summaries_{};
   std::array<std::array<MatchupResult, kSlots>, kSlots> results_{};
 };
-
-// Whether a selector of Recalculate or RefreshInputs takes `slot`.
-constexpr bool Selects(int selector, int slot) { return selector == 0 || selector == slot; }
 
 }  // namespace zelmora

@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fill(e.modifiers().damage_bonus);
   fill(e.modifiers().defence_bonus);
   fill(e.modifiers().evasion_bonus);
-  e.Recalculate(0, 0);
+  e.Recalculate();
 
   // Names may hold line breaks; the reports must not let them split a line.
   if (LineCount(TextReport(e)) != 45) std::abort();

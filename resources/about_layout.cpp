@@ -5,7 +5,7 @@ namespace {
 
 constexpr Control kControls[] = {
     {Kind::kLabel, kNoId, "ZELMORA確率計算プログラム  ver1.0", 7, 7, 160, 8},
-    {Kind::kButton, 1, "OK", 178, 34, 50, 14, kDefault},
+    {Kind::kButton, kOk, "OK", 178, 34, 50, 14, kDefault},
 };
 
 }  // namespace

@@ -21,6 +21,10 @@ enum Style : unsigned {
 
 inline constexpr int kNoId = -1;  // labels and group boxes nobody looks up
 
+// Every dialog's OK and Cancel; the builder connects them to accept and reject.
+inline constexpr int kOk = 1;
+inline constexpr int kCancel = 2;
+
 struct Control {
   Kind kind;
   int id;

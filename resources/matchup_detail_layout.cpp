@@ -2,6 +2,7 @@
 #include <iterator>
 
 #include "resources/layouts.h"
+#include "resources/matchup_detail_ids.h"
 
 namespace zelmora::layout {
 namespace {
@@ -10,37 +11,37 @@ namespace {
 // names and the table cells are framed; the upper block is not.
 constexpr unsigned kField = kReadOnly | kNoBorder;
 constexpr Control kUpperBlock[] = {
-    {Kind::kEdit, 1046, "", 7, 7, 71, 14, kReadOnly},
+    {Kind::kEdit, detail_ids::kAttackerName, "", 7, 7, 71, 14, kReadOnly},
     {Kind::kLabel, kNoId, "V.S.", 83, 10, 14, 8},
-    {Kind::kEdit, 1047, "", 99, 7, 71, 14, kReadOnly},
+    {Kind::kEdit, detail_ids::kDefenderName, "", 99, 7, 71, 14, kReadOnly},
     {Kind::kLabel, kNoId, "命中値：", 7, 26, 28, 8},
-    {Kind::kEdit, 1083, "", 35, 26, 30, 14, kField},
+    {Kind::kEdit, detail_ids::kJudgmentValue, "", 35, 26, 30, 14, kField},
     {Kind::kLabel, kNoId, "回避率（", 79, 26, 26, 8},
-    {Kind::kEdit, 1084, "", 105, 26, 20, 14, kField},
+    {Kind::kEdit, detail_ids::kEvasionKind, "", 105, 26, 20, 14, kField},
     {Kind::kLabel, kNoId, "）：", 125, 26, 10, 8},
-    {Kind::kEdit, 1087, "", 135, 26, 32, 14, kField},
+    {Kind::kEdit, detail_ids::kEvasionValue, "", 135, 26, 32, 14, kField},
     {Kind::kLabel, kNoId, "ダメージ：", 7, 41, 28, 8},
-    {Kind::kEdit, 1085, "", 35, 41, 42, 14, kField},
+    {Kind::kEdit, detail_ids::kDamage, "", 35, 41, 42, 14, kField},
     {Kind::kLabel, kNoId, "防御力（", 79, 41, 26, 8},
-    {Kind::kEdit, 1086, "", 105, 41, 20, 14, kField},
+    {Kind::kEdit, detail_ids::kDefenceKind, "", 105, 41, 20, 14, kField},
     {Kind::kLabel, kNoId, "）：", 125, 41, 10, 8},
-    {Kind::kEdit, 1088, "", 135, 41, 32, 14, kField},
+    {Kind::kEdit, detail_ids::kDefenceValue, "", 135, 41, 32, 14, kField},
     {Kind::kLabel, kNoId, "防御属性：", 7, 56, 34, 8},
-    {Kind::kEdit, 1089, "", 41, 56, 32, 14, kField},
+    {Kind::kEdit, detail_ids::kDefenceOption, "", 41, 56, 32, 14, kField},
     {Kind::kLabel, kNoId, "相性：", 77, 56, 18, 8},
-    {Kind::kEdit, 1090, "", 95, 56, 30, 14, kField | kRight},
+    {Kind::kEdit, detail_ids::kAttackAttribute, "", 95, 56, 30, 14, kField | kRight},
     {Kind::kLabel, kNoId, "＝", 125, 56, 10, 8},
-    {Kind::kEdit, 1091, "", 135, 56, 20, 14, kField | kCentre},
+    {Kind::kEdit, detail_ids::kAffinitySymbol, "", 135, 56, 20, 14, kField | kCentre},
     {Kind::kLabel, kNoId, "命中率：", 7, 80, 28, 8},
-    {Kind::kEdit, 1092, "", 35, 80, 30, 14, kField},
+    {Kind::kEdit, detail_ids::kAttackChance, "", 35, 80, 30, 14, kField},
     {Kind::kLabel, kNoId, "最適な高度な技：", 74, 80, 51, 8},
-    {Kind::kEdit, 1093, "", 125, 80, 30, 14, kField},
+    {Kind::kEdit, detail_ids::kTechnique, "", 125, 80, 30, 14, kField},
     {Kind::kLabel, kNoId, "期待ダメージ：", 7, 96, 48, 8},
-    {Kind::kEdit, 1094, "", 55, 96, 40, 14, kField},
+    {Kind::kEdit, detail_ids::kExpectedDamage, "", 55, 96, 40, 14, kField},
 };
 
 // The table of roll chances: a heading over each column, a heading before
-// each row, and the cell of row r and column c is field 1048 + 5r + c.
+// each row, and a cell at every crossing.
 struct Heading {
   const char* text;
   int x;
@@ -49,11 +50,11 @@ constexpr Heading kColumnHeadings[] = {{"高度な技", 7},  {"成功率", 35}, 
                                        {"クリット", 95}, {"ＰＨ", 125},  {"ＣＲＰＨ", 155}};
 constexpr const char* kRowHeadings[] = {"自動発動", "０",     "－１０", "－２０",
                                         "－３０",   "－４０", "－５０"};
-constexpr int kTableColumns = 5;
-constexpr int kTableRows = std::size(kRowHeadings);
-constexpr int kFirstCellId = 1048;
+using detail_ids::kTableColumns;
+using detail_ids::kTableRows;
+static_assert(std::size(kRowHeadings) == kTableRows);
 
-constexpr Control kOk = {Kind::kButton, 1, "OK", 134, 209, 50, 13, kDefault};
+constexpr Control kOkButton = {Kind::kButton, kOk, "OK", 134, 209, 50, 13, kDefault};
 
 constexpr std::size_t kControlCount = std::size(kUpperBlock) + std::size(kColumnHeadings) +
                                       std::size_t{kTableRows} * (1 + kTableColumns) + 1;
@@ -69,7 +70,7 @@ constexpr std::array<Control, kControlCount> AllControls() {
     all[n++] = {Kind::kLabel, kNoId, kRowHeadings[r], 7, 132 + 10 * r, 28, 8};
     for (int c = 0; c < kTableColumns; ++c) {
       all[n++] = {Kind::kEdit,
-                  kFirstCellId + kTableColumns * r + c,
+                  detail_ids::TableCell(r, c),
                   "",
                   35 + 30 * c,
                   130 + 10 * r,
@@ -78,7 +79,7 @@ constexpr std::array<Control, kControlCount> AllControls() {
                   kReadOnly};
     }
   }
-  all[n++] = kOk;
+  all[n++] = kOkButton;
   return all;
 }
 

@@ -18,50 +18,43 @@
 #include "engine/encounter.h"
 #include "engine/labels.h"
 #include "engine/text.h"
-#include "files/cp932.h"
+#include "tests/support/sample_records.h"
+#include "tests/support/test_text.h"
 #include "window/matchup_detail_dialog.h"
 
 namespace zelmora {
 namespace {
 
-std::string Cp932(const char* utf8) { return Cp932FromUtf8(utf8).value(); }
+using testing::Cp932;
 
 Encounter ExampleEncounter() {
   Encounter encounter;
-  Attacker& archer = encounter.attacker(1);
-  archer.name = Cp932("ゴブリン弓兵");
-  archer.judgment_value = 55;
-  archer.dice_count = 2;
-  archer.damage_bonus = 3;
-  archer.evasion_kind = kEvadeRanged;
-  archer.defence_flags = kHalfDefenceFlag;
-  archer.attack_attribute = kAttrThing;
-  archer.attack_count = 2;
+  encounter.attacker(1) = {.judgment_value = 55,
+                           .dice_count = 2,
+                           .damage_bonus = 3,
+                           .defence_flags = kHalfDefenceFlag,
+                           .attack_attribute = kAttrThing,
+                           .evasion_kind = kEvadeRanged,
+                           .attack_count = 2,
+                           .name = Cp932("ゴブリン弓兵")};
   encounter.attacker(2).name = Cp932("オーガ");
+  Attacker goblin = testing::WorkedAttacker();
+  goblin.auto_trigger = 1;
+  goblin.name = Cp932("ゴブリン");
+  encounter.attacker(3) = goblin;
   encounter.attacker(4).name = Cp932("火の精霊");
 
-  Attacker& goblin = encounter.attacker(3);
-  goblin.name = Cp932("ゴブリン");
-  goblin.judgment_value = 50;
-  goblin.dice_count = 2;
-  goblin.damage_bonus = 3;
-  goblin.attack_attribute = kAttrSword;
-  goblin.auto_trigger = 1;
-
-  Defender& knight = encounter.defender(1);
-  knight.name = Cp932("聖騎士");
-  knight.melee_evasion = 40;
-  knight.ranged_evasion = 35;
-  knight.magic_evasion = 20;
-  knight.physical_defence = 8;
-  knight.magic_defence = 3;
-  knight.affinities = {0, 0, 2, 1, 0, 0, 0, 3, 0, 4, 5};
-
-  Defender& guard = encounter.defender(2);
+  encounter.defender(1) = {.melee_evasion = 40,
+                           .ranged_evasion = 35,
+                           .magic_evasion = 20,
+                           .physical_defence = 8,
+                           .magic_defence = 3,
+                           .affinities = {0, 0, 2, 1, 0, 0, 0, 3, 0, 4, 5},
+                           .name = Cp932("聖騎士")};
+  Defender guard = testing::WorkedDefender();
   guard.name = Cp932("騎士");
-  guard.melee_evasion = 30;
-  guard.physical_defence = 5;
-  encounter.Recalculate(0, 0);
+  encounter.defender(2) = guard;
+  encounter.Recalculate();
   return encounter;
 }
 

@@ -10,12 +10,12 @@
 #include <string>
 
 #include "editors/attacker_editor.h"
+#include "editors/cp932_qstring.h"
 #include "editors/defender_editor.h"
 #include "editors/dialog_builder.h"
 #include "editors/file_error_message.h"
 #include "editors/modifiers_dialog.h"
 #include "engine/text.h"
-#include "files/cp932.h"
 #include "files/file_io.h"
 #include "files/reports.h"
 #include "files/roster_file.h"
@@ -60,7 +60,7 @@ int DefenderCell(int index) {
 // Names are code page 932 bytes; a cell shows them decoded. A character the
 // code page cannot hold is refused rather than stored as another one.
 bool StoreName(std::string& name, const QString& text) {
-  std::optional<std::string> bytes = Cp932FromUtf8(text.toStdString());
+  std::optional<std::string> bytes = Cp932FromQString(text);
   if (!bytes) return false;
   name = std::move(*bytes);
   return true;
@@ -77,13 +77,13 @@ bool StoreAttackerNumber(Encounter& e, int slot, const QString& text) {
 }
 
 QString FormatAttackerName(const Encounter& e, int slot) {
-  return ToQString(Utf8FromCp932(e.attacker(slot).name));
+  return QStringFromCp932(e.attacker(slot).name);
 }
 bool StoreAttackerName(Encounter& e, int slot, const QString& text) {
   return StoreName(e.attacker(slot).name, text);
 }
 QString FormatDefenderName(const Encounter& e, int slot) {
-  return ToQString(Utf8FromCp932(e.defender(slot).name));
+  return QStringFromCp932(e.defender(slot).name);
 }
 bool StoreDefenderName(Encounter& e, int slot, const QString& text) {
   return StoreName(e.defender(slot).name, text);
@@ -227,8 +227,8 @@ CalcWindow::CalcWindow(Prompts& prompts) : QDialog(nullptr), prompts_(prompts) {
   BuildMenu();
   Button(*grid, grid::kRecalculateButton).setFocus();
 
-  RefreshInputs(0, 0);
-  Recalculate(0, 0);
+  RefreshInputs();
+  Recalculate();
 }
 
 void CalcWindow::BindInputs(QWidget& grid) {
@@ -317,17 +317,17 @@ void CalcWindow::WriteAllCells() {
   }
 }
 
-void CalcWindow::RefreshInputs(int attackers, int defenders) {
+void CalcWindow::RefreshInputs(SlotSelection attackers, SlotSelection defenders) {
   for (InputCell& cell : inputs_) {
     const InputField& field = kInputFields[cell.field];
-    const int selector = field.side == Side::kAttacker ? attackers : defenders;
-    if (Selects(selector, cell.slot)) cell.text = field.format(encounter_, cell.slot);
+    const SlotSelection selection = field.side == Side::kAttacker ? attackers : defenders;
+    if (selection.Contains(cell.slot)) cell.text = field.format(encounter_, cell.slot);
   }
   WriteAllCells();
 }
 
-void CalcWindow::Recalculate(int row, int column) {
-  encounter_.Recalculate(row, column);
+void CalcWindow::Recalculate(SlotSelection rows, SlotSelection columns) {
+  encounter_.Recalculate(rows, columns);
   WriteAllCells();
 }
 
@@ -342,9 +342,9 @@ void CalcWindow::OnInputEdited(InputCell& cell) {
   cell.edit->setToolTip({});
   if (!field.recalculates) return;
   if (field.side == Side::kAttacker) {
-    Recalculate(cell.slot, 0);
+    Recalculate(SlotSelection::Only(cell.slot), SlotSelection::All());
   } else {
-    Recalculate(0, cell.slot);
+    Recalculate(SlotSelection::All(), SlotSelection::Only(cell.slot));
   }
 }
 
@@ -363,8 +363,8 @@ void CalcWindow::RefuseName(InputCell& cell, const QString& previous) {
 }
 
 void CalcWindow::RecalculateAll() {
-  RefreshInputs(0, 0);
-  Recalculate(0, 0);
+  RefreshInputs();
+  Recalculate();
 }
 
 // The editor may swap two stored records while it is open, so all five
@@ -373,16 +373,16 @@ void CalcWindow::EditAttacker(int slot) {
   AttackerEditor editor(encounter_, prompts_, slot, this);
   if (prompts_.Run(editor) != QDialog::Accepted) return;
   encounter_.attacker(slot) = editor.working();
-  RefreshInputs(0, -1);
-  Recalculate(0, 0);
+  RefreshInputs(SlotSelection::All(), SlotSelection::None());
+  Recalculate();
 }
 
 void CalcWindow::EditDefender(int slot) {
   DefenderEditor editor(encounter_, prompts_, slot, this);
   if (prompts_.Run(editor) != QDialog::Accepted) return;
   encounter_.defender(slot) = editor.working();
-  RefreshInputs(-1, 0);
-  Recalculate(0, 0);
+  RefreshInputs(SlotSelection::None(), SlotSelection::All());
+  Recalculate();
 }
 
 // Shows the stored results of the last recalculation; nothing is recomputed
@@ -401,7 +401,7 @@ void CalcWindow::EditModifiers() {
   ModifiersDialog dialog(ShowModifiers(encounter_.modifiers()), this);
   if (prompts_.Run(dialog) != QDialog::Accepted) return;
   encounter_.modifiers() = ModifiersFromShown(dialog.Values());
-  Recalculate(0, 0);
+  Recalculate();
 }
 
 void CalcWindow::SaveAll() { SaveBytes(RosterFileChoice(), SaveAllBytes(encounter_)); }
@@ -418,8 +418,8 @@ bool CalcWindow::LoadRoster(const QString& path) {
     return false;
   }
   LoadAllBytes(file.bytes, encounter_);
-  RefreshInputs(0, 0);
-  Recalculate(0, 0);
+  RefreshInputs();
+  Recalculate();
   return true;
 }
 

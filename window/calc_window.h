@@ -6,6 +6,7 @@
 
 #include "editors/prompts.h"
 #include "engine/encounter.h"
+#include "engine/slot_selection.h"
 
 class QLineEdit;
 
@@ -32,11 +33,12 @@ class CalcWindow : public QDialog {
   // alone. Never runs a change handler.
   void WriteAllCells();
   // Formats the selected records into their input texts, then WriteAllCells.
-  // A selector of 0 takes all five slots, 1 to 5 that slot, others none.
-  void RefreshInputs(int attackers, int defenders);
+  void RefreshInputs(SlotSelection attackers = SlotSelection::All(),
+                     SlotSelection defenders = SlotSelection::All());
   // The encounter's recalculation of the selected rows and columns, then
   // WriteAllCells.
-  void Recalculate(int row, int column);
+  void Recalculate(SlotSelection rows = SlotSelection::All(),
+                   SlotSelection columns = SlotSelection::All());
 
   // Commands of the buttons and the menu.
   void RecalculateAll();

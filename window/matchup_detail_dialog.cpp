@@ -1,52 +1,34 @@
 #include "window/matchup_detail_dialog.h"
 
 #include <QLineEdit>
-#include <QPushButton>
 #include <array>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "editors/cp932_qstring.h"
 #include "editors/dialog_builder.h"
 #include "engine/damage.h"
 #include "engine/dice.h"
 #include "engine/labels.h"
 #include "engine/matchup.h"
 #include "engine/text.h"
-#include "files/cp932.h"
+#include "resources/matchup_detail_ids.h"
 
 namespace zelmora {
 namespace {
 
-enum FieldId {
-  kOk = 1,
-  kAttackerName = 1046,
-  kDefenderName = 1047,
-  kJudgmentValue = 1083,
-  kEvasionKind = 1084,
-  kDamage = 1085,
-  kDefenceKind = 1086,
-  kEvasionValue = 1087,
-  kDefenceValue = 1088,
-  kDefenceOption = 1089,
-  kAttackAttribute = 1090,
-  kAffinitySymbol = 1091,
-  kAttackChance = 1092,
-  kTechnique = 1093,
-  kExpectedDamage = 1094,
-};
+using namespace detail_ids;
 
 // Row 0 of the table is auto-trigger, rows 1 to 6 the technique penalties
-// 0 to 50; the cell of row r and column c is field 1048 + 5r + c.
-constexpr int kTableColumns = 5;
+// 0 to 50.
+static_assert(kTableRows == 1 + kTechniqueSteps);
 using TableRow = std::array<std::string, kTableColumns>;
-int TableCellId(int row, int column) { return 1048 + kTableColumns * row + column; }
 
 // What the dialog shows for a code outside its table (only a hand-edited
 // roster file holds one).
 constexpr std::string_view kUnknownCode = "?";
 
-QString FromCp932(std::string_view bytes) { return QString::fromStdString(Utf8FromCp932(bytes)); }
 QString FromAscii(const std::string& text) { return QString::fromStdString(text); }
 
 std::int64_t DefenceAgainst(const Defender& defender, std::int32_t defence_kind) {
@@ -96,10 +78,6 @@ MatchupDetailDialog::MatchupDetailDialog(const Attacker& attacker, const Defende
   SetField(kAttackChance, attack_chance);
   SetField(kTechnique, technique);
   SetField(kExpectedDamage, expected_damage);
-
-  auto* ok = ControlById<QPushButton>(*this, kOk);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  ok->setFocus();
 }
 
 void MatchupDetailDialog::SetField(int id, const QString& text) {
@@ -110,21 +88,21 @@ void MatchupDetailDialog::SetField(int id, const QString& text) {
 
 void MatchupDetailDialog::FillInputs(const Attacker& attacker, const Defender& defender) {
   const std::int32_t defence_kind = ShownDefenceKind(attacker.defence_flags);
-  SetField(kAttackerName, FromCp932(attacker.name));
-  SetField(kDefenderName, FromCp932(defender.name));
+  SetField(kAttackerName, QStringFromCp932(attacker.name));
+  SetField(kDefenderName, QStringFromCp932(defender.name));
   SetField(kJudgmentValue, FromAscii(FormatInt(attacker.judgment_value)));
   SetField(kEvasionKind,
-           FromCp932(LabelOr(kEvasionKindLabels, attacker.evasion_kind, kUnknownCode)));
+           QStringFromCp932(LabelOr(kEvasionKindLabels, attacker.evasion_kind, kUnknownCode)));
   SetField(kEvasionValue, FromAscii(FormatInt(EvasionAgainst(defender, attacker.evasion_kind))));
   SetField(kDamage, FromAscii("  " + FormatInt(attacker.dice_count) + " D6 + " +
                               FormatInt(attacker.damage_bonus)));
-  SetField(kDefenceKind, FromCp932(kDefenceKindLabels[defence_kind]));
+  SetField(kDefenceKind, QStringFromCp932(kDefenceKindLabels[defence_kind]));
   SetField(kDefenceValue, FromAscii(FormatInt(DefenceAgainst(defender, defence_kind))));
   SetField(kDefenceOption,
-           FromCp932(kDefenceOptionLabels[DefenceOptionOf(attacker.defence_flags)]));
-  SetField(kAttackAttribute,
-           FromCp932(LabelOr(kAttackAttributeLabels, attacker.attack_attribute, kUnknownCode)));
-  SetField(kAffinitySymbol, FromCp932(AffinitySymbol(attacker.attack_attribute, defender)));
+           QStringFromCp932(kDefenceOptionLabels[DefenceOptionOf(attacker.defence_flags)]));
+  SetField(kAttackAttribute, QStringFromCp932(LabelOr(kAttackAttributeLabels,
+                                                      attacker.attack_attribute, kUnknownCode)));
+  SetField(kAffinitySymbol, QStringFromCp932(AffinitySymbol(attacker.attack_attribute, defender)));
 }
 
 // The raw roll chances of the two values shown above: no global modifier,
@@ -135,7 +113,7 @@ void MatchupDetailDialog::FillTable(const Attacker& attacker, const Defender& de
   const std::int64_t evasion = EvasionAgainst(defender, attacker.evasion_kind);
   auto fill_row = [this](int row, const TableRow& cells) {
     for (int column = 0; column < kTableColumns; ++column) {
-      SetField(TableCellId(row, column), FromAscii(cells[column]));
+      SetField(TableCell(row, column), FromAscii(cells[column]));
     }
   };
   if (attacker.auto_trigger == 1) fill_row(0, AutoTriggerRow(evasion));

@@ -82,15 +82,15 @@ TEST(ParseCommandLineTest, UsageErrors) {
 class RunTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    encounter_.attacker(1).name = testing::Sjis("鬼");
+    encounter_.attacker(1).name = testing::Cp932("鬼");
     encounter_.attacker(1).judgment_value = 65;
     encounter_.attacker(1).dice_count = 2;
-    encounter_.defender(1).name = testing::Sjis("ゴブリン");
+    encounter_.defender(1).name = testing::Cp932("ゴブリン");
     encounter_.defender(1).melee_evasion = 30;
     encounter_.defender(1).ranged_evasion = 5;
     roster_ = folder_.File("party.qvr");
     ASSERT_EQ(SaveAll(roster_, encounter_), std::nullopt);
-    encounter_.Recalculate(0, 0);
+    encounter_.Recalculate();
   }
 
   int Run(std::initializer_list<std::string_view> arguments, const std::string& out_path) {
@@ -136,7 +136,7 @@ TEST_F(RunTest, ModifiersAndEvasionKindsApply) {
   Encounter expected = encounter_;
   expected.modifiers() = ModifiersFromShown({10, 0, 0, 0, 5, 0, 0, 0});
   expected.attacker(1).evasion_kind = kEvadeRanged;
-  expected.Recalculate(0, 0);
+  expected.Recalculate();
   EXPECT_NE(expected.result(1, 1), encounter_.result(1, 1));
   EXPECT_EQ(Out(), Utf8FromCp932(TextReport(expected)));
 }

@@ -4,7 +4,9 @@
 #include <QTemporaryDir>
 
 #include "engine/labels.h"
-#include "tests/editors/editor_test_helpers.h"
+#include "files/cp932.h"
+#include "resources/attacker_editor_ids.h"
+#include "tests/support/gui_helpers.h"
 
 namespace zelmora {
 namespace {
@@ -21,13 +23,9 @@ using testing::Pick;
 using testing::Retype;
 using testing::ScriptedPrompts;
 
-constexpr int kOk = 1;
-constexpr int kCancel = 2;
-constexpr int kName = 1018;
-constexpr int kSwap = 1234;
-constexpr int kCopy = 1235;
-constexpr int kSave = 1245;
-constexpr int kLoad = 1246;
+using layout::kCancel;
+using layout::kOk;
+using namespace attacker_ids;
 
 Attacker Named(const char* utf8_name, std::int32_t judgment) {
   Attacker a;
@@ -73,15 +71,17 @@ TEST_F(AttackerEditorTest, ShowsANewAttackerWithTheListsInTableOrder) {
   EXPECT_EQ(editor.windowTitle(), QStringLiteral("行動側詳細設定"));
   EXPECT_EQ(Edit(editor, kName)->text(), QString());
   const std::pair<int, const char*> numbers[] = {
-      {1019, "0"}, {1020, "0"}, {1021, "0"}, {1022, "1"}};
+      {kJudgmentValue, "0"}, {kDiceCount, "0"}, {kDamageBonus, "0"}, {kAttackCount, "1"}};
   for (const auto& [id, text] : numbers) EXPECT_EQ(Edit(editor, id)->text(), text) << id;
-  const std::pair<int, const char*> shown[] = {{1023, "物理"}, {1024, "格闘"}, {1025, "物理"},
-                                               {1026, "通常"}, {1027, "－"},   {1028, "不"}};
+  const std::pair<int, const char*> shown[] = {{kJudgmentKind, "物理"},  {kEvasionKind, "格闘"},
+                                               {kDefenceKind, "物理"},   {kDefenceOption, "通常"},
+                                               {kAttackAttribute, "－"}, {kAutoTrigger, "不"}};
   for (const auto& [id, label] : shown) EXPECT_EQ(List(editor, id)->currentText(), label) << id;
 
   const std::pair<int, LabelTable> lists[] = {
-      {1023, kJudgmentKindLabels},  {1024, kEvasionKindLabels},     {1025, kDefenceKindLabels},
-      {1026, kDefenceOptionLabels}, {1027, kAttackAttributeLabels}, {1028, kAutoTriggerLabels}};
+      {kJudgmentKind, kJudgmentKindLabels},       {kEvasionKind, kEvasionKindLabels},
+      {kDefenceKind, kDefenceKindLabels},         {kDefenceOption, kDefenceOptionLabels},
+      {kAttackAttribute, kAttackAttributeLabels}, {kAutoTrigger, kAutoTriggerLabels}};
   for (const auto& [id, labels] : lists) {
     QComboBox* list = List(editor, id);
     ASSERT_EQ(list->count(), static_cast<int>(labels.size())) << id;
@@ -89,7 +89,7 @@ TEST_F(AttackerEditorTest, ShowsANewAttackerWithTheListsInTableOrder) {
       EXPECT_EQ(list->itemText(i).toStdString(), Utf8FromCp932(labels[i])) << id << " " << i;
     }
   }
-  EXPECT_EQ(List(editor, 1027)->itemText(13), QStringLiteral("諸惑星の加護"));
+  EXPECT_EQ(List(editor, kAttackAttribute)->itemText(13), QStringLiteral("諸惑星の加護"));
   EXPECT_EQ(editor.working(), Attacker{});
 }
 
@@ -98,9 +98,11 @@ TEST_F(AttackerEditorTest, StartsOnOkAndTabsInLayoutOrder) {
   editor.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
   EXPECT_EQ(QApplication::focusWidget(), Button(editor, kOk));
-  EXPECT_EQ(testing::TabOrder(editor, kOk),
-            (std::vector<int>{1, 2, 1018, 1019, 1020, 1021, 1023, 1024, 1025, 1026, 1027, 1022,
-                              1028, 1234, 1235, 1245, 1246, 1247}));
+  EXPECT_EQ(
+      testing::TabOrder(editor, kOk),
+      (std::vector<int>{kOk, kCancel, kName, kJudgmentValue, kDiceCount, kDamageBonus,
+                        kJudgmentKind, kEvasionKind, kDefenceKind, kDefenceOption, kAttackAttribute,
+                        kAttackCount, kAutoTrigger, kSwap, kCopy, kSaveOne, kLoadOne, kQvmImport}));
 }
 
 TEST_F(AttackerEditorTest, ShowingARecordWritesNothingBackAndQvmImportDoesNothing) {
@@ -115,16 +117,16 @@ TEST_F(AttackerEditorTest, ShowingARecordWritesNothingBackAndQvmImportDoesNothin
   encounter.attacker(3) = stored;
   AttackerEditor editor(encounter, prompts, 3);
   EXPECT_EQ(Edit(editor, kName)->text(), QStringLiteral("ゴブリン"));
-  EXPECT_EQ(Edit(editor, 1019)->text(), "-5");
-  EXPECT_EQ(Edit(editor, 1021)->text(), "2147483647");
-  EXPECT_EQ(List(editor, 1023)->currentText(), QStringLiteral("特殊"));
-  EXPECT_EQ(List(editor, 1024)->currentText(), QStringLiteral("なし"));
-  EXPECT_EQ(List(editor, 1025)->currentText(), QStringLiteral("魔法"));
-  EXPECT_EQ(List(editor, 1026)->currentText(), QStringLiteral("無効"));
-  EXPECT_EQ(List(editor, 1027)->currentText(), QStringLiteral("諸惑星の加護"));
-  EXPECT_EQ(List(editor, 1028)->currentText(), QStringLiteral("可"));
+  EXPECT_EQ(Edit(editor, kJudgmentValue)->text(), "-5");
+  EXPECT_EQ(Edit(editor, kDamageBonus)->text(), "2147483647");
+  EXPECT_EQ(List(editor, kJudgmentKind)->currentText(), QStringLiteral("特殊"));
+  EXPECT_EQ(List(editor, kEvasionKind)->currentText(), QStringLiteral("なし"));
+  EXPECT_EQ(List(editor, kDefenceKind)->currentText(), QStringLiteral("魔法"));
+  EXPECT_EQ(List(editor, kDefenceOption)->currentText(), QStringLiteral("無効"));
+  EXPECT_EQ(List(editor, kAttackAttribute)->currentText(), QStringLiteral("諸惑星の加護"));
+  EXPECT_EQ(List(editor, kAutoTrigger)->currentText(), QStringLiteral("可"));
 
-  Click(editor, 1247);  // "QVM取り込み": no question may be asked
+  Click(editor, kQvmImport);  // "QVM取り込み": no question may be asked
   EXPECT_EQ(editor.working(), stored);
   EXPECT_EQ(encounter.attacker(3), stored);
 }
@@ -136,10 +138,11 @@ TEST_F(AttackerEditorTest, NumberEditsStoreTheLeadingIntegerAndKeepTheTypedText)
     std::int32_t stored;
   } cases[] = {{"12abc", 12}, {"", 0},   {"-7", -7},
                {"  +3", 3},   {"x9", 0}, {"99999999999", 2147483647}};
-  const std::pair<int, std::int32_t Attacker::*> edits[] = {{1019, &Attacker::judgment_value},
-                                                            {1020, &Attacker::dice_count},
-                                                            {1021, &Attacker::damage_bonus},
-                                                            {1022, &Attacker::attack_count}};
+  const std::pair<int, std::int32_t Attacker::*> edits[] = {
+      {kJudgmentValue, &Attacker::judgment_value},
+      {kDiceCount, &Attacker::dice_count},
+      {kDamageBonus, &Attacker::damage_bonus},
+      {kAttackCount, &Attacker::attack_count}};
   for (const auto& [id, field] : edits) {
     for (const auto& c : cases) {
       Retype(Edit(editor, id), c.typed);
@@ -176,32 +179,32 @@ TEST_F(AttackerEditorTest, NameTakesJapaneseTypingAndRefusesWhatCp932CannotHold)
 TEST_F(AttackerEditorTest, DefenceFlagsAreRebuiltFromBothLists) {
   encounter.attacker(1).defence_flags = 3;
   AttackerEditor editor(encounter, prompts, 1);
-  EXPECT_EQ(List(editor, 1025)->currentText(), QStringLiteral("なし"));
-  EXPECT_EQ(List(editor, 1026)->currentText(), QStringLiteral("通常"));
-  Pick(List(editor, 1026), kOptionHalf);
+  EXPECT_EQ(List(editor, kDefenceKind)->currentText(), QStringLiteral("なし"));
+  EXPECT_EQ(List(editor, kDefenceOption)->currentText(), QStringLiteral("通常"));
+  Pick(List(editor, kDefenceOption), kOptionHalf);
   EXPECT_EQ(editor.working().defence_flags, 6);  // the 1 is dropped
-  Pick(List(editor, 1025), kDefendMagic);
+  Pick(List(editor, kDefenceKind), kDefendMagic);
   EXPECT_EQ(editor.working().defence_flags, 5);
-  Pick(List(editor, 1026), kOptionIgnore);
+  Pick(List(editor, kDefenceOption), kOptionIgnore);
   EXPECT_EQ(editor.working().defence_flags, 9);
-  Pick(List(editor, 1025), kDefendPhysical);
+  Pick(List(editor, kDefenceKind), kDefendPhysical);
   EXPECT_EQ(editor.working().defence_flags, 8);
 
   encounter.attacker(2).defence_flags = 12;
   const AttackerEditor both_bits(encounter, prompts, 2);
-  EXPECT_EQ(List(both_bits, 1025)->currentText(), QStringLiteral("物理"));
-  EXPECT_EQ(List(both_bits, 1026)->currentText(), QStringLiteral("半分"));
+  EXPECT_EQ(List(both_bits, kDefenceKind)->currentText(), QStringLiteral("物理"));
+  EXPECT_EQ(List(both_bits, kDefenceOption)->currentText(), QStringLiteral("半分"));
   EXPECT_EQ(both_bits.working().defence_flags, 12);
 }
 
 TEST_F(AttackerEditorTest, AutoTriggerListInvertsThePosition) {
   encounter.attacker(1).auto_trigger = 5;
   AttackerEditor editor(encounter, prompts, 1);
-  EXPECT_EQ(List(editor, 1028)->currentText(), QStringLiteral("可"));
+  EXPECT_EQ(List(editor, kAutoTrigger)->currentText(), QStringLiteral("可"));
   EXPECT_EQ(editor.working().auto_trigger, 5);
-  Pick(List(editor, 1028), 1);
+  Pick(List(editor, kAutoTrigger), 1);
   EXPECT_EQ(editor.working().auto_trigger, 0);
-  Pick(List(editor, 1028), 0);
+  Pick(List(editor, kAutoTrigger), 0);
   EXPECT_EQ(editor.working().auto_trigger, 1);
 }
 
@@ -211,12 +214,13 @@ TEST_F(AttackerEditorTest, ValuesOutsideAListShowNoSelectionUntilTheUserPicks) {
   stored.evasion_kind = -1;
   stored.attack_attribute = 15;
   AttackerEditor editor(encounter, prompts, 1);
-  for (int id : {1023, 1024, 1027}) EXPECT_EQ(List(editor, id)->currentIndex(), -1) << id;
+  for (int id : {kJudgmentKind, kEvasionKind, kAttackAttribute})
+    EXPECT_EQ(List(editor, id)->currentIndex(), -1) << id;
   EXPECT_EQ(editor.working(), stored);
 
-  Pick(List(editor, 1023), kJudgeMagic);
-  Pick(List(editor, 1024), kEvadeMagic);
-  Pick(List(editor, 1027), kAttrFiveElements);
+  Pick(List(editor, kJudgmentKind), kJudgeMagic);
+  Pick(List(editor, kEvasionKind), kEvadeMagic);
+  Pick(List(editor, kAttackAttribute), kAttrFiveElements);
   EXPECT_EQ(editor.working().judgment_kind, kJudgeMagic);
   EXPECT_EQ(editor.working().evasion_kind, kEvadeMagic);
   EXPECT_EQ(editor.working().attack_attribute, kAttrFiveElements);
@@ -226,8 +230,11 @@ TEST_F(AttackerEditorTest, CancelAfterEditingEveryFieldLeavesTheSlot) {
   const Encounter before = encounter;
   AttackerEditor editor(encounter, prompts, 2);
   Commit(Edit(editor, kName), QStringLiteral("新しい名前"));
-  for (int id : {1019, 1020, 1021, 1022}) Retype(Edit(editor, id), "77");
-  for (int id : {1023, 1024, 1025, 1026, 1027, 1028}) Pick(List(editor, id), 1);
+  for (int id : {kJudgmentValue, kDiceCount, kDamageBonus, kAttackCount})
+    Retype(Edit(editor, id), "77");
+  for (int id :
+       {kJudgmentKind, kEvasionKind, kDefenceKind, kDefenceOption, kAttackAttribute, kAutoTrigger})
+    Pick(List(editor, id), 1);
   EXPECT_NE(editor.working(), before.attacker(2));
   Click(editor, kCancel);
   EXPECT_EQ(editor.result(), QDialog::Rejected);
@@ -250,7 +257,7 @@ TEST_F(AttackerEditorTest, SwapExchangesTheStoredRecordsAtOnceAndLosesTheTypedNa
   EXPECT_EQ(encounter.attacker(3), before.attacker(1));  // without the typed name
   EXPECT_EQ(editor.working(), before.attacker(3));
   EXPECT_EQ(Edit(editor, kName)->text(), QStringLiteral("魔術師"));
-  EXPECT_EQ(Edit(editor, 1019)->text(), "30");
+  EXPECT_EQ(Edit(editor, kJudgmentValue)->text(), "30");
   EXPECT_FALSE(Button(editor, kCancel)->isEnabled());
 
   // Neither Escape nor the close box can cancel half a swap.
@@ -266,12 +273,12 @@ TEST_F(AttackerEditorTest, SwapExchangesTheStoredRecordsAtOnceAndLosesTheTypedNa
 TEST_F(AttackerEditorTest, SwapWithItselfRevertsToTheStoredRecordAndStillRefusesCancel) {
   const Encounter before = encounter;
   AttackerEditor editor(encounter, prompts, 2);
-  Retype(Edit(editor, 1019), "88");
+  Retype(Edit(editor, kJudgmentValue), "88");
   prompts.QueueDialog(AnswerChooser(2));
   Click(editor, kSwap);
   EXPECT_EQ(encounter.attackers(), before.attackers());
   EXPECT_EQ(editor.working(), before.attacker(2));
-  EXPECT_EQ(Edit(editor, 1019)->text(), "20");
+  EXPECT_EQ(Edit(editor, kJudgmentValue)->text(), "20");
   EXPECT_FALSE(Button(editor, kCancel)->isEnabled());
 }
 
@@ -279,7 +286,7 @@ TEST_F(AttackerEditorTest, ACancelledChooserChangesNothing) {
   const Encounter before = encounter;
   AttackerEditor editor(encounter, prompts, 2);
   editor.show();
-  Retype(Edit(editor, 1019), "88");
+  Retype(Edit(editor, kJudgmentValue), "88");
   prompts.QueueDialog(AnswerChooser(0));
   Click(editor, kSwap);
   prompts.QueueDialog(AnswerChooser(0));
@@ -311,9 +318,9 @@ TEST_F(AttackerEditorTest, SaveOneFromSlotFourIsOfferedUnderButtonFour) {
   const QString path = dir.filePath("one.qvr");
   {
     AttackerEditor editor(encounter, prompts, 4);
-    Retype(Edit(editor, 1019), "45x");  // unconfirmed edits are saved too
+    Retype(Edit(editor, kJudgmentValue), "45x");  // unconfirmed edits are saved too
     prompts.QueueFileName(path);
-    Click(editor, kSave);
+    Click(editor, kSaveOne);
     ASSERT_EQ(prompts.save_choices.size(), 1u);
     EXPECT_EQ(prompts.save_choices[0].default_suffix, "qvr");
     EXPECT_EQ(prompts.save_choices[0].filter, "QVR Files (*.qvr);;All Files (*.*)");
@@ -326,7 +333,7 @@ TEST_F(AttackerEditorTest, SaveOneFromSlotFourIsOfferedUnderButtonFour) {
   prompts.QueueFileName(path);
   ChooserSeen seen;
   prompts.QueueDialog(AnswerChooser(4, &seen));
-  Click(editor, kLoad);
+  Click(editor, kLoadOne);
   EXPECT_EQ(prompts.open_choices.at(0).filter, "QVR Files (*.qvr);;All Files (*.*)");
   EXPECT_EQ(seen.prompt, QStringLiteral("どれをロードしますか？"));
   EXPECT_EQ(seen.names, (std::vector<QString>{"", "", "", "僧侶", ""}));
@@ -334,7 +341,7 @@ TEST_F(AttackerEditorTest, SaveOneFromSlotFourIsOfferedUnderButtonFour) {
   expected.judgment_value = 45;
   expected.evasion_kind = kEvadeMelee;  // a roster line does not carry it
   EXPECT_EQ(editor.working(), expected);
-  EXPECT_EQ(Edit(editor, 1019)->text(), "45");
+  EXPECT_EQ(Edit(editor, kJudgmentValue)->text(), "45");
   EXPECT_EQ(encounter.attacker(1).judgment_value, 10);
 }
 
@@ -345,22 +352,22 @@ TEST_F(AttackerEditorTest, LoadOneFromAFileWithoutAttackersOffersDefaultRecords)
   prompts.QueueFileName(path);
   ChooserSeen seen;
   prompts.QueueDialog(AnswerChooser(1, &seen));
-  Click(editor, kLoad);
+  Click(editor, kLoadOne);
   EXPECT_EQ(seen.names, std::vector<QString>(5));
   EXPECT_EQ(editor.working(), Attacker{});
-  EXPECT_EQ(List(editor, 1027)->currentText(), QStringLiteral("－"));
-  EXPECT_EQ(List(editor, 1028)->currentText(), QStringLiteral("不"));
-  EXPECT_EQ(Edit(editor, 1022)->text(), "1");
+  EXPECT_EQ(List(editor, kAttackAttribute)->currentText(), QStringLiteral("－"));
+  EXPECT_EQ(List(editor, kAutoTrigger)->currentText(), QStringLiteral("不"));
+  EXPECT_EQ(Edit(editor, kAttackCount)->text(), "1");
 }
 
 TEST_F(AttackerEditorTest, LoadOneStopsSilentlyWhenTheDialogIsCancelled) {
   AttackerEditor editor(encounter, prompts, 2);
-  Retype(Edit(editor, 1020), "6");
+  Retype(Edit(editor, kDiceCount), "6");
   const Attacker working = editor.working();
   prompts.QueueFileName("");  // no chooser may open after this
-  Click(editor, kLoad);
+  Click(editor, kLoadOne);
   EXPECT_EQ(editor.working(), working);
-  EXPECT_EQ(Edit(editor, 1020)->text(), "6");
+  EXPECT_EQ(Edit(editor, kDiceCount)->text(), "6");
   EXPECT_TRUE(prompts.errors.isEmpty());
 }
 
@@ -369,14 +376,14 @@ TEST_F(AttackerEditorTest, FileErrorsNameTheFileAndChangeNothing) {
   AttackerEditor editor(encounter, prompts, 2);
   const QString missing = dir.filePath("missing.qvr");
   prompts.QueueFileName(missing);
-  Click(editor, kLoad);
+  Click(editor, kLoadOne);
   ASSERT_EQ(prompts.errors.size(), 1);
   EXPECT_TRUE(prompts.errors[0].contains(missing));
 
   WriteAll(dir.filePath("plain"), "x");
   const QString unwritable = dir.filePath("plain/one.qvr");  // below a regular file
   prompts.QueueFileName(unwritable);
-  Click(editor, kSave);
+  Click(editor, kSaveOne);
   ASSERT_EQ(prompts.errors.size(), 2);
   EXPECT_TRUE(prompts.errors[1].contains(unwritable));
   EXPECT_EQ(editor.working(), before.attacker(2));

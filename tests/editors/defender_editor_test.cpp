@@ -4,7 +4,8 @@
 #include <QTemporaryDir>
 
 #include "engine/labels.h"
-#include "tests/editors/editor_test_helpers.h"
+#include "resources/defender_editor_ids.h"
+#include "tests/support/gui_helpers.h"
 
 namespace zelmora {
 namespace {
@@ -20,13 +21,9 @@ using testing::Pick;
 using testing::Retype;
 using testing::ScriptedPrompts;
 
-constexpr int kOk = 1;
-constexpr int kCancel = 2;
-constexpr int kName = 1034;
-constexpr int kImport = 1250;
-
-// The list of each attack attribute 0 to 10, by position on the dialog.
-constexpr int kAffinityLists[] = {1035, 1036, 1037, 1039, 1038, 1040, 1041, 1042, 1043, 1044, 1045};
+using layout::kCancel;
+using layout::kOk;
+using namespace defender_ids;
 
 Defender Sample(const char* utf8_name, std::int32_t base) {
   Defender d;
@@ -38,6 +35,17 @@ Defender Sample(const char* utf8_name, std::int32_t base) {
   d.magic_defence = base + 4;
   d.affinities.fill(base % 6);
   return d;
+}
+
+// OK, Cancel, the name, the numbers, the lists in reading order (which is
+// attribute order), the slot and file buttons.
+std::vector<int> TabOrderOfTheDefenderEditor() {
+  std::vector<int> order = {
+      kOk,           kCancel,          kName,        kMeleeEvasion, kRangedEvasion,
+      kMagicEvasion, kPhysicalDefence, kMagicDefence};
+  order.insert(order.end(), kAffinityLists.begin(), kAffinityLists.end());
+  order.insert(order.end(), {kSwap, kCopy, kSaveOne, kLoadOne, kImportSheet});
+  return order;
 }
 
 void WriteAll(const QString& path, const std::string& bytes) {
@@ -72,7 +80,7 @@ struct DefenderEditorTest : ::testing::Test {
     const QString path = dir.filePath(file_name);
     WriteAll(path, bytes);
     prompts.QueueFileName(path);
-    Click(editor, kImport);
+    Click(editor, kImportSheet);
   }
 };
 
@@ -81,7 +89,8 @@ TEST_F(DefenderEditorTest, ShowsANewDefender) {
   const DefenderEditor editor(encounter, prompts, 1);
   EXPECT_EQ(editor.windowTitle(), QStringLiteral("受け側詳細設定"));
   EXPECT_EQ(Edit(editor, kName)->text(), QString());
-  for (int id : {1029, 1030, 1031, 1032, 1033}) EXPECT_EQ(Edit(editor, id)->text(), "0") << id;
+  for (int id : {kMeleeEvasion, kRangedEvasion, kMagicEvasion, kPhysicalDefence, kMagicDefence})
+    EXPECT_EQ(Edit(editor, id)->text(), "0") << id;
   for (int id : kAffinityLists) {
     QComboBox* list = List(editor, id);
     EXPECT_EQ(list->currentText(), QStringLiteral("○")) << id;
@@ -95,17 +104,14 @@ TEST_F(DefenderEditorTest, StartsOnOkAndTabsThroughTheListsInReadingOrder) {
   editor.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
   EXPECT_EQ(QApplication::focusWidget(), Button(editor, kOk));
-  EXPECT_EQ(
-      testing::TabOrder(editor, kOk),
-      (std::vector<int>{1,    2,    1034, 1029, 1030, 1031, 1032, 1033, 1035, 1036, 1037, 1039,
-                        1038, 1040, 1041, 1042, 1043, 1044, 1045, 1236, 1237, 1248, 1249, 1250}));
+  EXPECT_EQ(testing::TabOrder(editor, kOk), TabOrderOfTheDefenderEditor());
 }
 
 TEST_F(DefenderEditorTest, EachListEditsTheAffinityOfItsAttribute) {
   DefenderEditor editor(encounter, prompts, 1);
-  Pick(List(editor, 1039), kAffNone);  // 火
+  Pick(List(editor, kAffinityLists[kAttrFire]), kAffNone);  // 火
   EXPECT_EQ(editor.working().affinities[kAttrFire], 3);
-  Pick(List(editor, 1038), kAffUp);  // 氷
+  Pick(List(editor, kAffinityLists[kAttrIce]), kAffUp);  // 氷
   EXPECT_EQ(editor.working().affinities[kAttrIce], 5);
 
   for (int attribute = 0; attribute < kAffinityCount; ++attribute) {
@@ -119,11 +125,12 @@ TEST_F(DefenderEditorTest, EachListEditsTheAffinityOfItsAttribute) {
 // The parsing is the attacker editor's; this checks each edit's binding.
 TEST_F(DefenderEditorTest, NumbersAndNameAreEditedLive) {
   DefenderEditor editor(encounter, prompts, 2);
-  const std::pair<int, std::int32_t Defender::*> edits[] = {{1029, &Defender::melee_evasion},
-                                                            {1030, &Defender::ranged_evasion},
-                                                            {1031, &Defender::magic_evasion},
-                                                            {1032, &Defender::physical_defence},
-                                                            {1033, &Defender::magic_defence}};
+  const std::pair<int, std::int32_t Defender::*> edits[] = {
+      {kMeleeEvasion, &Defender::melee_evasion},
+      {kRangedEvasion, &Defender::ranged_evasion},
+      {kMagicEvasion, &Defender::magic_evasion},
+      {kPhysicalDefence, &Defender::physical_defence},
+      {kMagicDefence, &Defender::magic_defence}};
   for (const auto& [id, field] : edits) {
     Retype(Edit(editor, id), QString::number(id) + "abc");
     EXPECT_EQ(editor.working().*field, id);
@@ -137,10 +144,10 @@ TEST_F(DefenderEditorTest, AffinityOutsideTheTableShowsNoSelectionAndKeepsItsCod
   encounter.defender(3).affinities[kAttrCurse] = 9;
   encounter.defender(3).affinities[kAttrSword] = -1;
   DefenderEditor editor(encounter, prompts, 3);
-  EXPECT_EQ(List(editor, 1045)->currentIndex(), -1);
-  EXPECT_EQ(List(editor, 1035)->currentIndex(), -1);
+  EXPECT_EQ(List(editor, kAffinityLists[kAttrCurse])->currentIndex(), -1);
+  EXPECT_EQ(List(editor, kAffinityLists[kAttrSword])->currentIndex(), -1);
   EXPECT_EQ(editor.working(), encounter.defender(3));
-  Pick(List(editor, 1045), kAffDouble);
+  Pick(List(editor, kAffinityLists[kAttrCurse]), kAffDouble);
   EXPECT_EQ(editor.working().affinities[kAttrCurse], 1);
   EXPECT_EQ(editor.working().affinities[kAttrSword], -1);
 }
@@ -151,7 +158,7 @@ TEST_F(DefenderEditorTest, SwapActsOnTheDefendersAndRefusesCancel) {
   editor.show();
   testing::ChooserSeen seen;
   prompts.QueueDialog(AnswerChooser(5, &seen));
-  Click(editor, 1236);
+  Click(editor, kSwap);
   EXPECT_EQ(seen.names, (std::vector<QString>{"鬼", "竜", "骸骨", "スライム", "亡霊"}));
   EXPECT_EQ(encounter.defender(2), before.defender(5));
   EXPECT_EQ(encounter.defender(5), before.defender(2));
@@ -166,12 +173,12 @@ TEST_F(DefenderEditorTest, CopySaveAndLoadOneWorkOnDefenderLines) {
   const Encounter before = encounter;
   DefenderEditor editor(encounter, prompts, 1);
   prompts.QueueDialog(AnswerChooser(4));
-  Click(editor, 1237);
+  Click(editor, kCopy);
   EXPECT_EQ(editor.working(), before.defender(4));
 
   const QString path = dir.filePath("d.qvr");
   prompts.QueueFileName(path);
-  Click(editor, 1248);
+  Click(editor, kSaveOne);
   QFile saved(path);
   ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
   EXPECT_TRUE(saved.readAll().startsWith("M,1,\""));
@@ -180,7 +187,7 @@ TEST_F(DefenderEditorTest, CopySaveAndLoadOneWorkOnDefenderLines) {
   testing::ChooserSeen seen;
   prompts.QueueFileName(path);
   prompts.QueueDialog(AnswerChooser(1, &seen));
-  Click(other, 1249);
+  Click(other, kLoadOne);
   EXPECT_EQ(seen.names, (std::vector<QString>{"スライム", "", "", "", ""}));
   EXPECT_EQ(other.working(), before.defender(4));
   EXPECT_EQ(encounter.defenders(), before.defenders());
@@ -209,8 +216,8 @@ TEST_F(DefenderEditorTest, ImportsTheQvmForm) {
   expected.affinities = {0, 1, 2, 3, 4, 5, 0, 1, 0, 0, 1};
   EXPECT_EQ(editor.working(), expected);
   EXPECT_EQ(Edit(editor, kName)->text(), QStringLiteral("小鬼"));
-  EXPECT_EQ(Edit(editor, 1031)->text(), "43");
-  EXPECT_EQ(List(editor, 1039)->currentText(), QStringLiteral("×"));
+  EXPECT_EQ(Edit(editor, kMagicEvasion)->text(), "43");
+  EXPECT_EQ(List(editor, kAffinityLists[kAttrFire])->currentText(), QStringLiteral("×"));
   EXPECT_EQ(encounter.defender(1), Sample("鬼", 10));
 }
 
@@ -231,8 +238,8 @@ TEST_F(DefenderEditorTest, ImportsTheLabelledTextFormAndCancelKeepsTheStoredDefe
   expected.magic_defence = 2;
   expected.affinities = {0, 0, 0, 1, 2, 0, 0, 3, 0, 4, 5};
   EXPECT_EQ(editor.working(), expected);
-  EXPECT_EQ(List(editor, 1038)->currentText(), QStringLiteral("△"));
-  EXPECT_EQ(Edit(editor, 1032)->text(), "4");
+  EXPECT_EQ(List(editor, kAffinityLists[kAttrIce])->currentText(), QStringLiteral("△"));
+  EXPECT_EQ(Edit(editor, kPhysicalDefence)->text(), "4");
 
   // An upper-case extension is not the .qvm form: line 1 holds no name label.
   Import(editor, "sheet.QVM", Sheet({{1, "20,30,10,25,15,12,18,5,5,8,"}, {9, "10,"}}));
@@ -245,17 +252,17 @@ TEST_F(DefenderEditorTest, ImportsTheLabelledTextFormAndCancelKeepsTheStoredDefe
 
 TEST_F(DefenderEditorTest, ImportStopsOnACancelledDialogAndReportsAnUnreadableFile) {
   DefenderEditor editor(encounter, prompts, 2);
-  Retype(Edit(editor, 1029), "77");
+  Retype(Edit(editor, kMeleeEvasion), "77");
   const Defender working = editor.working();
   prompts.QueueFileName("");
-  Click(editor, kImport);
+  Click(editor, kImportSheet);
   const QString missing = dir.filePath("gone.txt");
   prompts.QueueFileName(missing);
-  Click(editor, kImport);
+  Click(editor, kImportSheet);
   ASSERT_EQ(prompts.errors.size(), 1);
   EXPECT_TRUE(prompts.errors[0].contains(missing));
   EXPECT_EQ(editor.working(), working);
-  EXPECT_EQ(Edit(editor, 1029)->text(), "77");
+  EXPECT_EQ(Edit(editor, kMeleeEvasion)->text(), "77");
 }
 
 }  // namespace

@@ -2,12 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 #include <limits>
 
-#include "editors/dialog_builder.h"
+#include "resources/modifiers_ids.h"
+#include "tests/support/gui_helpers.h"
 
 namespace zelmora {
 namespace {
@@ -15,18 +13,12 @@ namespace {
 constexpr int kMax = std::numeric_limits<std::int32_t>::max();
 constexpr int kMin = std::numeric_limits<std::int32_t>::min();
 
-QLineEdit* Field(const ModifiersDialog& dialog, int id) {
-  auto* edit = ControlById<QLineEdit>(dialog, id);
-  EXPECT_NE(edit, nullptr) << id;
-  return edit;
-}
-
-// Replaces the whole text of a field the way a user does.
-void Retype(QLineEdit* edit, const QString& text) {
-  edit->selectAll();
-  QTest::keyClick(edit, Qt::Key_Backspace);
-  QTest::keyClicks(edit, text);
-}
+using layout::kCancel;
+using layout::kOk;
+using namespace modifiers_ids;
+using testing::Button;
+using testing::Edit;
+using testing::Retype;
 
 GlobalModifiers RecordWithHiddenEntries() {
   GlobalModifiers m;
@@ -41,10 +33,16 @@ TEST(ModifiersDialog, ShowsEachValueInItsOwnField) {
   const ModifiersDialog dialog({1, -2, 3, 4, 5, 6, kMax, kMin});
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("ボーナス／ペナルティ"));
   const std::pair<int, const char*> expected[] = {
-      {1251, "1"}, {1252, "-2"}, {1253, "3"},          {1254, "4"},
-      {1255, "5"}, {1257, "6"},  {1256, "2147483647"}, {1258, "-2147483648"},
+      {kPhysicalHit, "1"},
+      {kMagicHit, "-2"},
+      {kPhysicalDamage, "3"},
+      {kMagicDamage, "4"},
+      {kPhysicalEvasion, "5"},
+      {kMagicEvasion, "6"},
+      {kPhysicalDefence, "2147483647"},
+      {kMagicDefence, "-2147483648"},
   };
-  for (const auto& [id, text] : expected) EXPECT_EQ(Field(dialog, id)->text(), text) << id;
+  for (const auto& [id, text] : expected) EXPECT_EQ(Edit(dialog, id)->text(), text) << id;
 }
 
 TEST(ModifiersDialog, OkWithoutTypingKeepsTheShownValuesAndZeroesTheHiddenEntries) {
@@ -61,12 +59,12 @@ TEST(ModifiersDialog, OkWithoutTypingKeepsTheShownValuesAndZeroesTheHiddenEntrie
 
 TEST(ModifiersDialog, TypedTextsBecomeTheirLeadingIntegers) {
   ModifiersDialog dialog({1, 2, 3, 4, 5, 6, 7, 8});
-  Retype(Field(dialog, 1255), "-10");
-  Retype(Field(dialog, 1252), "");
-  Retype(Field(dialog, 1253), "5abc");
-  Retype(Field(dialog, 1256), "  +12");
-  Retype(Field(dialog, 1258), "99999999999");
-  Retype(Field(dialog, 1257), "abc5");
+  Retype(Edit(dialog, kPhysicalEvasion), "-10");
+  Retype(Edit(dialog, kMagicHit), "");
+  Retype(Edit(dialog, kPhysicalDamage), "5abc");
+  Retype(Edit(dialog, kPhysicalDefence), "  +12");
+  Retype(Edit(dialog, kMagicDefence), "99999999999");
+  Retype(Edit(dialog, kMagicEvasion), "abc5");
   EXPECT_EQ(dialog.Values(), (ShownModifiers{1, 0, 5, 4, -10, 0, 12, kMax}));
 
   const GlobalModifiers m = ModifiersFromShown(dialog.Values());
@@ -80,23 +78,17 @@ TEST(ModifiersDialog, OpensOnOkAndTabsThroughTheFieldsInLayoutOrder) {
   ModifiersDialog dialog({});
   dialog.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-  QWidget* ok = ControlById(dialog, 1);
-  EXPECT_EQ(dialog.focusWidget(), ok);
-
-  const int order[] = {2, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258, 1};
-  QWidget* current = ok;
-  for (int id : order) {
-    current = current->nextInFocusChain();
-    while (current->focusPolicy() != Qt::StrongFocus) current = current->nextInFocusChain();
-    EXPECT_EQ(current->objectName(), QString::number(id));
-  }
+  EXPECT_EQ(dialog.focusWidget(), Button(dialog, kOk));
+  EXPECT_EQ(testing::TabOrder(dialog, kOk),
+            (std::vector<int>{kOk, kCancel, kPhysicalHit, kMagicHit, kPhysicalDamage, kMagicDamage,
+                              kPhysicalEvasion, kPhysicalDefence, kMagicEvasion, kMagicDefence}));
 }
 
 TEST(ModifiersDialog, EnterConfirmsAndEscapeOrCancelDiscards) {
   {
     ModifiersDialog dialog({});
     dialog.show();
-    QTest::keyClick(Field(dialog, 1251), Qt::Key_Return);
+    QTest::keyClick(Edit(dialog, kPhysicalHit), Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
   }
   {
@@ -109,7 +101,7 @@ TEST(ModifiersDialog, EnterConfirmsAndEscapeOrCancelDiscards) {
   {
     ModifiersDialog dialog({});
     dialog.show();
-    ControlById<QPushButton>(dialog, 2)->click();
+    Button(dialog, kCancel)->click();
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_FALSE(dialog.isVisible());
   }

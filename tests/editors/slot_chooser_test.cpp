@@ -1,43 +1,46 @@
 #include "editors/slot_chooser.h"
 
-#include "tests/editors/editor_test_helpers.h"
+#include "resources/slot_chooser_ids.h"
+#include "tests/support/gui_helpers.h"
 
 namespace zelmora {
 namespace {
 
+using layout::kCancel;
 using testing::Button;
 using testing::Click;
 using testing::Edit;
 using testing::ScriptedPrompts;
+using namespace chooser_ids;
 
 const SlotNames kNames = {"一", "二", "", "四", "五"};
 
 TEST(SlotChooser, ShowsThePromptAndTheNamesByRow) {
   SlotChooser chooser(QStringLiteral("どれをコピーしますか？"), kNames);
   EXPECT_EQ(chooser.windowTitle(), QStringLiteral("入れ替え／コピー"));
-  EXPECT_EQ(Edit(chooser, 1238)->text(), QStringLiteral("どれをコピーしますか？"));
-  const std::pair<int, QString> rows[] = {
-      {1244, "一"}, {1246, "二"}, {1247, ""}, {1245, "四"}, {1248, "五"}};
-  for (const auto& [id, name] : rows) {
-    EXPECT_EQ(Edit(chooser, id)->text(), name) << id;
-    EXPECT_TRUE(Edit(chooser, id)->isReadOnly()) << id;
+  EXPECT_EQ(Edit(chooser, kPrompt)->text(), QStringLiteral("どれをコピーしますか？"));
+  for (int row = 0; row < 5; ++row) {
+    EXPECT_EQ(Edit(chooser, kSlotNames[row])->text(), kNames[row]) << row;
+    EXPECT_TRUE(Edit(chooser, kSlotNames[row])->isReadOnly()) << row;
+    EXPECT_TRUE(Button(chooser, kSlotButtons[row])->isEnabled()) << row;
   }
-  for (int id = 1239; id <= 1243; ++id) EXPECT_TRUE(Button(chooser, id)->isEnabled()) << id;
-  EXPECT_EQ(ControlById(chooser, 1), nullptr);  // no OK button
+  EXPECT_EQ(ControlById(chooser, layout::kOk), nullptr);  // no OK button
 }
 
 TEST(SlotChooser, StartsOnCancelAndTabsThroughTheNumbers) {
   SlotChooser chooser(QStringLiteral("?"), kNames);
   chooser.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&chooser));
-  EXPECT_EQ(QApplication::focusWidget(), Button(chooser, 2));
-  EXPECT_EQ(testing::TabOrder(chooser, 2), (std::vector<int>{2, 1239, 1240, 1241, 1242, 1243}));
+  EXPECT_EQ(QApplication::focusWidget(), Button(chooser, kCancel));
+  std::vector<int> order = {kCancel};
+  order.insert(order.end(), kSlotButtons.begin(), kSlotButtons.end());
+  EXPECT_EQ(testing::TabOrder(chooser, kCancel), order);
 }
 
 TEST(SlotChooser, ANumberPicksItsSlotAndAcceptsEvenBesideAnEmptyName) {
   for (int slot = 1; slot <= 5; ++slot) {
     SlotChooser chooser(QStringLiteral("?"), kNames);
-    Click(chooser, 1238 + slot);
+    Click(chooser, kSlotButtons[slot - 1]);
     EXPECT_EQ(chooser.result(), QDialog::Accepted);
     EXPECT_EQ(chooser.picked(), slot);
   }
@@ -45,7 +48,7 @@ TEST(SlotChooser, ANumberPicksItsSlotAndAcceptsEvenBesideAnEmptyName) {
 
 TEST(SlotChooser, NoAcceptanceWithoutAPickedSlot) {
   SlotChooser cancelled(QStringLiteral("?"), kNames);
-  Click(cancelled, 2);
+  Click(cancelled, kCancel);
   EXPECT_EQ(cancelled.result(), QDialog::Rejected);
   EXPECT_EQ(cancelled.picked(), 0);
 

@@ -30,7 +30,7 @@ TEST_F(EncounterTest, StartsWithDefaultsAndEmptyResults) {
 }
 
 TEST_F(EncounterTest, AllSelectsEveryRowAndPairing) {
-  encounter_.Recalculate(0, 0);
+  encounter_.Recalculate();
   for (int i = 1; i <= 5; ++i) {
     EXPECT_EQ(encounter_.summary(i),
               SummarizeAttacker(encounter_.attacker(i), encounter_.modifiers()));
@@ -42,30 +42,32 @@ TEST_F(EncounterTest, AllSelectsEveryRowAndPairing) {
 }
 
 TEST_F(EncounterTest, SelectorsLeaveUnselectedResultsAlone) {
-  encounter_.Recalculate(0, 0);
+  encounter_.Recalculate();
   const Encounter before = encounter_;
   for (int i = 1; i <= 5; ++i) encounter_.attacker(i).judgment_value += 30;
   for (int j = 1; j <= 5; ++j) encounter_.defender(j).melee_evasion += 20;
 
-  encounter_.Recalculate(7, 0);  // no row: nothing computed
+  encounter_.Recalculate(SlotSelection::Only(7));  // no such row: nothing computed
   for (int i = 1; i <= 5; ++i) {
     EXPECT_EQ(encounter_.summary(i), before.summary(i));
     for (int j = 1; j <= 5; ++j) EXPECT_EQ(encounter_.result(i, j), before.result(i, j));
   }
 
-  encounter_.Recalculate(2, 9);  // row 2's summary, no pairing
+  encounter_.Recalculate(SlotSelection::Only(2), SlotSelection::None());  // summary only
   EXPECT_NE(encounter_.summary(2), before.summary(2));
   EXPECT_EQ(encounter_.summary(3), before.summary(3));
   for (int j = 1; j <= 5; ++j) EXPECT_EQ(encounter_.result(2, j), before.result(2, j));
 
-  encounter_.Recalculate(0, 4);  // column 4 against every row, all summaries
+  encounter_.Recalculate(SlotSelection::All(), SlotSelection::Only(4));  // and all summaries
   for (int i = 1; i <= 5; ++i) {
     EXPECT_NE(encounter_.result(i, 4), before.result(i, 4));
     EXPECT_EQ(encounter_.result(i, 3), before.result(i, 3));
     EXPECT_NE(encounter_.summary(i), before.summary(i));
   }
 
-  encounter_.Recalculate(-1, 0);
+  encounter_.Recalculate(SlotSelection::None(), SlotSelection::All());
+  EXPECT_EQ(encounter_.result(1, 1), before.result(1, 1));
+  encounter_.Recalculate(SlotSelection::Only(0), SlotSelection::All());  // 0 is no slot
   EXPECT_EQ(encounter_.result(1, 1), before.result(1, 1));
 }
 

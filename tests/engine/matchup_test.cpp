@@ -6,26 +6,14 @@
 
 #include "engine/dice.h"
 #include "engine/labels.h"
+#include "tests/support/sample_records.h"
 
 namespace zelmora {
 namespace {
 
 // The worked pairing: 50 with 2D6+3 against melee evasion 30, defence 5.
-Attacker WorkedAttacker() {
-  Attacker a;
-  a.judgment_value = 50;
-  a.dice_count = 2;
-  a.damage_bonus = 3;
-  a.attack_attribute = kAttrSword;
-  return a;
-}
-
-Defender WorkedDefender() {
-  Defender d;
-  d.melee_evasion = 30;
-  d.physical_defence = 5;
-  return d;
-}
+using testing::WorkedAttacker;
+using testing::WorkedDefender;
 
 TEST(MatchupTest, WorkedPairingAndItsVariants) {
   const Defender d = WorkedDefender();

@@ -13,12 +13,9 @@
 #include <string_view>
 #include <vector>
 
-#include "files/cp932.h"
+#include "tests/support/test_text.h"
 
 namespace zelmora::testing {
-
-// Code page 932 bytes of a UTF-8 test text.
-inline std::string Sjis(std::string_view utf8) { return Cp932FromUtf8(utf8).value(); }
 
 inline std::size_t CountLines(std::string_view bytes) {
   return static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));

@@ -10,7 +10,7 @@
 namespace zelmora {
 namespace {
 
-using testing::Sjis;
+using testing::Cp932;
 using Affinities = std::array<std::int32_t, kAffinityCount>;
 
 // A sheet of `count` CR LF lines, with the given lines (numbered from 1) set.
@@ -25,7 +25,7 @@ std::string Sheet(std::initializer_list<std::pair<int, std::string>> set, int co
 // Texts in double quotes, the pairs apart by anything but a quote.
 std::string Quoted(std::initializer_list<std::string_view> texts) {
   std::string line = "lead";
-  for (const std::string_view text : texts) line += "\"" + Sjis(text) + "\" , ";
+  for (const std::string_view text : texts) line += "\"" + Cp932(text) + "\" , ";
   return line;
 }
 
@@ -53,10 +53,10 @@ TEST(MonsterSheetTest, QvmFormScalesTheSheetNumbers) {
   Defender d = Used();
   ReadMonsterSheet(Sheet({{1, "20,30,10,25,15,12,18,5,5,8,"},
                           {9, "10,x"},
-                          {12, "abc \"" + Sjis("ゴブリン") + "\" \"other\""},
+                          {12, "abc \"" + Cp932("ゴブリン") + "\" \"other\""},
                           {13, Quoted({"x", "◎", "△", "×", "＋", "↑", "○", "", "◎ ", "?", "◎"})}}),
                    true, d);
-  EXPECT_EQ(d.name, Sjis("ゴブリン"));
+  EXPECT_EQ(d.name, Cp932("ゴブリン"));
   EXPECT_EQ(d.melee_evasion, 60);
   EXPECT_EQ(d.ranged_evasion, 36);
   EXPECT_EQ(d.magic_evasion, 43);
@@ -87,7 +87,7 @@ TEST(MonsterSheetTest, QvmSheetMissingPartsGiveZeroOrKeepNameAndAffinities) {
   EXPECT_EQ(d.name, "old");
   EXPECT_EQ(d.affinities, Used().affinities);
 
-  ReadMonsterSheet(Sheet({{13, "\"" + Sjis("◎") + "\",\"" + Sjis("△") + "\",\"unclosed"}}), true,
+  ReadMonsterSheet(Sheet({{13, "\"" + Cp932("◎") + "\",\"" + Cp932("△") + "\",\"unclosed"}}), true,
                    d);
   EXPECT_EQ(d.affinities, (Affinities{1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
 }
@@ -122,10 +122,10 @@ std::string TextSheet(std::string name_line, std::string evasions, std::string d
 TEST(MonsterSheetTest, TextFormReadsTheLabels) {
   Defender d = Used();
   ReadMonsterSheet(
-      TextSheet(Sjis("名称: ゴブリン "), Sjis("格闘回避: 30％ 射撃回避: 25％ 魔法回避: 10％"),
-                Sjis("物理防御点: 4\t魔法防御点: 2"), Sjis("○ ○ ○ ◎ △ ○ ○ × ○ ＋ ↑")),
+      TextSheet(Cp932("名称: ゴブリン "), Cp932("格闘回避: 30％ 射撃回避: 25％ 魔法回避: 10％"),
+                Cp932("物理防御点: 4\t魔法防御点: 2"), Cp932("○ ○ ○ ◎ △ ○ ○ × ○ ＋ ↑")),
       false, d);
-  EXPECT_EQ(d.name, Sjis("ゴブリン "));
+  EXPECT_EQ(d.name, Cp932("ゴブリン "));
   EXPECT_EQ(d.melee_evasion, 30);
   EXPECT_EQ(d.ranged_evasion, 25);
   EXPECT_EQ(d.magic_evasion, 10);
@@ -137,11 +137,11 @@ TEST(MonsterSheetTest, TextFormReadsTheLabels) {
 TEST(MonsterSheetTest, TextFormLabelsStandAnywhereInAnyOrder) {
   Defender d = Used();
   ReadMonsterSheet(
-      TextSheet(Sjis("種族 名称: 鬼"), Sjis("魔法回避: -5％格闘回避: 30 ％ 射撃回避: x25％"),
-                Sjis("魔法防御点: 7 物理防御点: 4 \t"),
-                Sjis("◎  △ ") + " " + Sjis("× × × × × × × × ×")),
+      TextSheet(Cp932("種族 名称: 鬼"), Cp932("魔法回避: -5％格闘回避: 30 ％ 射撃回避: x25％"),
+                Cp932("魔法防御点: 7 物理防御点: 4 \t"),
+                Cp932("◎  △ ") + " " + Cp932("× × × × × × × × ×")),
       false, d);
-  EXPECT_EQ(d.name, Sjis("鬼"));
+  EXPECT_EQ(d.name, Cp932("鬼"));
   EXPECT_EQ(d.melee_evasion, 30);  // a blank before the percent sign
   EXPECT_EQ(d.ranged_evasion, 0);  // no leading digits
   EXPECT_EQ(d.magic_evasion, -5);
@@ -153,8 +153,8 @@ TEST(MonsterSheetTest, TextFormLabelsStandAnywhereInAnyOrder) {
 
 TEST(MonsterSheetTest, TextFormMissingPartsGiveZero) {
   Defender d = Used();
-  ReadMonsterSheet(TextSheet("no label", Sjis("格闘回避: 30 射撃回避: 25％"),
-                             Sjis("物理防御点: 4 魔法防御点: 2"), Sjis("◎ △")),
+  ReadMonsterSheet(TextSheet("no label", Cp932("格闘回避: 30 射撃回避: 25％"),
+                             Cp932("物理防御点: 4 魔法防御点: 2"), Cp932("◎ △")),
                    false, d);
   EXPECT_EQ(d.name, "old");        // no name label: the name stays
   EXPECT_EQ(d.melee_evasion, 30);  // the next label's ％ ends it
@@ -174,13 +174,13 @@ TEST(MonsterSheetTest, TextFormFindsSymbolsOnCharacterBoundariesOnly) {
   // 0x88 0x81 is one character and 0x93 0x5A the next: their middle bytes
   // 0x81 0x93 spell ％ but are not one.
   Defender d;
-  ReadMonsterSheet(Sheet({{11, Sjis("格闘回避: 30") + "\x88\x81\x93\x5a"}}), false, d);
+  ReadMonsterSheet(Sheet({{11, Cp932("格闘回避: 30") + "\x88\x81\x93\x5a"}}), false, d);
   EXPECT_EQ(d.melee_evasion, 0);
 }
 
 TEST(MonsterSheetTest, OnlyTheFirst24LinesCount) {
   Defender d = Used();
-  std::string sheet = Sheet({}, 24) + Sjis("○ ○ ○ ◎") + "\r\n";  // line 25
+  std::string sheet = Sheet({}, 24) + Cp932("○ ○ ○ ◎") + "\r\n";  // line 25
   ReadMonsterSheet(sheet, false, d);
   EXPECT_EQ(d.affinities, Affinities{});
 
@@ -211,7 +211,7 @@ TEST(MonsterSheetTest, NumbersNeverDependOnTheRecordBefore) {
 
 TEST(MonsterSheetTest, ImportReadsTheFormItsExtensionSelects) {
   testing::TempFolder folder;
-  const std::string qvm_bytes = Sheet({{1, "0,0,0,10"}, {9, "0"}, {11, Sjis("格闘回避: 30％")}});
+  const std::string qvm_bytes = Sheet({{1, "0,0,0,10"}, {9, "0"}, {11, Cp932("格闘回避: 30％")}});
   const std::string lower = folder.File("m.qvm");
   const std::string upper = folder.File("m.QVM");
   testing::Put(lower, qvm_bytes);

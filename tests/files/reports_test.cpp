@@ -6,13 +6,14 @@
 #include <cstdio>
 
 #include "engine/labels.h"
+#include "files/cp932.h"
 #include "files/lines.h"
 #include "tests/files/files_test_support.h"
 
 namespace zelmora {
 namespace {
 
-using testing::Sjis;
+using testing::Cp932;
 
 std::string Blanks(std::size_t n) { return std::string(n, ' '); }
 
@@ -36,7 +37,7 @@ std::vector<std::size_t> EmptyLineNumbers(const std::vector<std::string>& lines)
 // The defender and attacker of the worked examples.
 Defender Goblin() {
   Defender d;
-  d.name = Sjis("ゴブリン");
+  d.name = Cp932("ゴブリン");
   d.melee_evasion = 30;
   d.ranged_evasion = 25;
   d.magic_evasion = 10;
@@ -49,7 +50,7 @@ Defender Goblin() {
 
 Attacker Oni() {
   Attacker a;
-  a.name = Sjis("鬼");
+  a.name = Cp932("鬼");
   a.auto_trigger = 1;
   a.judgment_value = 65;
   a.dice_count = 2;
@@ -63,7 +64,7 @@ Attacker Oni() {
 
 class ReportTest : public ::testing::Test {
  protected:
-  void SetUp() override { fresh_.Recalculate(0, 0); }
+  void SetUp() override { fresh_.Recalculate(); }
   Encounter fresh_;
 };
 
@@ -71,28 +72,28 @@ TEST_F(ReportTest, DefaultTextReportHas45LinesAndTheDocumentedHeadings) {
   const auto lines = LinesOf(TextReport(fresh_));
   ASSERT_EQ(lines.size(), 45u);
   EXPECT_EQ(EmptyLineNumbers(lines), (std::vector<std::size_t>{8, 16, 28, 29, 37, 38}));
-  EXPECT_EQ(lines[0], Sjis("防御側設定") + Blanks(19) + Sjis("回避") + Blanks(11) + Sjis("防御") +
-                          Blanks(15) + Sjis("相性"));
-  EXPECT_EQ(lines[1], Sjis("名称") + Blanks(20) + Sjis("格闘 射撃 魔法") + Blanks(3) +
-                          Sjis("物理 魔法") + Blanks(3) + Sjis("剣物技火氷電風心禁聖呪"));
-  EXPECT_EQ(lines[8], Sjis("攻撃側設定"));
-  EXPECT_EQ(lines[9], Sjis("名称") + Blanks(20) + Sjis("Ａ 判定") + Blanks(4) + Sjis("威力") +
-                          Blanks(4) + Sjis("回避 防御 特性 回数 相性"));
-  EXPECT_EQ(lines[16], Sjis("ボーナス／ペナルティ"));
-  EXPECT_EQ(lines[17], Sjis("攻撃側"));
-  EXPECT_EQ(lines[22], Sjis("防御側"));
-  EXPECT_EQ(lines[29], Sjis("命中率"));
-  EXPECT_EQ(lines[38], Sjis("期待ダメージ"));
+  EXPECT_EQ(lines[0], Cp932("防御側設定") + Blanks(19) + Cp932("回避") + Blanks(11) +
+                          Cp932("防御") + Blanks(15) + Cp932("相性"));
+  EXPECT_EQ(lines[1], Cp932("名称") + Blanks(20) + Cp932("格闘 射撃 魔法") + Blanks(3) +
+                          Cp932("物理 魔法") + Blanks(3) + Cp932("剣物技火氷電風心禁聖呪"));
+  EXPECT_EQ(lines[8], Cp932("攻撃側設定"));
+  EXPECT_EQ(lines[9], Cp932("名称") + Blanks(20) + Cp932("Ａ 判定") + Blanks(4) + Cp932("威力") +
+                          Blanks(4) + Cp932("回避 防御 特性 回数 相性"));
+  EXPECT_EQ(lines[16], Cp932("ボーナス／ペナルティ"));
+  EXPECT_EQ(lines[17], Cp932("攻撃側"));
+  EXPECT_EQ(lines[22], Cp932("防御側"));
+  EXPECT_EQ(lines[29], Cp932("命中率"));
+  EXPECT_EQ(lines[38], Cp932("期待ダメージ"));
 
   const std::string default_defender =
-      Blanks(23) + "   0%   0%   0%     0    0    " + Sjis("○○○○○○○○○○○");
+      Blanks(23) + "   0%   0%   0%     0    0    " + Cp932("○○○○○○○○○○○");
   const std::string default_attacker =
-      Blanks(23) + " " + Sjis("不") + "   0%    0d6+ 0  " + Sjis("格闘 物理 通常   1   －");
+      Blanks(23) + " " + Cp932("不") + "   0%    0d6+ 0  " + Cp932("格闘 物理 通常   1   －");
   for (int k = 0; k < 5; ++k) {
     EXPECT_EQ(lines[2 + k], default_defender);
     EXPECT_EQ(lines[10 + k], default_attacker);
   }
-  EXPECT_EQ(lines[18], Sjis("物理命中率") + Blanks(4) + "   0%");
+  EXPECT_EQ(lines[18], Cp932("物理命中率") + Blanks(4) + "   0%");
   EXPECT_EQ(lines[30], Blanks(11 + 5 * 12));
 }
 
@@ -100,19 +101,20 @@ TEST_F(ReportTest, WorkedSettingsRows) {
   Encounter e;
   e.defender(1) = Goblin();
   e.attacker(1) = Oni();
-  e.Recalculate(0, 0);
+  e.Recalculate();
   const auto lines = LinesOf(TextReport(e));
-  EXPECT_EQ(lines[2], Sjis("ゴブリン") + Blanks(15) + " " + " 30%" + " " + " 25%" + " " + " 10%" +
-                          Blanks(3) + "  4" + Blanks(2) + "  2" + Blanks(4) + Sjis("○○○◎△○○×○＋↑"));
-  EXPECT_EQ(lines[10], Sjis("鬼") + Blanks(21) + " " + Sjis("可") + " " + " 65%" + " " +
-                           "   2d6+ 3" + "  " + Sjis("射撃") + " " + Sjis("物理") + " " +
-                           Sjis("通常") + "   1   " + Sjis("火"));
+  EXPECT_EQ(lines[2], Cp932("ゴブリン") + Blanks(15) + " " + " 30%" + " " + " 25%" + " " + " 10%" +
+                          Blanks(3) + "  4" + Blanks(2) + "  2" + Blanks(4) +
+                          Cp932("○○○◎△○○×○＋↑"));
+  EXPECT_EQ(lines[10], Cp932("鬼") + Blanks(21) + " " + Cp932("可") + " " + " 65%" + " " +
+                           "   2d6+ 3" + "  " + Cp932("射撃") + " " + Cp932("物理") + " " +
+                           Cp932("通常") + "   1   " + Cp932("火"));
 
   const auto page = LinesOf(HtmlReport(e));
-  EXPECT_EQ(page[7], Sjis("<TR><TD>ゴブリン</TD><TD>30%</TD><TD>25%</TD><TD>10%</TD><TD>4</TD>"
-                          "<TD>2</TD><TD>○○○◎△○○×○＋↑</TD></TR>"));
-  EXPECT_EQ(page[19], Sjis("<TR><TD>鬼</TD><TD>可</TD><TD>65%</TD><TD>2d6+ 3</TD><TD>射撃</TD>"
-                           "<TD>物理</TD><TD>通常</TD><TD>1</TD><TD>火</TD></TR>"));
+  EXPECT_EQ(page[7], Cp932("<TR><TD>ゴブリン</TD><TD>30%</TD><TD>25%</TD><TD>10%</TD><TD>4</TD>"
+                           "<TD>2</TD><TD>○○○◎△○○×○＋↑</TD></TR>"));
+  EXPECT_EQ(page[19], Cp932("<TR><TD>鬼</TD><TD>可</TD><TD>65%</TD><TD>2d6+ 3</TD><TD>射撃</TD>"
+                            "<TD>物理</TD><TD>通常</TD><TD>1</TD><TD>火</TD></TR>"));
 }
 
 TEST(ReportCellTest, WorkedMatrixCells) {
@@ -135,7 +137,7 @@ TEST_F(ReportTest, MatricesShowTheStoredResultsInTwelveByteColumns) {
     e.defender(slot).name = "d" + std::to_string(slot);
     e.defender(slot).melee_evasion = 16 + slot;
   }
-  e.Recalculate(0, 0);
+  e.Recalculate();
   const Encounter calculated = e;
   e.attacker(2).judgment_value = 99;  // not recalculated: the report keeps the stored results
   const auto lines = LinesOf(TextReport(e));
@@ -160,20 +162,20 @@ TEST_F(ReportTest, MatricesShowTheStoredResultsInTwelveByteColumns) {
 
 TEST_F(ReportTest, LongNamesAreCutToTenBytesInTheMatricesOnly) {
   Encounter e = fresh_;
-  const std::string cut_name = "a" + Sjis("ゴブリンの王");  // byte 10 is the lead byte of の
-  const std::string long_name = Sjis("とても長い名前の攻撃者です");  // 26 bytes
+  const std::string cut_name = "a" + Cp932("ゴブリンの王");  // byte 10 is the lead byte of の
+  const std::string long_name = Cp932("とても長い名前の攻撃者です");  // 26 bytes
   e.defender(2).name = cut_name;
   e.attacker(3).name = long_name;
   const auto lines = LinesOf(TextReport(e));
   EXPECT_EQ(lines[3].substr(0, 24), cut_name + Blanks(24 - cut_name.size()));
-  EXPECT_EQ(lines[30].substr(11 + 12, 12), "a" + Sjis("ゴブリン") + "\x82" + "  ");
+  EXPECT_EQ(lines[30].substr(11 + 12, 12), "a" + Cp932("ゴブリン") + "\x82" + "  ");
   // Longer than 23 bytes: the rest of the line moves right; nothing is cut.
   EXPECT_EQ(lines[12], long_name + " " + lines[10].substr(24));
   EXPECT_EQ(lines[33].substr(0, 11), long_name.substr(0, 10) + " ");
   EXPECT_EQ(lines[42].substr(0, 11), long_name.substr(0, 10) + " ");
 
   const auto page = LinesOf(HtmlReport(e));
-  const std::string header_start = "<TR><TD></TD><TD></TD><TD>a" + Sjis("ゴブリン") + "\x82</TD>";
+  const std::string header_start = "<TR><TD></TD><TD></TD><TD>a" + Cp932("ゴブリン") + "\x82</TD>";
   EXPECT_EQ(page[46].substr(0, header_start.size()), header_start);
   EXPECT_EQ(page[49].substr(0, 4 + 4 + long_name.size() + 5), "<TR><TD>" + long_name + "</TD>");
   EXPECT_EQ(page[61].substr(0, 4 + 4 + long_name.size() + 5), "<TR><TD>" + long_name + "</TD>");
@@ -192,10 +194,11 @@ TEST_F(ReportTest, DefenceAndOptionLabelsFollowTheFlagBitsInOrder) {
                         Case{12, "物理", "無効"}, Case{14, " － ", " － "}}) {
     Encounter e = fresh_;
     e.attacker(1).defence_flags = c.flags;
-    const std::string labels = Sjis(c.defence) + " " + Sjis(c.option);
-    EXPECT_EQ(LinesOf(TextReport(e))[10].substr(48), labels + "   1   " + Sjis("－")) << c.flags;
-    EXPECT_NE(HtmlReport(e).find("<TD>" + Sjis(c.defence) + "</TD><TD>" + Sjis(c.option) + "</TD>"),
-              std::string::npos)
+    const std::string labels = Cp932(c.defence) + " " + Cp932(c.option);
+    EXPECT_EQ(LinesOf(TextReport(e))[10].substr(48), labels + "   1   " + Cp932("－")) << c.flags;
+    EXPECT_NE(
+        HtmlReport(e).find("<TD>" + Cp932(c.defence) + "</TD><TD>" + Cp932(c.option) + "</TD>"),
+        std::string::npos)
         << c.flags;
   }
 }
@@ -208,11 +211,11 @@ TEST_F(ReportTest, CodesOutsideTheirTablesPrintAQuestionMark) {
   e.defender(1).affinities[0] = 6;
   e.defender(1).affinities[10] = -1;
   const auto lines = LinesOf(TextReport(e));
-  EXPECT_EQ(lines[2].substr(53), "?" + Sjis("○○○○○○○○○") + "?");
-  EXPECT_EQ(lines[10],
-            Blanks(23) + " " + Sjis("可") + "   0%    0d6+ 0  ? " + Sjis("物理 通常") + "   1   ?");
+  EXPECT_EQ(lines[2].substr(53), "?" + Cp932("○○○○○○○○○") + "?");
+  EXPECT_EQ(lines[10], Blanks(23) + " " + Cp932("可") + "   0%    0d6+ 0  ? " + Cp932("物理 通常") +
+                           "   1   ?");
   const std::string page = HtmlReport(e);
-  EXPECT_NE(page.find("<TD>?" + Sjis("○○○○○○○○○") + "?</TD>"), std::string::npos);
+  EXPECT_NE(page.find("<TD>?" + Cp932("○○○○○○○○○") + "?</TD>"), std::string::npos);
   EXPECT_NE(page.find("<TD>0d6+ 0</TD><TD>?</TD>"), std::string::npos);
   EXPECT_NE(page.find("<TD>1</TD><TD>?</TD></TR>"), std::string::npos);
 }
@@ -221,21 +224,21 @@ TEST_F(ReportTest, BonusValuesStandInFourPositionsAfterFourteenBytes) {
   Encounter e = fresh_;
   e.modifiers() = ModifiersFromShown({1, -2, 300, 4, 5, 6, -7, 12345});
   const auto lines = LinesOf(TextReport(e));
-  const std::vector<std::string> expected = {Sjis("物理命中率") + "    " + "   1%",
-                                             Sjis("魔法命中率") + "    " + "  -2%",
-                                             Sjis("物理ダメージ") + "  " + " 300%",
-                                             Sjis("魔法ダメージ") + "  " + "   4%",
-                                             Sjis("防御側"),
-                                             Sjis("物理回避") + "      " + "   5%",
-                                             Sjis("魔法回避") + "      " + "   6%",
-                                             Sjis("物理防御点") + "    " + "  -7%",
-                                             Sjis("魔法防御点") + "    " + "12345%"};
+  const std::vector<std::string> expected = {Cp932("物理命中率") + "    " + "   1%",
+                                             Cp932("魔法命中率") + "    " + "  -2%",
+                                             Cp932("物理ダメージ") + "  " + " 300%",
+                                             Cp932("魔法ダメージ") + "  " + "   4%",
+                                             Cp932("防御側"),
+                                             Cp932("物理回避") + "      " + "   5%",
+                                             Cp932("魔法回避") + "      " + "   6%",
+                                             Cp932("物理防御点") + "    " + "  -7%",
+                                             Cp932("魔法防御点") + "    " + "12345%"};
   EXPECT_EQ(std::vector<std::string>(lines.begin() + 18, lines.begin() + 27), expected);
 
   const auto page = LinesOf(HtmlReport(e));
-  EXPECT_EQ(page[31], Sjis("<TR><TD>物理命中率</TD><TD>1%</TD></TR>"));
-  EXPECT_EQ(page[35], Sjis("<TR><TD>防御側</TD></TR>"));
-  EXPECT_EQ(page[39], Sjis("<TR><TD>魔法防御点</TD><TD>12345%</TD></TR>"));
+  EXPECT_EQ(page[31], Cp932("<TR><TD>物理命中率</TD><TD>1%</TD></TR>"));
+  EXPECT_EQ(page[35], Cp932("<TR><TD>防御側</TD></TR>"));
+  EXPECT_EQ(page[39], Cp932("<TR><TD>魔法防御点</TD><TD>12345%</TD></TR>"));
 }
 
 TEST_F(ReportTest, DefaultHtmlReportHas70LinesAndDeclaresItsEncoding) {
@@ -244,18 +247,18 @@ TEST_F(ReportTest, DefaultHtmlReportHas70LinesAndDeclaresItsEncoding) {
   EXPECT_EQ(EmptyLineNumbers(page),
             (std::vector<std::size_t>{14, 16, 26, 28, 42, 44, 54, 56, 66, 68}));
   EXPECT_EQ(page[0], "<HTML>");
-  EXPECT_EQ(page[1], Sjis("<HEAD><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; "
-                          "charset=Shift_JIS\"><TITLE>ZELMORA確率計算プログラム</TITLE></HEAD>"));
+  EXPECT_EQ(page[1], Cp932("<HEAD><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; "
+                           "charset=Shift_JIS\"><TITLE>ZELMORA確率計算プログラム</TITLE></HEAD>"));
   EXPECT_EQ(page[5],
-            Sjis("<TR><TD></TD><TD COLSPAN=3>回避</TD><TD COLSPAN=2>防御</TD><TD>相性</TD></TR>"));
+            Cp932("<TR><TD></TD><TD COLSPAN=3>回避</TD><TD COLSPAN=2>防御</TD><TD>相性</TD></TR>"));
   EXPECT_EQ(page[19],
-            Sjis("<TR><TD></TD><TD>不</TD><TD>0%</TD><TD>0d6+ 0</TD><TD>格闘</TD><TD>物理</TD>"
-                 "<TD>通常</TD><TD>1</TD><TD>－</TD></TR>"));
+            Cp932("<TR><TD></TD><TD>不</TD><TD>0%</TD><TD>0d6+ 0</TD><TD>格闘</TD><TD>物理</TD>"
+                  "<TD>通常</TD><TD>1</TD><TD>－</TD></TR>"));
   for (const std::size_t section_end : {12, 24, 40, 52, 64}) {
     EXPECT_EQ(page[section_end], "</TABLE>");
     EXPECT_EQ(page[section_end + 2], "<BR>");
   }
-  EXPECT_EQ(page[44], Sjis("<H3>命中率</H3>"));
+  EXPECT_EQ(page[44], Cp932("<H3>命中率</H3>"));
   EXPECT_EQ(page[46], "<TR><TD></TD><TD></TD><TD></TD><TD></TD><TD></TD><TD></TD></TR>");
   EXPECT_EQ(page[47], "<TR><TD></TD>" + HtmlHitCell(fresh_.result(1, 1)) +
                           HtmlHitCell(fresh_.result(1, 2)) + HtmlHitCell(fresh_.result(1, 3)) +
@@ -293,7 +296,7 @@ TEST_F(ReportTest, NumbersIgnoreACommaDecimalLocale) {
   e.attacker(1) = Oni();
   e.attacker(2).judgment_value = 45;
   e.defender(2).melee_evasion = 21;
-  e.Recalculate(0, 0);
+  e.Recalculate();
   const std::string text = TextReport(e);
   const std::string page = HtmlReport(e);
   ASSERT_NE(text.find("45.52"), std::string::npos);

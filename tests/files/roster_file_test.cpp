@@ -11,7 +11,7 @@
 namespace zelmora {
 namespace {
 
-using testing::Sjis;
+using testing::Cp932;
 
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
@@ -51,9 +51,9 @@ TEST(RosterLineTest, DefaultRecordsWriteTheDocumentedLines) {
 }
 
 TEST(RosterLineTest, EveryFieldButTheEvasionKindRoundTrips) {
-  const Attacker a = SampleAttacker(Sjis("鬼, the \"big\" one"));
+  const Attacker a = SampleAttacker(Cp932("鬼, the \"big\" one"));
   EXPECT_EQ(AttackerLine(a, 2),
-            "P,2,\"" + Sjis("鬼") + ", the \"\"big\"\" one\",65,2,-3,1,6,3,2147483647,1");
+            "P,2,\"" + Cp932("鬼") + ", the \"\"big\"\" one\",65,2,-3,1,6,3,2147483647,1");
   Attacker read;
   read.evasion_kind = kEvadeMagic;
   ReadAttackerLine(AttackerLine(a, 2), read);
@@ -61,9 +61,9 @@ TEST(RosterLineTest, EveryFieldButTheEvasionKindRoundTrips) {
   expected.evasion_kind = kEvadeMagic;
   EXPECT_EQ(read, expected);
 
-  const Defender d = SampleDefender(Sjis("ゴブリン,甲"));
+  const Defender d = SampleDefender(Cp932("ゴブリン,甲"));
   EXPECT_EQ(DefenderLine(d, 4),
-            "M,4,\"" + Sjis("ゴブリン,甲") + "\",30,25,-2147483648,4,-2,0,1,2,3,4,5,0,1,2,3,4");
+            "M,4,\"" + Cp932("ゴブリン,甲") + "\",30,25,-2147483648,4,-2,0,1,2,3,4,5,0,1,2,3,4");
   Defender read_defender;
   ReadDefenderLine(DefenderLine(d, 4), read_defender);
   EXPECT_EQ(read_defender, d);
@@ -87,7 +87,7 @@ TEST(RosterLineTest, PartialLinesSetOnlyWhatTheySupply) {
     change(a);
     return a;
   };
-  const std::string oni = Sjis("鬼");
+  const std::string oni = Cp932("鬼");
   for (const Case& c : {
            Case{"two integers", "P,2,\"" + oni + "\",70,2", with([&](Attacker& a) {
                   a.name = oni;
@@ -217,9 +217,9 @@ class SaveLoadTest : public ::testing::Test {
  protected:
   void SetUp() override {
     for (int slot = 1; slot <= Encounter::kSlots; ++slot) {
-      encounter_.attacker(slot) = SampleAttacker(Sjis("攻撃者") + char('0' + slot));
+      encounter_.attacker(slot) = SampleAttacker(Cp932("攻撃者") + char('0' + slot));
       encounter_.attacker(slot).judgment_value = 10 * slot;
-      encounter_.defender(slot) = SampleDefender(Sjis("防御者") + char('0' + slot));
+      encounter_.defender(slot) = SampleDefender(Cp932("防御者") + char('0' + slot));
       encounter_.defender(slot).physical_defence = slot;
     }
   }
@@ -253,9 +253,9 @@ TEST_F(SaveLoadTest, SaveAllWritesTenLinesThatLoadAllRestores) {
 
 TEST_F(SaveLoadTest, OneDefenderLineChangesThatSlotAlone) {
   const Encounter before = encounter_;
-  LoadAllBytes("M,2,\"" + Sjis("鬼") + "\",10,20,30,5,6,1,1,1,1,1,1,1,1,1,1,1\r\n", encounter_);
+  LoadAllBytes("M,2,\"" + Cp932("鬼") + "\",10,20,30,5,6,1,1,1,1,1,1,1,1,1,1,1\r\n", encounter_);
   Defender oni;
-  oni.name = Sjis("鬼");
+  oni.name = Cp932("鬼");
   oni.melee_evasion = 10;
   oni.ranged_evasion = 20;
   oni.magic_evasion = 30;

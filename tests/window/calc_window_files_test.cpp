@@ -14,11 +14,10 @@
 #include "files/reports.h"
 #include "files/roster_file.h"
 #include "resources/calc_window_ids.h"
+#include "tests/support/qt_print.h"
 #include "tests/support/scripted_prompts.h"
 #include "window/calc_app.h"
 #include "window/calc_window.h"
-
-void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace zelmora {
 namespace {
@@ -124,7 +123,7 @@ TEST_F(CalcWindowFilesTest, LoadAllRefreshesAndRecalculatesEverything) {
   EXPECT_EQ(Text(kAttackerRows[0].judgment),
             QString::fromStdString(FormatInt(before.attacker(1).judgment_value)));
   Encounter expected = window.encounter();
-  expected.Recalculate(0, 0);
+  expected.Recalculate();
   for (int row = 1; row <= 5; ++row) {
     EXPECT_EQ(window.encounter().result(row, 2), expected.result(row, 2)) << row;
     EXPECT_EQ(Text(kPairings[row - 1][1].damage),

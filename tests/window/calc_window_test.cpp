@@ -20,10 +20,7 @@
 #include "editors/dialog_builder.h"
 #include "engine/text.h"
 #include "resources/calc_window_ids.h"
-#include "tests/support/scripted_prompts.h"
-
-// Failure messages show texts, not bytes.
-void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+#include "tests/support/gui_helpers.h"
 
 namespace zelmora {
 namespace {
@@ -32,36 +29,10 @@ using grid::kAttackerRows;
 using grid::kDefenderColumns;
 using grid::kPairings;
 
-QLineEdit* Cell(const QWidget& window, int id) {
-  auto* edit = ControlById<QLineEdit>(window, id);
-  if (!edit) ADD_FAILURE() << "no cell " << id;
-  return edit;
-}
-
-QString Text(const QWidget& window, int id) { return Cell(window, id)->text(); }
-
-// Keystrokes for ASCII; anything else arrives as an input method commits it.
-void Type(QLineEdit* edit, const QString& text) {
-  bool ascii = true;
-  for (QChar c : text) ascii = ascii && c.unicode() < 0x80;
-  if (ascii) {
-    QTest::keyClicks(edit, text);
-    return;
-  }
-  QInputMethodEvent commit;
-  commit.setCommitString(text);
-  QApplication::sendEvent(edit, &commit);
-}
-
-void Clear(QLineEdit* edit) {
-  edit->selectAll();
-  QTest::keyClick(edit, Qt::Key_Backspace);
-}
-
-void Retype(QLineEdit* edit, const QString& text) {
-  Clear(edit);
-  Type(edit, text);
-}
+using testing::Clear;
+using testing::Retype;
+using testing::Text;
+using testing::Type;
 
 // Every output text of one attacker row: its two summary cells and the three
 // result cells of each pairing.
@@ -83,7 +54,7 @@ QStringList AllOutputTexts(const QWidget& window) {
 
 // What the grid must show for an encounter, formatted the way the grid does.
 QStringList ExpectedRowTexts(Encounter encounter, int row) {
-  encounter.Recalculate(0, 0);
+  encounter.Recalculate();
   const AttackerSummary& summary = encounter.summary(row);
   QStringList texts = {QString::fromStdString(FormatInt(summary.success_percent)),
                        QString::fromStdString(FormatGeneral(summary.damage_expectation))};
@@ -101,8 +72,8 @@ class CalcWindowTest : public ::testing::Test {
   void SetUp() override { window.show(); }
   void TearDown() override { EXPECT_TRUE(prompts.Exhausted()); }
 
-  QLineEdit* Cell(int id) { return zelmora::Cell(window, id); }
-  QString Text(int id) { return zelmora::Text(window, id); }
+  QLineEdit* Cell(int id) { return testing::Edit(window, id); }
+  QString Text(int id) { return testing::Text(window, id); }
 
   testing::ScriptedPrompts prompts;
   CalcWindow window{prompts};
@@ -217,7 +188,7 @@ TEST_F(CalcWindowTest, EvasionTextsReachTheRecordAsTyped) {
       {"１２", {0, 0, 0}}, {"10，20", {10, 0, 0}}, {"　30", {0, 0, 0}},
   };
   window.encounter().attacker(4).judgment_value = 60;
-  window.Recalculate(0, 0);
+  window.Recalculate();
   QLineEdit* evasion = Cell(kDefenderColumns[1].evasion);
   for (const EvasionCase& c : cases) {
     window.encounter().defender(2).melee_evasion = 99;  // every part is rewritten
@@ -229,7 +200,7 @@ TEST_F(CalcWindowTest, EvasionTextsReachTheRecordAsTyped) {
     Encounter expected;
     expected.attacker(4).judgment_value = 60;
     expected.defender(2) = d;
-    expected.Recalculate(0, 0);
+    expected.Recalculate();
     EXPECT_EQ(Text(kPairings[3][1].chance),
               QString::fromStdString(FormatGeneral(expected.result(4, 2).attack_chance)))
         << c.text;
@@ -241,7 +212,7 @@ TEST_F(CalcWindowTest, DefenceTextsReadTwoValuesAndRecalculateTheColumn) {
   attacker.judgment_value = 50;
   attacker.dice_count = 2;
   attacker.damage_bonus = 3;
-  window.Recalculate(1, 0);
+  window.Recalculate(SlotSelection::Only(1), SlotSelection::All());
   QLineEdit* defence = Cell(kDefenderColumns[4].defence);
 
   Retype(defence, "7");
@@ -291,7 +262,7 @@ TEST_F(CalcWindowTest, CharacterTheCodePageCannotHoldIsRefusedWithAReason) {
 TEST_F(CalcWindowTest, UndecodableNameBytesStayUntilThatNameIsEdited) {
   window.encounter().attacker(2).name = "\x82";  // a lead byte with no trail
   window.encounter().attacker(3).name = "\x82";
-  window.RefreshInputs(0, 0);
+  window.RefreshInputs();
   Retype(Cell(kAttackerRows[1].judgment), "30");
   window.RecalculateAll();
   EXPECT_EQ(window.encounter().attacker(2).name, "\x82");
@@ -347,7 +318,7 @@ TEST_F(CalcWindowTest, EscapeAndExitCloseAtOnceWithoutAQuestion) {
 
   CalcWindow second(prompts);
   second.show();
-  QTest::keyClicks(zelmora::Cell(second, kAttackerRows[0].judgment), "7");
+  QTest::keyClicks(testing::Edit(second, kAttackerRows[0].judgment), "7");
   second.findChild<QAction*>("1")->trigger();
   EXPECT_FALSE(second.isVisible());
   EXPECT_EQ(second.result(), QDialog::Accepted);
@@ -384,7 +355,7 @@ TEST_F(CalcWindowTest, AboutBoxShowsItsTextsAndLeavesTheGridAsItWas) {
     QStringList labels;
     for (auto* label : about.findChildren<QLabel*>()) labels << label->text();
     EXPECT_EQ(labels, QStringList{"ZELMORA確率計算プログラム  ver1.0"});
-    QTest::mouseClick(ControlById<QPushButton>(about, 1), Qt::LeftButton);
+    testing::Click(about, layout::kOk);
     EXPECT_EQ(about.result(), QDialog::Accepted);
     return about.result();
   });
@@ -406,15 +377,8 @@ TEST_F(CalcWindowTest, TabOrderRunsThroughInputsThenEditorButtonsThenBonus) {
   for (const auto& ids : kDefenderColumns) expected.push_back(ids.editor);
   expected.push_back(grid::kModifiersButton);
 
-  QWidget* first = ControlById(window, grid::kRecalculateButton);
-  EXPECT_EQ(window.focusWidget(), first);
-  std::vector<int> order;
-  QWidget* widget = first;
-  do {
-    if (widget->focusPolicy() & Qt::TabFocus) order.push_back(widget->objectName().toInt());
-    widget = widget->nextInFocusChain();
-  } while (widget != first && order.size() < expected.size() + 5);
-  EXPECT_EQ(order, expected);
+  EXPECT_EQ(window.focusWidget(), ControlById(window, grid::kRecalculateButton));
+  EXPECT_EQ(testing::TabOrder(window, grid::kRecalculateButton), expected);
 }
 
 TEST_F(CalcWindowTest, OutputCellsAreReadOnlyBorderlessAndAlignedByColumn) {
@@ -446,15 +410,15 @@ TEST_F(CalcWindowTest, WritingCellsNeverRunsAHandlerNorTouchesUnchangedText) {
   Retype(judgment, "25");
   judgment->setCursorPosition(1);
   window.encounter().attacker(1).judgment_value = 80;
-  window.Recalculate(0, 0);
+  window.Recalculate();
   EXPECT_EQ(judgment->cursorPosition(), 1);  // same text: not rewritten
   EXPECT_EQ(judgment->text(), "25");
-  window.RefreshInputs(1, -1);
+  window.RefreshInputs(SlotSelection::Only(1), SlotSelection::None());
   EXPECT_EQ(judgment->text(), "80");
   EXPECT_EQ(window.encounter().attacker(1).judgment_value, 80);
   // A refresh of the defenders only leaves attacker texts as typed.
   Retype(judgment, "9z");
-  window.RefreshInputs(-1, 0);
+  window.RefreshInputs(SlotSelection::None(), SlotSelection::All());
   EXPECT_EQ(judgment->text(), "9z");
 }
 

@@ -14,11 +14,12 @@
 #include "engine/labels.h"
 #include "files/cp932.h"
 #include "resources/calc_window_ids.h"
-#include "tests/support/scripted_prompts.h"
+#include "resources/matchup_detail_ids.h"
+#include "resources/modifiers_ids.h"
+#include "tests/support/gui_helpers.h"
+#include "tests/support/sample_records.h"
 #include "window/calc_window.h"
 #include "window/matchup_detail_dialog.h"
-
-void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace zelmora {
 namespace {
@@ -26,20 +27,9 @@ namespace {
 using testing::ScriptedPrompts;
 using CellTexts = std::map<QString, QString>;  // objectName -> text
 
-QString Text(const QWidget& host, int id) {
-  auto* edit = ControlById<QLineEdit>(host, id);
-  if (!edit) {
-    ADD_FAILURE() << "no field " << id;
-    return {};
-  }
-  return edit->text();
-}
-
-void Retype(QLineEdit* edit, const QString& text) {
-  edit->selectAll();
-  QTest::keyClick(edit, Qt::Key_Backspace);
-  QTest::keyClicks(edit, text);
-}
+using testing::Cp932;
+using testing::Retype;
+using testing::Text;
 
 // Five different physical attackers and five defenders, so that a change of
 // the global bonuses moves every output of the grid.
@@ -47,20 +37,20 @@ void FillEncounter(CalcWindow& window) {
   Encounter& e = window.encounter();
   for (int slot = 1; slot <= Encounter::kSlots; ++slot) {
     Attacker& a = e.attacker(slot);
-    a.name = Cp932FromUtf8("攻撃" + std::to_string(slot)).value();
+    a.name = Cp932("攻撃" + std::to_string(slot));
     a.judgment_value = 30 + 8 * slot;
     a.dice_count = slot;
     a.damage_bonus = 2;
     a.attack_attribute = kAttrSword;
     a.evasion_kind = slot % 2 ? kEvadeMelee : kEvadeRanged;
     Defender& d = e.defender(slot);
-    d.name = Cp932FromUtf8("防御" + std::to_string(slot)).value();
+    d.name = Cp932("防御" + std::to_string(slot));
     d.melee_evasion = 10 + 7 * slot;
     d.ranged_evasion = 5 + 9 * slot;
     d.physical_defence = slot;
   }
-  window.RefreshInputs(0, 0);
-  window.Recalculate(0, 0);
+  window.RefreshInputs();
+  window.Recalculate();
 }
 
 CellTexts InputTexts(const CalcWindow& window) {
@@ -96,21 +86,15 @@ CellTexts OutputTexts(const CalcWindow& window) {
 // 50 against melee evasion 30: technique -10 at 42.32, or "A" at 49 when
 // the attacker may auto-trigger.
 Attacker ExampleAttacker(int auto_trigger) {
-  Attacker a;
-  a.name = Cp932FromUtf8("弓兵").value();
-  a.judgment_value = 50;
-  a.dice_count = 2;
-  a.damage_bonus = 3;
-  a.attack_attribute = kAttrSword;
+  Attacker a = testing::WorkedAttacker();
+  a.name = Cp932("弓兵");
   a.auto_trigger = auto_trigger;
   return a;
 }
 
 Defender ExampleDefender() {
-  Defender d;
-  d.name = Cp932FromUtf8("騎士").value();
-  d.melee_evasion = 30;
-  d.physical_defence = 5;
+  Defender d = testing::WorkedDefender();
+  d.name = Cp932("騎士");
   return d;
 }
 
@@ -123,11 +107,13 @@ DetailSeen OpenDetailOfRow3Column5(CalcWindow& window, ScriptedPrompts& prompts)
   DetailSeen seen;
   prompts.QueueDialog([&seen](QDialog& dialog) {
     EXPECT_NE(dynamic_cast<MatchupDetailDialog*>(&dialog), nullptr);
-    seen = {Text(dialog, 1046), Text(dialog, 1047), Text(dialog, 1083),
-            Text(dialog, 1092), Text(dialog, 1093), Text(dialog, 1094)};
+    using namespace detail_ids;
+    seen = {Text(dialog, kAttackerName),  Text(dialog, kDefenderName),
+            Text(dialog, kJudgmentValue), Text(dialog, kAttackChance),
+            Text(dialog, kTechnique),     Text(dialog, kExpectedDamage)};
     return QDialog::Accepted;
   });
-  ControlById<QPushButton>(window, 1179)->click();
+  ControlById<QPushButton>(window, grid::kPairings[2][4].detail)->click();
   EXPECT_TRUE(prompts.Exhausted());
   return seen;
 }
@@ -138,9 +124,9 @@ TEST(GridDialogs, DetailButtonHandsOverItsPairingAndTheStoredResults) {
   Encounter& e = window.encounter();
   e.attacker(3) = ExampleAttacker(1);
   e.defender(5) = ExampleDefender();
-  window.RefreshInputs(0, 0);
-  window.Recalculate(0, 0);
-  ASSERT_EQ(Text(window, 1173), "A");
+  window.RefreshInputs();
+  window.Recalculate();
+  ASSERT_EQ(Text(window, grid::kPairings[2][4].technique), "A");
   const Encounter before = window.encounter();
   const CellTexts outputs = OutputTexts(window);
 
@@ -151,10 +137,10 @@ TEST(GridDialogs, DetailButtonHandsOverItsPairingAndTheStoredResults) {
   EXPECT_EQ(seen.attacker, QStringLiteral("弓兵"));
   EXPECT_EQ(seen.defender, QStringLiteral("騎士"));
   EXPECT_EQ(seen.judgment, "90");
-  EXPECT_EQ(Text(window, 1172), "49");
+  EXPECT_EQ(Text(window, grid::kPairings[2][4].chance), "49");
   EXPECT_EQ(seen.chance, "49.000000");
   EXPECT_EQ(seen.technique, "A");
-  EXPECT_EQ(Text(window, 1174), "3.486");
+  EXPECT_EQ(Text(window, grid::kPairings[2][4].damage), "3.486");
   EXPECT_EQ(seen.damage, "3.486000");
 
   e.attacker(3).judgment_value = 50;
@@ -172,7 +158,7 @@ TEST(GridDialogs, DetailTextsIgnoreACommaDecimalLocale) {
     CalcWindow window(prompts);
     window.encounter().attacker(3) = ExampleAttacker(0);
     window.encounter().defender(5) = ExampleDefender();
-    window.Recalculate(0, 0);
+    window.Recalculate();
     const DetailSeen seen = OpenDetailOfRow3Column5(window, prompts);
     EXPECT_EQ(seen.chance, "42.320000");
     EXPECT_EQ(seen.technique, "-10");
@@ -197,12 +183,12 @@ TEST(GridDialogs, ModifiersOkWithoutTypingZeroesTheHiddenEntries) {
   window.encounter().modifiers() = ModifiersWithHiddenEntries();
   prompts.QueueDialog([](QDialog& dialog) {
     EXPECT_NE(dynamic_cast<ModifiersDialog*>(&dialog), nullptr);
-    EXPECT_EQ(Text(dialog, 1255), "7");
-    EXPECT_EQ(Text(dialog, 1257), "8");
-    EXPECT_EQ(Text(dialog, 1256), "5");
+    EXPECT_EQ(Text(dialog, modifiers_ids::kPhysicalEvasion), "7");
+    EXPECT_EQ(Text(dialog, modifiers_ids::kMagicEvasion), "8");
+    EXPECT_EQ(Text(dialog, modifiers_ids::kPhysicalDefence), "5");
     return QDialog::Accepted;
   });
-  ControlById<QPushButton>(window, 1259)->click();
+  ControlById<QPushButton>(window, grid::kModifiersButton)->click();
   const GlobalModifiers& m = window.encounter().modifiers();
   EXPECT_EQ(m.hit_bonus, (std::array<std::int32_t, 3>{1, 2, 0}));
   EXPECT_EQ(m.damage_bonus, (std::array<std::int32_t, 3>{3, 4, 0}));
@@ -220,13 +206,13 @@ TEST(GridDialogs, ModifiersOkStoresTypedTextsAndRecalculatesEveryOutput) {
   const CellTexts outputs = OutputTexts(window);
 
   prompts.QueueDialog([](QDialog& dialog) {
-    Retype(ControlById<QLineEdit>(dialog, 1251), "20");
-    Retype(ControlById<QLineEdit>(dialog, 1253), "5abc");
-    Retype(ControlById<QLineEdit>(dialog, 1255), "-10");
-    Retype(ControlById<QLineEdit>(dialog, 1258), "");
+    Retype(ControlById<QLineEdit>(dialog, modifiers_ids::kPhysicalHit), "20");
+    Retype(ControlById<QLineEdit>(dialog, modifiers_ids::kPhysicalDamage), "5abc");
+    Retype(ControlById<QLineEdit>(dialog, modifiers_ids::kPhysicalEvasion), "-10");
+    Retype(ControlById<QLineEdit>(dialog, modifiers_ids::kMagicDefence), "");
     return QDialog::Accepted;
   });
-  ControlById<QPushButton>(window, 1259)->click();
+  ControlById<QPushButton>(window, grid::kModifiersButton)->click();
 
   const GlobalModifiers& m = window.encounter().modifiers();
   EXPECT_EQ(m.hit_bonus[0], 20);
@@ -240,7 +226,7 @@ TEST(GridDialogs, ModifiersOkStoresTypedTextsAndRecalculatesEveryOutput) {
   ScriptedPrompts unused;
   CalcWindow reference(unused);
   reference.encounter() = window.encounter();
-  reference.Recalculate(0, 0);
+  reference.Recalculate();
   const CellTexts recalculated = OutputTexts(window);
   EXPECT_EQ(recalculated, OutputTexts(reference));
   for (const auto& [id, text] : outputs) {
@@ -260,12 +246,12 @@ TEST(GridDialogs, ModifiersCancelAfterChangingEveryFieldChangesNothing) {
   const CellTexts outputs = OutputTexts(window);
 
   prompts.QueueDialog([](QDialog& dialog) {
-    for (int id : {1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258}) {
+    for (int id : modifiers_ids::kShownFields) {
       Retype(ControlById<QLineEdit>(dialog, id), "33");
     }
     return QDialog::Rejected;
   });
-  ControlById<QPushButton>(window, 1259)->click();
+  ControlById<QPushButton>(window, grid::kModifiersButton)->click();
 
   EXPECT_TRUE(prompts.Exhausted());
   EXPECT_EQ(window.encounter().modifiers(), before.modifiers());

@@ -13,53 +13,41 @@
 #include "editors/dialog_builder.h"
 #include "engine/labels.h"
 #include "files/cp932.h"
-
-// Failure messages show texts, not bytes.
-void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+#include "resources/matchup_detail_ids.h"
+#include "tests/support/gui_helpers.h"
+#include "tests/support/sample_records.h"
 
 namespace zelmora {
 namespace {
 
-QString Text(const QDialog& dialog, int id) {
-  auto* field = ControlById<QLineEdit>(dialog, id);
-  if (!field) {
-    ADD_FAILURE() << "no field " << id;
-    return {};
-  }
-  return field->text();
-}
+using namespace detail_ids;
+using testing::Cp932;
+using testing::Text;
 
 // The five cells of table row r: 0 auto-trigger, 1 to 6 the penalties 0 to 50.
 QStringList Row(const QDialog& dialog, int row) {
   QStringList cells;
-  for (int column = 0; column < 5; ++column) cells << Text(dialog, 1048 + 5 * row + column);
+  for (int column = 0; column < kTableColumns; ++column)
+    cells << Text(dialog, TableCell(row, column));
   return cells;
 }
 
 const QStringList kEmptyRow = {"", "", "", "", ""};
 
-std::string Cp932(const char* utf8) { return Cp932FromUtf8(utf8).value(); }
-
 // Judgment value 50, 2D6 + 3, melee, against melee evasion 30 and physical
 // defence 5.
 Attacker ExampleAttacker() {
-  Attacker a;
+  Attacker a = testing::WorkedAttacker();
   a.name = Cp932("ゴブリン弓兵");
-  a.judgment_value = 50;
-  a.dice_count = 2;
-  a.damage_bonus = 3;
-  a.attack_attribute = kAttrSword;
   a.auto_trigger = 1;
   return a;
 }
 
 Defender ExampleDefender() {
-  Defender d;
+  Defender d = testing::WorkedDefender();
   d.name = Cp932("騎士～");
-  d.melee_evasion = 30;
   d.ranged_evasion = 31;
   d.magic_evasion = 32;
-  d.physical_defence = 5;
   d.magic_defence = 6;
   return d;
 }
@@ -73,24 +61,24 @@ TEST(MatchupDetailDialog, ShowsTheExamplePairing) {
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("命中率、ダメージ詳細"));
 
   const std::pair<int, QString> upper[] = {
-      {1046, QStringLiteral("ゴブリン弓兵")},
-      {1047, QStringLiteral("騎士～")},
-      {1083, "50"},
-      {1084, QStringLiteral("格闘")},
-      {1087, "30"},
-      {1085, "  2 D6 + 3"},
-      {1086, QStringLiteral("物理")},
-      {1088, "5"},
-      {1089, QStringLiteral("通常")},
-      {1090, QStringLiteral("剣")},
-      {1091, QStringLiteral("○")},
-      {1092, "49.000000"},
-      {1093, "A"},
-      {1094, "3.486000"},
+      {kAttackerName, QStringLiteral("ゴブリン弓兵")},
+      {kDefenderName, QStringLiteral("騎士～")},
+      {kJudgmentValue, "50"},
+      {kEvasionKind, QStringLiteral("格闘")},
+      {kEvasionValue, "30"},
+      {kDamage, "  2 D6 + 3"},
+      {kDefenceKind, QStringLiteral("物理")},
+      {kDefenceValue, "5"},
+      {kDefenceOption, QStringLiteral("通常")},
+      {kAttackAttribute, QStringLiteral("剣")},
+      {kAffinitySymbol, QStringLiteral("○")},
+      {kAttackChance, "49.000000"},
+      {kTechnique, "A"},
+      {kExpectedDamage, "3.486000"},
   };
   for (const auto& [id, text] : upper) EXPECT_EQ(Text(dialog, id), text) << id;
   // Wider than its field in this font: the tooltip shows it whole.
-  EXPECT_EQ(ControlById<QLineEdit>(dialog, 1092)->toolTip(), "49.000000");
+  EXPECT_EQ(ControlById<QLineEdit>(dialog, kAttackChance)->toolTip(), "49.000000");
 
   EXPECT_EQ(Row(dialog, 0), (QStringList{"49.00", " 0.00", " 0.00", " 7.00", " 0.00"}));
   EXPECT_EQ(Row(dialog, 1), (QStringList{"39.15", "5.00", "2.45", "4.90", "0.35"}));
@@ -135,8 +123,9 @@ TEST(MatchupDetailDialog, EvasionValueFollowsTheAttackersEvasionKind) {
     Attacker a = ExampleAttacker();
     a.evasion_kind = kind;
     const MatchupDetailDialog dialog = Open(a, ExampleDefender());
-    EXPECT_EQ(Text(dialog, 1084), QString::fromStdString(Utf8FromCp932(kEvasionKindLabels[kind])));
-    EXPECT_EQ(Text(dialog, 1087), value);
+    EXPECT_EQ(Text(dialog, kEvasionKind),
+              QString::fromStdString(Utf8FromCp932(kEvasionKindLabels[kind])));
+    EXPECT_EQ(Text(dialog, kEvasionValue), value);
   }
   // "なし" rolls against 0: S(0) = 1, C(0) = 1.
   Attacker a = ExampleAttacker();
@@ -162,9 +151,9 @@ TEST(MatchupDetailDialog, DefenceLabelsAndValueFollowTheFlags) {
     Attacker a = ExampleAttacker();
     a.defence_flags = c.flags;
     const MatchupDetailDialog dialog = Open(a, ExampleDefender());
-    EXPECT_EQ(Text(dialog, 1086), QString::fromUtf16(c.kind)) << c.flags;
-    EXPECT_EQ(Text(dialog, 1088), c.value) << c.flags;
-    EXPECT_EQ(Text(dialog, 1089), QString::fromUtf16(c.option)) << c.flags;
+    EXPECT_EQ(Text(dialog, kDefenceKind), QString::fromUtf16(c.kind)) << c.flags;
+    EXPECT_EQ(Text(dialog, kDefenceValue), c.value) << c.flags;
+    EXPECT_EQ(Text(dialog, kDefenceOption), QString::fromUtf16(c.option)) << c.flags;
   }
 }
 
@@ -209,8 +198,8 @@ TEST(MatchupDetailDialog, AffinitySymbolIsTheOneTheDamageUses) {
     Attacker a = ExampleAttacker();
     a.attack_attribute = c.attribute;
     const MatchupDetailDialog dialog = Open(a, c.defender);
-    EXPECT_EQ(Text(dialog, 1091), QString::fromUtf16(c.symbol)) << c.what;
-    EXPECT_EQ(Text(dialog, 1090),
+    EXPECT_EQ(Text(dialog, kAffinitySymbol), QString::fromUtf16(c.symbol)) << c.what;
+    EXPECT_EQ(Text(dialog, kAttackAttribute),
               QString::fromStdString(Utf8FromCp932(kAttackAttributeLabels[c.attribute])))
         << c.what;
   }
@@ -225,19 +214,19 @@ TEST(MatchupDetailDialog, CodesOutsideTheirTablesShowAQuestionMark) {
     a.attack_attribute = attribute;
     a.evasion_kind = attribute;
     const MatchupDetailDialog dialog = Open(a, d);
-    EXPECT_EQ(Text(dialog, 1090), "?") << attribute;
-    EXPECT_EQ(Text(dialog, 1091), "?") << attribute;
-    EXPECT_EQ(Text(dialog, 1084), "?") << attribute;
-    EXPECT_EQ(Text(dialog, 1087), "0") << attribute;
+    EXPECT_EQ(Text(dialog, kAttackAttribute), "?") << attribute;
+    EXPECT_EQ(Text(dialog, kAffinitySymbol), "?") << attribute;
+    EXPECT_EQ(Text(dialog, kEvasionKind), "?") << attribute;
+    EXPECT_EQ(Text(dialog, kEvasionValue), "0") << attribute;
   }
   Attacker a = ExampleAttacker();
   const MatchupDetailDialog sword(a, d, {}, {}, {});
-  EXPECT_EQ(Text(sword, 1091), "?");
+  EXPECT_EQ(Text(sword, kAffinitySymbol), "?");
   Defender unknown_everywhere;
   unknown_everywhere.affinities.fill(77);
   a.attack_attribute = kAttrPlanets;
   const MatchupDetailDialog planets(a, unknown_everywhere, {}, {}, {});
-  EXPECT_EQ(Text(planets, 1091), "?");
+  EXPECT_EQ(Text(planets, kAffinitySymbol), "?");
 }
 
 TEST(MatchupDetailDialog, IsReadOnlyAndClosesThroughOk) {
@@ -250,9 +239,9 @@ TEST(MatchupDetailDialog, IsReadOnlyAndClosesThroughOk) {
 
   dialog.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-  auto* ok = ControlById<QPushButton>(dialog, 1);
+  auto* ok = ControlById<QPushButton>(dialog, layout::kOk);
   EXPECT_EQ(dialog.focusWidget(), ok);
-  QTest::keyClick(ControlById(dialog, 1047), Qt::Key_Return);
+  QTest::keyClick(ControlById(dialog, kDefenderName), Qt::Key_Return);
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_FALSE(dialog.isVisible());
 }

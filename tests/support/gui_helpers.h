@@ -1,0 +1,138 @@
+#pragma once
+
+// What the GUI tests do as a user would: find controls by identifier, type,
+// pick list entries, press buttons, follow the tab order, answer the slot
+// chooser.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <vector>
+
+#include "editors/dialog_builder.h"
+#include "editors/slot_chooser.h"
+#include "resources/layouts.h"
+#include "resources/slot_chooser_ids.h"
+#include "tests/support/qt_print.h"
+#include "tests/support/scripted_prompts.h"
+#include "tests/support/test_text.h"
+
+namespace zelmora::testing {
+
+inline QLineEdit* Edit(const QWidget& host, int id) {
+  auto* edit = ControlById<QLineEdit>(host, id);
+  EXPECT_NE(edit, nullptr) << "edit " << id;
+  return edit;
+}
+
+inline QString Text(const QWidget& host, int id) {
+  QLineEdit* edit = Edit(host, id);
+  return edit ? edit->text() : QString();
+}
+
+inline QComboBox* List(const QWidget& host, int id) {
+  auto* list = ControlById<QComboBox>(host, id);
+  EXPECT_NE(list, nullptr) << "list " << id;
+  return list;
+}
+
+inline QPushButton* Button(const QWidget& host, int id) {
+  auto* button = ControlById<QPushButton>(host, id);
+  EXPECT_NE(button, nullptr) << "button " << id;
+  return button;
+}
+
+inline void Click(const QWidget& host, int id) {
+  QTest::mouseClick(Button(host, id), Qt::LeftButton);
+}
+
+// Inserts `text` as an input method commits it (any script).
+inline void CommitText(QLineEdit* edit, const QString& text) {
+  QInputMethodEvent commit;
+  commit.setCommitString(text);
+  QCoreApplication::sendEvent(edit, &commit);
+}
+
+// Keystrokes for ASCII; anything else arrives as an input method commits it
+// (QTest::keyClicks cannot send it).
+inline void Type(QLineEdit* edit, const QString& text) {
+  bool ascii = true;
+  for (const QChar c : text) ascii = ascii && c.unicode() < 0x80;
+  if (ascii) {
+    QTest::keyClicks(edit, text);
+  } else {
+    CommitText(edit, text);
+  }
+}
+
+inline void Clear(QLineEdit* edit) {
+  edit->selectAll();
+  QTest::keyClick(edit, Qt::Key_Backspace);
+}
+
+// Replaces the whole text of an edit the way a user does.
+inline void Retype(QLineEdit* edit, const QString& text) {
+  edit->setFocus();
+  Clear(edit);
+  Type(edit, text);
+}
+
+// Replaces the whole text as an input method commits it, ASCII included.
+inline void Commit(QLineEdit* edit, const QString& text) {
+  edit->setFocus();
+  Clear(edit);
+  CommitText(edit, text);
+}
+
+// Picks an entry with the keyboard: Home, then Down to the position.
+inline void Pick(QComboBox* list, int position) {
+  list->setFocus();
+  QTest::keyClick(list, Qt::Key_Home);
+  for (int i = 0; i < position; ++i) QTest::keyClick(list, Qt::Key_Down);
+  ASSERT_EQ(list->currentIndex(), position);
+}
+
+// The identifiers of the focusable controls, in tab order from `first_id`.
+inline std::vector<int> TabOrder(const QWidget& host, int first_id) {
+  std::vector<int> ids;
+  QWidget* start = ControlById(host, first_id);
+  QWidget* widget = start;
+  do {
+    if ((widget->focusPolicy() & Qt::TabFocus) && !widget->objectName().isEmpty()) {
+      ids.push_back(widget->objectName().toInt());
+    }
+    widget = widget->nextInFocusChain();
+  } while (widget != start && widget != nullptr);
+  return ids;
+}
+
+// What a chooser showed when it was answered.
+struct ChooserSeen {
+  QString caption;
+  QString prompt;
+  std::vector<QString> names;  // rows 1 to 5
+};
+
+// Answers the next chooser by pressing number `slot` (0: its Cancel),
+// recording what it showed.
+inline ScriptedPrompts::DialogScript AnswerChooser(int slot, ChooserSeen* seen = nullptr) {
+  return [slot, seen](QDialog& dialog) {
+    auto* chooser = qobject_cast<SlotChooser*>(&dialog);
+    EXPECT_NE(chooser, nullptr) << "expected the slot chooser";
+    if (!chooser) return int{QDialog::Rejected};
+    if (seen) {
+      seen->caption = chooser->windowTitle();
+      seen->prompt = Text(*chooser, chooser_ids::kPrompt);
+      for (int id : chooser_ids::kSlotNames) seen->names.push_back(Text(*chooser, id));
+    }
+    Click(*chooser, slot == 0 ? layout::kCancel : chooser_ids::kSlotButtons[slot - 1]);
+    return chooser->result();
+  };
+}
+
+}  // namespace zelmora::testing
