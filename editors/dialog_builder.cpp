@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -16,10 +17,28 @@ using layout::Control;
 using layout::Kind;
 
 Qt::Alignment AlignmentOf(unsigned style) {
-  if (style & layout::kCentre) return Qt::AlignHCenter | Qt::AlignVCenter;
-  if (style & layout::kRight) return Qt::AlignRight | Qt::AlignVCenter;
-  return Qt::AlignLeft | Qt::AlignVCenter;
+  const Qt::Alignment vertical = style & layout::kTop ? Qt::AlignTop : Qt::AlignVCenter;
+  if (style & layout::kCentre) return Qt::AlignHCenter | vertical;
+  if (style & layout::kRight) return Qt::AlignRight | vertical;
+  return Qt::AlignLeft | vertical;
 }
+
+// A field that loses the focus shows its text from the first character
+// again, so that a long name shows its head rather than its tail. A popup
+// (a context menu) does not count as leaving the field.
+class StartOnFocusOut : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+      if (auto* edit = qobject_cast<QLineEdit*>(watched)) edit->setCursorPosition(0);
+    }
+    return false;
+  }
+};
 
 QWidget* MakeEdit(QWidget& host, const Control& c) {
   auto* edit = new QLineEdit(QString::fromUtf8(c.text), &host);
@@ -34,7 +53,11 @@ QWidget* MakeEdit(QWidget& host, const Control& c) {
     QObject::connect(edit, &QLineEdit::textChanged, edit, &QWidget::setToolTip);
   }
   edit->setFrame(!(c.style & layout::kNoBorder));
+  // Without a frame the text may come within a pixel of the edge: QLineEdit
+  // keeps two of its own, and a borderless cell has nothing to keep them from.
+  if (c.style & layout::kNoBorder) edit->setTextMargins(-1, 0, -1, 0);
   edit->setAlignment(AlignmentOf(c.style));
+  if (!edit->isReadOnly()) edit->installEventFilter(host.findChild<StartOnFocusOut*>());
   return edit;
 }
 
@@ -58,11 +81,22 @@ QWidget* MakeControl(QWidget& host, const Control& c) {
     case Kind::kButton:
       return MakeButton(host, c);
     case Kind::kGroupBox:
-      return new QGroupBox(QString::fromUtf8(c.text), &host);
+      return new QGroupBox(&host);  // the title is a label of its own
     case Kind::kComboBox:
       return new QComboBox(&host);
   }
   return nullptr;
+}
+
+// A group box's title sits on the middle of the frame's top line, on the
+// dialog's colour, so that it stays clear of the fields inside the frame.
+void AddGroupTitle(QWidget& host, const Control& c, const DialogUnits& units) {
+  if (*c.text == '\0') return;
+  auto* title = new QLabel(QString::fromUtf8(c.text), &host);
+  title->setAutoFillBackground(true);
+  title->setContentsMargins(2, 0, 2, 0);
+  title->adjustSize();
+  title->move(units.X(c.x) + units.X(4), units.Y(c.y) - title->height() / 2);
 }
 
 bool TakesTab(const Control& c) {
@@ -92,17 +126,21 @@ QFont DialogFont() {
   return font;
 }
 
+// The cells hold numbers, so a horizontal unit follows the width of a digit
+// rather than the average letter, and both units are a quarter larger than
+// the font: the narrowest cells then hold the values a game uses whole
+// ("100,100,100" in 33 units, "-99" and "999" in 12) with the edit's margins.
 DialogUnits::DialogUnits(const QFont& font) {
   const QFontMetrics metrics(font);
-  const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-  base_x_ = (metrics.horizontalAdvance(alphabet) + 26) / 52;
-  base_y_ = metrics.height();
+  base_x_ = (5 * metrics.horizontalAdvance(QLatin1Char('0')) + 2) / 4;
+  base_y_ = (5 * metrics.height() + 2) / 4;
 }
 
 DialogUnits BuildDialog(QWidget& host, const layout::Dialog& dialog) {
   host.setFont(DialogFont());
   const DialogUnits units(host.font());
   host.setWindowTitle(QString::fromUtf8(dialog.caption));
+  new StartOnFocusOut(&host);
 
   QWidget* previous = nullptr;
   for (const Control& c : dialog.controls) {
@@ -113,6 +151,7 @@ DialogUnits BuildDialog(QWidget& host, const layout::Dialog& dialog) {
     widget->setGeometry(units.X(c.x), units.Y(c.y), units.X(c.width), height);
     if (c.kind == Kind::kGroupBox) {
       widget->lower();  // a frame behind the controls it surrounds
+      AddGroupTitle(host, c, units);
       continue;
     }
     if (!TakesTab(c)) {

@@ -10,6 +10,7 @@
 
 #include "editors/cp932_qstring.h"
 #include "editors/dialog_builder.h"
+#include "editors/number_fit.h"
 #include "engine/text.h"
 #include "files/cp932.h"
 
@@ -57,7 +58,9 @@ void BindName(QLineEdit& edit, std::string& name) {
   });
 }
 
-void ShowName(QLineEdit& edit, const std::string& name) { edit.setText(QStringFromCp932(name)); }
+void ShowName(QLineEdit& edit, const std::string& name) {
+  SetTextFromStart(edit, QStringFromCp932(name));
+}
 
 void BindNumber(QLineEdit& edit, std::int32_t& field) {
   QObject::connect(&edit, &QLineEdit::textEdited, &edit,
@@ -65,7 +68,7 @@ void BindNumber(QLineEdit& edit, std::int32_t& field) {
 }
 
 void ShowNumber(QLineEdit& edit, std::int32_t value) {
-  edit.setText(QString::fromStdString(FormatInt(value)));
+  SetTextFromStart(edit, QString::fromStdString(FormatInt(value)));
 }
 
 void FillList(QComboBox& list, LabelTable labels) {

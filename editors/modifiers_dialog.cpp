@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "editors/dialog_builder.h"
+#include "editors/number_fit.h"
 #include "engine/text.h"
 #include "resources/modifiers_ids.h"
 
@@ -18,8 +19,8 @@ static_assert(kShownFields.size() == std::tuple_size_v<ShownModifiers>);
 ModifiersDialog::ModifiersDialog(const ShownModifiers& shown, QWidget* parent) : QDialog(parent) {
   BuildDialog(*this, layout::kModifiersDialog);
   for (std::size_t i = 0; i < shown.size(); ++i) {
-    ControlById<QLineEdit>(*this, kShownFields[i])
-        ->setText(QString::fromStdString(FormatInt(shown[i])));
+    SetTextFromStart(*ControlById<QLineEdit>(*this, kShownFields[i]),
+                     QString::fromStdString(FormatInt(shown[i])));
   }
 }
 

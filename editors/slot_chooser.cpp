@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "editors/dialog_builder.h"
+#include "editors/number_fit.h"
 #include "editors/prompts.h"
 #include "resources/slot_chooser_ids.h"
 
@@ -19,9 +20,9 @@ static_assert(kSlotButtons.size() == Encounter::kSlots);
 SlotChooser::SlotChooser(const QString& prompt, const SlotNames& names, QWidget* parent)
     : QDialog(parent) {
   BuildDialog(*this, layout::kSlotChooser);
-  ControlById<QLineEdit>(*this, chooser_ids::kPrompt)->setText(prompt);
+  SetTextFromStart(*ControlById<QLineEdit>(*this, chooser_ids::kPrompt), prompt);
   for (int slot = 1; slot <= Encounter::kSlots; ++slot) {
-    ControlById<QLineEdit>(*this, kSlotNames[slot - 1])->setText(names[slot - 1]);
+    SetTextFromStart(*ControlById<QLineEdit>(*this, kSlotNames[slot - 1]), names[slot - 1]);
     connect(ControlById<QPushButton>(*this, kSlotButtons[slot - 1]), &QPushButton::clicked, this,
             [this, slot] {
               picked_ = slot;

@@ -119,7 +119,8 @@ constexpr void AddPairings(ControlList& list) {
       const auto& ids = kPairings[k][d];
       const int x = kColumnLeft[d] + 1;
       list.Add({Kind::kEdit, ids.chance, "", x, upper, 20, kLineHeight, kOutput});
-      list.Add({Kind::kEdit, ids.technique, "", x + 20, upper, 13, kLineHeight, kOutput});
+      // The technique stands at the right of its cell, apart from the chance.
+      list.Add({Kind::kEdit, ids.technique, "", x + 20, upper, 13, kLineHeight, kOutput | kRight});
       list.Add({Kind::kEdit, ids.damage, "", x, lower, 22, kLineHeight, kOutput});
       list.Add({Kind::kButton, ids.detail, "", x + 22, lower + 1, 11, 10, kNoTabStop});
     }

@@ -17,6 +17,7 @@ enum Style : unsigned {
   kRight = 1u << 3,
   kNoTabStop = 1u << 4,
   kDefault = 1u << 5,  // the dialog's default button: Enter runs it
+  kTop = 1u << 6,      // a field's text on its first line, level with a label beside it
 };
 
 inline constexpr int kNoId = -1;  // labels and group boxes nobody looks up

@@ -8,8 +8,9 @@ namespace zelmora::layout {
 namespace {
 
 // The names and the upper block of the pairing's inputs and results. The
-// names and the table cells are framed; the upper block is not.
-constexpr unsigned kField = kReadOnly | kNoBorder;
+// names and the table cells are framed; the upper block is not, and its
+// values stand on the line of the labels before them.
+constexpr unsigned kField = kReadOnly | kNoBorder | kTop;
 constexpr Control kUpperBlock[] = {
     {Kind::kEdit, detail_ids::kAttackerName, "", 7, 7, 71, 14, kReadOnly},
     {Kind::kLabel, kNoId, "V.S.", 83, 10, 14, 8},

@@ -60,12 +60,8 @@ Encounter ExampleEncounter() {
 
 // The detail of attacker 3 against defender 2, as the grid hands it over.
 std::unique_ptr<QDialog> Detail(const Encounter& encounter) {
-  const MatchupResult& result = encounter.result(3, 2);
-  return std::make_unique<MatchupDetailDialog>(
-      encounter.attacker(3), encounter.defender(2),
-      QString::fromStdString(FormatFixed(result.attack_chance, 6)),
-      QString::fromStdString(result.technique),
-      QString::fromStdString(FormatFixed(result.expected_damage, 6)));
+  return std::make_unique<MatchupDetailDialog>(encounter.attacker(3), encounter.defender(2),
+                                               encounter.result(3, 2));
 }
 
 }  // namespace

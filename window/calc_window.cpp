@@ -15,6 +15,7 @@
 #include "editors/dialog_builder.h"
 #include "editors/file_error_message.h"
 #include "editors/modifiers_dialog.h"
+#include "editors/number_fit.h"
 #include "engine/text.h"
 #include "files/file_io.h"
 #include "files/reports.h"
@@ -135,37 +136,33 @@ constexpr InputField kInputFields[] = {
 };
 static_assert(std::size(kInputFields) * Encounter::kSlots == 35);
 
-// The output cells: the row summary and the pairing results, as the grid
-// shows them (reals in %.15g).
+// The output cells: the row summary and the pairing results. A number is
+// fitted to its cell, with the full value in the cell's tooltip; the
+// technique is a text and shows as it is.
 struct RowOutput {
   int AttackerRowIds::*id;
-  std::string (*format)(const AttackerSummary&);
+  double (*value)(const AttackerSummary&);
 };
 constexpr RowOutput kRowOutputFields[] = {
     {&AttackerRowIds::success,
-     [](const AttackerSummary& s) { return FormatInt(s.success_percent); }},
-    {&AttackerRowIds::expectation,
-     [](const AttackerSummary& s) { return FormatGeneral(s.damage_expectation); }},
+     [](const AttackerSummary& s) { return static_cast<double>(s.success_percent); }},
+    {&AttackerRowIds::expectation, [](const AttackerSummary& s) { return s.damage_expectation; }},
 };
 
 struct PairingOutput {
   int grid::PairingIds::*id;
-  std::string (*format)(const MatchupResult&);
+  double (*value)(const MatchupResult&);  // null for the technique text
 };
 constexpr PairingOutput kPairingOutputFields[] = {
-    {&grid::PairingIds::chance,
-     [](const MatchupResult& r) { return FormatGeneral(r.attack_chance); }},
-    {&grid::PairingIds::technique, [](const MatchupResult& r) { return r.technique; }},
-    {&grid::PairingIds::damage,
-     [](const MatchupResult& r) { return FormatGeneral(r.expected_damage); }},
+    {&grid::PairingIds::chance, [](const MatchupResult& r) { return r.attack_chance; }},
+    {&grid::PairingIds::technique, nullptr},
+    {&grid::PairingIds::damage, [](const MatchupResult& r) { return r.expected_damage; }},
 };
 
 // Puts text into a cell only when it differs, showing its start as a fresh
 // edit control does. setText never emits textEdited, so no handler runs.
 void SetCellText(QLineEdit& edit, const QString& text) {
-  if (edit.text() == text) return;
-  edit.setText(text);
-  edit.setCursorPosition(0);
+  if (edit.text() != text) SetTextFromStart(edit, text);
 }
 
 QLineEdit& Edit(const QWidget& grid, int id) {
@@ -305,13 +302,17 @@ void CalcWindow::WriteAllCells() {
   for (int row = 0; row < Encounter::kSlots; ++row) {
     const AttackerSummary& summary = encounter_.summary(row + 1);
     for (int i = 0; i < kRowOutputs; ++i) {
-      SetCellText(*row_outputs_[row][i], ToQString(kRowOutputFields[i].format(summary)));
+      ShowFitted(*row_outputs_[row][i], kRowOutputFields[i].value(summary));
     }
     for (int column = 0; column < Encounter::kSlots; ++column) {
       const MatchupResult& result = encounter_.result(row + 1, column + 1);
       for (int i = 0; i < kPairingOutputs; ++i) {
-        SetCellText(*pairing_outputs_[row][column][i],
-                    ToQString(kPairingOutputFields[i].format(result)));
+        QLineEdit& cell = *pairing_outputs_[row][column][i];
+        if (const auto value = kPairingOutputFields[i].value) {
+          ShowFitted(cell, value(result));
+        } else {
+          SetCellText(cell, ToQString(result.technique));
+        }
       }
     }
   }
@@ -388,11 +389,8 @@ void CalcWindow::EditDefender(int slot) {
 // Shows the stored results of the last recalculation; nothing is recomputed
 // and nothing comes back.
 void CalcWindow::ShowMatchupDetail(int row, int column) {
-  const MatchupResult& result = encounter_.result(row, column);
   MatchupDetailDialog detail(encounter_.attacker(row), encounter_.defender(column),
-                             ToQString(FormatFixed(result.attack_chance, 6)),
-                             ToQString(result.technique),
-                             ToQString(FormatFixed(result.expected_damage, 6)), this);
+                             encounter_.result(row, column), this);
   prompts_.Run(detail);
 }
 

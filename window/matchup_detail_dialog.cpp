@@ -8,6 +8,7 @@
 
 #include "editors/cp932_qstring.h"
 #include "editors/dialog_builder.h"
+#include "editors/number_fit.h"
 #include "engine/damage.h"
 #include "engine/dice.h"
 #include "engine/labels.h"
@@ -69,35 +70,45 @@ TableRow TechniqueRow(std::int64_t attack, std::int64_t evasion) {
 }  // namespace
 
 MatchupDetailDialog::MatchupDetailDialog(const Attacker& attacker, const Defender& defender,
-                                         const QString& attack_chance, const QString& technique,
-                                         const QString& expected_damage, QWidget* parent)
+                                         const MatchupResult& result, QWidget* parent)
     : QDialog(parent) {
   BuildDialog(*this, layout::kMatchupDetailDialog);
   FillInputs(attacker, defender);
   FillTable(attacker, defender);
-  SetField(kAttackChance, attack_chance);
-  SetField(kTechnique, technique);
-  SetField(kExpectedDamage, expected_damage);
+  SetNumber(kAttackChance, result.attack_chance);
+  SetField(kTechnique, FromAscii(result.technique));
+  SetNumber(kExpectedDamage, result.expected_damage);
 }
 
 void MatchupDetailDialog::SetField(int id, const QString& text) {
-  auto* field = ControlById<QLineEdit>(*this, id);
-  field->setText(text);
-  field->setCursorPosition(0);  // a text too long for its field shows its start
+  SetTextFromStart(*ControlById<QLineEdit>(*this, id), text);
+}
+
+void MatchupDetailDialog::SetNumber(int id, double value) {
+  ShowFitted(*ControlById<QLineEdit>(*this, id), value);
+}
+
+// "  n D6 + k", both numbers fitted together; the tooltip has them whole.
+void MatchupDetailDialog::SetDamage(std::int32_t dice_count, std::int32_t damage_bonus) {
+  auto text = [=](int digits) {
+    return "  " + NumberText(dice_count, digits) + " D6 + " + NumberText(damage_bonus, digits);
+  };
+  QLineEdit& field = *ControlById<QLineEdit>(*this, kDamage);
+  SetTextFromStart(field, FitDigits(text, field.fontMetrics(), VisibleTextWidth(field)));
+  field.setToolTip(text(kMostDigits));
 }
 
 void MatchupDetailDialog::FillInputs(const Attacker& attacker, const Defender& defender) {
   const std::int32_t defence_kind = ShownDefenceKind(attacker.defence_flags);
   SetField(kAttackerName, QStringFromCp932(attacker.name));
   SetField(kDefenderName, QStringFromCp932(defender.name));
-  SetField(kJudgmentValue, FromAscii(FormatInt(attacker.judgment_value)));
+  SetNumber(kJudgmentValue, attacker.judgment_value);
   SetField(kEvasionKind,
            QStringFromCp932(LabelOr(kEvasionKindLabels, attacker.evasion_kind, kUnknownCode)));
-  SetField(kEvasionValue, FromAscii(FormatInt(EvasionAgainst(defender, attacker.evasion_kind))));
-  SetField(kDamage, FromAscii("  " + FormatInt(attacker.dice_count) + " D6 + " +
-                              FormatInt(attacker.damage_bonus)));
+  SetNumber(kEvasionValue, static_cast<double>(EvasionAgainst(defender, attacker.evasion_kind)));
+  SetDamage(attacker.dice_count, attacker.damage_bonus);
   SetField(kDefenceKind, QStringFromCp932(kDefenceKindLabels[defence_kind]));
-  SetField(kDefenceValue, FromAscii(FormatInt(DefenceAgainst(defender, defence_kind))));
+  SetNumber(kDefenceValue, static_cast<double>(DefenceAgainst(defender, defence_kind)));
   SetField(kDefenceOption,
            QStringFromCp932(kDefenceOptionLabels[DefenceOptionOf(attacker.defence_flags)]));
   SetField(kAttackAttribute, QStringFromCp932(LabelOr(kAttackAttributeLabels,

@@ -53,7 +53,8 @@ Defender ExampleDefender() {
 }
 
 MatchupDetailDialog Open(const Attacker& a, const Defender& d) {
-  return MatchupDetailDialog(a, d, "49.000000", "A", "3.486000");
+  return MatchupDetailDialog(a, d,
+                             {.attack_chance = 49, .technique = "A", .expected_damage = 3.486});
 }
 
 TEST(MatchupDetailDialog, ShowsTheExamplePairing) {
@@ -72,13 +73,12 @@ TEST(MatchupDetailDialog, ShowsTheExamplePairing) {
       {kDefenceOption, QStringLiteral("通常")},
       {kAttackAttribute, QStringLiteral("剣")},
       {kAffinitySymbol, QStringLiteral("○")},
-      {kAttackChance, "49.000000"},
+      {kAttackChance, "49"},
       {kTechnique, "A"},
-      {kExpectedDamage, "3.486000"},
+      {kExpectedDamage, "3.486"},
   };
   for (const auto& [id, text] : upper) EXPECT_EQ(Text(dialog, id), text) << id;
-  // Wider than its field in this font: the tooltip shows it whole.
-  EXPECT_EQ(ControlById<QLineEdit>(dialog, kAttackChance)->toolTip(), "49.000000");
+  EXPECT_EQ(ControlById<QLineEdit>(dialog, kExpectedDamage)->toolTip(), "3.486");
 
   EXPECT_EQ(Row(dialog, 0), (QStringList{"49.00", " 0.00", " 0.00", " 7.00", " 0.00"}));
   EXPECT_EQ(Row(dialog, 1), (QStringList{"39.15", "5.00", "2.45", "4.90", "0.35"}));
@@ -109,11 +109,11 @@ TEST(MatchupDetailDialog, FillsOnlyTheRowsWhoseAttackValueIsAboveZero) {
   a.auto_trigger = 2;  // only a flag of exactly 1 auto-triggers
   Defender d = ExampleDefender();
   d.melee_evasion = INT32_MAX;
-  const MatchupDetailDialog high(a, d, {}, {}, {});
+  const MatchupDetailDialog high(a, d, MatchupResult{});
   EXPECT_EQ(Row(high, 0), kEmptyRow);
   EXPECT_EQ(Row(high, 6)[0], "9.09");  // both values clamped at 99
   d.melee_evasion = INT32_MIN;
-  const MatchupDetailDialog low(a, d, {}, {}, {});
+  const MatchupDetailDialog low(a, d, MatchupResult{});
   EXPECT_EQ(Row(low, 6)[0], "98.01");  // the evasion clamped at 0
 }
 
@@ -220,12 +220,12 @@ TEST(MatchupDetailDialog, CodesOutsideTheirTablesShowAQuestionMark) {
     EXPECT_EQ(Text(dialog, kEvasionValue), "0") << attribute;
   }
   Attacker a = ExampleAttacker();
-  const MatchupDetailDialog sword(a, d, {}, {}, {});
+  const MatchupDetailDialog sword(a, d, MatchupResult{});
   EXPECT_EQ(Text(sword, kAffinitySymbol), "?");
   Defender unknown_everywhere;
   unknown_everywhere.affinities.fill(77);
   a.attack_attribute = kAttrPlanets;
-  const MatchupDetailDialog planets(a, unknown_everywhere, {}, {}, {});
+  const MatchupDetailDialog planets(a, unknown_everywhere, MatchupResult{});
   EXPECT_EQ(Text(planets, kAffinitySymbol), "?");
 }
 
