@@ -57,7 +57,6 @@ QWidget* MakeEdit(QWidget& host, const Control& c) {
   // keeps two of its own, and a borderless cell has nothing to keep them from.
   if (c.style & layout::kNoBorder) edit->setTextMargins(-1, 0, -1, 0);
   edit->setAlignment(AlignmentOf(c.style));
-  if (!edit->isReadOnly()) edit->installEventFilter(host.findChild<StartOnFocusOut*>());
   return edit;
 }
 
@@ -140,12 +139,15 @@ DialogUnits BuildDialog(QWidget& host, const layout::Dialog& dialog) {
   host.setFont(DialogFont());
   const DialogUnits units(host.font());
   host.setWindowTitle(QString::fromUtf8(dialog.caption));
-  new StartOnFocusOut(&host);
+  auto* start_on_focus_out = new StartOnFocusOut(&host);
 
   QWidget* previous = nullptr;
   for (const Control& c : dialog.controls) {
     QWidget* widget = MakeControl(host, c);
     if (c.id != layout::kNoId) widget->setObjectName(QString::number(c.id));
+    if (c.kind == Kind::kEdit && !(c.style & layout::kReadOnly)) {
+      widget->installEventFilter(start_on_focus_out);
+    }
     // A list's height in the table is its opened height; closed it is one line.
     const int height = c.kind == Kind::kComboBox ? widget->sizeHint().height() : units.Y(c.height);
     widget->setGeometry(units.X(c.x), units.Y(c.y), units.X(c.width), height);
