@@ -80,9 +80,13 @@ int VisibleTextWidth(const QLineEdit& edit) {
 }
 
 void ShowFitted(QLineEdit& cell, double value) {
+  const QString whole = QString::fromStdString(FormatGeneral(value));
+  // A cell keeps its size, so a value it already shows is fitted already;
+  // most cells keep their values from one keystroke to the next.
+  if (cell.toolTip() == whole && !cell.text().isEmpty()) return;
   const QString shown = FitNumber(value, cell.fontMetrics(), VisibleTextWidth(cell));
   if (cell.text() != shown) SetTextFromStart(cell, shown);
-  cell.setToolTip(QString::fromStdString(FormatGeneral(value)));
+  cell.setToolTip(whole);
 }
 
 void SetTextFromStart(QLineEdit& edit, const QString& text) {
