@@ -11,6 +11,9 @@
 namespace zelmora {
 namespace {
 
+using testing::ReadAll;
+using testing::WriteAll;
+
 using testing::AnswerChooser;
 using testing::Button;
 using testing::ChooserSeen;
@@ -43,18 +46,6 @@ Encounter FiveAttackers() {
   for (int slot = 1; slot <= 5; ++slot)
     encounter.attacker(slot) = Named(names[slot - 1], 10 * slot);
   return encounter;
-}
-
-QByteArray ReadAll(const QString& path) {
-  QFile file(path);
-  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-  return file.readAll();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
 }
 
 struct AttackerEditorTest : ::testing::Test {
@@ -324,8 +315,7 @@ TEST_F(AttackerEditorTest, SaveOneFromSlotFourIsOfferedUnderButtonFour) {
     ASSERT_EQ(prompts.save_choices.size(), 1u);
     EXPECT_EQ(prompts.save_choices[0].default_suffix, "qvr");
     EXPECT_EQ(prompts.save_choices[0].filter, "QVR Files (*.qvr);;All Files (*.*)");
-    EXPECT_EQ(ReadAll(path),
-              QByteArray::fromStdString("P,4,\"" + Cp932("僧侶") + "\",45,4,0,0,0,11,1,0\r\n"));
+    EXPECT_EQ(ReadAll(path), "P,4,\"" + Cp932("僧侶") + "\",45,4,0,0,0,11,1,0\r\n");
     EXPECT_EQ(encounter.attacker(4).judgment_value, 40);
   }
 

@@ -10,6 +10,9 @@
 namespace zelmora {
 namespace {
 
+using testing::ReadAll;
+using testing::WriteAll;
+
 using testing::AnswerChooser;
 using testing::Button;
 using testing::Click;
@@ -46,12 +49,6 @@ std::vector<int> TabOrderOfTheDefenderEditor() {
   order.insert(order.end(), kAffinityLists.begin(), kAffinityLists.end());
   order.insert(order.end(), {kSwap, kCopy, kSaveOne, kLoadOne, kImportSheet});
   return order;
-}
-
-void WriteAll(const QString& path, const std::string& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes.data(), static_cast<qint64>(bytes.size()));
 }
 
 // A sheet of 24 CR LF lines with the given lines (from 1) filled in.

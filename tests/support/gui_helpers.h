@@ -8,10 +8,13 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QFile>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "editors/dialog_builder.h"
@@ -109,6 +112,20 @@ inline std::vector<int> TabOrder(const QWidget& host, int first_id) {
     widget = widget->nextInFocusChain();
   } while (widget != start && widget != nullptr);
   return ids;
+}
+
+// A file's bytes, read and written without the code under test.
+inline std::string ReadAll(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return "<missing>";
+  return file.readAll().toStdString();
+}
+
+inline void WriteAll(const QString& path, std::string_view bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  ASSERT_EQ(file.write(bytes.data(), static_cast<qint64>(bytes.size())),
+            static_cast<qint64>(bytes.size()));
 }
 
 // What a chooser showed when it was answered.

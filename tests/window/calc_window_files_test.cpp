@@ -14,30 +14,19 @@
 #include "files/reports.h"
 #include "files/roster_file.h"
 #include "resources/calc_window_ids.h"
-#include "tests/support/qt_print.h"
-#include "tests/support/scripted_prompts.h"
+#include "tests/support/gui_helpers.h"
 #include "window/calc_app.h"
 #include "window/calc_window.h"
 
 namespace zelmora {
 namespace {
 
+using testing::ReadAll;
+using testing::WriteAll;
+
 using grid::kAttackerRows;
 using grid::kDefenderColumns;
 using grid::kPairings;
-
-std::string ReadAll(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return "<missing>";
-  return file.readAll().toStdString();
-}
-
-void WriteAll(const QString& path, const std::string& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  ASSERT_EQ(file.write(bytes.data(), static_cast<qint64>(bytes.size())),
-            static_cast<qint64>(bytes.size()));
-}
 
 // A filled encounter that differs from the defaults in every saved field.
 void Fill(Encounter& encounter) {
