@@ -1,124 +1,120 @@
 #include "app/command_line.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
-#include <charconv>
-#include <functional>
+#include <filesystem>
+#include <vector>
 
+#include "app/option_table.h"
+#include "app/terminal_text.h"
 #include "files/cp932.h"
+#include "files/csv_export.h"
 #include "files/file_io.h"
+#include "files/json_export.h"
 #include "files/reports.h"
 #include "files/roster_file.h"
 
 namespace zelmora {
 namespace {
 
-constexpr std::string_view kProgram = "zelmora";
+// The help text's columns: options, then their help from this column on.
+constexpr std::size_t kHelpColumn = 23;
+constexpr std::size_t kLineWidth = 79;
 
-constexpr std::string_view kUsage =
-    "Usage: zelmora [options] ROSTER.qvr\n"
-    "  --txt FILE           write the text report to FILE (\"-\": standard output)\n"
-    "  --html FILE          write the HTML report to FILE (\"-\": standard output)\n"
-    "  --modifiers LIST     eight comma-separated integers in the order of the\n"
-    "                       modifiers dialog: 物理命中率, 魔法命中率, 物理ダメージ,\n"
-    "                       魔法ダメージ, 物理回避, 魔法回避, 物理防御点, 魔法防御点\n"
-    "  --evasion LIST       five evasion kinds for attackers 1 to 5, which a\n"
-    "                       roster does not carry: 0 格闘, 1 射撃, 2 魔法, 3 なし\n"
-    "  --help               show this help\n"
-    "  --version            show the version\n"
-    "Files get code page 932 bytes; standard output gets UTF-8.\n"
-    "Without --txt or --html the text report goes to standard output.\n";
-
-// An optional sign and digits, nothing else, within 32 bits.
-std::optional<std::int32_t> StrictInt(std::string_view item) {
-  if (!item.empty() && item.front() == '+') {
-    item.remove_prefix(1);
-    if (!item.empty() && item.front() == '-') return std::nullopt;
-  }
-  std::int32_t value = 0;
-  const char* end = item.data() + item.size();
-  const auto [stop, error] = std::from_chars(item.data(), end, value);
-  if (error != std::errc() || stop != end) return std::nullopt;
-  return value;
-}
-
-// Exactly N comma-separated integers.
-template <std::size_t N>
-std::optional<std::array<std::int32_t, N>> IntegerList(std::string_view list) {
-  std::array<std::int32_t, N> values{};
-  for (std::size_t i = 0; i < N; ++i) {
-    const std::size_t comma = list.find(',');
-    if ((comma == std::string_view::npos) != (i + 1 == N)) return std::nullopt;
-    const std::optional<std::int32_t> value = StrictInt(list.substr(0, comma));
-    if (!value) return std::nullopt;
-    values[i] = *value;
-    list.remove_prefix(comma == std::string_view::npos ? list.size() : comma + 1);
-  }
-  return values;
-}
-
-// Each option that takes a value stores it, or says what is wrong with it.
-using StoreValue = std::function<std::optional<std::string>(std::string_view, CommandLine&)>;
-
-struct ValueOption {
-  std::string_view name;
-  StoreValue store;
+struct ReportKind {
+  std::string_view option;
+  std::optional<std::string> CommandLine::*path;
+  std::string (*file_bytes)(const Encounter&);
+  std::string (*output_bytes)(const Encounter&);  // for standard output: UTF-8
 };
 
-const std::array<ValueOption, 4>& ValueOptions() {
-  static const std::array<ValueOption, 4> options = {{
-      {"--txt",
-       [](std::string_view value, CommandLine& c) -> std::optional<std::string> {
-         c.txt_path = std::string(value);
-         return std::nullopt;
-       }},
-      {"--html",
-       [](std::string_view value, CommandLine& c) -> std::optional<std::string> {
-         c.html_path = std::string(value);
-         return std::nullopt;
-       }},
-      {"--modifiers",
-       [](std::string_view value, CommandLine& c) -> std::optional<std::string> {
-         c.modifiers = IntegerList<8>(value);
-         if (!c.modifiers) return "--modifiers needs eight comma-separated integers";
-         return std::nullopt;
-       }},
-      {"--evasion",
-       [](std::string_view value, CommandLine& c) -> std::optional<std::string> {
-         const auto kinds = IntegerList<Encounter::kSlots>(value);
-         const auto valid = [](std::int32_t kind) { return kind >= 0 && kind <= 3; };
-         if (!kinds || !std::all_of(kinds->begin(), kinds->end(), valid)) {
-           return "--evasion needs five comma-separated evasion kinds from 0 to 3";
-         }
-         c.evasion_kinds = kinds;
-         return std::nullopt;
-       }},
-  }};
-  return options;
-}
+std::string TextReportUtf8(const Encounter& e) { return Utf8FromCp932(TextReport(e)); }
 
-const ValueOption* FindValueOption(std::string_view name) {
-  for (const ValueOption& option : ValueOptions()) {
-    if (option.name == name) return &option;
-  }
-  return nullptr;
-}
-
-CommandLine OfMode(CommandLine::Mode mode) {
-  CommandLine command;
-  command.mode = mode;
-  return command;
-}
+constexpr std::array kReportKinds = {
+    ReportKind{"--txt", &CommandLine::txt_path, TextReport, TextReportUtf8},
+    ReportKind{"--html", &CommandLine::html_path, HtmlReport, HtmlReportUtf8},
+    ReportKind{"--json", &CommandLine::json_path, JsonExport, JsonExport},
+    ReportKind{"--csv", &CommandLine::csv_path, CsvExport, CsvExport},
+};
 
 CommandLine UsageError(std::string error) {
-  CommandLine command = OfMode(CommandLine::Mode::kUsageError);
+  CommandLine command;
+  command.mode = CommandLine::Mode::kUsageError;
   command.error = std::move(error);
   return command;
 }
 
+// Whether two names lead to one file: the same path once "." and ".." are
+// resolved, or one existing file under two names (links included).
+bool SameFile(const std::string& a, const std::string& b) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  const fs::path first = fs::absolute(a, error).lexically_normal();
+  const fs::path second = fs::absolute(b, error).lexically_normal();
+  if (!error && first == second) return true;
+  struct stat first_stat, second_stat;
+  return stat(a.c_str(), &first_stat) == 0 && stat(b.c_str(), &second_stat) == 0 &&
+         first_stat.st_dev == second_stat.st_dev && first_stat.st_ino == second_stat.st_ino;
+}
+
+// Two reports into one file would leave only the last; a report over its
+// own roster would lose the roster.
+std::optional<std::string> TargetConflict(const CommandLine& command) {
+  std::vector<std::pair<std::string_view, const std::string*>> files;
+  for (const ReportKind& kind : kReportKinds) {
+    const std::optional<std::string>& path = command.*kind.path;
+    if (path && *path != kStandardOutput) files.emplace_back(kind.option, &*path);
+  }
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    if (SameFile(*files[i].second, command.roster)) {
+      return *files[i].second + ": the report would replace the roster";
+    }
+    for (std::size_t j = i + 1; j < files.size(); ++j) {
+      if (SameFile(*files[i].second, *files[j].second)) {
+        return std::string(files[i].first) + " and " + std::string(files[j].first) +
+               " name the same file: " + *files[j].second;
+      }
+    }
+  }
+  return std::nullopt;
+}
+
+bool NamesReport(const CommandLine& command) {
+  return std::any_of(kReportKinds.begin(), kReportKinds.end(),
+                     [&](const ReportKind& kind) { return (command.*kind.path).has_value(); });
+}
+
+// `text` broken at blanks into lines of at most kLineWidth columns, the
+// first starting with `head`, every line indented to `indent`.
+std::string Wrapped(std::string head, std::string_view text, std::size_t indent) {
+  std::string out;
+  std::string line = std::move(head);
+  if (!line.empty() && line.size() >= indent) {
+    out += line + "\n";
+    line.clear();
+  }
+  line.resize(indent, ' ');
+  bool line_empty = true;
+  while (!text.empty()) {
+    const std::size_t blank = text.find(' ');
+    const std::string_view word = text.substr(0, blank);
+    text.remove_prefix(blank == std::string_view::npos ? text.size() : blank + 1);
+    if (!line_empty && line.size() + 1 + word.size() > kLineWidth) {
+      out += line + "\n";
+      line.assign(indent, ' ');
+      line_empty = true;
+    }
+    if (!line_empty) line += ' ';
+    line += word;
+    line_empty = false;
+  }
+  return out + line + "\n";
+}
+
 void ReportFileError(const Console& console, const FileError& error) {
-  console.err << kProgram << ": " << error.path << ": " << error.reason << '\n';
+  console.err << kProgramName << ": " << error.path << ": " << error.reason << '\n';
 }
 
 bool WriteOut(const Console& console, std::string_view bytes) {
@@ -129,24 +125,11 @@ bool WriteOut(const Console& console, std::string_view bytes) {
   return true;
 }
 
-bool SameFile(const std::string& a, const std::string& b) {
-  struct stat first, second;
-  return stat(a.c_str(), &first) == 0 && stat(b.c_str(), &second) == 0 &&
-         first.st_dev == second.st_dev && first.st_ino == second.st_ino;
-}
-
-struct ReportTarget {
-  const std::optional<std::string>& path;
-  std::string (*file_bytes)(const Encounter&);
-  std::string (*terminal_bytes)(const Encounter&);
-};
-
-std::string TextReportUtf8(const Encounter& e) { return Utf8FromCp932(TextReport(e)); }
-
 }  // namespace
 
 CommandLine ParseCommandLine(std::span<const std::string_view> arguments) {
   CommandLine command;
+  std::vector<std::string_view> given;
   bool options_ended = false;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string_view argument = arguments[i];
@@ -163,33 +146,67 @@ CommandLine ParseCommandLine(std::span<const std::string_view> arguments) {
       options_ended = true;
       continue;
     }
-    if (argument == "--help") return OfMode(CommandLine::Mode::kHelp);
-    if (argument == "--version") return OfMode(CommandLine::Mode::kVersion);
 
     const std::size_t equals = argument.find('=');
-    const ValueOption* option = FindValueOption(argument.substr(0, equals));
-    if (option == nullptr) return UsageError("unknown option: " + std::string(argument));
+    const OptionDefinition* option = FindOption(argument.substr(0, equals));
+    const bool takes_value = option != nullptr && !option->value_name.empty();
+    if (option == nullptr || (equals != std::string_view::npos && !takes_value)) {
+      return UsageError("unknown option: " + std::string(argument));
+    }
+    if (std::find(given.begin(), given.end(), option->name) != given.end()) {
+      return UsageError("option " + std::string(option->name) + " given twice");
+    }
+    given.push_back(option->name);
     std::string_view value;
     if (equals != std::string_view::npos) {
       value = argument.substr(equals + 1);
-    } else if (i + 1 < arguments.size()) {
+    } else if (takes_value && i + 1 < arguments.size()) {
       value = arguments[++i];
-    } else {
+    } else if (takes_value) {
       return UsageError("option " + std::string(option->name) + " needs a value");
     }
-    if (auto error = option->store(value, command)) return UsageError(std::move(*error));
+    if (auto error = option->apply(value, command)) {
+      return UsageError(std::string(option->name) + " " + *error);
+    }
+    if (command.mode != CommandLine::Mode::kWindow) return command;  // --help, --version
   }
 
-  if (command.txt_path || command.html_path) {
-    if (command.roster.empty()) return UsageError("--txt and --html need a roster file");
+  if (NamesReport(command)) {
+    if (command.roster.empty()) return UsageError("a report needs a roster file");
+    if (auto conflict = TargetConflict(command)) return UsageError(std::move(*conflict));
     command.mode = CommandLine::Mode::kReports;
   }
   return command;
 }
 
-std::string_view UsageText() { return kUsage; }
+std::string UsageText() {
+  std::string text = "Usage: " + std::string(kProgramName) + " " +
+                     std::string(kSynopsisArguments) + "\n";
+  text += Wrapped("", kProgramDescription, 0);
+  text += "\nOptions:\n";
+  for (const OptionDefinition& option : Options()) {
+    text += Wrapped("  " + OptionSynopsis(option), option.help, kHelpColumn);
+  }
+  text += "\nExit status:\n";
+  for (const ExitStatusDefinition& exit : ExitStatuses()) {
+    text += Wrapped("  " + std::to_string(exit.status), exit.meaning, 5);
+  }
+  return text;
+}
 
-std::string VersionText() { return std::string(kProgram) + " " + ZELMORA_VERSION + "\n"; }
+std::string VersionText() {
+  return std::string(kProgramName) + " " + ZELMORA_VERSION + "\n";
+}
+
+void ApplySettings(const CommandLine& command, Encounter& encounter) {
+  if (command.modifiers) encounter.modifiers() = ModifiersFromShown(*command.modifiers);
+  if (command.evasion_kinds) {
+    for (int slot = 1; slot <= Encounter::kSlots; ++slot) {
+      encounter.attacker(slot).evasion_kind =
+          (*command.evasion_kinds)[static_cast<std::size_t>(slot - 1)];
+    }
+  }
+}
 
 bool PrepareEncounter(const CommandLine& command, const Console& console, Encounter& encounter) {
   if (!command.roster.empty()) {
@@ -198,38 +215,25 @@ bool PrepareEncounter(const CommandLine& command, const Console& console, Encoun
       return false;
     }
   }
-  if (command.modifiers) encounter.modifiers() = ModifiersFromShown(*command.modifiers);
-  if (command.evasion_kinds) {
-    for (int slot = 1; slot <= Encounter::kSlots; ++slot) {
-      encounter.attacker(slot).evasion_kind =
-          (*command.evasion_kinds)[static_cast<std::size_t>(slot - 1)];
-    }
-  }
+  ApplySettings(command, encounter);
   encounter.Recalculate();
   return true;
 }
 
 int RunReports(const CommandLine& command, const Console& console) {
-  const std::array<ReportTarget, 2> targets = {{
-      {command.txt_path, TextReport, TextReportUtf8},
-      {command.html_path, HtmlReport, HtmlReportUtf8},
-  }};
-  // A report written over its own roster would lose the roster.
-  for (const ReportTarget& target : targets) {
-    if (target.path && *target.path != kStandardOutput && SameFile(*target.path, command.roster)) {
-      console.err << kProgram << ": " << *target.path << ": the report would replace the roster\n";
-      return kExitUsage;
-    }
-  }
-
   Encounter encounter;
   if (!PrepareEncounter(command, console, encounter)) return kExitFileError;
+  const bool terminal = isatty(console.out) == 1;
   int status = kExitSuccess;
-  for (const ReportTarget& target : targets) {
-    if (!target.path) continue;
-    if (*target.path == kStandardOutput) {
-      if (!WriteOut(console, target.terminal_bytes(encounter))) status = kExitFileError;
-    } else if (const auto error = WriteFileSafely(*target.path, target.file_bytes(encounter))) {
+  for (const ReportKind& kind : kReportKinds) {
+    const std::optional<std::string>& path = command.*kind.path;
+    if (!path) continue;
+    if (*path == kStandardOutput) {
+      const std::string bytes = kind.output_bytes(encounter);
+      if (!WriteOut(console, terminal ? WithVisibleControls(bytes) : bytes)) {
+        status = kExitFileError;
+      }
+    } else if (const auto error = WriteFileSafely(*path, kind.file_bytes(encounter))) {
       ReportFileError(console, *error);
       status = kExitFileError;
     }
@@ -244,13 +248,15 @@ int RunWithoutWindow(const CommandLine& command, const Console& console) {
     case CommandLine::Mode::kVersion:
       return WriteOut(console, VersionText()) ? kExitSuccess : kExitFileError;
     case CommandLine::Mode::kUsageError:
-      console.err << kProgram << ": " << command.error << '\n' << UsageText();
+      console.err << kProgramName << ": " << command.error << '\n'
+                  << "Try '" << kProgramName << " --help' for more information.\n";
       return kExitUsage;
     case CommandLine::Mode::kReports:
+      return RunReports(command, console);
     case CommandLine::Mode::kWindow:
       break;
   }
-  return RunReports(command, console);
+  return kExitSuccess;
 }
 
 }  // namespace zelmora

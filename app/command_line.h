@@ -11,15 +11,16 @@
 #include "engine/encounter.h"
 #include "engine/records.h"
 
-// The command line: `zelmora [options] ROSTER.qvr`. With --txt or --html it
-// writes reports without a window; otherwise the roster is for the window.
+// The command line: `zelmora [options] [ROSTER.qvr]`. With a report option
+// it writes reports without a window; otherwise the roster is for the window.
+// The options themselves are defined in app/option_table.h.
 namespace zelmora {
 
 inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFileError = 1;  // a file could not be read or written
 inline constexpr int kExitUsage = 2;
 
-// The name that stands for standard output in --txt and --html.
+// The name that stands for standard output in the report options.
 inline constexpr std::string_view kStandardOutput = "-";
 
 using EvasionKinds = std::array<std::int32_t, Encounter::kSlots>;
@@ -31,16 +32,21 @@ struct CommandLine {
   std::string roster;                   // empty: none named
   std::optional<std::string> txt_path;  // kStandardOutput or a file
   std::optional<std::string> html_path;
+  std::optional<std::string> json_path;
+  std::optional<std::string> csv_path;
   std::optional<ShownModifiers> modifiers;  // in the order of the modifiers dialog
   std::optional<EvasionKinds> evasion_kinds;
   std::string error;  // what is wrong, for kUsageError
 };
 
 // `arguments` excludes the program name. --help and --version take effect
-// where they stand; the first mistake makes a usage error.
+// where they stand; the first mistake makes a usage error: an unknown or
+// repeated option, a bad value, an empty file name, one file named for two
+// reports or for a report and the roster.
 CommandLine ParseCommandLine(std::span<const std::string_view> arguments);
 
-std::string_view UsageText();
+// Written from the option table.
+std::string UsageText();
 std::string VersionText();
 
 // Where the command line writes: reports and help to a descriptor, so that a
@@ -50,12 +56,17 @@ struct Console {
   std::ostream& err;
 };
 
-// The roster loaded into default slots as load all does, the modifiers and
-// evasion kinds applied, everything recalculated. Reports the unreadable
-// roster and returns false.
+// The settings a roster does not carry (modifiers, evasion kinds), as the
+// command line gives them. The window applies them the same way.
+void ApplySettings(const CommandLine& command, Encounter& encounter);
+
+// The roster loaded into default slots as load all does, the settings
+// applied, everything recalculated. Reports the unreadable roster and
+// returns false.
 bool PrepareEncounter(const CommandLine& command, const Console& console, Encounter& encounter);
 
-// Writes every report the command line names; the exit status.
+// Writes every report the command line names; the exit status. A terminal
+// gets the control characters of names as visible symbols.
 int RunReports(const CommandLine& command, const Console& console);
 
 // Help, version, usage errors and reports: everything but the window, which

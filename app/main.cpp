@@ -42,13 +42,7 @@ int OpenWindow(const zelmora::CommandLine& command, int argc, char** argv) {
   zelmora::CalcApp::Preparation prepare;
   if (command.modifiers || command.evasion_kinds) {
     prepare = [&command](zelmora::Encounter& encounter) {
-      if (command.modifiers)
-        encounter.modifiers() = zelmora::ModifiersFromShown(*command.modifiers);
-      if (command.evasion_kinds) {
-        for (int slot = 1; slot <= zelmora::Encounter::kSlots; ++slot) {
-          encounter.attacker(slot).evasion_kind = (*command.evasion_kinds)[slot - 1];
-        }
-      }
+      zelmora::ApplySettings(command, encounter);
     };
   }
   zelmora::CalcApp(prompts).Run(QFile::decodeName(QByteArray::fromStdString(command.roster)),
@@ -67,7 +61,7 @@ int main(int argc, char** argv) {
   }
   if (!HasDisplay()) {
     std::cerr << "zelmora: no display to open the window on; "
-                 "--txt or --html write the reports without one\n";
+                 "--txt, --html, --json and --csv write reports without one\n";
     return kExitNoDisplay;
   }
   return OpenWindow(command, argc, argv);

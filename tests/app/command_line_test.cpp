@@ -9,6 +9,8 @@
 
 #include "engine/labels.h"
 #include "files/cp932.h"
+#include "files/csv_export.h"
+#include "files/json_export.h"
 #include "files/reports.h"
 #include "files/roster_file.h"
 #include "tests/files/files_test_support.h"
@@ -24,12 +26,14 @@ CommandLine Parse(std::initializer_list<std::string_view> arguments) {
 
 TEST(ParseCommandLineTest, ReportOptions) {
   const CommandLine c =
-      Parse({"--txt", "out.txt", "--html=-", "--modifiers", "1,-2,+3,4,5,6,7,-2147483648",
-             "--evasion", "0,1,2,3,0", "party.qvr"});
+      Parse({"--txt", "out.txt", "--html=-", "--json", "-", "--csv=out.csv", "--modifiers",
+             "1,-2,+3,4,5,6,7,-2147483648", "--evasion", "0,1,2,3,0", "party.qvr"});
   EXPECT_EQ(c.mode, Mode::kReports) << c.error;
   EXPECT_EQ(c.roster, "party.qvr");
   EXPECT_EQ(c.txt_path, "out.txt");
   EXPECT_EQ(c.html_path, "-");
+  EXPECT_EQ(c.json_path, "-");  // several reports may share standard output
+  EXPECT_EQ(c.csv_path, "out.csv");
   EXPECT_EQ(c.modifiers, (ShownModifiers{1, -2, 3, 4, 5, 6, 7, -2147483647 - 1}));
   EXPECT_EQ(c.evasion_kinds, (EvasionKinds{0, 1, 2, 3, 0}));
 
@@ -57,7 +61,7 @@ TEST(ParseCommandLineTest, UsageErrors) {
       "--evasion needs five comma-separated evasion kinds from 0 to 3";
   for (const Case& c : {
            Case{{"--txt"}, "option --txt needs a value"},
-           Case{{"--txt", "a.txt"}, "--txt and --html need a roster file"},
+           Case{{"--txt", "a.txt"}, "a report needs a roster file"},
            Case{{"--bogus", "a.qvr"}, "unknown option: --bogus"},
            Case{{"--help=x"}, "unknown option: --help=x"},
            Case{{"a.qvr", "b.qvr"}, "more than one roster: a.qvr and b.qvr"},
@@ -71,6 +75,18 @@ TEST(ParseCommandLineTest, UsageErrors) {
            Case{{"--evasion", "0,1,2,3"}, evasion_error},
            Case{{"--evasion", "0,1,2,3,4"}, evasion_error},
            Case{{"--evasion", "0,1,2,-1,0"}, evasion_error},
+           // A repeated option would silently keep only its last value.
+           Case{{"--txt", "a.txt", "--txt=b.txt", "a.qvr"}, "option --txt given twice"},
+           Case{{"--evasion", "0,0,0,0,0", "a.qvr", "--evasion", "1,1,1,1,1"},
+                "option --evasion given twice"},
+           // An empty name is a mistake of the command, not a file that fails.
+           Case{{"--txt", "", "a.qvr"}, "--txt needs a file name (\"-\": standard output)"},
+           Case{{"--csv=", "a.qvr"}, "--csv needs a file name (\"-\": standard output)"},
+           // Two reports into one file would leave only the last one.
+           Case{{"--txt", "x", "--html", "x", "a.qvr"}, "--txt and --html name the same file: x"},
+           Case{{"--json", "d/x", "--csv", "d/../d/./x", "a.qvr"},
+                "--json and --csv name the same file: d/../d/./x"},
+           Case{{"--csv", "a.qvr", "a.qvr"}, "a.qvr: the report would replace the roster"},
        }) {
     const CommandLine command = ParseCommandLine(c.arguments);
     EXPECT_EQ(command.mode, Mode::kUsageError) << c.error;
@@ -159,11 +175,32 @@ TEST_F(RunTest, FileErrorsNameTheFileAndExitWithOne) {
   EXPECT_EQ(err_.str(), std::string("zelmora: standard output: ") + strerror(ENOSPC) + "\n");
 }
 
-TEST_F(RunTest, NeverWritesAReportOverItsRoster) {
+TEST_F(RunTest, NeverWritesTwoReportsIntoOneFileNorOverTheRoster) {
   const std::string before = testing::Slurp(roster_);
   EXPECT_EQ(Run({"--html", folder_.path() + "/./party.qvr", roster_}), kExitUsage);
   EXPECT_EQ(testing::Slurp(roster_), before);
   EXPECT_NE(err_.str().find("the report would replace the roster"), std::string::npos);
+
+  // One existing file under two names.
+  const std::string target = folder_.File("out.txt");
+  const std::string link = folder_.File("link.txt");
+  testing::Put(target, "old");
+  ASSERT_EQ(symlink(target.c_str(), link.c_str()), 0);
+  err_.str("");
+  EXPECT_EQ(Run({"--txt", target, "--json", link, roster_}), kExitUsage);
+  EXPECT_EQ(testing::Slurp(target), "old");
+  EXPECT_EQ(err_.str().rfind("zelmora: --txt and --json name the same file: " + link, 0), 0u);
+}
+
+TEST_F(RunTest, WritesJsonAndCsvBesideTheReports) {
+  const std::string json = folder_.File("out.json");
+  const std::string csv = folder_.File("out.csv");
+  EXPECT_EQ(Run({"--csv", csv, "--json", json, "--txt", "-", roster_}), kExitSuccess);
+  EXPECT_EQ(testing::Slurp(json), JsonExport(encounter_));
+  EXPECT_EQ(testing::Slurp(csv), CsvExport(encounter_));
+  EXPECT_EQ(Out(), Utf8FromCp932(TextReport(encounter_)));
+  EXPECT_EQ(Run({"--json", "-", roster_}), kExitSuccess);
+  EXPECT_EQ(Out(), JsonExport(encounter_));
 }
 
 TEST_F(RunTest, HelpVersionAndUsageErrors) {
@@ -174,8 +211,8 @@ TEST_F(RunTest, HelpVersionAndUsageErrors) {
   EXPECT_EQ(Run({"--evasion", "9,9,9,9,9", roster_}), kExitUsage);
   EXPECT_EQ(Out(), "");
   EXPECT_EQ(err_.str(),
-            "zelmora: --evasion needs five comma-separated evasion kinds from 0 to 3\n" +
-                std::string(UsageText()));
+            "zelmora: --evasion needs five comma-separated evasion kinds from 0 to 3\n"
+            "Try 'zelmora --help' for more information.\n");
 }
 
 }  // namespace

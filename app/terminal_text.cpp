@@ -1,0 +1,45 @@
+#include "app/terminal_text.h"
+
+namespace zelmora {
+namespace {
+
+constexpr char32_t kControlPictures = 0x2400;  // U+2400 shows NUL, U+241B ESC
+constexpr char32_t kDeletePicture = 0x2421;
+constexpr std::string_view kReplacement = "\uFFFD";
+
+// A code point of the Basic Multilingual Plane as UTF-8.
+std::string Utf8Of(char32_t code) {
+  return {static_cast<char>(0xE0 | (code >> 12)), static_cast<char>(0x80 | ((code >> 6) & 0x3F)),
+          static_cast<char>(0x80 | (code & 0x3F))};
+}
+
+bool IsC1Lead(std::string_view text, std::size_t i) {
+  return static_cast<unsigned char>(text[i]) == 0xC2 && i + 1 < text.size() &&
+         static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+         static_cast<unsigned char>(text[i + 1]) <= 0x9F;
+}
+
+}  // namespace
+
+std::string WithVisibleControls(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(utf8[i]);
+    if (byte == '\r' || byte == '\n') {
+      out += static_cast<char>(byte);
+    } else if (byte < 0x20) {
+      out += Utf8Of(kControlPictures + byte);
+    } else if (byte == 0x7F) {
+      out += Utf8Of(kDeletePicture);
+    } else if (IsC1Lead(utf8, i)) {
+      out += kReplacement;
+      ++i;
+    } else {
+      out += static_cast<char>(byte);
+    }
+  }
+  return out;
+}
+
+}  // namespace zelmora

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zelmora {
+
+// UTF-8 text made safe to show on a terminal: every control character but
+// the line ends (CR, LF) becomes a visible symbol, so that a name cannot
+// move the cursor, retitle or clear the terminal. C0 controls become their
+// control pictures (ESC shows as U+241B), DEL U+2421, C1 controls U+FFFD.
+std::string WithVisibleControls(std::string_view utf8);
+
+}  // namespace zelmora
