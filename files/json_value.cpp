@@ -53,7 +53,9 @@ std::string JsonValue::Text() const {
 }
 
 bool JsonValue::IsFlat() const {
-  const auto scalar = [](const JsonValue& v) { return v.kind_ == Kind::kScalar; };
+  const auto scalar = [](const JsonValue& v) {
+    return v.kind_ == Kind::kScalar || (v.items_.empty() && v.members_.empty());
+  };
   return std::all_of(items_.begin(), items_.end(), scalar) &&
          std::all_of(members_.begin(), members_.end(),
                      [&](const auto& member) { return scalar(member.second); });
@@ -70,7 +72,8 @@ void JsonValue::Write(std::string& out, int depth) const {
   const std::string inner = flat ? " " : "\n" + std::string(2 * (depth + 1), ' ');
   out += object ? '{' : '[';
   for (std::size_t i = 0; i < count; ++i) {
-    out += i == 0 ? (flat ? "" : inner) : "," + inner;
+    if (i > 0) out += ',';
+    out += inner;
     if (object) {
       out += members_[i].first;
       out += ": ";
@@ -79,7 +82,7 @@ void JsonValue::Write(std::string& out, int depth) const {
       items_[i].Write(out, depth + 1);
     }
   }
-  if (count > 0 && !flat) out += "\n" + std::string(2 * depth, ' ');
+  if (count > 0) out += flat ? " " : "\n" + std::string(2 * depth, ' ');
   out += object ? '}' : ']';
 }
 

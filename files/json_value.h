@@ -27,7 +27,8 @@ class JsonValue {
   JsonValue& Push(JsonValue value);
 
   // Indented by two blanks a level; an object or array that holds no object
-  // or array stays on one line, so that a record reads as one row.
+  // or array (but empty ones) stays on one line, so that a record reads as
+  // one row.
   std::string Text() const;
 
  private:

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <limits>
+
+#include "engine/encounter.h"
+#include "files/csv_export.h"
+#include "files/export_values.h"
+#include "files/json_export.h"
+#include "files/json_value.h"
+#include "tests/files/files_test_support.h"
+
+namespace zelmora {
+namespace {
+
+TEST(ShortestRealTest, ReadsBackAsTheSameDoubleWhateverTheLocale) {
+  const bool comma_locale = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
+  std::vector<std::string> texts;
+  const std::vector<double> values = {66.33, 0.1, 1.0 / 3.0, -0.754, 1e300, 5e-324, 0.0, 28.42608};
+  for (const double value : values) texts.push_back(ShortestReal(value));
+  std::setlocale(LC_NUMERIC, "C");
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    EXPECT_EQ(std::strtod(texts[i].c_str(), nullptr), values[i]) << texts[i];
+    EXPECT_EQ(texts[i].find(','), std::string::npos) << texts[i];
+  }
+  EXPECT_EQ(ShortestReal(66.33), "66.33");
+  EXPECT_EQ(ShortestReal(9.0), "9");
+  EXPECT_EQ(ShortestReal(std::numeric_limits<double>::quiet_NaN()), "");
+  EXPECT_EQ(JsonValue::Real(std::numeric_limits<double>::infinity()).Text(), "null\n");
+  if (!comma_locale) GTEST_SKIP() << "no de_DE.UTF-8 locale to try a decimal comma";
+}
+
+TEST(JsonValueTest, EscapesWhatJsonAndTerminalsNeed) {
+  EXPECT_EQ(JsonQuoted("a\"b\\c"), R"("a\"b\\c")");
+  EXPECT_EQ(JsonQuoted("\r\n\t\x1b\x7f"), R"("\r\n\t\u001b\u007f")");
+  EXPECT_EQ(JsonQuoted("\u009b剣"), R"("\u009b剣")");
+  EXPECT_EQ(JsonQuoted(std::string("\0", 1)), R"("\u0000")");
+}
+
+TEST(JsonValueTest, RecordsStayOnOneLineInsideAnIndentedDocument) {
+  JsonValue document = JsonValue::Object();
+  document.Add("version", JsonValue::Integer(1))
+      .Add("row", JsonValue::Object().Add("a", JsonValue::Bool(true)).Add("b", JsonValue::Null()))
+      .Add("rows", JsonValue::Array().Push(JsonValue::Array()).Push(JsonValue::Real(0.5)))
+      .Add("empty", JsonValue::Object());
+  EXPECT_EQ(document.Text(),
+            "{\n"
+            "  \"version\": 1,\n"
+            "  \"row\": { \"a\": true, \"b\": null },\n"
+            "  \"rows\": [ [], 0.5 ],\n"
+            "  \"empty\": {}\n"
+            "}\n");
+}
+
+TEST(ExportValuesTest, NamesAndTechniques) {
+  EXPECT_EQ(DecodeName(testing::Sjis("竜王")).utf8, "竜王");
+  EXPECT_FALSE(DecodeName(testing::Sjis("竜王")).lossy);
+  const DecodedName broken = DecodeName("a\x80" "b\x81");  // 0x80 unused, 0x81 a lead at the end
+  EXPECT_TRUE(broken.lossy);
+  EXPECT_EQ(broken.utf8, "a\uFFFDb\uFFFD");
+
+  const auto read = [](std::string technique) {
+    return ReadTechnique(MatchupResult{0, std::move(technique), 0});
+  };
+  EXPECT_TRUE(read("A").auto_triggered);
+  EXPECT_EQ(read("A").penalty, std::nullopt);
+  EXPECT_EQ(read("-0").penalty, 0);
+  EXPECT_EQ(read("-50").penalty, 50);
+  EXPECT_FALSE(read("-50").auto_triggered);
+  EXPECT_EQ(read("").penalty, std::nullopt);
+}
+
+TEST(CsvExportTest, QuotesOnlyWhatNeedsIt) {
+  EXPECT_EQ(CsvField("剣士アルド"), "剣士アルド");
+  EXPECT_EQ(CsvField("a,b"), "\"a,b\"");
+  EXPECT_EQ(CsvField("say \"hi\""), "\"say \"\"hi\"\"\"");
+  EXPECT_EQ(CsvField("a\rb"), "\"a\rb\"");
+  EXPECT_EQ(CsvField(""), "");
+}
+
+TEST(CsvExportTest, HeaderAndTwentyFiveRowsWithAByteOrderMark) {
+  Encounter e;
+  e.attacker(2).name = testing::Sjis("弓兵,ケイ");
+  e.attacker(2).judgment_value = 65;
+  e.attacker(5).auto_trigger = 1;
+  e.attacker(5).judgment_value = 40;
+  e.Recalculate(0, 0);
+  const std::string csv = CsvExport(e);
+  ASSERT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
+  EXPECT_EQ(testing::CountLines(csv), 26u);
+  EXPECT_EQ(csv.find("\r\n") + 2, csv.find("1,,1,,"));  // CR LF, then pairing 1-1
+  EXPECT_NE(csv.find("\r\n2,\"弓兵,ケイ\",1,,"), std::string::npos);
+  EXPECT_NE(csv.find("\r\n5,,3,,"), std::string::npos);
+  EXPECT_EQ(csv.find("\n\n"), std::string::npos);
+}
+
+TEST(JsonExportTest, DetailRowsFollowTheJudgmentValue) {
+  Encounter e;
+  e.attacker(1).judgment_value = 25;
+  e.attacker(1).auto_trigger = 1;
+  e.defender(1).name = "\x82";  // a lead byte alone
+  e.Recalculate(0, 0);
+  const std::string json = JsonExport(e);
+  // Judgment value 25: the rows 0, -10 and -20, then nothing.
+  const std::size_t first = json.find("\"attacker\": 1,\n      \"defender\": 1,");
+  const std::size_t second = json.find("\"attacker\": 1,\n      \"defender\": 2,");
+  ASSERT_NE(first, std::string::npos) << json.substr(0, 3000);
+  ASSERT_NE(second, std::string::npos);
+  const std::string pairing = json.substr(first, second - first);
+  EXPECT_NE(pairing.find("{ \"penalty\": 20,"), std::string::npos);
+  EXPECT_EQ(pairing.find("{ \"penalty\": 30,"), std::string::npos);
+  EXPECT_NE(pairing.find("\"auto_trigger\": { \"hit_percent\": 99,"), std::string::npos);
+  EXPECT_NE(json.find("\"name\": \"\uFFFD\",\n      \"name_undecodable\": true"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace zelmora
