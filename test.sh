@@ -18,6 +18,7 @@ cmake --workflow --preset ci
 if $all; then
   tools/check-format.sh
   tools/check-tidy.sh build/dev
+  tools/check-package.sh build/dev
   cmake --workflow --preset sanitize
   tools/fuzz.sh "${ZELMORA_FUZZ_SECONDS:-120}"
 fi

@@ -84,18 +84,25 @@ std::string PowerText(const Attacker& attacker) {
   return Int(attacker.dice_count) + "d6+ " + Int(attacker.damage_bonus);
 }
 
-// The reports' own reading of the defence flags: the bits are tested in
-// this order, so "なし" hides the option of 無効 but not of 半減.
+// The reports' own reading of the defence flags: the kind as the editor
+// shows it, and the ignore option before the half one, so that "なし" hides
+// the option of 無効 but not of 半減.
 std::string_view DefenceLabel(std::int32_t flags) {
-  if (flags & 2) return Cp932Text<" － ">();
-  if (flags & 1) return Cp932Text<"魔法">();
-  return Cp932Text<"物理">();
+  switch (ShownDefenceKind(flags)) {
+    case kDefendNone:
+      return Cp932Text<" － ">();
+    case kDefendMagic:
+      return Cp932Text<"魔法">();
+    default:
+      return Cp932Text<"物理">();
+  }
 }
 
 std::string_view OptionLabel(std::int32_t flags) {
-  if ((flags & 8) && (flags & 2)) return Cp932Text<" － ">();
-  if (flags & 8) return Cp932Text<"無効">();
-  if (flags & 4) return Cp932Text<"半減">();
+  if (flags & kIgnoreDefenceFlag) {
+    return ShownDefenceKind(flags) == kDefendNone ? Cp932Text<" － ">() : Cp932Text<"無効">();
+  }
+  if (flags & kHalfDefenceFlag) return Cp932Text<"半減">();
   return Cp932Text<"通常">();
 }
 

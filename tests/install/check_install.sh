@@ -16,6 +16,14 @@ desktop-file-validate "$share/applications/$id.desktop"
 grep -qx 'Exec=zelmora %f' "$share/applications/$id.desktop"
 grep -qx 'MimeType=application/x-zelmora-roster;' "$share/applications/$id.desktop"
 appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml"
+# No address of a site that is not there: the metadata names no URL at all.
+if grep -Eq 'https?://' "$share/metainfo/$id.metainfo.xml"; then
+  echo "the AppStream metadata names a URL"; exit 1
+fi
+# The manual page, compressed as Debian keeps them, typesets without a word.
+man_warnings=$(zcat "$share/man/man1/zelmora.1.gz" | groff -ww -man -z 2>&1)
+[[ -z "$man_warnings" ]] || { echo "$man_warnings"; exit 1; }
+test -s "$share/doc/zelmora/copyright"
 test -s "$share/icons/hicolor/scalable/apps/$id.svg"
 file_type=$(file -b "$share/icons/hicolor/48x48/apps/$id.png")
 [[ $file_type == "PNG image data, 48 x 48,"* ]] || { echo "48x48 icon: $file_type"; exit 1; }
