@@ -180,8 +180,8 @@ CommandLine ParseCommandLine(std::span<const std::string_view> arguments) {
 }
 
 std::string UsageText() {
-  std::string text = "Usage: " + std::string(kProgramName) + " " +
-                     std::string(kSynopsisArguments) + "\n";
+  std::string text =
+      "Usage: " + std::string(kProgramName) + " " + std::string(kSynopsisArguments) + "\n";
   text += Wrapped("", kProgramDescription, 0);
   text += "\nOptions:\n";
   for (const OptionDefinition& option : Options()) {
@@ -194,9 +194,7 @@ std::string UsageText() {
   return text;
 }
 
-std::string VersionText() {
-  return std::string(kProgramName) + " " + ZELMORA_VERSION + "\n";
-}
+std::string VersionText() { return std::string(kProgramName) + " " + ZELMORA_VERSION + "\n"; }
 
 void ApplySettings(const CommandLine& command, Encounter& encounter) {
   if (command.modifiers) encounter.modifiers() = ModifiersFromShown(*command.modifiers);

@@ -27,8 +27,8 @@ std::string Escaped(std::string_view text) {
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
-    const bool hyphen = c == '-' && i > 0 && i + 1 < text.size() && IsLetter(text[i - 1]) &&
-                        IsLetter(text[i + 1]);
+    const bool hyphen =
+        c == '-' && i > 0 && i + 1 < text.size() && IsLetter(text[i - 1]) && IsLetter(text[i + 1]);
     if (c == '\\') {
       out += "\\e";
     } else if (c == '-' && !hyphen) {
@@ -50,17 +50,18 @@ void Section(std::string& page, std::string_view title) {
 
 std::string ManualPage() {
   const std::string name(kProgramName);
-  std::string page = ".TH ZELMORA 1 \"\" \"" + name + " " + ZELMORA_VERSION +
-                     "\" \"User Commands\"\n";
+  std::string page =
+      ".TH ZELMORA 1 \"\" \"" + name + " " + ZELMORA_VERSION + "\" \"User Commands\"\n";
   Section(page, "NAME");
   page += name + " \\- combat calculator for the ZELMORA percentile-dice role-playing game\n";
   Section(page, "SYNOPSIS");
   page += ".B " + name + "\n" + Escaped(kSynopsisArguments) + "\n";
 
   Section(page, "DESCRIPTION");
-  page += "A game master enters up to five attackers and five defenders and reads, for all 25 "
-          "pairings, the exact chance to get through the defender's evasion, the best advanced "
-          "technique and the expected damage.\n.PP\n";
+  page +=
+      "A game master enters up to five attackers and five defenders and reads, for all 25 "
+      "pairings, the exact chance to get through the defender's evasion, the best advanced "
+      "technique and the expected damage.\n.PP\n";
   page += Escaped(kProgramDescription) + "\n";
 
   Section(page, "OPTIONS");
@@ -78,9 +79,10 @@ std::string ManualPage() {
 
   Section(page, "FILES");
   page += ".TP\n.I ROSTER.qvr\n" +
-          Escaped("A roster: text in code page 932 with CR LF line ends, one record a line, "
-                  "P,slot,\"name\" and eight integers for an attacker, M,slot,\"name\" and "
-                  "sixteen integers for a defender (a quote in a name is doubled).") +
+          Escaped(
+              "A roster: text in code page 932 with CR LF line ends, one record a line, "
+              "P,slot,\"name\" and eight integers for an attacker, M,slot,\"name\" and "
+              "sixteen integers for a defender (a quote in a name is doubled).") +
           "\n";
 
   Section(page, "EXAMPLES");

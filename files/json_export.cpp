@@ -132,10 +132,11 @@ std::string JsonExport(const Encounter& e) {
     attackers.Push(AttackerRecord(e.attacker(slot), slot));
     defenders.Push(DefenderRecord(e.defender(slot), slot));
     evasion_kinds.Push(JsonValue::Integer(e.attacker(slot).evasion_kind));
-    summaries.Push(JsonValue::Object()
-                       .Add("attacker", JsonValue::Integer(slot))
-                       .Add("success_percent", JsonValue::Integer(e.summary(slot).success_percent))
-                       .Add("damage_expectation", JsonValue::Real(e.summary(slot).damage_expectation)));
+    summaries.Push(
+        JsonValue::Object()
+            .Add("attacker", JsonValue::Integer(slot))
+            .Add("success_percent", JsonValue::Integer(e.summary(slot).success_percent))
+            .Add("damage_expectation", JsonValue::Real(e.summary(slot).damage_expectation)));
   }
   for (int row = 1; row <= kSlots; ++row) {
     for (int column = 1; column <= kSlots; ++column) pairings.Push(Pairing(e, row, column));

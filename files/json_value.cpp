@@ -21,7 +21,9 @@ std::string UnicodeEscape(unsigned code) {
 
 JsonValue JsonValue::Null() { return JsonValue(Kind::kScalar, "null"); }
 JsonValue JsonValue::Bool(bool value) { return JsonValue(Kind::kScalar, value ? "true" : "false"); }
-JsonValue JsonValue::Integer(std::int64_t value) { return JsonValue(Kind::kScalar, FormatInt(value)); }
+JsonValue JsonValue::Integer(std::int64_t value) {
+  return JsonValue(Kind::kScalar, FormatInt(value));
+}
 
 JsonValue JsonValue::Real(double value) {
   const std::string text = ShortestReal(value);

@@ -40,7 +40,7 @@ class JsonValue {
   void Write(std::string& out, int depth) const;
 
   Kind kind_;
-  std::string scalar_;                                   // the encoded text of a scalar
+  std::string scalar_;                                      // the encoded text of a scalar
   std::vector<std::pair<std::string, JsonValue>> members_;  // keys encoded
   std::vector<JsonValue> items_;
 };

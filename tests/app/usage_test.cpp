@@ -45,8 +45,8 @@ TEST(UsageTest, HelpAndManualPageDescribeEveryOptionAndExitStatus) {
     EXPECT_NE(page.find(".B " + std::to_string(exit.status) + "\n"), std::string::npos);
     EXPECT_NE(usage.find("  " + std::to_string(exit.status) + "  "), std::string::npos);
   }
-  for (const std::string_view section : {"NAME", "SYNOPSIS", "DESCRIPTION", "OPTIONS",
-                                         "\"EXIT STATUS\"", "FILES", "EXAMPLES"}) {
+  for (const std::string_view section :
+       {"NAME", "SYNOPSIS", "DESCRIPTION", "OPTIONS", "\"EXIT STATUS\"", "FILES", "EXAMPLES"}) {
     EXPECT_NE(page.find(".SH " + std::string(section) + "\n"), std::string::npos) << section;
   }
 }

@@ -56,7 +56,9 @@ TEST(JsonValueTest, RecordsStayOnOneLineInsideAnIndentedDocument) {
 TEST(ExportValuesTest, NamesAndTechniques) {
   EXPECT_EQ(DecodeName(testing::Sjis("竜王")).utf8, "竜王");
   EXPECT_FALSE(DecodeName(testing::Sjis("竜王")).lossy);
-  const DecodedName broken = DecodeName("a\x80" "b\x81");  // 0x80 unused, 0x81 a lead at the end
+  const DecodedName broken = DecodeName(
+      "a\x80"
+      "b\x81");  // 0x80 unused, 0x81 a lead at the end
   EXPECT_TRUE(broken.lossy);
   EXPECT_EQ(broken.utf8, "a\uFFFDb\uFFFD");
 
