@@ -26,9 +26,8 @@ std::string WithVisibleControls(std::string_view utf8) {
   out.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size(); ++i) {
     const auto byte = static_cast<unsigned char>(utf8[i]);
-    if (byte == '\r' || byte == '\n') {
-      out += static_cast<char>(byte);
-    } else if (byte < 0x20) {
+    const bool line_end = byte == '\r' || byte == '\n';
+    if (byte < 0x20 && !line_end) {
       out += Utf8Of(kControlPictures + byte);
     } else if (byte == 0x7F) {
       out += Utf8Of(kDeletePicture);

@@ -63,7 +63,7 @@ bool JsonValue::IsFlat() const {
                      [&](const auto& member) { return scalar(member.second); });
 }
 
-void JsonValue::Write(std::string& out, int depth) const {
+void JsonValue::Write(std::string& out, std::size_t depth) const {
   if (kind_ == Kind::kScalar) {
     out += scalar_;
     return;

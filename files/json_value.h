@@ -37,7 +37,7 @@ class JsonValue {
       : kind_(kind), scalar_(std::move(scalar)) {}
 
   bool IsFlat() const;
-  void Write(std::string& out, int depth) const;
+  void Write(std::string& out, std::size_t depth) const;
 
   Kind kind_;
   std::string scalar_;                                      // the encoded text of a scalar
