@@ -3,6 +3,7 @@
 #include "app/command_line.h"
 #include "app/manual_page.h"
 #include "app/option_table.h"
+#include "files/cp932.h"
 #include "tests/files/files_test_support.h"
 
 namespace zelmora {
@@ -22,6 +23,29 @@ std::string FirstBlockOfSection(const std::string& readme, std::string_view head
 TEST(UsageTest, TheReadmeShowsTheUsageAsTheProgramPrintsIt) {
   const std::string readme = testing::Slurp(std::string(ZELMORA_SOURCE_DIR) + "/README.md");
   EXPECT_EQ(FirstBlockOfSection(readme, "Reports from the command line"), UsageText());
+}
+
+// The README shows the example's outputs as the golden files hold them.
+TEST(UsageTest, TheReadmeShowsTheExampleOutputsAsTheProgramWritesThem) {
+  const std::string source(ZELMORA_SOURCE_DIR);
+  const std::string readme = testing::Slurp(source + "/README.md");
+  const auto unix_lines = [](std::string text) {
+    std::erase(text, '\r');
+    return text;
+  };
+  const std::string command = "$ build/default/app/zelmora --evasion 0,2,1,2,2 --txt - ";
+  const std::size_t text = readme.find(command + "examples/party.qvr\n");
+  ASSERT_NE(text, std::string::npos);
+  const std::size_t text_start = readme.find('\n', text) + 1;
+  EXPECT_EQ(readme.substr(text_start, readme.find("```", text_start) - text_start),
+            unix_lines(Utf8FromCp932(testing::Slurp(source + "/tests/golden/party.txt"))));
+
+  // The CSV's first rows, before the ellipsis, without the byte-order mark.
+  const std::size_t csv = readme.find("\nattacker,attacker_name,");
+  ASSERT_NE(csv, std::string::npos);
+  const std::string shown = readme.substr(csv + 1, readme.find("…", csv) - csv - 1);
+  const std::string golden = unix_lines(testing::Slurp(source + "/tests/golden/party.csv"));
+  EXPECT_EQ(golden.substr(3, shown.size()), shown);
 }
 
 TEST(UsageTest, HelpAndManualPageDescribeEveryOptionAndExitStatus) {
