@@ -3,6 +3,10 @@
 # /usr. Included from the top CMakeLists.txt after the layers.
 include(GNUInstallDirs)
 
+# Debian wants a maintainer's address; a packager sets the real one.
+set(ZELMORA_MAINTAINER "ZELMORA calculator developers <zelmora@example.org>"
+    CACHE STRING "The Maintainer field of the Debian package")
+
 # What a Debian package carries beside the program: the copyright file, the
 # changelog compressed, and the example roster the manual page names.
 set(changelog ${CMAKE_CURRENT_BINARY_DIR}/packaging/changelog)
@@ -15,10 +19,6 @@ add_custom_target(zelmora_changelog ALL DEPENDS ${changelog}.gz)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${changelog}.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/examples/party.qvr DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
-
-# Debian wants a maintainer's address; a packager sets the real one.
-set(ZELMORA_MAINTAINER "ZELMORA calculator developers <zelmora@example.org>"
-    CACHE STRING "The Maintainer field of the Debian package")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zelmora)
