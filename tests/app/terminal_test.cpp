@@ -74,11 +74,11 @@ class PseudoTerminal {
 TEST(TerminalOutputTest, NamesCannotSendControlSequencesToTheTerminal) {
   testing::TempFolder folder;
   Encounter encounter;
-  encounter.attacker(1).name = "\x1b]0;owned\x07" + testing::Sjis("鬼");
+  encounter.attacker(1).name = "\x1b]0;owned\x07" + testing::Cp932("鬼");
   encounter.defender(2).name = "\x1b[2J\x1b[H";
   const std::string roster = folder.File("hostile.qvr");
   ASSERT_EQ(SaveAll(roster, encounter), std::nullopt);
-  encounter.Recalculate(0, 0);
+  encounter.Recalculate();
   const std::string utf8_report = Utf8FromCp932(TextReport(encounter));
   ASSERT_NE(utf8_report.find('\x1b'), std::string::npos);
 

@@ -54,8 +54,8 @@ TEST(JsonValueTest, RecordsStayOnOneLineInsideAnIndentedDocument) {
 }
 
 TEST(ExportValuesTest, NamesAndTechniques) {
-  EXPECT_EQ(DecodeName(testing::Sjis("竜王")).utf8, "竜王");
-  EXPECT_FALSE(DecodeName(testing::Sjis("竜王")).lossy);
+  EXPECT_EQ(DecodeName(testing::Cp932("竜王")).utf8, "竜王");
+  EXPECT_FALSE(DecodeName(testing::Cp932("竜王")).lossy);
   const DecodedName broken = DecodeName(
       "a\x80"
       "b\x81");  // 0x80 unused, 0x81 a lead at the end
@@ -83,11 +83,11 @@ TEST(CsvExportTest, QuotesOnlyWhatNeedsIt) {
 
 TEST(CsvExportTest, HeaderAndTwentyFiveRowsWithAByteOrderMark) {
   Encounter e;
-  e.attacker(2).name = testing::Sjis("弓兵,ケイ");
+  e.attacker(2).name = testing::Cp932("弓兵,ケイ");
   e.attacker(2).judgment_value = 65;
   e.attacker(5).auto_trigger = 1;
   e.attacker(5).judgment_value = 40;
-  e.Recalculate(0, 0);
+  e.Recalculate();
   const std::string csv = CsvExport(e);
   ASSERT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
   EXPECT_EQ(testing::CountLines(csv), 26u);
@@ -102,7 +102,7 @@ TEST(JsonExportTest, DetailRowsFollowTheJudgmentValue) {
   e.attacker(1).judgment_value = 25;
   e.attacker(1).auto_trigger = 1;
   e.defender(1).name = "\x82";  // a lead byte alone
-  e.Recalculate(0, 0);
+  e.Recalculate();
   const std::string json = JsonExport(e);
   // Judgment value 25: the rows 0, -10 and -20, then nothing.
   const std::size_t first = json.find("\"attacker\": 1,\n      \"defender\": 1,");
