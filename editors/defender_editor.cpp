@@ -79,7 +79,7 @@ void DefenderEditor::ImportMonsterSheet() {
   const QString path = prompts_.OpenFileName(this, MonsterSheetFileChoice());
   if (path.isEmpty()) return;
   const std::string path_bytes = FilePathBytes(path);
-  const ReadResult file = ReadFileBytes(path_bytes);
+  const ReadResult file = ReadFileBytes(path_bytes, kMonsterSheetLines);
   if (file.error) {
     prompts_.ShowError(this, ReadErrorMessage(*file.error));
     return;

@@ -1,16 +1,18 @@
 #pragma once
 
+#include <cstddef>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
 
 // Whole-file reading and safe writing. Every failure carries the file name
-// and the system's reason, so that no caller can mistake it for success.
+// and the reason, so that no caller can mistake it for success.
 namespace zelmora {
 
 struct FileError {
   std::string path;
-  std::string reason;  // the system's words, e.g. strerror(errno)
+  std::string reason;  // ErrorReason(errno), or one of the reasons no errno carries
 
   bool operator==(const FileError&) const = default;
 };
@@ -20,13 +22,32 @@ struct ReadResult {
   std::optional<FileError> error;
 };
 
-ReadResult ReadFileBytes(const std::string& path);
+// The largest file the readers take. A real roster is a few hundred bytes and
+// a 100,000-line one about 5 MB; anything past this is not a roster or sheet,
+// and reading it whole would only exhaust memory.
+inline constexpr std::size_t kMaxReadBytes = std::size_t{64} << 20;
+
+// Reads a regular file whole, or only until `max_lines` lines have been read.
+// Opens without blocking and refuses a folder, a device, a FIFO or a socket,
+// and a file over kMaxReadBytes; running out of memory is an error too.
+ReadResult ReadFileBytes(const std::string& path,
+                         std::size_t max_lines = std::numeric_limits<std::size_t>::max());
+
+// How the new bytes wait until they replace the target: in an unnamed file
+// where the file system has one, linked in at the end, or else in a hidden
+// named file.
+enum class Temporary { kUnnamedWherePossible, kNamed };
 
 // Writes to a temporary file in the target's folder, checks every write and
-// the close, then renames it over the target. On failure the old file is
-// unchanged and no temporary file is left behind. A new file gets the usual
-// permissions (0666 less the umask); a replaced one keeps its own.
-std::optional<FileError> WriteFileSafely(const std::string& path, std::string_view bytes);
+// the close, then renames it over the target and syncs the folder. Only a
+// regular file is replaced (or a new one made); a link is followed only where
+// the kernel's protected_symlinks rule allows. On failure the old file is
+// unchanged and no temporary is left. A new file gets the usual permissions
+// (0666 less the umask, or the folder's default ACL); a replaced one keeps
+// its owner, group, mode and extended attributes where it may. A file size
+// limit is an error like any other.
+std::optional<FileError> WriteFileSafely(const std::string& path, std::string_view bytes,
+                                         Temporary temporary = Temporary::kUnnamedWherePossible);
 
 // Writes all bytes to an open descriptor (standard output, a pipe), short
 // writes included; `name` is what an error calls the destination.

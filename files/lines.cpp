@@ -1,21 +1,23 @@
 #include "files/lines.h"
 
+#include <utility>
+
 #include "engine/text.h"
 
 namespace zelmora {
 
+std::string_view TakeLine(std::string_view& bytes) {
+  const std::size_t lf = bytes.find('\n');
+  if (lf == std::string_view::npos) return std::exchange(bytes, std::string_view());
+  const std::size_t end = lf > 0 && bytes[lf - 1] == '\r' ? lf - 1 : lf;
+  const std::string_view line = bytes.substr(0, end);
+  bytes.remove_prefix(lf + 1);
+  return line;
+}
+
 std::vector<std::string_view> SplitLines(std::string_view bytes, std::size_t max_lines) {
   std::vector<std::string_view> lines;
-  while (!bytes.empty() && lines.size() < max_lines) {
-    const std::size_t lf = bytes.find('\n');
-    if (lf == std::string_view::npos) {
-      lines.push_back(bytes);
-      break;
-    }
-    const std::size_t end = lf > 0 && bytes[lf - 1] == '\r' ? lf - 1 : lf;
-    lines.push_back(bytes.substr(0, end));
-    bytes.remove_prefix(lf + 1);
-  }
+  while (!bytes.empty() && lines.size() < max_lines) lines.push_back(TakeLine(bytes));
   return lines;
 }
 

@@ -10,6 +10,10 @@
 // Line reading shared by every reader of the system's files.
 namespace zelmora {
 
+// Takes the first line off `bytes` by the rules of SplitLines; `bytes` must
+// not be empty.
+std::string_view TakeLine(std::string_view& bytes);
+
 // Splits file bytes into lines: a line ends at CR LF or a lone LF; a last line
 // without an end is still read; a lone CR stays in its line. At most
 // `max_lines` lines are taken; the views point into `bytes`.

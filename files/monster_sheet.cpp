@@ -171,7 +171,7 @@ void ReadMonsterSheet(std::string_view file_bytes, bool qvm_form, Defender& defe
 }
 
 std::optional<FileError> ImportMonsterSheet(const std::string& path, Defender& defender) {
-  const ReadResult file = ReadFileBytes(path);
+  const ReadResult file = ReadFileBytes(path, kMonsterSheetLines);
   if (!file.error) ReadMonsterSheet(file.bytes, IsQvmSheet(path), defender);
   return file.error;
 }

@@ -26,8 +26,8 @@ bool IsQvmSheet(const std::string& path);
 // affinities of `defender` from the first 24 lines of a sheet.
 void ReadMonsterSheet(std::string_view file_bytes, bool qvm_form, Defender& defender);
 
-// Reads the sheet at `path` in the form its extension selects. A file that
-// cannot be read leaves `defender` as it was.
+// Reads the sheet at `path` in the form its extension selects, only as far
+// as its 24 lines. A file that cannot be read leaves `defender` as it was.
 std::optional<FileError> ImportMonsterSheet(const std::string& path, Defender& defender);
 
 }  // namespace zelmora

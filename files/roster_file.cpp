@@ -124,7 +124,10 @@ void ReadAttackerLine(std::string_view line, Attacker& attacker) { ReadLine(line
 void ReadDefenderLine(std::string_view line, Defender& defender) { ReadLine(line, defender); }
 
 void ReadRoster(std::string_view file_bytes, const RosterTargets& targets) {
-  for (const std::string_view line : SplitLines(file_bytes)) {
+  // Line by line, without a list of all lines: a file of blank lines would
+  // need far more memory for the list than for its bytes.
+  while (!file_bytes.empty()) {
+    const std::string_view line = TakeLine(file_bytes);
     if (line.empty()) continue;
     if (line.front() == kAttackerLetter) Apply(line, targets.attackers);
     if (line.front() == kDefenderLetter) Apply(line, targets.defenders);

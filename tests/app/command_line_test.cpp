@@ -10,6 +10,7 @@
 #include "engine/labels.h"
 #include "files/cp932.h"
 #include "files/csv_export.h"
+#include "files/error_reason.h"
 #include "files/json_export.h"
 #include "files/reports.h"
 #include "files/roster_file.h"
@@ -160,19 +161,19 @@ TEST_F(RunTest, ModifiersAndEvasionKindsApply) {
 TEST_F(RunTest, FileErrorsNameTheFileAndExitWithOne) {
   const std::string missing = folder_.File("missing.qvr");
   EXPECT_EQ(Run({"--txt", "-", missing}), kExitFileError);
-  EXPECT_EQ(err_.str(), "zelmora: " + missing + ": " + strerror(ENOENT) + "\n");
+  EXPECT_EQ(err_.str(), "zelmora: " + missing + ": " + ErrorReason(ENOENT) + "\n");
   EXPECT_EQ(Out(), "");
 
   err_.str("");
   const std::string under_file = roster_ + "/out.txt";
   const std::string htm = folder_.File("out.htm");
   EXPECT_EQ(Run({"--txt", under_file, "--html", htm, roster_}), kExitFileError);
-  EXPECT_EQ(err_.str(), "zelmora: " + under_file + ": " + strerror(ENOTDIR) + "\n");
+  EXPECT_EQ(err_.str(), "zelmora: " + under_file + ": " + ErrorReason(ENOTDIR) + "\n");
   EXPECT_EQ(testing::Slurp(htm), HtmlReport(encounter_));  // the other report is still written
 
   err_.str("");
   EXPECT_EQ(Run({"--txt", "-", roster_}, "/dev/full"), kExitFileError);
-  EXPECT_EQ(err_.str(), std::string("zelmora: standard output: ") + strerror(ENOSPC) + "\n");
+  EXPECT_EQ(err_.str(), std::string("zelmora: standard output: ") + ErrorReason(ENOSPC) + "\n");
 }
 
 TEST_F(RunTest, NeverWritesTwoReportsIntoOneFileNorOverTheRoster) {

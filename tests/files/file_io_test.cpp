@@ -2,12 +2,16 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <locale.h>
 #include <signal.h>
 #include <string.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
+#include "files/error_reason.h"
 #include "tests/files/files_test_support.h"
 
 namespace zelmora {
@@ -24,16 +28,19 @@ class SafeWriterTest : public ::testing::Test {
 };
 
 TEST_F(SafeWriterTest, WritesNewFilesAndReplacesOldOnesLeavingNoTemporary) {
-  const std::string path = folder_.File("party.qvr");
-  ASSERT_EQ(WriteFileSafely(path, kOld), std::nullopt);
-  EXPECT_EQ(Slurp(path), kOld);
+  for (const Temporary kind : {Temporary::kUnnamedWherePossible, Temporary::kNamed}) {
+    const std::string path = folder_.File("party.qvr");
+    std::filesystem::remove(path);
+    ASSERT_EQ(WriteFileSafely(path, kOld, kind), std::nullopt);
+    EXPECT_EQ(Slurp(path), kOld);
 
-  const std::string bigger(3 << 20, 'x');  // several writes' worth
-  ASSERT_EQ(WriteFileSafely(path, bigger), std::nullopt);
-  EXPECT_EQ(Slurp(path), bigger);
-  ASSERT_EQ(WriteFileSafely(path, ""), std::nullopt);
-  EXPECT_EQ(Slurp(path), "");
-  EXPECT_EQ(folder_.Entries(), std::vector<std::string>{"party.qvr"});
+    const std::string bigger(3 << 20, 'x');  // several writes' worth
+    ASSERT_EQ(WriteFileSafely(path, bigger, kind), std::nullopt);
+    EXPECT_EQ(Slurp(path), bigger);
+    ASSERT_EQ(WriteFileSafely(path, "", kind), std::nullopt);
+    EXPECT_EQ(Slurp(path), "");
+    EXPECT_EQ(folder_.Entries(), std::vector<std::string>{"party.qvr"});
+  }
 }
 
 TEST_F(SafeWriterTest, NewFileTakesTheUmaskAndAReplacedFileKeepsItsMode) {
@@ -76,52 +83,63 @@ TEST_F(SafeWriterTest, FailuresNameTheFileAndTheReasonAndLeaveNothingBehind) {
   const std::string regular = folder_.File("plain");
   testing::Put(regular, kOld);
   const std::string under_file = regular + "/report.txt";
-  EXPECT_EQ(WriteFileSafely(under_file, "x"), (FileError{under_file, strerror(ENOTDIR)}));
+  EXPECT_EQ(WriteFileSafely(under_file, "x"), (FileError{under_file, ErrorReason(ENOTDIR)}));
 
   const std::string vanished_folder = folder_.File("gone");
   ASSERT_EQ(mkdir(vanished_folder.c_str(), 0700), 0);
   ASSERT_EQ(rmdir(vanished_folder.c_str()), 0);
   const std::string in_vanished = vanished_folder + "/party.qvr";
-  EXPECT_EQ(WriteFileSafely(in_vanished, "x"), (FileError{in_vanished, strerror(ENOENT)}));
+  EXPECT_EQ(WriteFileSafely(in_vanished, "x"), (FileError{in_vanished, ErrorReason(ENOENT)}));
 
-  // The rename fails: the target is a folder.
+  // A folder is never replaced.
   const std::string folder_target = folder_.File("folder");
   ASSERT_EQ(mkdir(folder_target.c_str(), 0700), 0);
   const auto error = WriteFileSafely(folder_target, "x");
   ASSERT_TRUE(error.has_value());
   EXPECT_EQ(error->path, folder_target);
-  EXPECT_EQ(error->reason, strerror(EISDIR));
+  EXPECT_EQ(error->reason, ErrorReason(EISDIR));
 
   EXPECT_EQ(Slurp(regular), kOld);
   EXPECT_EQ(folder_.Entries(), (std::vector<std::string>{"folder", "plain"}));
 }
 
 // A file size limit makes the writes fail part-way, first short, then with
-// EFBIG: the old file must survive byte for byte.
-TEST_F(SafeWriterTest, FailedWriteKeepsTheOldFileByteIdentical) {
+// EFBIG: the old file must survive byte for byte, and the program too. The
+// signal the limit raises keeps its default action, which would end the
+// child without a word.
+TEST_F(SafeWriterTest, FileSizeLimitIsReportedAndKeepsTheOldFileByteIdentical) {
   const std::string path = folder_.File("party.qvr");
+  const std::string stream_path = folder_.File("stream.txt");
   testing::Put(path, kOld);
+  const int stream = open(stream_path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+  ASSERT_GE(stream, 0);
 
-  struct rlimit saved;
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-  const auto old_handler = signal(SIGXFSZ, SIG_IGN);
-  struct rlimit limited = saved;
-  limited.rlim_cur = 1000;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-  const auto error = WriteFileSafely(path, std::string(5000, 'y'));
-  setrlimit(RLIMIT_FSIZE, &saved);
-  signal(SIGXFSZ, old_handler);
-
-  EXPECT_EQ(error, (FileError{path, strerror(EFBIG)}));
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    signal(SIGXFSZ, SIG_DFL);
+    const struct rlimit limited = {1000, RLIM_INFINITY};
+    if (setrlimit(RLIMIT_FSIZE, &limited) != 0) _exit(2);
+    const std::string big(5000, 'y');
+    const bool saved = WriteFileSafely(path, big) == FileError{path, ErrorReason(EFBIG)};
+    const bool streamed =
+        WriteToDescriptor(stream, big, "out") == FileError{"out", ErrorReason(EFBIG)};
+    _exit(saved && streamed ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  close(stream);
+  EXPECT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+  EXPECT_EQ(WEXITSTATUS(status), 0);
   EXPECT_EQ(Slurp(path), kOld);
-  EXPECT_EQ(folder_.Entries(), std::vector<std::string>{"party.qvr"});
+  EXPECT_EQ(folder_.Entries(), (std::vector<std::string>{"party.qvr", "stream.txt"}));
 }
 
 TEST(DescriptorWriterTest, ReportsAFullDevice) {
   const int fd = open("/dev/full", O_WRONLY | O_CLOEXEC);
   ASSERT_GE(fd, 0);
   EXPECT_EQ(WriteToDescriptor(fd, "report\r\n", "standard output"),
-            (FileError{"standard output", strerror(ENOSPC)}));
+            (FileError{"standard output", ErrorReason(ENOSPC)}));
   EXPECT_EQ(WriteToDescriptor(fd, "", "standard output"), std::nullopt);  // nothing to write
   close(fd);
 }
@@ -141,8 +159,103 @@ TEST(ReadFileTest, ReadsEveryByteAndNamesFailures) {
   EXPECT_EQ(ReadFileBytes(empty).error, std::nullopt);
 
   const std::string missing = folder.File("missing.qvr");
-  EXPECT_EQ(ReadFileBytes(missing).error, (FileError{missing, strerror(ENOENT)}));
-  EXPECT_EQ(ReadFileBytes(folder.path()).error, (FileError{folder.path(), strerror(EISDIR)}));
+  EXPECT_EQ(ReadFileBytes(missing).error, (FileError{missing, ErrorReason(ENOENT)}));
+  EXPECT_EQ(ReadFileBytes(folder.path()).error, (FileError{folder.path(), ErrorReason(EISDIR)}));
+}
+
+// Owner, group and extended attributes can be handed to another user only by
+// root, as the suite runs in CI.
+class ReplacedFileTest : public SafeWriterTest {
+ protected:
+  void SetUp() override {
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to give files to another user";
+  }
+  static constexpr uid_t kNobody = 65534;
+  static constexpr gid_t kNogroup = 65534;
+};
+
+TEST_F(ReplacedFileTest, RootsSaveKeepsOwnerGroupModeAndExtendedAttributes) {
+  const std::string path = folder_.File("party.qvr");
+  testing::Put(path, kOld);
+  ASSERT_EQ(chown(path.c_str(), kNobody, kNogroup), 0);
+  ASSERT_EQ(chmod(path.c_str(), 0640), 0);
+  const bool has_attributes = setxattr(path.c_str(), "user.zelmora", "gm", 2, 0) == 0;
+
+  ASSERT_EQ(WriteFileSafely(path, "new\r\n"), std::nullopt);
+  struct stat info;
+  ASSERT_EQ(stat(path.c_str(), &info), 0);
+  EXPECT_EQ(info.st_uid, kNobody);
+  EXPECT_EQ(info.st_gid, kNogroup);
+  EXPECT_EQ(info.st_mode & 07777, 0640u);
+  if (has_attributes) {
+    char value[8] = {};
+    EXPECT_EQ(getxattr(path.c_str(), "user.zelmora", value, sizeof value), 2);
+    EXPECT_STREQ(value, "gm");
+  }
+  EXPECT_EQ(Slurp(path), "new\r\n");
+}
+
+// A user who may write a set-uid file's folder but not give files to its
+// owner replaces it with a file of their own, which must not carry set-uid.
+TEST_F(ReplacedFileTest, SetUidIsDroppedWhenTheOwnerCannotBeKept) {
+  ASSERT_EQ(chmod(folder_.path().c_str(), 0777), 0);
+  const std::string path = folder_.File("tool");
+  testing::Put(path, kOld);
+  ASSERT_EQ(chmod(path.c_str(), 04755), 0);
+
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (setgid(kNogroup) != 0 || setuid(kNobody) != 0) _exit(2);
+    _exit(WriteFileSafely(path, "new\r\n") ? 1 : 0);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  struct stat info;
+  ASSERT_EQ(stat(path.c_str(), &info), 0);
+  EXPECT_EQ(info.st_uid, kNobody);
+  EXPECT_EQ(info.st_mode & 07777, 0755u);
+}
+
+// Temporaries left by a killed save are the user's, named after a process
+// that no longer runs; a later save in the folder removes them and nothing
+// else.
+TEST_F(SafeWriterTest, SaveRemovesOnlyStaleTemporariesOfTheUser) {
+  const pid_t gone = fork();
+  ASSERT_GE(gone, 0);
+  if (gone == 0) _exit(0);
+  ASSERT_EQ(waitpid(gone, nullptr, 0), gone);
+
+  const std::string stale = ".zelmora-" + std::to_string(gone) + "-1a2b";
+  const std::string running = ".zelmora-" + std::to_string(getpid()) + "-3c4d";
+  const std::string others = ".zelmora-" + std::to_string(gone) + "-5e6f";
+  for (const std::string& name : {stale, running, others, std::string(".zelmora-x-1")}) {
+    testing::Put(folder_.File(name), "left");
+  }
+  const bool as_root = geteuid() == 0;
+  if (as_root) {
+    ASSERT_EQ(chown(folder_.File(others).c_str(), 65534, 65534), 0);
+  }
+
+  ASSERT_EQ(WriteFileSafely(folder_.File("party.qvr"), kOld), std::nullopt);
+  std::vector<std::string> expected{".zelmora-x-1", running, "party.qvr"};
+  if (as_root) expected.push_back(others);
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(folder_.Entries(), expected);
+}
+
+TEST(ErrorReasonTest, CommonReasonsAreJapaneseInAnyLocaleOthersTheSystems) {
+  TempFolder folder;
+  const std::string missing = folder.File("missing.qvr");
+  const std::string saved_lang = getenv("LANG") ? getenv("LANG") : "";
+  setenv("LANG", "C", 1);
+  setlocale(LC_ALL, "");
+  EXPECT_EQ(ReadFileBytes(missing).error,
+            (FileError{missing, "ファイルまたはフォルダがありません"}));
+  EXPECT_EQ(ErrorReason(EBADF), strerror(EBADF));
+  setlocale(LC_ALL, "C");
+  setenv("LANG", saved_lang.c_str(), 1);
 }
 
 }  // namespace

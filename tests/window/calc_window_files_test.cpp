@@ -11,6 +11,7 @@
 
 #include "editors/dialog_builder.h"
 #include "engine/text.h"
+#include "files/error_reason.h"
 #include "files/reports.h"
 #include "files/roster_file.h"
 #include "resources/calc_window_ids.h"
@@ -171,7 +172,8 @@ TEST_F(CalcWindowFilesTest, UnwritableTargetShowsOneErrorAndLeavesTheOldFile) {
   Trigger(32774);
   ASSERT_EQ(prompts.errors.size(), 1);
   EXPECT_TRUE(prompts.errors[0].contains(target)) << prompts.errors[0].toStdString();
-  EXPECT_TRUE(prompts.errors[0].contains("Not a directory")) << prompts.errors[0].toStdString();
+  EXPECT_TRUE(prompts.errors[0].contains(QString::fromStdString(ErrorReason(ENOTDIR))))
+      << prompts.errors[0].toStdString();
   EXPECT_EQ(ReadAll(Path("old.qvr")), "P,1,\"old\",1,2,3,0,0,11,1,0\r\n");
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::NoDotAndDotDot),
             QStringList{"old.qvr"});

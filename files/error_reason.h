@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The reason a file error message gives, in Japanese whatever the locale.
+namespace zelmora {
+
+// The common errors from the program's own table; any other error in the
+// system's words (strerror).
+std::string ErrorReason(int error_number);
+
+// Reasons that no errno carries.
+inline constexpr std::string_view kNotRegularFileReason = "通常のファイルではありません";
+// A roster or sheet over the size limit of the readers.
+inline constexpr std::string_view kTooLargeToReadReason =
+    "ファイルが大きすぎます（読み込めるのは 64 MiB まで）";
+
+}  // namespace zelmora
