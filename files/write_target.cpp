@@ -45,7 +45,7 @@ bool MayFollow(int folder, const struct stat& link) {
 std::optional<std::string> LinkText(int folder, const std::string& name) {
   std::string text(PATH_MAX, '\0');
   const ssize_t length = readlinkat(folder, name.c_str(), text.data(), text.size());
-  if (length < 0 || static_cast<std::size_t>(length) >= text.size()) return std::nullopt;
+  if (length <= 0 || static_cast<std::size_t>(length) >= text.size()) return std::nullopt;
   text.resize(static_cast<std::size_t>(length));
   return text;
 }
@@ -57,13 +57,6 @@ UniqueFd Readable(UniqueFd folder) {
   return readable >= 0 ? UniqueFd(readable) : std::move(folder);
 }
 
-std::variant<WriteTarget, std::string> Finish(UniqueFd folder, std::string name,
-                                              const struct stat* existing) {
-  WriteTarget target{Readable(std::move(folder)), std::move(name), std::nullopt};
-  if (existing) target.existing = *existing;
-  return target;
-}
-
 // The kind of the target as the kernel sees it through every link, so that
 // a link into /proc/self/fd or onto a device is named for what it reaches.
 std::optional<std::string> RefusedKind(const std::string& path) {
@@ -72,50 +65,85 @@ std::optional<std::string> RefusedKind(const std::string& path) {
   return S_ISDIR(info.st_mode) ? ErrorReason(EISDIR) : std::string(kNotRegularFileReason);
 }
 
+using Resolved = std::variant<WriteTarget, std::string>;
+
+// Walks a path one component at a time from its start folder, holding the
+// folder reached so far open; a followed link puts its own components in
+// front of the rest.
+class PathWalk {
+ public:
+  explicit PathWalk(const std::string& path) : folder_(OpenStart(path)), error_(errno) {
+    PrependComponents(path, components_);
+  }
+
+  Resolved Run() {
+    if (!folder_.valid()) return ErrorReason(error_);
+    while (!components_.empty()) {
+      const std::string name = std::move(components_.front());
+      components_.pop_front();
+      const bool last = components_.empty();
+      if (name.empty() || name == "." || name == "..") {
+        if (last) return ErrorReason(EISDIR);
+        if (name == ".." && !Enter(name)) return ErrorReason(errno);
+        continue;
+      }
+      struct stat info;
+      if (fstatat(folder_.get(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (last && errno == ENOENT) return Target(name, nullptr);
+        return ErrorReason(errno);
+      }
+      if (S_ISLNK(info.st_mode)) {
+        if (auto refused = Follow(name, info)) return *refused;
+      } else if (last) {
+        return Target(name, &info);
+      } else if (!S_ISDIR(info.st_mode)) {
+        return ErrorReason(ENOTDIR);
+      } else if (!Enter(name)) {
+        return ErrorReason(errno);
+      }
+    }
+    return ErrorReason(EISDIR);  // not reached: the last component returns above
+  }
+
+ private:
+  bool Enter(const std::string& name) {
+    folder_.Reset(
+        openat(folder_.get(), name.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    return folder_.valid();
+  }
+
+  std::optional<std::string> Follow(const std::string& name, const struct stat& link) {
+    if (!MayFollow(folder_.get(), link)) return ErrorReason(EACCES);
+    if (++links_ > kMaxLinks) return ErrorReason(ELOOP);
+    const std::optional<std::string> text = LinkText(folder_.get(), name);
+    if (!text) return ErrorReason(ENAMETOOLONG);
+    if (text->front() == '/') folder_ = OpenStart(*text);
+    if (!folder_.valid()) return ErrorReason(errno);
+    PrependComponents(*text, components_);
+    return std::nullopt;
+  }
+
+  Resolved Target(const std::string& name, const struct stat* existing) {
+    if (existing && !S_ISREG(existing->st_mode)) {
+      return S_ISDIR(existing->st_mode) ? ErrorReason(EISDIR) : std::string(kNotRegularFileReason);
+    }
+    WriteTarget target{Readable(std::move(folder_)), name, std::nullopt};
+    if (existing) target.existing = *existing;
+    return target;
+  }
+
+  UniqueFd folder_;
+  int error_;  // of opening the start folder
+  std::deque<std::string> components_;
+  int links_ = 0;
+};
+
 }  // namespace
 
 std::variant<WriteTarget, std::string> ResolveWriteTarget(const std::string& path) {
   if (path.empty()) return ErrorReason(ENOENT);
   if (auto refused = RefusedKind(path)) return *refused;
-  UniqueFd folder = OpenStart(path);
-  if (!folder.valid()) return ErrorReason(errno);
-  std::deque<std::string> components;
-  PrependComponents(path, components);
-  int links = 0;
-  while (!components.empty()) {
-    const std::string name = std::move(components.front());
-    components.pop_front();
-    const bool last = components.empty();
-    if (name.empty() || name == "." || name == "..") {
-      if (last) return ErrorReason(EISDIR);
-      if (name == "..") folder.Reset(openat(folder.get(), "..", O_PATH | O_DIRECTORY | O_CLOEXEC));
-      if (!folder.valid()) return ErrorReason(errno);
-      continue;
-    }
-    struct stat info;
-    if (fstatat(folder.get(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
-      if (last && errno == ENOENT) return Finish(std::move(folder), name, nullptr);
-      return ErrorReason(errno);
-    }
-    if (S_ISLNK(info.st_mode)) {
-      if (!MayFollow(folder.get(), info)) return ErrorReason(EACCES);
-      if (++links > kMaxLinks) return ErrorReason(ELOOP);
-      const std::optional<std::string> text = LinkText(folder.get(), name);
-      if (!text) return ErrorReason(ENAMETOOLONG);
-      if (!text->empty() && text->front() == '/') folder = OpenStart(*text);
-      if (!folder.valid()) return ErrorReason(errno);
-      PrependComponents(*text, components);
-      continue;
-    }
-    if (last) {
-      if (S_ISREG(info.st_mode)) return Finish(std::move(folder), name, &info);
-      return S_ISDIR(info.st_mode) ? ErrorReason(EISDIR) : std::string(kNotRegularFileReason);
-    }
-    if (!S_ISDIR(info.st_mode)) return ErrorReason(ENOTDIR);
-    folder.Reset(openat(folder.get(), name.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (!folder.valid()) return ErrorReason(errno);
-  }
-  return ErrorReason(EISDIR);  // not reached: the last component returns above
+  return PathWalk(path).Run();
 }
 
 }  // namespace zelmora
