@@ -1,20 +1,15 @@
 #include "editors/prompts.h"
 
 #include <QDialog>
-#include <QFileDialog>
 #include <QMessageBox>
+
+#include "editors/file_dialog.h"
 
 namespace zelmora {
 namespace {
 
 QString AskFileName(QWidget* parent, const FileChoice& choice, QFileDialog::AcceptMode mode) {
-  QFileDialog dialog(parent);
-  dialog.setAcceptMode(mode);
-  dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
-                                                     : QFileDialog::ExistingFile);
-  dialog.setNameFilter(choice.filter);
-  dialog.setDefaultSuffix(choice.default_suffix);
-  dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+  FileDialog dialog(parent, choice, mode);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().constFirst();
 }
@@ -22,17 +17,17 @@ QString AskFileName(QWidget* parent, const FileChoice& choice, QFileDialog::Acce
 }  // namespace
 
 FileChoice RosterFileChoice() {
-  return {QStringLiteral("qvr"), QStringLiteral("QVR Files (*.qvr);;All Files (*.*)")};
+  return {QStringLiteral("qvr"), QStringLiteral("QVR ファイル (*.qvr);;全てのファイル (*)")};
 }
 FileChoice MonsterSheetFileChoice() {
-  return {QStringLiteral("txt"),
-          QStringLiteral("TEXT Files (*.txt);;QVM Files (*.qvm);;All Files (*.*)")};
+  return {QStringLiteral("txt"), QStringLiteral("テキストファイル (*.txt);;QVM ファイル "
+                                                "(*.qvm);;全てのファイル (*)")};
 }
 FileChoice TextReportFileChoice() {
-  return {QStringLiteral("txt"), QStringLiteral("TEXT Files (*.txt);;All Files (*.*)")};
+  return {QStringLiteral("txt"), QStringLiteral("テキストファイル (*.txt);;全てのファイル (*)")};
 }
 FileChoice HtmlReportFileChoice() {
-  return {QStringLiteral("htm"), QStringLiteral("HTML Files (*.htm);;All Files (*.*)")};
+  return {QStringLiteral("htm"), QStringLiteral("HTML ファイル (*.htm);;全てのファイル (*)")};
 }
 
 QString DesktopPrompts::OpenFileName(QWidget* parent, const FileChoice& choice) {

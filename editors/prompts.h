@@ -12,7 +12,7 @@ class QWidget;
 namespace zelmora {
 
 // A file dialog's settings: default suffix without the dot, and the filter
-// in Qt's notation ("QVR Files (*.qvr);;All Files (*.*)").
+// in Qt's notation ("QVR ファイル (*.qvr);;全てのファイル (*)").
 struct FileChoice {
   QString default_suffix;
   QString filter;

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "editors/field_notice.h"
+#include "editors/name_field.h"
 #include "engine/labels.h"
 #include "files/cp932.h"
 #include "resources/attacker_editor_ids.h"
@@ -151,7 +153,7 @@ TEST_F(AttackerEditorTest, NameTakesJapaneseTypingAndRefusesWhatCp932CannotHold)
   EXPECT_EQ(editor.working().name, Cp932("鬼 ～ "));
   Commit(name, QStringLiteral("鬼\u301C"));
   EXPECT_EQ(editor.working().name, Cp932("鬼～"));
-  EXPECT_TRUE(name->toolTip().isEmpty());
+  EXPECT_EQ(FieldNotice::Of(editor), nullptr);
 
   name->setCursorPosition(2);
   QInputMethodEvent hangul;
@@ -159,12 +161,13 @@ TEST_F(AttackerEditorTest, NameTakesJapaneseTypingAndRefusesWhatCp932CannotHold)
   QCoreApplication::sendEvent(name, &hangul);
   EXPECT_EQ(name->text(), QStringLiteral("鬼～"));  // the name as stored
   EXPECT_EQ(editor.working().name, Cp932("鬼～"));
-  EXPECT_TRUE(name->toolTip().contains(QStringLiteral("한")));
+  ASSERT_NE(FieldNotice::Of(editor), nullptr);
+  EXPECT_EQ(FieldNotice::Of(editor)->text(), RefusedCharacterMessage(QStringLiteral("한")));
   EXPECT_EQ(name->cursorPosition(), 2);
 
   Commit(name, QStringLiteral("ab"));
   EXPECT_EQ(editor.working().name, "ab");
-  EXPECT_TRUE(name->toolTip().isEmpty());
+  EXPECT_FALSE(FieldNotice::Of(editor)->isVisible());
 }
 
 TEST_F(AttackerEditorTest, DefenceFlagsAreRebuiltFromBothLists) {
@@ -314,7 +317,7 @@ TEST_F(AttackerEditorTest, SaveOneFromSlotFourIsOfferedUnderButtonFour) {
     Click(editor, kSaveOne);
     ASSERT_EQ(prompts.save_choices.size(), 1u);
     EXPECT_EQ(prompts.save_choices[0].default_suffix, "qvr");
-    EXPECT_EQ(prompts.save_choices[0].filter, "QVR Files (*.qvr);;All Files (*.*)");
+    EXPECT_EQ(prompts.save_choices[0].filter, "QVR ファイル (*.qvr);;全てのファイル (*)");
     EXPECT_EQ(ReadAll(path), "P,4,\"" + Cp932("僧侶") + "\",45,4,0,0,0,11,1,0\r\n");
     EXPECT_EQ(encounter.attacker(4).judgment_value, 40);
   }
@@ -324,7 +327,7 @@ TEST_F(AttackerEditorTest, SaveOneFromSlotFourIsOfferedUnderButtonFour) {
   ChooserSeen seen;
   prompts.QueueDialog(AnswerChooser(4, &seen));
   Click(editor, kLoadOne);
-  EXPECT_EQ(prompts.open_choices.at(0).filter, "QVR Files (*.qvr);;All Files (*.*)");
+  EXPECT_EQ(prompts.open_choices.at(0).filter, "QVR ファイル (*.qvr);;全てのファイル (*)");
   EXPECT_EQ(seen.prompt, QStringLiteral("どれをロードしますか？"));
   EXPECT_EQ(seen.names, (std::vector<QString>{"", "", "", "僧侶", ""}));
   Attacker expected = encounter.attacker(4);

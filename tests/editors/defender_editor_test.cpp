@@ -201,7 +201,7 @@ TEST_F(DefenderEditorTest, ImportsTheQvmForm) {
   ASSERT_EQ(prompts.open_choices.size(), 1u);
   EXPECT_EQ(prompts.open_choices[0].default_suffix, "txt");
   EXPECT_EQ(prompts.open_choices[0].filter,
-            "TEXT Files (*.txt);;QVM Files (*.qvm);;All Files (*.*)");
+            "テキストファイル (*.txt);;QVM ファイル (*.qvm);;全てのファイル (*)");
 
   Defender expected;
   expected.name = Cp932("小鬼");

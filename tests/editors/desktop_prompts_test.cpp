@@ -5,9 +5,11 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -59,10 +61,14 @@ TEST(DesktopPromptsTest, FileDialogsUseTheFilterAndSuffixAndGiveThePickedPath) {
   WhenOpens<QFileDialog>([&](QFileDialog& modal) {
     QFileDialog* dialog = &modal;
     EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
-    EXPECT_EQ(dialog->nameFilters(), (QStringList{QStringLiteral("QVR Files (*.qvr)"),
-                                                  QStringLiteral("All Files (*.*)")}));
+    EXPECT_EQ(dialog->nameFilters(), (QStringList{QStringLiteral("QVR ファイル (*.qvr)"),
+                                                  QStringLiteral("全てのファイル (*)")}));
     EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("qvr"));
     EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+    // Qt's own texts in Japanese, whatever the locale of the test run.
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("名前を付けて保存"));
+    EXPECT_EQ(dialog->labelText(QFileDialog::FileName), QStringLiteral("ファイル名(&N):"));
+    EXPECT_EQ(dialog->labelText(QFileDialog::Reject), QStringLiteral("キャンセル"));
     TypeFileName(*dialog, path);
     static_cast<QDialog*>(dialog)->accept();
   });
@@ -90,6 +96,9 @@ TEST(DesktopPromptsTest, SavingOverAnExistingFileAsksFirst) {
     // open, which is then cancelled.
     WhenOpens<QMessageBox>([&](QMessageBox& box) {
       asked = true;
+      EXPECT_TRUE(box.text().contains(QStringLiteral("は既に存在します。")))
+          << box.text().toStdString();
+      EXPECT_EQ(box.button(QMessageBox::No)->text(), QStringLiteral("いいえ(&N)"));
       WhenOpens<QFileDialog>([](QFileDialog& still_open) { still_open.reject(); });
       box.button(QMessageBox::No)->click();
     });
@@ -97,6 +106,73 @@ TEST(DesktopPromptsTest, SavingOverAnExistingFileAsksFirst) {
   });
   EXPECT_TRUE(prompts.SaveFileName(nullptr, RosterFileChoice()).isEmpty());
   EXPECT_TRUE(asked);
+}
+
+// Whether the file list of a file dialog shows `name` now.
+bool Shows(const QFileDialog& dialog, const QString& name) {
+  auto* list = dialog.findChild<QListView*>(QStringLiteral("listView"));
+  if (!list) return false;
+  const QModelIndex root = list->rootIndex();
+  for (int row = 0; row < list->model()->rowCount(root); ++row) {
+    if (list->model()->index(row, 0, root).data().toString() == name) return true;
+  }
+  return false;
+}
+
+// The same, once the folder has been read in the background.
+bool Lists(const QFileDialog& dialog, const QString& name) {
+  return QTest::qWaitFor([&] { return Shows(dialog, name); }, 2000);
+}
+
+TEST(DesktopPromptsTest, AllFilesListsNamesWithoutADot) {
+  DesktopPrompts prompts;
+  QTemporaryDir folder;
+  QFile(folder.filePath(QStringLiteral("party"))).open(QIODevice::WriteOnly);
+  QFile(folder.filePath(QStringLiteral("goblins.qvr"))).open(QIODevice::WriteOnly);
+  WhenOpens<QFileDialog>([&](QFileDialog& dialog) {
+    dialog.setDirectory(folder.path());
+    EXPECT_TRUE(Lists(dialog, QStringLiteral("goblins.qvr")));
+    EXPECT_FALSE(Shows(dialog, QStringLiteral("party")));  // not a roster by its name
+    dialog.selectNameFilter(QStringLiteral("全てのファイル (*)"));
+    EXPECT_TRUE(Lists(dialog, QStringLiteral("party")));
+    dialog.reject();
+  });
+  prompts.OpenFileName(nullptr, RosterFileChoice());
+}
+
+TEST(DesktopPromptsTest, OpenTakesAnExistingNameAsTypedAndAddsTheSuffixOnlyToAMissingOne) {
+  DesktopPrompts prompts;
+  QTemporaryDir folder;
+  const QString bare = folder.filePath(QStringLiteral("party"));
+  const QString roster = folder.filePath(QStringLiteral("goblins.qvr"));
+  QFile(bare).open(QIODevice::WriteOnly);
+  QFile(roster).open(QIODevice::WriteOnly);
+  const auto open_typed = [&](const QString& typed) {
+    WhenOpens<QFileDialog>([typed](QFileDialog& dialog) {
+      TypeFileName(dialog, typed);
+      static_cast<QDialog&>(dialog).accept();
+    });
+    return prompts.OpenFileName(nullptr, RosterFileChoice());
+  };
+  EXPECT_EQ(open_typed(bare), bare);
+  EXPECT_EQ(open_typed(folder.filePath(QStringLiteral("goblins"))), roster);
+
+  // Missing either way: Qt's warning names the suffixed file, in Japanese,
+  // and the dialog stays open.
+  bool warned = false;
+  WhenOpens<QFileDialog>([&](QFileDialog& dialog) {
+    TypeFileName(dialog, folder.filePath(QStringLiteral("orcs")));
+    WhenOpens<QMessageBox>([&](QMessageBox& box) {
+      warned = true;
+      EXPECT_TRUE(box.text().contains(QStringLiteral("orcs.qvr")));
+      EXPECT_TRUE(box.text().contains(QStringLiteral("ファイルが見つかりません。")));
+      WhenOpens<QFileDialog>([](QFileDialog& still_open) { still_open.reject(); });
+      box.accept();
+    });
+    static_cast<QDialog&>(dialog).accept();
+  });
+  EXPECT_TRUE(prompts.OpenFileName(nullptr, RosterFileChoice()).isEmpty());
+  EXPECT_TRUE(warned);
 }
 
 TEST(DesktopPromptsTest, ErrorIsAWarningBoxWithTheMessage) {

@@ -71,7 +71,7 @@ TEST_F(CalcWindowFilesTest, SaveAllThenLoadAllRestoresEveryRecordButEvasionKinds
   Trigger(32774);
   ASSERT_EQ(prompts.save_choices.size(), 1u);
   EXPECT_EQ(prompts.save_choices[0].default_suffix, "qvr");
-  EXPECT_EQ(prompts.save_choices[0].filter, "QVR Files (*.qvr);;All Files (*.*)");
+  EXPECT_EQ(prompts.save_choices[0].filter, "QVR ファイル (*.qvr);;全てのファイル (*)");
   EXPECT_EQ(ReadAll(Path("party.qvr")), SaveAllBytes(saved));
 
   // Start again from scratch, with one evasion kind the file does not carry.
@@ -81,7 +81,7 @@ TEST_F(CalcWindowFilesTest, SaveAllThenLoadAllRestoresEveryRecordButEvasionKinds
   fresh.LoadAll();
   ASSERT_EQ(prompts.open_choices.size(), 1u);
   EXPECT_EQ(prompts.open_choices[0].default_suffix, "qvr");
-  EXPECT_EQ(prompts.open_choices[0].filter, "QVR Files (*.qvr);;All Files (*.*)");
+  EXPECT_EQ(prompts.open_choices[0].filter, "QVR ファイル (*.qvr);;全てのファイル (*)");
   for (int i = 1; i <= 5; ++i) {
     Attacker expected = saved.attacker(i);
     expected.evasion_kind = i == 2 ? 3 : 0;
@@ -147,9 +147,9 @@ TEST_F(CalcWindowFilesTest, ReportsAreWrittenThroughTheMenu) {
   EXPECT_EQ(ReadAll(Path("report.htm")), HtmlReport(window.encounter()));
   ASSERT_EQ(prompts.save_choices.size(), 2u);
   EXPECT_EQ(prompts.save_choices[0].default_suffix, "txt");
-  EXPECT_EQ(prompts.save_choices[0].filter, "TEXT Files (*.txt);;All Files (*.*)");
+  EXPECT_EQ(prompts.save_choices[0].filter, "テキストファイル (*.txt);;全てのファイル (*)");
   EXPECT_EQ(prompts.save_choices[1].default_suffix, "htm");
-  EXPECT_EQ(prompts.save_choices[1].filter, "HTML Files (*.htm);;All Files (*.*)");
+  EXPECT_EQ(prompts.save_choices[1].filter, "HTML ファイル (*.htm);;全てのファイル (*)");
   EXPECT_TRUE(prompts.errors.isEmpty());
 }
 
