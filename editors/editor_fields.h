@@ -20,18 +20,13 @@ namespace zelmora {
 QLineEdit& EditById(const QWidget& editor, int id);
 QComboBox& ListById(const QWidget& editor, int id);
 
-// The tooltip of a name edit that refused a character.
-QString UnsavableCharacterMessage(const QString& character);
-
-// A name edit: every user edit becomes the name's code page 932 bytes. An
-// edit that brings in a character the code page cannot hold is undone (the
-// edit shows the name as stored) and the edit's tooltip says which
-// character it was.
+// A name edit: every user edit becomes the name's code page 932 bytes, as
+// TakeNameEdit takes it.
 void BindName(QLineEdit& edit, std::string& name);
 void ShowName(QLineEdit& edit, const std::string& name);
 
-// A number edit: the field becomes the leading integer of each user edit;
-// the text stays as typed.
+// A number edit: the field becomes the leading integer of each user edit,
+// full-width digits read as ASCII; the text stays as typed.
 void BindNumber(QLineEdit& edit, std::int32_t& field);
 void ShowNumber(QLineEdit& edit, std::int32_t value);
 

@@ -5,6 +5,7 @@
 
 #include "editors/dialog_builder.h"
 #include "editors/number_fit.h"
+#include "editors/numeric_text.h"
 #include "engine/text.h"
 #include "resources/modifiers_ids.h"
 
@@ -28,7 +29,7 @@ ShownModifiers ModifiersDialog::Values() const {
   ShownModifiers values{};
   for (std::size_t i = 0; i < values.size(); ++i) {
     values[i] =
-        ParseLeadingInt(ControlById<QLineEdit>(*this, kShownFields[i])->text().toStdString());
+        ParseLeadingInt(NumericText(ControlById<QLineEdit>(*this, kShownFields[i])->text()));
   }
   return values;
 }

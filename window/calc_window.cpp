@@ -4,9 +4,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QToolTip>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <string>
 
 #include "editors/attacker_editor.h"
@@ -15,7 +13,9 @@
 #include "editors/dialog_builder.h"
 #include "editors/file_error_message.h"
 #include "editors/modifiers_dialog.h"
+#include "editors/name_field.h"
 #include "editors/number_fit.h"
+#include "editors/numeric_text.h"
 #include "engine/text.h"
 #include "files/file_io.h"
 #include "files/reports.h"
@@ -30,23 +30,20 @@
 namespace zelmora {
 namespace {
 
-const QString kUnstorableName =
-    QStringLiteral("この文字はシフトJIS（コードページ932）で保存できないため、入力できません。");
-
 QString ToQString(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 enum class Side { kAttacker, kDefender };
 
-// One kind of input cell: its side, where it sits in each slot, whether a
-// change makes the slot's results stale (names do not), how its record field
-// is written into the text and how the text is stored back. `store` returns
-// false when the text cannot be stored; the record is then unchanged.
+// One kind of input cell: its side, where it sits in each slot, how its
+// record field is written into the text, and how an edit reaches the record.
+// A number cell stores its text and makes its row or column stale; a name
+// cell takes the edit into the record's name and recalculates nothing.
 struct InputField {
   Side side;
   int (*id)(int index);
-  bool recalculates;
   QString (*format)(const Encounter&, int slot);
-  bool (*store)(Encounter&, int slot, const QString& text);
+  void (*store_number)(Encounter&, int slot, const std::string& text);
+  std::string& (*name)(Encounter&, int slot);
 };
 
 template <int grid::AttackerRowIds::*Id>
@@ -58,81 +55,69 @@ int DefenderCell(int index) {
   return grid::kDefenderColumns[index].*Id;
 }
 
-// Names are code page 932 bytes; a cell shows them decoded. A character the
-// code page cannot hold is refused rather than stored as another one.
-bool StoreName(std::string& name, const QString& text) {
-  std::optional<std::string> bytes = Cp932FromQString(text);
-  if (!bytes) return false;
-  name = std::move(*bytes);
-  return true;
-}
-
 template <std::int32_t Attacker::*Field>
 QString FormatAttackerNumber(const Encounter& e, int slot) {
   return ToQString(FormatInt(e.attacker(slot).*Field));
 }
 template <std::int32_t Attacker::*Field>
-bool StoreAttackerNumber(Encounter& e, int slot, const QString& text) {
-  e.attacker(slot).*Field = ParseLeadingInt(text.toStdString());
-  return true;
+void StoreAttackerNumber(Encounter& e, int slot, const std::string& text) {
+  e.attacker(slot).*Field = ParseLeadingInt(text);
 }
 
 QString FormatAttackerName(const Encounter& e, int slot) {
   return QStringFromCp932(e.attacker(slot).name);
 }
-bool StoreAttackerName(Encounter& e, int slot, const QString& text) {
-  return StoreName(e.attacker(slot).name, text);
-}
+std::string& AttackerName(Encounter& e, int slot) { return e.attacker(slot).name; }
 QString FormatDefenderName(const Encounter& e, int slot) {
   return QStringFromCp932(e.defender(slot).name);
 }
-bool StoreDefenderName(Encounter& e, int slot, const QString& text) {
-  return StoreName(e.defender(slot).name, text);
-}
+std::string& DefenderName(Encounter& e, int slot) { return e.defender(slot).name; }
 
 QString FormatEvasion(const Encounter& e, int slot) {
   const Defender& d = e.defender(slot);
   return ToQString(FormatInt(d.melee_evasion) + ',' + FormatInt(d.ranged_evasion) + ',' +
                    FormatInt(d.magic_evasion));
 }
-bool StoreEvasion(Encounter& e, int slot, const QString& text) {
+void StoreEvasion(Encounter& e, int slot, const std::string& text) {
   Defender& d = e.defender(slot);
-  const auto values = ParseEvasionText(text.toStdString());
+  const auto values = ParseEvasionText(text);
   d.melee_evasion = values[0];
   d.ranged_evasion = values[1];
   d.magic_evasion = values[2];
-  return true;
 }
 
 QString FormatDefence(const Encounter& e, int slot) {
   const Defender& d = e.defender(slot);
   return ToQString(FormatInt(d.physical_defence) + ',' + FormatInt(d.magic_defence));
 }
-bool StoreDefence(Encounter& e, int slot, const QString& text) {
+void StoreDefence(Encounter& e, int slot, const std::string& text) {
   Defender& d = e.defender(slot);
-  const auto values = ParseDefenceText(text.toStdString());
+  const auto values = ParseDefenceText(text);
   d.physical_defence = values[0];
   d.magic_defence = values[1];
-  return true;
 }
 
 using grid::AttackerRowIds;
 using grid::DefenderColumnIds;
 
 constexpr InputField kInputFields[] = {
-    {Side::kAttacker, AttackerCell<&AttackerRowIds::name>, false, FormatAttackerName,
-     StoreAttackerName},
-    {Side::kAttacker, AttackerCell<&AttackerRowIds::judgment>, true,
+    {Side::kAttacker, AttackerCell<&AttackerRowIds::name>, FormatAttackerName, nullptr,
+     AttackerName},
+    {Side::kAttacker, AttackerCell<&AttackerRowIds::judgment>,
      FormatAttackerNumber<&Attacker::judgment_value>,
-     StoreAttackerNumber<&Attacker::judgment_value>},
-    {Side::kAttacker, AttackerCell<&AttackerRowIds::dice>, true,
-     FormatAttackerNumber<&Attacker::dice_count>, StoreAttackerNumber<&Attacker::dice_count>},
-    {Side::kAttacker, AttackerCell<&AttackerRowIds::bonus>, true,
-     FormatAttackerNumber<&Attacker::damage_bonus>, StoreAttackerNumber<&Attacker::damage_bonus>},
-    {Side::kDefender, DefenderCell<&DefenderColumnIds::name>, false, FormatDefenderName,
-     StoreDefenderName},
-    {Side::kDefender, DefenderCell<&DefenderColumnIds::evasion>, true, FormatEvasion, StoreEvasion},
-    {Side::kDefender, DefenderCell<&DefenderColumnIds::defence>, true, FormatDefence, StoreDefence},
+     StoreAttackerNumber<&Attacker::judgment_value>, nullptr},
+    {Side::kAttacker, AttackerCell<&AttackerRowIds::dice>,
+     FormatAttackerNumber<&Attacker::dice_count>, StoreAttackerNumber<&Attacker::dice_count>,
+     nullptr},
+    {Side::kAttacker, AttackerCell<&AttackerRowIds::bonus>,
+     FormatAttackerNumber<&Attacker::damage_bonus>, StoreAttackerNumber<&Attacker::damage_bonus>,
+     nullptr},
+    {Side::kDefender, DefenderCell<&DefenderColumnIds::name>, FormatDefenderName, nullptr,
+     DefenderName},
+    {Side::kDefender, DefenderCell<&DefenderColumnIds::evasion>, FormatEvasion, StoreEvasion,
+     nullptr},
+    {Side::kDefender, DefenderCell<&DefenderColumnIds::defence>, FormatDefence, StoreDefence,
+     nullptr},
 };
 static_assert(std::size(kInputFields) * Encounter::kSlots == 35);
 
@@ -333,34 +318,19 @@ void CalcWindow::Recalculate(SlotSelection rows, SlotSelection columns) {
 }
 
 void CalcWindow::OnInputEdited(InputCell& cell) {
-  const QString previous = cell.text;
   ReadAllCells();
   const InputField& field = kInputFields[cell.field];
-  if (!field.store(encounter_, cell.slot, cell.text)) {
-    RefuseName(cell, previous);
+  if (field.name) {
+    TakeNameEdit(*cell.edit, field.name(encounter_, cell.slot));
+    cell.text = cell.edit->text();
     return;
   }
-  cell.edit->setToolTip({});
-  if (!field.recalculates) return;
+  field.store_number(encounter_, cell.slot, NumericText(cell.text));
   if (field.side == Side::kAttacker) {
     Recalculate(SlotSelection::Only(cell.slot), SlotSelection::All());
   } else {
     Recalculate(SlotSelection::All(), SlotSelection::Only(cell.slot));
   }
-}
-
-// Puts the previous text back with the cursor where the refused characters
-// went in, and says why in a tooltip.
-void CalcWindow::RefuseName(InputCell& cell, const QString& previous) {
-  QLineEdit& edit = *cell.edit;
-  const qsizetype inserted = edit.text().size() - previous.size();
-  const qsizetype cursor = std::clamp<qsizetype>(
-      edit.cursorPosition() - std::max<qsizetype>(inserted, 0), 0, previous.size());
-  cell.text = previous;
-  edit.setText(previous);
-  edit.setCursorPosition(static_cast<int>(cursor));
-  edit.setToolTip(kUnstorableName);
-  QToolTip::showText(edit.mapToGlobal(QPoint(0, edit.height())), kUnstorableName, &edit);
 }
 
 void CalcWindow::RecalculateAll() {

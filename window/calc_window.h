@@ -74,7 +74,6 @@ class CalcWindow : public QDialog {
   void BindButtons(QWidget& grid);
   void BuildMenu();
   void OnInputEdited(InputCell& cell);
-  void RefuseName(InputCell& cell, const QString& previous);
   // Writes `bytes` to a file the user picks; reports a failure.
   void SaveBytes(const FileChoice& choice, const std::string& bytes);
 

@@ -18,6 +18,8 @@
 #include <vector>
 
 #include "editors/dialog_builder.h"
+#include "editors/field_notice.h"
+#include "editors/name_field.h"
 #include "engine/text.h"
 #include "resources/calc_window_ids.h"
 #include "tests/support/gui_helpers.h"
@@ -183,9 +185,9 @@ struct EvasionCase {
 
 TEST_F(CalcWindowTest, EvasionTextsReachTheRecordAsTyped) {
   const EvasionCase cases[] = {
-      {"10", {10, 0, 0}},  {"10,", {10, 0, 0}},    {",5", {0, 5, 0}},
-      {"5,,7", {5, 0, 7}}, {"1,2,3,4", {1, 2, 3}}, {" 7, 8 ,9", {7, 8, 9}},
-      {"１２", {0, 0, 0}}, {"10，20", {10, 0, 0}}, {"　30", {0, 0, 0}},
+      {"10", {10, 0, 0}},   {"10,", {10, 0, 0}},     {",5", {0, 5, 0}},
+      {"5,,7", {5, 0, 7}},  {"1,2,3,4", {1, 2, 3}},  {" 7, 8 ,9", {7, 8, 9}},
+      {"１２", {12, 0, 0}}, {"10，20", {10, 20, 0}}, {"　30", {0, 0, 0}},
   };
   window.encounter().attacker(4).judgment_value = 60;
   window.Recalculate();
@@ -250,13 +252,14 @@ TEST_F(CalcWindowTest, CharacterTheCodePageCannotHoldIsRefusedWithAReason) {
   EXPECT_EQ(name->text(), "竜");
   EXPECT_EQ(name->cursorPosition(), 1);
   EXPECT_EQ(window.encounter().defender(3).name, "\x97\xb3");
-  EXPECT_FALSE(name->toolTip().isEmpty());
+  ASSERT_NE(FieldNotice::Of(window), nullptr);
+  EXPECT_EQ(FieldNotice::Of(window)->text(), RefusedCharacterMessage(QStringLiteral("ñ")));
 
   // Look-alikes that input methods produce are stored as the code page's.
   Type(name, "〜");
   EXPECT_EQ(name->text(), "竜〜");
   EXPECT_EQ(window.encounter().defender(3).name, "\x97\xb3\x81\x60");
-  EXPECT_TRUE(name->toolTip().isEmpty());
+  EXPECT_FALSE(FieldNotice::Of(window)->isVisible());
 }
 
 TEST_F(CalcWindowTest, UndecodableNameBytesStayUntilThatNameIsEdited) {

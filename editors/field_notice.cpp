@@ -1,0 +1,80 @@
+#include "editors/field_notice.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QToolTip>
+
+namespace zelmora {
+namespace {
+
+// Long enough to read one sentence, short enough not to linger.
+constexpr int kShownMilliseconds = 5000;
+
+bool EndsTheNotice(const QEvent& event) {
+  switch (event.type()) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+      return true;
+    case QEvent::InputMethod:
+      return !static_cast<const QInputMethodEvent&>(event).commitString().isEmpty();
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+FieldNotice::FieldNotice(QWidget& window)
+    : QLabel(&window, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput |
+                          Qt::WindowDoesNotAcceptFocus) {
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  setFocusPolicy(Qt::NoFocus);
+  setPalette(QToolTip::palette());
+  setAutoFillBackground(true);
+  setFrameStyle(QFrame::Box | QFrame::Plain);
+  setMargin(2);
+  timer_.setSingleShot(true);
+  timer_.setInterval(kShownMilliseconds);
+  connect(&timer_, &QTimer::timeout, this, &QWidget::hide);
+}
+
+void FieldNotice::Show(QLineEdit& field, const QString& text) {
+  QWidget& window = *field.window();
+  FieldNotice* notice = Of(window);
+  if (!notice) notice = new FieldNotice(window);
+  notice->hide();
+  disconnect(notice->field_changed_);
+  notice->setFont(field.font());
+  notice->setText(text);
+  notice->adjustSize();
+  notice->move(field.mapToGlobal(QPoint(0, field.height())));
+  notice->field_changed_ = connect(&field, &QLineEdit::textChanged, notice, &QWidget::hide);
+  qApp->installEventFilter(notice);
+  notice->timer_.start();
+  notice->show();
+}
+
+FieldNotice* FieldNotice::Of(const QWidget& widget) {
+  return widget.window()->findChild<FieldNotice*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+// Watches every event of the application while shown, and lets each one
+// through: the key or click that ends the notice still does its work.
+bool FieldNotice::eventFilter(QObject* watched, QEvent* event) {
+  if (EndsTheNotice(*event)) hide();
+  return QLabel::eventFilter(watched, event);
+}
+
+void FieldNotice::hideEvent(QHideEvent* event) {
+  qApp->removeEventFilter(this);
+  disconnect(field_changed_);
+  timer_.stop();
+  QLabel::hideEvent(event);
+}
+
+}  // namespace zelmora
