@@ -62,8 +62,9 @@ QWidget* MakeEdit(QWidget& host, const Control& c) {
 
 QWidget* MakeButton(QWidget& host, const Control& c) {
   auto* button = new QPushButton(QString::fromUtf8(c.text), &host);
-  // Only the default button answers Enter; a focused button answers Space.
-  button->setAutoDefault(false);
+  // Enter presses the focused button, and the default button anywhere else:
+  // Qt moves the default to a focused auto-default button and back.
+  button->setAutoDefault(true);
   button->setDefault(c.style & layout::kDefault);
   return button;
 }

@@ -29,6 +29,8 @@ SlotChooser::SlotChooser(const QString& prompt, const SlotNames& names, QWidget*
               accept();
             });
   }
+  // Enter anywhere but on a number picks none.
+  ControlById<QPushButton>(*this, layout::kCancel)->setDefault(true);
 }
 
 void SlotChooser::done(int result) {
