@@ -53,7 +53,12 @@ void FieldNotice::Show(QLineEdit& field, const QString& text) {
   notice->setText(text);
   notice->adjustSize();
   notice->move(field.mapToGlobal(QPoint(0, field.height())));
-  notice->field_changed_ = connect(&field, &QLineEdit::textChanged, notice, &QWidget::hide);
+  // The edit that was refused still reports its own text after this; only
+  // a text other than the one restored ends the notice.
+  notice->field_changed_ =
+      connect(&field, &QLineEdit::textChanged, notice, [notice, &field, shown = field.text()] {
+        if (field.text() != shown) notice->hide();
+      });
   qApp->installEventFilter(notice);
   notice->timer_.start();
   notice->show();

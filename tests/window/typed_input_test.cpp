@@ -1,0 +1,170 @@
+// What the user types meets the records: full-width numbers from an input
+// method, refused name characters, and names whose bytes do not decode.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "editors/dialog_builder.h"
+#include "editors/field_notice.h"
+#include "editors/name_field.h"
+#include "files/cp932.h"
+#include "resources/calc_window_ids.h"
+#include "tests/support/scripted_prompts.h"
+#include "window/calc_window.h"
+
+namespace zelmora {
+namespace {
+
+using grid::kAttackerRows;
+using grid::kDefenderColumns;
+
+QLineEdit* Cell(const QWidget& window, int id) {
+  auto* edit = ControlById<QLineEdit>(window, id);
+  if (!edit) ADD_FAILURE() << "no field " << id;
+  return edit;
+}
+
+// Replaces the whole text as an input method commits it.
+void Commit(QLineEdit* edit, const QString& text) {
+  edit->setFocus();
+  edit->selectAll();
+  QInputMethodEvent commit;
+  commit.setCommitString(text);
+  QApplication::sendEvent(edit, &commit);
+}
+
+bool NoticeShown(const QWidget& window) {
+  const FieldNotice* notice = FieldNotice::Of(window);
+  return notice && notice->isVisible();
+}
+
+class TypedInputTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }));
+  }
+  void TearDown() override { EXPECT_TRUE(prompts.Exhausted()); }
+
+  QLineEdit* Cell(int id) { return zelmora::Cell(window, id); }
+  void ClickRecalculate() {
+    QTest::mouseClick(ControlById<QPushButton>(window, grid::kRecalculateButton), Qt::LeftButton);
+  }
+
+  testing::ScriptedPrompts prompts;
+  CalcWindow window{prompts};
+};
+
+TEST_F(TypedInputTest, FullWidthNumbersInTheGridReadAsAsciiAndNamesStayAsTyped) {
+  Commit(Cell(kAttackerRows[0].judgment), QStringLiteral("５５"));
+  Commit(Cell(kAttackerRows[0].bonus), QStringLiteral("－３"));
+  Commit(Cell(kAttackerRows[1].bonus), QStringLiteral("\u2212２"));
+  Commit(Cell(kAttackerRows[1].dice), QStringLiteral("＋４"));
+  Commit(Cell(kDefenderColumns[0].evasion), QStringLiteral("３０，２５，１０"));
+  Commit(Cell(kDefenderColumns[0].defence), QStringLiteral("４，２"));
+  Commit(Cell(kAttackerRows[0].name), QStringLiteral("５５"));
+
+  const Attacker& first = window.encounter().attacker(1);
+  EXPECT_EQ(first.judgment_value, 55);
+  EXPECT_EQ(first.damage_bonus, -3);
+  EXPECT_EQ(window.encounter().attacker(2).damage_bonus, -2);
+  EXPECT_EQ(window.encounter().attacker(2).dice_count, 4);
+  const Defender& d = window.encounter().defender(1);
+  EXPECT_EQ((std::array{d.melee_evasion, d.ranged_evasion, d.magic_evasion}),
+            (std::array{30, 25, 10}));
+  EXPECT_EQ((std::array{d.physical_defence, d.magic_defence}), (std::array{4, 2}));
+  EXPECT_EQ(first.name, *Cp932FromUtf8("５５"));
+  EXPECT_EQ(Cell(kAttackerRows[0].judgment)->text(), QStringLiteral("５５"));  // until written back
+
+  ClickRecalculate();
+  EXPECT_EQ(Cell(kAttackerRows[0].judgment)->text(), "55");
+  EXPECT_EQ(Cell(kAttackerRows[0].bonus)->text(), "-3");
+  EXPECT_EQ(Cell(kDefenderColumns[0].evasion)->text(), "30,25,10");
+  EXPECT_EQ(Cell(kAttackerRows[0].name)->text(), QStringLiteral("５５"));
+}
+
+TEST_F(TypedInputTest, FullWidthNumbersInTheDialogsReadAsAscii) {
+  prompts.QueueDialog([](QDialog& editor) {
+    Commit(zelmora::Cell(editor, 1019), QStringLiteral("７０"));  // 判定値
+    Commit(zelmora::Cell(editor, 1022), QStringLiteral("＋２"));  // 回数
+    editor.accept();
+    return editor.result();
+  });
+  window.EditAttacker(3);
+  EXPECT_EQ(window.encounter().attacker(3).judgment_value, 70);
+  EXPECT_EQ(window.encounter().attacker(3).attack_count, 2);
+  EXPECT_EQ(Cell(kAttackerRows[2].judgment)->text(), "70");
+
+  prompts.QueueDialog([](QDialog& dialog) {
+    Commit(zelmora::Cell(dialog, 1251), QStringLiteral("－１５"));  // 物理命中率
+    dialog.accept();
+    return dialog.result();
+  });
+  window.EditModifiers();
+  EXPECT_EQ(window.encounter().modifiers().hit_bonus[0], -15);
+}
+
+// The notice names the character, takes no focus, and the next click and
+// key go where the user meant them.
+TEST_F(TypedInputTest, RefusalNoticeNeverTakesTheNextClickOrKeyAndGoesWithTheName) {
+  QLineEdit* name = Cell(kDefenderColumns[0].name);
+  QLineEdit* evasion = Cell(kDefenderColumns[1].evasion);
+  Commit(name, QStringLiteral("竜€"));
+  EXPECT_EQ(name->text(), QString());  // the whole commit is refused
+  ASSERT_TRUE(NoticeShown(window));
+  const FieldNotice& notice = *FieldNotice::Of(window);
+  EXPECT_EQ(notice.text(), RefusedCharacterMessage(QStringLiteral("€")));
+  EXPECT_TRUE(notice.windowFlags().testFlag(Qt::WindowTransparentForInput));
+  EXPECT_TRUE(notice.testAttribute(Qt::WA_TransparentForMouseEvents));
+  EXPECT_EQ(QApplication::focusWidget(), name);
+
+  QTest::mouseClick(evasion, Qt::LeftButton);
+  EXPECT_FALSE(NoticeShown(window));
+  EXPECT_EQ(QApplication::focusWidget(), evasion);
+  evasion->selectAll();
+  QTest::keyClicks(evasion, "4");
+  EXPECT_EQ(window.encounter().defender(2).melee_evasion, 4);
+  EXPECT_EQ(name->text(), QString());
+
+  // A notice also goes when the name is replaced, here by a refresh.
+  Commit(name, QStringLiteral("€"));
+  ASSERT_TRUE(NoticeShown(window));
+  window.encounter().defender(1).name = "Orc";
+  window.RefreshInputs(-1, 1);
+  EXPECT_FALSE(NoticeShown(window));
+  EXPECT_TRUE(name->toolTip().isEmpty());
+}
+
+// "\x82" is a lead byte without its trail: it shows as U+FFFD, stays through
+// recalculations, and gives way to the first edit of that name.
+TEST_F(TypedInputTest, NameWithUndecodableBytesCanBeEditedAndBackspaced) {
+  window.encounter().attacker(1).name = "AB\x82";
+  window.encounter().attacker(2).name = "CD\x82";
+  window.RefreshInputs(0, 0);
+  ClickRecalculate();
+  EXPECT_EQ(window.encounter().attacker(1).name, "AB\x82");
+
+  QLineEdit* first = Cell(kAttackerRows[0].name);
+  first->setFocus();
+  first->end(false);
+  QTest::keyClick(first, Qt::Key_Backspace);
+  EXPECT_EQ(window.encounter().attacker(1).name, "AB");
+  EXPECT_EQ(first->text(), "AB");
+
+  QLineEdit* second = Cell(kAttackerRows[1].name);
+  second->setFocus();
+  second->setCursorPosition(1);
+  QTest::keyClicks(second, "x");
+  EXPECT_EQ(window.encounter().attacker(2).name, "CxD");
+  EXPECT_EQ(second->text(), "CxD");
+  EXPECT_EQ(second->cursorPosition(), 2);
+  EXPECT_FALSE(NoticeShown(window));
+}
+
+}  // namespace
+}  // namespace zelmora
