@@ -28,8 +28,11 @@ bool EndsTheNotice(const QEvent& event) {
 
 }  // namespace
 
+// A tool window outside the window manager rather than a tooltip: X11 drops
+// the input transparency of a tooltip window when it is shown again.
 FieldNotice::FieldNotice(QWidget& window)
-    : QLabel(&window, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput |
+    : QLabel(&window, Qt::Tool | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint |
+                          Qt::WindowStaysOnTopHint | Qt::WindowTransparentForInput |
                           Qt::WindowDoesNotAcceptFocus) {
   setAttribute(Qt::WA_ShowWithoutActivating);
   setAttribute(Qt::WA_TransparentForMouseEvents);
