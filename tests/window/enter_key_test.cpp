@@ -62,7 +62,7 @@ class EnterKeyTest : public ::testing::Test {
     e.attacker(1).judgment_value = 70;
     e.defender(3).name = "Orc";
     e.defender(3).melee_evasion = 35;
-    window.RefreshInputs(0, 0);
+    window.RefreshInputs();
     ShowActive(window);
   }
   void TearDown() override { EXPECT_TRUE(prompts.Exhausted()); }

@@ -135,7 +135,7 @@ TEST_F(TypedInputTest, RefusalNoticeNeverTakesTheNextClickOrKeyAndGoesWithTheNam
   Commit(name, QStringLiteral("€"));
   ASSERT_TRUE(NoticeShown(window));
   window.encounter().defender(1).name = "Orc";
-  window.RefreshInputs(-1, 1);
+  window.RefreshInputs(SlotSelection::None(), SlotSelection::Only(1));
   EXPECT_FALSE(NoticeShown(window));
   EXPECT_TRUE(name->toolTip().isEmpty());
 }
@@ -145,7 +145,7 @@ TEST_F(TypedInputTest, RefusalNoticeNeverTakesTheNextClickOrKeyAndGoesWithTheNam
 TEST_F(TypedInputTest, NameWithUndecodableBytesCanBeEditedAndBackspaced) {
   window.encounter().attacker(1).name = "AB\x82";
   window.encounter().attacker(2).name = "CD\x82";
-  window.RefreshInputs(0, 0);
+  window.RefreshInputs();
   ClickRecalculate();
   EXPECT_EQ(window.encounter().attacker(1).name, "AB\x82");
 
