@@ -17,7 +17,7 @@ constexpr QChar kUndecodable(0xFFFD);
 QString FirstUnsavable(const QString& text) {
   for (qsizetype i = 0; i < text.size();) {
     const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-    const QString character = text.mid(i, length);
+    QString character = text.mid(i, length);
     if (!Cp932FromQString(character)) return character;
     i += length;
   }
