@@ -80,4 +80,25 @@ MatchupResult ResultOf(const Attacker& attacker, const Defender& defender,
 
 std::string TechniqueText(std::int32_t penalty) { return "-" + FormatInt(penalty); }
 
+MatchupDetail DetailOf(const Attacker& attacker, const Defender& defender) {
+  MatchupDetail detail;
+  detail.judgment_value = attacker.judgment_value;
+  detail.evasion_value = EvasionAgainst(defender, attacker.evasion_kind);
+  const std::int64_t b = detail.evasion_value;
+  // Auto-trigger needs no attack roll: only the evasion roll counts.
+  if (attacker.auto_trigger == 1) {
+    detail.auto_trigger = RollChances{.hit_percent = 100.0 - SuccessPercent(b),
+                                      .piercing = 10.0 - CriticalPercent(b)};
+  }
+  for (int step = 0; step < kTechniqueSteps; ++step) {
+    const std::int64_t penalty = std::int64_t{kTechniqueStep} * step;
+    const std::int64_t a = detail.judgment_value - penalty;
+    if (a <= 0) break;
+    const DetailFigures f = DetailFiguresAt(a, b - penalty);
+    detail.techniques[step] = RollChances{HitPercent(a, b - penalty), f.attacker_fumble, f.critical,
+                                          f.piercing, f.critical_piercing};
+  }
+  return detail;
+}
+
 }  // namespace zelmora

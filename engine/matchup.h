@@ -1,8 +1,11 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "engine/dice.h"
 #include "engine/records.h"
 
 namespace zelmora {
@@ -43,6 +46,29 @@ AttackerSummary SummarizeAttacker(const Attacker& attacker, const GlobalModifier
 // EvaluateMatchup turned into what the grid stores and shows.
 MatchupResult ResultOf(const Attacker& attacker, const Defender& defender,
                        const GlobalModifiers& modifiers);
+
+// One row of the matchup detail: raw roll chances in percent.
+struct RollChances {
+  double hit_percent = 0;
+  double attacker_fumble = 0;
+  double critical = 0;
+  double piercing = 0;
+  double critical_piercing = 0;
+};
+
+// What the matchup detail shows of a pairing: the attacker's judgment value
+// against the defender's evasion of the attacker's kind, with no global
+// modifier whatever the judgment kind. The auto-trigger row exists only for
+// an attacker that may auto-trigger (its roll chances are whole numbers); the
+// row of penalty kTechniqueStep * i only while the lowered judgment value
+// stays above 0.
+struct MatchupDetail {
+  std::int64_t judgment_value = 0;
+  std::int64_t evasion_value = 0;
+  std::optional<RollChances> auto_trigger;
+  std::array<std::optional<RollChances>, kTechniqueSteps> techniques;
+};
+MatchupDetail DetailOf(const Attacker& attacker, const Defender& defender);
 
 // "-%d" of a penalty.
 std::string TechniqueText(std::int32_t penalty);

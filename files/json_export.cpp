@@ -65,40 +65,30 @@ JsonValue Modifiers(const GlobalModifiers& modifiers) {
 }
 
 // One row of roll chances, in percent, after the keys `row` already holds.
-JsonValue RollChances(JsonValue row, double hit, double fumble, double critical, double piercing,
-                      double critical_piercing) {
-  row.Add("hit_percent", JsonValue::Real(hit))
-      .Add("attacker_fumble", JsonValue::Real(fumble))
-      .Add("critical", JsonValue::Real(critical))
-      .Add("piercing", JsonValue::Real(piercing))
-      .Add("critical_piercing", JsonValue::Real(critical_piercing));
+JsonValue RollChancesRow(JsonValue row, const RollChances& c) {
+  row.Add("hit_percent", JsonValue::Real(c.hit_percent))
+      .Add("attacker_fumble", JsonValue::Real(c.attacker_fumble))
+      .Add("critical", JsonValue::Real(c.critical))
+      .Add("piercing", JsonValue::Real(c.piercing))
+      .Add("critical_piercing", JsonValue::Real(c.critical_piercing));
   return row;
 }
 
-// The raw roll chances the matchup detail shows: the attacker's judgment
-// value against the defender's evasion of that kind, no global modifier.
-// The auto-trigger row exists only for an attacker that may auto-trigger,
-// a technique row only while the lowered judgment value stays above 0.
+// The raw roll chances the matchup detail dialog shows, with the rows it has.
 JsonValue Detail(const Attacker& attacker, const Defender& defender) {
-  const std::int64_t attack = attacker.judgment_value;
-  const std::int64_t evasion = EvasionAgainst(defender, attacker.evasion_kind);
+  const MatchupDetail shown = DetailOf(attacker, defender);
   JsonValue detail = JsonValue::Object();
-  detail.Add("judgment_value", JsonValue::Integer(attack))
-      .Add("evasion_value", JsonValue::Integer(evasion));
-  detail.Add("auto_trigger", attacker.auto_trigger == 1
-                                 ? RollChances(JsonValue::Object(), 100 - SuccessPercent(evasion),
-                                               0, 0, 10 - CriticalPercent(evasion), 0)
+  detail.Add("judgment_value", JsonValue::Integer(shown.judgment_value))
+      .Add("evasion_value", JsonValue::Integer(shown.evasion_value));
+  detail.Add("auto_trigger", shown.auto_trigger
+                                 ? RollChancesRow(JsonValue::Object(), *shown.auto_trigger)
                                  : JsonValue::Null());
   JsonValue techniques = JsonValue::Array();
   for (int step = 0; step < kTechniqueSteps; ++step) {
+    if (!shown.techniques[step]) break;
     const std::int64_t penalty = std::int64_t{kTechniqueStep} * step;
-    const std::int64_t a = attack - penalty;
-    const std::int64_t b = evasion - penalty;
-    if (a <= 0) break;
-    const DetailFigures f = DetailFiguresAt(a, b);
-    techniques.Push(RollChances(JsonValue::Object().Add("penalty", JsonValue::Integer(penalty)),
-                                HitPercent(a, b), f.attacker_fumble, f.critical, f.piercing,
-                                f.critical_piercing));
+    techniques.Push(RollChancesRow(JsonValue::Object().Add("penalty", JsonValue::Integer(penalty)),
+                                   *shown.techniques[step]));
   }
   detail.Add("techniques", std::move(techniques));
   return detail;

@@ -54,17 +54,16 @@ std::string WholePercent(std::int32_t value) { return PadLeft(FormatInt(value), 
 // "%2.2f"
 std::string TwoDecimals(double value) { return PadLeft(FormatFixed(value, 2), 2); }
 
-// Auto-trigger needs no attack roll: only the evasion roll counts.
-TableRow AutoTriggerRow(std::int64_t evasion) {
-  return {WholePercent(100 - SuccessPercent(evasion)), WholePercent(0), WholePercent(0),
-          WholePercent(10 - CriticalPercent(evasion)), WholePercent(0)};
+// The auto-trigger row holds whole numbers and shows them as such.
+TableRow AutoTriggerRow(const RollChances& c) {
+  auto whole = [](double value) { return WholePercent(static_cast<std::int32_t>(value)); };
+  return {whole(c.hit_percent), whole(c.attacker_fumble), whole(c.critical), whole(c.piercing),
+          whole(c.critical_piercing)};
 }
 
-TableRow TechniqueRow(std::int64_t attack, std::int64_t evasion) {
-  const DetailFigures figures = DetailFiguresAt(attack, evasion);
-  return {TwoDecimals(HitPercent(attack, evasion)), TwoDecimals(figures.attacker_fumble),
-          TwoDecimals(figures.critical), TwoDecimals(figures.piercing),
-          TwoDecimals(figures.critical_piercing)};
+TableRow TechniqueRow(const RollChances& c) {
+  return {TwoDecimals(c.hit_percent), TwoDecimals(c.attacker_fumble), TwoDecimals(c.critical),
+          TwoDecimals(c.piercing), TwoDecimals(c.critical_piercing)};
 }
 
 }  // namespace
@@ -116,21 +115,18 @@ void MatchupDetailDialog::FillInputs(const Attacker& attacker, const Defender& d
   SetField(kAffinitySymbol, QStringFromCp932(AffinitySymbol(attacker.attack_attribute, defender)));
 }
 
-// The raw roll chances of the two values shown above: no global modifier,
-// whatever the judgment kind. A row whose attack value is not above 0 stays
-// empty.
+// The raw roll chances of the two values shown above; a row the detail does
+// not have stays empty.
 void MatchupDetailDialog::FillTable(const Attacker& attacker, const Defender& defender) {
-  const std::int64_t attack = attacker.judgment_value;
-  const std::int64_t evasion = EvasionAgainst(defender, attacker.evasion_kind);
+  const MatchupDetail detail = DetailOf(attacker, defender);
   auto fill_row = [this](int row, const TableRow& cells) {
     for (int column = 0; column < kTableColumns; ++column) {
       SetField(TableCell(row, column), FromAscii(cells[column]));
     }
   };
-  if (attacker.auto_trigger == 1) fill_row(0, AutoTriggerRow(evasion));
+  if (detail.auto_trigger) fill_row(0, AutoTriggerRow(*detail.auto_trigger));
   for (int step = 0; step < kTechniqueSteps; ++step) {
-    const std::int64_t penalty = std::int64_t{kTechniqueStep} * step;
-    if (attack - penalty > 0) fill_row(1 + step, TechniqueRow(attack - penalty, evasion - penalty));
+    if (detail.techniques[step]) fill_row(1 + step, TechniqueRow(*detail.techniques[step]));
   }
 }
 
