@@ -1,8 +1,10 @@
 // main() of the GUI test programs: an offscreen QApplication unless a real
-// display was asked for, and a private runtime folder for Qt.
+// display was asked for, a private runtime folder for Qt, and a private home
+// whose settings and state folders no test can mistake for the user's.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <cstdlib>
 
@@ -12,6 +14,13 @@ int main(int argc, char** argv) {
   if (!std::getenv("XDG_RUNTIME_DIR")) {
     setenv("XDG_RUNTIME_DIR", runtime_dir.path().toLocal8Bit().constData(), 1);
   }
+  QTemporaryDir home;
+  const QByteArray home_path = home.path().toLocal8Bit();
+  for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"}) {
+    setenv(name, (home_path + '/' + name).constData(), 1);
+  }
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                     QString::fromLocal8Bit(home_path + "/XDG_CONFIG_HOME"));
   ::testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
   return RUN_ALL_TESTS();
