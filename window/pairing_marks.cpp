@@ -1,6 +1,7 @@
 #include "window/pairing_marks.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <iterator>
 
@@ -34,6 +35,17 @@ Tint WithReadableText(Rgb background) {
           ContrastRatio(background, kBlack) >= ContrastRatio(background, kWhite) ? kBlack : kWhite};
 }
 
+// The colour at `position` from 0 (lightest) to 1 (darkest).
+Rgb OnScale(double position) {
+  const double at = position * (std::size(kHeatStops) - 1);
+  const auto lower = std::min(static_cast<std::size_t>(at), std::size(kHeatStops) - 2);
+  const Rgb from = kHeatStops[lower];
+  const Rgb to = kHeatStops[lower + 1];
+  const double step = at - static_cast<double>(lower);
+  return {Mix(from.red, to.red, step), Mix(from.green, to.green, step),
+          Mix(from.blue, to.blue, step)};
+}
+
 double Linear(std::uint8_t channel) {
   const double c = channel / 255.0;
   return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
@@ -57,7 +69,10 @@ PairingGrid<bool> BestTargets(const Encounter& encounter) {
   return best;
 }
 
-Tint BestTargetTint() { return WithReadableText({0xc6, 0xdb, 0xef}); }
+Tint BestTargetTint() {
+  static const Tint kTint = WithReadableText({0xc6, 0xdb, 0xef});
+  return kTint;
+}
 
 double HighestExpectedDamage(const Encounter& encounter) {
   double highest = 0;
@@ -69,17 +84,20 @@ double HighestExpectedDamage(const Encounter& encounter) {
   return highest;
 }
 
+// The scale in classes, worked out once: a class changes only when a value
+// moves far enough, so a keystroke retints few cells and computes no colour.
 std::optional<Tint> HeatTint(double expected_damage, double highest) {
   if (!(expected_damage > 0) || !(highest > 0)) return std::nullopt;
+  static const std::array<Tint, kHeatClasses> kClasses = [] {
+    std::array<Tint, kHeatClasses> classes{};
+    for (int i = 0; i < kHeatClasses; ++i) {
+      classes[i] = WithReadableText(OnScale(static_cast<double>(i) / (kHeatClasses - 1)));
+    }
+    return classes;
+  }();
   const double share = std::min(expected_damage / highest, 1.0);
-  const double position = share * (std::size(kHeatStops) - 1);
-  const auto lower = static_cast<std::size_t>(position);
-  if (lower + 1 >= std::size(kHeatStops)) return WithReadableText(kHeatStops[lower]);
-  const Rgb from = kHeatStops[lower];
-  const Rgb to = kHeatStops[lower + 1];
-  const double step = position - lower;
-  return WithReadableText({Mix(from.red, to.red, step), Mix(from.green, to.green, step),
-                           Mix(from.blue, to.blue, step)});
+  const int level = static_cast<int>(std::ceil(share * kHeatClasses));
+  return kClasses[std::clamp(level, 1, kHeatClasses) - 1];
 }
 
 double RelativeLuminance(Rgb colour) {

@@ -39,9 +39,10 @@ struct Tint {
 Tint BestTargetTint();
 
 // The heat-map tint of an expected damage, relative to the highest in the
-// grid: a light-to-dark sequence of yellow to orange-brown, whose lightness
-// alone tells the order. Zero, negative values and a grid without a
-// positive value get none.
+// grid: one of kHeatClasses steps from light yellow to orange-brown, whose
+// lightness alone tells the order. Zero, negative values and a grid without
+// a positive value get none.
+inline constexpr int kHeatClasses = 12;
 std::optional<Tint> HeatTint(double expected_damage, double highest);
 double HighestExpectedDamage(const Encounter& encounter);
 
