@@ -85,9 +85,9 @@ MatchupDetailDialog::MatchupDetailDialog(const Attacker& attacker, const Defende
 // high, so that it follows that field wherever the layout puts it.
 void MatchupDetailDialog::ShowTargetRank(TargetRank rank) {
   static const QString kTexts[] = {
-      QStringLiteral("この攻撃側の最適な標的です"),
-      QStringLiteral("この攻撃側の最適な標的ではありません"),
-      QStringLiteral("この攻撃側に最適な標的はありません"),
+      QStringLiteral("この攻撃側の\n最適な標的です"),
+      QStringLiteral("この攻撃側の\n最適な標的ではない"),
+      QStringLiteral("この攻撃側に\n最適な標的はない"),
   };
   const QLineEdit& damage = *ControlById<QLineEdit>(*this, kExpectedDamage);
   auto* note = new QLabel(kTexts[static_cast<int>(rank)], this);

@@ -126,8 +126,8 @@ TEST_F(PairingHighlightTest, TiesAreAllMarkedAndRowsWithNothingPositiveMarkNothi
   // The detail dialog says the same for each kind of pairing.
   const std::pair<std::pair<int, int>, QString> details[] = {
       {{1, 4}, "最適な標的です"},
-      {{1, 1}, "最適な標的ではありません"},
-      {{2, 2}, "最適な標的はありません"},
+      {{1, 1}, "最適な標的ではない"},
+      {{2, 2}, "最適な標的はない"},
   };
   for (const auto& [pairing, said] : details) {
     prompts.QueueDialog([said = said](QDialog& dialog) {
