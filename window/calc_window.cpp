@@ -537,7 +537,7 @@ void CalcWindow::WriteTextReport() { SaveBytes(TextReportFileChoice(), TextRepor
 void CalcWindow::WriteHtmlReport() { SaveBytes(HtmlReportFileChoice(), HtmlReport(encounter_)); }
 
 QString CalcWindow::SaveBytes(const FileChoice& choice, const std::string& bytes) {
-  const QString path = prompts_.SaveFileName(this, choice);
+  QString path = prompts_.SaveFileName(this, choice);
   if (path.isEmpty()) return {};
   if (const auto error = WriteFileSafely(FilePathBytes(path), bytes)) {
     prompts_.ShowError(this, WriteErrorMessage(*error));

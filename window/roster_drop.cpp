@@ -14,7 +14,7 @@ RosterDrop::RosterDrop(std::function<void(const QString&)> load, QObject* parent
 QString RosterDrop::RosterPath(const QMimeData& data) {
   const QList<QUrl> urls = data.urls();
   if (urls.size() != 1 || !urls.front().isLocalFile()) return {};
-  const QString path = urls.front().toLocalFile();
+  QString path = urls.front().toLocalFile();
   if (QFileInfo(path).suffix().compare(QStringLiteral("qvr"), Qt::CaseInsensitive) != 0) return {};
   return path;
 }
