@@ -22,10 +22,15 @@ QString TableKeeper::Path() {
   if (folder.isEmpty() || QDir::isRelativePath(folder)) {
     folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
   }
+  // Without a home there is no folder of the user's to keep the table in.
+  if (folder.isEmpty()) return {};
   return folder + QStringLiteral("/zelmora/table.qvr");
 }
 
-bool TableKeeper::Exists() { return QFileInfo(Path()).isFile(); }
+bool TableKeeper::Exists() {
+  const QString path = Path();
+  return !path.isEmpty() && QFileInfo(path).isFile();
+}
 
 void TableKeeper::Start(int delay_ms) {
   timer_.setInterval(delay_ms);
@@ -44,6 +49,7 @@ void TableKeeper::WriteNow() {
   timer_.stop();
   if (!pending_) return;
   const QString path = Path();
+  if (path.isEmpty()) return;
   QDir().mkpath(QFileInfo(path).path());
   // Still pending after a failure, so that closing tries once more.
   if (const auto error = WriteFileSafely(FilePathBytes(path), KeptTableBytes(encounter_))) {

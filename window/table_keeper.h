@@ -23,7 +23,7 @@ class TableKeeper : public QObject {
   explicit TableKeeper(const Encounter& encounter);
 
   // XDG_STATE_HOME when it is set, otherwise the user's data folder;
-  // "zelmora/table.qvr" inside it.
+  // "zelmora/table.qvr" inside it; empty when the user has no such folder.
   static QString Path();
   static bool Exists();
 
