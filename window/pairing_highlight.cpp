@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QLineEdit>
 
+#include "editors/number_fit.h"
 #include "window/user_settings.h"
 
 namespace zelmora {
@@ -86,11 +87,14 @@ void PairingHighlight::Show(int row, int column, const Look& look) {
       palette.setColor(QPalette::Text, ToColor(look.tint->text));
     }
     cell.edit->setPalette(palette);
-    if (i == kDamageCell) {
+    if (i == kDamageCell && cell.edit->font().bold() != look.best) {
       QFont font = cell.edit->font();
       font.setBold(look.best);
       font.setUnderline(look.best);
       cell.edit->setFont(font);
+      // Bold digits are wider: fit the value again to the new font.
+      cell.edit->setToolTip({});
+      ShowFitted(*cell.edit, encounter_.result(row + 1, column + 1).expected_damage);
     }
   }
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "editors/dialog_builder.h"
+#include "editors/number_fit.h"
 #include "engine/text.h"
 #include "resources/calc_window_ids.h"
 #include "resources/calc_window_menu.h"
@@ -97,10 +98,13 @@ TEST_F(PairingHighlightTest, MarkMovesWhenTypingMakesAnotherDefenderBetterAndTex
             window->encounter().result(1, 2).expected_damage);
   EXPECT_EQ(MarkedColumns(1), std::vector<int>{3});
   for (int row = 2; row <= 5; ++row) EXPECT_TRUE(MarkedColumns(row).empty()) << row;
-  // Marking changes the look only; the cell still holds the grid's value.
-  EXPECT_EQ(
-      Cell(kPairings[0][2].damage)->text(),
-      QString::fromStdString(FormatGeneral(window->encounter().result(1, 3).expected_damage)));
+  // Marking changes the look only: the cell still holds the grid's value,
+  // fitted whole to the wider bold digits.
+  const QLineEdit& best = *Cell(kPairings[0][2].damage);
+  EXPECT_EQ(best.toolTip(), QString::fromStdString(
+                                FormatGeneral(window->encounter().result(1, 3).expected_damage)));
+  EXPECT_LE(best.fontMetrics().horizontalAdvance(best.text()), VisibleTextWidth(best));
+  EXPECT_TRUE(best.toolTip().startsWith(best.text().left(4))) << best.text().toStdString();
 }
 
 TEST_F(PairingHighlightTest, TiesAreAllMarkedAndRowsWithNothingPositiveMarkNothing) {
