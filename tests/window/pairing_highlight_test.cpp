@@ -13,8 +13,8 @@
 #include "engine/text.h"
 #include "resources/calc_window_ids.h"
 #include "resources/calc_window_menu.h"
+#include "tests/support/gui_helpers.h"
 #include "tests/support/sample_table.h"
-#include "tests/support/scripted_prompts.h"
 #include "window/calc_window.h"
 #include "window/matchup_detail_dialog.h"
 #include "window/pairing_marks.h"
@@ -41,8 +41,7 @@ class PairingHighlightTest : public ::testing::Test {
   }
   void TearDown() override { EXPECT_TRUE(prompts.Exhausted()); }
 
-  QLineEdit* Cell(const CalcWindow& w, int id) const { return ControlById<QLineEdit>(w, id); }
-  QLineEdit* Cell(int id) const { return Cell(*window, id); }
+  QLineEdit* Cell(int id) const { return testing::Edit(*window, id); }
   // The background a result cell has when nothing marks it.
   QColor Plain() const { return Cell(kAttackerRows[0].success)->palette().color(QPalette::Base); }
   QColor Background(int row, int column) const {
@@ -66,12 +65,6 @@ class PairingHighlightTest : public ::testing::Test {
     }
     return columns;
   }
-  void Retype(int id, const QString& text) const {
-    QLineEdit* edit = Cell(id);
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, text);
-  }
   QAction* Action(const CalcWindow& w, int command) const {
     return w.findChild<QAction*>(QString::number(command));
   }
@@ -85,15 +78,15 @@ TEST_F(PairingHighlightTest, MarkMovesWhenTypingMakesAnotherDefenderBetterAndTex
   EXPECT_FALSE(Action(*window, menu::kHeatMap)->isChecked());
   for (int row = 1; row <= 5; ++row) EXPECT_TRUE(MarkedColumns(row).empty()) << row;  // all 0
 
-  Retype(kAttackerRows[0].judgment, "80");
-  Retype(kAttackerRows[0].dice, "2");
-  Retype(kAttackerRows[0].bonus, "2");
+  testing::Retype(Cell(kAttackerRows[0].judgment), "80");
+  testing::Retype(Cell(kAttackerRows[0].dice), "2");
+  testing::Retype(Cell(kAttackerRows[0].bonus), "2");
   const char* defences[] = {"6,0", "2,0", "4,0", "8,0", "8,0"};
   for (int column = 0; column < 5; ++column)
-    Retype(kDefenderColumns[column].defence, defences[column]);
+    testing::Retype(Cell(kDefenderColumns[column].defence), defences[column]);
   EXPECT_EQ(MarkedColumns(1), std::vector<int>{2});
 
-  Retype(kDefenderColumns[2].defence, "0,0");
+  testing::Retype(Cell(kDefenderColumns[2].defence), "0,0");
   EXPECT_GT(window->encounter().result(1, 3).expected_damage,
             window->encounter().result(1, 2).expected_damage);
   EXPECT_EQ(MarkedColumns(1), std::vector<int>{3});

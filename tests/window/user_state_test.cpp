@@ -13,28 +13,26 @@
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QUrl>
-#include <ostream>
 
-#include "editors/dialog_builder.h"
 #include "files/kept_table.h"
 #include "files/roster_file.h"
 #include "resources/calc_window_ids.h"
 #include "resources/calc_window_menu.h"
+#include "tests/support/gui_helpers.h"
 #include "tests/support/sample_table.h"
-#include "tests/support/scripted_prompts.h"
 #include "window/calc_window.h"
 #include "window/recent_files.h"
 #include "window/user_settings.h"
-
-void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace zelmora {
 namespace {
 
 using grid::kAttackerRows;
 using grid::kPairings;
+using testing::Edit;
+using testing::ReadAll;
+using testing::WriteAll;
 
 bool SameTable(const Encounter& a, const Encounter& b) {
   return a.attackers() == b.attackers() && a.defenders() == b.defenders() &&
@@ -44,21 +42,9 @@ bool SameTable(const Encounter& a, const Encounter& b) {
 QStringList DamageTexts(const QWidget& window) {
   QStringList texts;
   for (const auto& row : kPairings) {
-    for (const auto& pairing : row) texts << ControlById<QLineEdit>(window, pairing.damage)->text();
+    for (const auto& pairing : row) texts << testing::Text(window, pairing.damage);
   }
   return texts;
-}
-
-void WriteAll(const QString& path, const std::string& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  ASSERT_EQ(file.write(bytes.data(), static_cast<qint64>(bytes.size())),
-            static_cast<qint64>(bytes.size()));
-}
-
-QByteArray ReadAll(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 // Every test starts without a kept table and without recent files.
@@ -99,7 +85,7 @@ TEST_F(UserStateTest, TypedTableIsKeptAfterTheDelayAndRestoresExactly) {
   testing::FillSampleTable(typed->encounter());
   typed->RecalculateAll();
   QSignalSpy written(&typed->keeper(), &TableKeeper::Written);
-  QTest::keyClicks(ControlById<QLineEdit>(*typed, kAttackerRows[3].judgment), "7");
+  QTest::keyClicks(Edit(*typed, kAttackerRows[3].judgment), "7");
   ASSERT_TRUE(written.wait(5000));
   EXPECT_TRUE(Action(*typed, menu::kRestoreKept)->isEnabled());
 
@@ -125,17 +111,16 @@ TEST_F(UserStateTest, EveryWayOfClosingWritesThePendingChangeAndNothingElse) {
   int value = 10;
   for (const auto& close : ways) {
     auto window = KeepingWindow(60000);
-    QTest::keyClicks(ControlById<QLineEdit>(*window, kAttackerRows[0].judgment), "1");
+    QTest::keyClicks(Edit(*window, kAttackerRows[0].judgment), "1");
     ++value;
     window->encounter().modifiers() = ModifiersFromShown({value, 0, 0, 0, 0, 0, 0, 0});
     close(*window);
     EXPECT_FALSE(window->isVisible());
     Encounter kept;
-    ASSERT_EQ(ReadKeptTable(ReadAll(TableKeeper::Path()).toStdString(), kept),
-              KeptTableProblem::kNone);
+    ASSERT_EQ(ReadKeptTable(ReadAll(TableKeeper::Path()), kept), KeptTableProblem::kNone);
     EXPECT_EQ(ShowModifiers(kept.modifiers())[0], value);
   }
-  const QByteArray before = ReadAll(TableKeeper::Path());
+  const std::string before = ReadAll(TableKeeper::Path());
   auto untouched = KeepingWindow(0);
   untouched->close();
   EXPECT_EQ(ReadAll(TableKeeper::Path()), before);
@@ -158,16 +143,16 @@ TEST_F(UserStateTest, UnreadableKeptTableIsReportedAndChangesNothing) {
   WriteAll(TableKeeper::Path(), "");
   CalcWindow window(prompts);
   window.show();
-  QTest::keyClicks(ControlById<QLineEdit>(window, kAttackerRows[1].judgment), "5x");
+  QTest::keyClicks(Edit(window, kAttackerRows[1].judgment), "5x");
   const Encounter before = window.encounter();
-  const QString typed = ControlById<QLineEdit>(window, kAttackerRows[1].judgment)->text();
+  const QString typed = Edit(window, kAttackerRows[1].judgment)->text();
   for (const auto& [bytes, reason] : cases) {
     WriteAll(TableKeeper::Path(), bytes);
     Action(window, menu::kRestoreKept)->trigger();
     ASSERT_FALSE(prompts.errors.isEmpty());
     EXPECT_TRUE(prompts.errors.takeLast().contains(reason)) << reason.toStdString();
     EXPECT_TRUE(SameTable(window.encounter(), before));
-    EXPECT_EQ(ControlById<QLineEdit>(window, kAttackerRows[1].judgment)->text(), typed);
+    EXPECT_EQ(Edit(window, kAttackerRows[1].judgment)->text(), typed);
   }
 }
 
@@ -231,7 +216,7 @@ TEST_F(UserStateTest, DroppedRosterLoadsAndAnythingElseChangesNothing) {
   WriteAll(Path("notes.txt"), SaveAllBytes(sample));
   CalcWindow window(prompts);
   window.show();
-  QLineEdit& name = *ControlById<QLineEdit>(window, kAttackerRows[0].name);
+  QLineEdit& name = *Edit(window, kAttackerRows[0].name);
   const QList<QList<QUrl>> refused = {
       {QUrl::fromLocalFile(Path("notes.txt"))},
       {QUrl::fromLocalFile(Path("party.QVR")), QUrl::fromLocalFile(Path("notes.txt"))},
