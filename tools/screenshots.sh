@@ -24,20 +24,32 @@ fi
 
 unset QT_QPA_PLATFORM
 work=$(mktemp -d)
-export XDG_RUNTIME_DIR=$work
+# Private settings and state: the pictures show the program as it starts,
+# whatever the user switched on, and leave the user's own files alone.
+export XDG_RUNTIME_DIR=$work XDG_CONFIG_HOME=$work/config XDG_STATE_HOME=$work/state \
+  XDG_DATA_HOME=$work/data
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$root/docs"
 
 # The window, with the evasion kinds a roster does not carry: the archer
 # shoots, the magician and the priest cast.
-"$BUILD_DIR/app/zelmora" --evasion 0,2,1,2,0 "$root/examples/party.qvr" &
-pid=$!
-window=$(xdotool search --sync --onlyvisible --name "ZELMORA")
-sleep 0.5  # the first paint after mapping
-import -window "$window" "$root/docs/main-window.png"
-kill "$pid"
-wait "$pid" || true
-echo "wrote docs/main-window.png"
+window_shot() {
+  local out=$1 pid window
+  "$BUILD_DIR/app/zelmora" --evasion 0,2,1,2,0 "$root/examples/party.qvr" &
+  pid=$!
+  window=$(xdotool search --sync --onlyvisible --name "ZELMORA")
+  sleep 0.5  # the first paint after mapping
+  import -window "$window" "$root/docs/$out"
+  kill "$pid"
+  wait "$pid" || true
+  echo "wrote docs/$out"
+}
+window_shot main-window.png
+# Again with the heat map switched on beside the best targets.
+mkdir -p "$XDG_CONFIG_HOME/zelmora"
+printf '[view]\nmarkBestTargets=true\nheatMap=true\n' >"$XDG_CONFIG_HOME/zelmora/zelmora.conf"
+window_shot heat-map.png
+rm -r "$XDG_CONFIG_HOME"
 
 # Shows one example dialog, photographs its window, closes it.
 shoot() {

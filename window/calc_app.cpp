@@ -16,6 +16,9 @@ void CalcApp::Run(const QString& roster_path, const Preparation& prepare) {
     prepare(window.encounter());
     window.RecalculateAll();
   }
+  // From here on every change is kept; the start-up itself replaces no
+  // table an earlier run kept.
+  window.keeper().Start();
   prompts_.Run(window);
 }
 

@@ -19,8 +19,9 @@ class CalcApp {
 
   // Runs the window until it closes. With a roster path the window opens
   // with that roster loaded, as "全てロード" does; a preparation then
-  // adjusts the records and the grid is recalculated. Nothing is saved at
-  // the end.
+  // adjusts the records and the grid is recalculated. Every later change,
+  // and whatever is pending when the window closes, is kept for
+  // 前回の内容を復元.
   void Run(const QString& roster_path = {}, const Preparation& prepare = {});
 
  private:

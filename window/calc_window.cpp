@@ -1,6 +1,7 @@
 #include "window/calc_window.h"
 
 #include <QAction>
+#include <QDir>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -18,6 +19,7 @@
 #include "editors/numeric_text.h"
 #include "engine/text.h"
 #include "files/file_io.h"
+#include "files/kept_table.h"
 #include "files/reports.h"
 #include "files/roster_file.h"
 #include "resources/calc_window_ids.h"
@@ -26,6 +28,9 @@
 #include "window/about_dialog.h"
 #include "window/app_icon.h"
 #include "window/matchup_detail_dialog.h"
+#include "window/pairing_highlight.h"
+#include "window/recent_files.h"
+#include "window/roster_drop.h"
 
 namespace zelmora {
 namespace {
@@ -174,6 +179,7 @@ constexpr Command kCommands[] = {
     {menu::kExit, &CalcWindow::Exit},
     {menu::kRecalculate, &CalcWindow::RecalculateAll},
     {menu::kAbout, &CalcWindow::ShowAbout},
+    {menu::kRestoreKept, &CalcWindow::RestoreKeptTable},
 };
 
 void (CalcWindow::*CommandOf(int id))() {
@@ -181,6 +187,16 @@ void (CalcWindow::*CommandOf(int id))() {
     if (command.id == id) return command.run;
   }
   return nullptr;
+}
+
+// Whether column `column` is the best target of a row whose best targets
+// are marked in `best`.
+MatchupDetailDialog::TargetRank TargetRankOf(const std::array<bool, Encounter::kSlots>& best,
+                                             int column) {
+  using Rank = MatchupDetailDialog::TargetRank;
+  if (best[column - 1]) return Rank::kBest;
+  return std::find(best.begin(), best.end(), true) != best.end() ? Rank::kNotBest
+                                                                 : Rank::kNoneInRow;
 }
 
 }  // namespace
@@ -207,11 +223,14 @@ CalcWindow::CalcWindow(Prompts& prompts) : QDialog(nullptr), prompts_(prompts) {
   BindOutputs(*grid);
   BindButtons(*grid);
   BuildMenu();
+  BindUserState();
   Button(*grid, grid::kRecalculateButton).setFocus();
 
   RefreshInputs();
   Recalculate();
 }
+
+CalcWindow::~CalcWindow() = default;
 
 void CalcWindow::BindInputs(QWidget& grid) {
   auto cell = inputs_.begin();
@@ -271,11 +290,64 @@ void CalcWindow::BuildMenu() {
       current->addSeparator();
       continue;
     }
+    if (item.kind == menu::ItemKind::kSubmenu) {
+      QMenu* submenu = current->addMenu(QString::fromUtf8(item.text));
+      submenu->setObjectName(QString::number(item.command));
+      submenu->menuAction()->setObjectName(submenu->objectName());
+      continue;
+    }
     QAction* action = current ? current->addAction(QString::fromUtf8(item.text))
                               : bar->addAction(QString::fromUtf8(item.text));
     action->setObjectName(QString::number(item.command));
-    connect(action, &QAction::triggered, this, CommandOf(item.command));
+    action->setCheckable(item.kind == menu::ItemKind::kCheckable);
+    if (const auto run = CommandOf(item.command)) connect(action, &QAction::triggered, this, run);
   }
+}
+
+// What outlives the window: the kept table, the recent rosters, the view
+// switches; and rosters dropped on any part of the window.
+void CalcWindow::BindUserState() {
+  const auto action = [this](int command) { return findChild<QAction*>(QString::number(command)); };
+  highlight_ = std::make_unique<PairingHighlight>(encounter_, pairing_outputs_);
+  highlight_->BindActions(*action(menu::kMarkBestTargets), *action(menu::kHeatMap));
+
+  restore_action_ = action(menu::kRestoreKept);
+  recent_menu_ = findChild<QMenu*>(QString::number(menu::kRecentFiles));
+  const auto update_restore = [this] { restore_action_->setEnabled(TableKeeper::Exists()); };
+  update_restore();
+  connect(&keeper_, &TableKeeper::Written, this, update_restore);
+  connect(qobject_cast<QMenu*>(recent_menu_->parentWidget()), &QMenu::aboutToShow, this,
+          update_restore);
+  connect(recent_menu_, &QMenu::aboutToShow, this, &CalcWindow::FillRecentMenu);
+  FillRecentMenu();
+  connect(this, &QDialog::finished, &keeper_, &TableKeeper::WriteNow);
+
+  auto* drop = new RosterDrop([this](const QString& path) { LoadRoster(path); }, this);
+  setAcceptDrops(true);
+  installEventFilter(drop);
+  for (QLineEdit* edit : findChildren<QLineEdit*>()) edit->installEventFilter(drop);
+}
+
+// Entries are numbered for their mnemonic. The old actions may be the one
+// being triggered, so they are deleted only once it has returned.
+void CalcWindow::FillRecentMenu() {
+  for (QAction* old : recent_menu_->actions()) {
+    recent_menu_->removeAction(old);
+    old->deleteLater();
+  }
+  const QStringList paths = RecentFiles::List();
+  for (int i = 0; i < paths.size(); ++i) {
+    QString shown = QDir::toNativeSeparators(paths[i]);
+    shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    QAction* entry = recent_menu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
+    connect(entry, &QAction::triggered, this, [this, path = paths[i]] { OpenRecentFile(path); });
+  }
+  recent_menu_->setEnabled(!paths.isEmpty());
+}
+
+void CalcWindow::RememberRoster(const QString& path) {
+  RecentFiles::Add(path);
+  FillRecentMenu();
 }
 
 void CalcWindow::ReadAllCells() {
@@ -315,6 +387,8 @@ void CalcWindow::RefreshInputs(SlotSelection attackers, SlotSelection defenders)
 void CalcWindow::Recalculate(SlotSelection rows, SlotSelection columns) {
   encounter_.Recalculate(rows, columns);
   WriteAllCells();
+  highlight_->Apply();
+  keeper_.Changed();
 }
 
 void CalcWindow::OnInputEdited(InputCell& cell) {
@@ -323,9 +397,11 @@ void CalcWindow::OnInputEdited(InputCell& cell) {
   if (field.name) {
     TakeNameEdit(*cell.edit, field.name(encounter_, cell.slot));
     cell.text = cell.edit->text();
+    keeper_.Changed();
     return;
   }
   field.store_number(encounter_, cell.slot, NumericText(cell.text));
+  keeper_.Changed();
   if (field.side == Side::kAttacker) {
     Recalculate(SlotSelection::Only(cell.slot), SlotSelection::All());
   } else {
@@ -361,6 +437,7 @@ void CalcWindow::EditDefender(int slot) {
 void CalcWindow::ShowMatchupDetail(int row, int column) {
   MatchupDetailDialog detail(encounter_.attacker(row), encounter_.defender(column),
                              encounter_.result(row, column), this);
+  detail.ShowTargetRank(TargetRankOf(BestTargets(encounter_)[row - 1], column));
   prompts_.Run(detail);
 }
 
@@ -372,7 +449,10 @@ void CalcWindow::EditModifiers() {
   Recalculate();
 }
 
-void CalcWindow::SaveAll() { SaveBytes(RosterFileChoice(), SaveAllBytes(encounter_)); }
+void CalcWindow::SaveAll() {
+  const QString path = SaveBytes(RosterFileChoice(), SaveAllBytes(encounter_));
+  if (!path.isEmpty()) RememberRoster(path);
+}
 
 void CalcWindow::LoadAll() {
   const QString path = prompts_.OpenFileName(this, RosterFileChoice());
@@ -388,19 +468,53 @@ bool CalcWindow::LoadRoster(const QString& path) {
   LoadAllBytes(file.bytes, encounter_);
   RefreshInputs();
   Recalculate();
+  RememberRoster(path);
   return true;
+}
+
+void CalcWindow::OpenRecentFile(const QString& path) {
+  if (LoadRoster(path)) return;
+  RecentFiles::Remove(path);
+  FillRecentMenu();
+}
+
+void CalcWindow::RestoreKeptTable() {
+  const QString path = TableKeeper::Path();
+  const ReadResult file = ReadFileBytes(FilePathBytes(path));
+  if (file.error) {
+    prompts_.ShowError(this, ReadErrorMessage(*file.error));
+    return;
+  }
+  switch (ReadKeptTable(file.bytes, encounter_)) {
+    case KeptTableProblem::kNone:
+      break;
+    case KeptTableProblem::kDamaged:
+      prompts_.ShowError(this, QStringLiteral("前回の内容「%1」は壊れているため復元できません。"
+                                              "表はそのままです。")
+                                   .arg(path));
+      return;
+    case KeptTableProblem::kOtherVersion:
+      prompts_.ShowError(this, QStringLiteral("前回の内容「%1」は別の版のプログラムが残したため"
+                                              "復元できません。表はそのままです。")
+                                   .arg(path));
+      return;
+  }
+  RefreshInputs();
+  Recalculate();
 }
 
 void CalcWindow::WriteTextReport() { SaveBytes(TextReportFileChoice(), TextReport(encounter_)); }
 
 void CalcWindow::WriteHtmlReport() { SaveBytes(HtmlReportFileChoice(), HtmlReport(encounter_)); }
 
-void CalcWindow::SaveBytes(const FileChoice& choice, const std::string& bytes) {
-  const QString path = prompts_.SaveFileName(this, choice);
-  if (path.isEmpty()) return;
+QString CalcWindow::SaveBytes(const FileChoice& choice, const std::string& bytes) {
+  QString path = prompts_.SaveFileName(this, choice);
+  if (path.isEmpty()) return {};
   if (const auto error = WriteFileSafely(FilePathBytes(path), bytes)) {
     prompts_.ShowError(this, WriteErrorMessage(*error));
+    return {};
   }
+  return path;
 }
 
 void CalcWindow::ShowAbout() {

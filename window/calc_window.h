@@ -3,12 +3,16 @@
 #include <QDialog>
 #include <QString>
 #include <array>
+#include <memory>
 
 #include "editors/prompts.h"
 #include "engine/encounter.h"
 #include "engine/slot_selection.h"
+#include "window/table_keeper.h"
 
+class QAction;
 class QLineEdit;
+class QMenu;
 
 namespace zelmora {
 
@@ -21,6 +25,7 @@ class CalcWindow : public QDialog {
 
  public:
   explicit CalcWindow(Prompts& prompts);
+  ~CalcWindow() override;
 
   const Encounter& encounter() const { return encounter_; }
   // For setting up: a caller that changes records refreshes and recalculates.
@@ -52,6 +57,13 @@ class CalcWindow : public QDialog {
   void WriteHtmlReport();
   void ShowAbout();
   void Exit();
+  // The table kept by this or an earlier run, as load all would load it.
+  void RestoreKeptTable();
+  // Loads a roster of the recent list; one that cannot be read leaves it.
+  void OpenRecentFile(const QString& path);
+
+  // Keeps the table in the user's state folder once started.
+  TableKeeper& keeper() { return keeper_; }
 
   // Load all from a known path: every record line into its slot, then the
   // whole grid refreshed and recalculated. Reports a file that cannot be read
@@ -73,9 +85,13 @@ class CalcWindow : public QDialog {
   void BindOutputs(QWidget& grid);
   void BindButtons(QWidget& grid);
   void BuildMenu();
+  void BindUserState();
+  void FillRecentMenu();
+  void RememberRoster(const QString& path);
   void OnInputEdited(InputCell& cell);
-  // Writes `bytes` to a file the user picks; reports a failure.
-  void SaveBytes(const FileChoice& choice, const std::string& bytes);
+  // Writes `bytes` to a file the user picks; reports a failure. Returns the
+  // path written, or an empty string.
+  QString SaveBytes(const FileChoice& choice, const std::string& bytes);
 
   Prompts& prompts_;
   Encounter encounter_;
@@ -84,6 +100,10 @@ class CalcWindow : public QDialog {
   std::array<std::array<std::array<QLineEdit*, kPairingOutputs>, Encounter::kSlots>,
              Encounter::kSlots>
       pairing_outputs_{};
+  TableKeeper keeper_{encounter_};
+  std::unique_ptr<class PairingHighlight> highlight_;
+  QAction* restore_action_ = nullptr;
+  QMenu* recent_menu_ = nullptr;
 };
 
 }  // namespace zelmora

@@ -1,5 +1,6 @@
 #include "window/matchup_detail_dialog.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <array>
 #include <span>
@@ -77,6 +78,25 @@ MatchupDetailDialog::MatchupDetailDialog(const Attacker& attacker, const Defende
   SetNumber(kAttackChance, result.attack_chance);
   SetField(kTechnique, FromAscii(result.technique));
   SetNumber(kExpectedDamage, result.expected_damage);
+}
+
+// The note takes the free space right of the expected damage, two lines
+// high, so that it follows that field wherever the layout puts it.
+void MatchupDetailDialog::ShowTargetRank(TargetRank rank) {
+  static const QString kTexts[] = {
+      QStringLiteral("この攻撃側の\n最適な標的です"),
+      QStringLiteral("この攻撃側の\n最適な標的ではない"),
+      QStringLiteral("この攻撃側に\n最適な標的はない"),
+  };
+  const QLineEdit& damage = *ControlById<QLineEdit>(*this, kExpectedDamage);
+  auto* note = new QLabel(kTexts[static_cast<int>(rank)], this);
+  note->setObjectName(QStringLiteral("targetRank"));
+  note->setWordWrap(true);
+  note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  const int gap = damage.height() / 2;
+  const int left = damage.geometry().right() + gap;
+  note->setGeometry(left, damage.y(), width() - left - gap, 2 * damage.height());
+  note->show();
 }
 
 void MatchupDetailDialog::SetField(int id, const QString& text) {

@@ -19,6 +19,11 @@ class MatchupDetailDialog : public QDialog {
   MatchupDetailDialog(const Attacker& attacker, const Defender& defender,
                       const MatchupResult& result, QWidget* parent = nullptr);
 
+  // Whether this pairing is its attacker's best target, said beside the
+  // expected damage.
+  enum class TargetRank { kBest, kNotBest, kNoneInRow };
+  void ShowTargetRank(TargetRank rank);
+
  private:
   void SetField(int id, const QString& text);
   void SetNumber(int id, double value);

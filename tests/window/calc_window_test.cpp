@@ -341,10 +341,12 @@ TEST_F(CalcWindowTest, MenuBarHasItsMenusInOrderWithRecalculateOnTheBar) {
       top << "  " + action->objectName();
     }
   }
-  EXPECT_EQ(top,
-            (QStringList{"ファイル(&F)", "  全てセーブ(&S) 32774", "  全てロード(&O) 32775", "  -",
-                         "  TXT出力(&T) 32778", "  HTML出力(&H) 32779", "  -", "  終了(&X) 1",
-                         "再計算(&C)", "  32773", "ヘルプ(&H)", "  バージョン情報...(&A) 32777"}));
+  EXPECT_EQ(top, (QStringList{"ファイル(&F)", "  全てセーブ(&S) 32774", "  全てロード(&O) 32775",
+                              "  -", "  TXT出力(&T) 32778", "  HTML出力(&H) 32779", "  -",
+                              "  前回の内容を復元(&R) 32780", "  最近使ったファイル(&F) 32781",
+                              "  -", "  終了(&X) 1", "再計算(&C)", "  32773", "表示(&V)",
+                              "  最適な標的を強調(&B) 32782", "  ヒートマップ(&H) 32783",
+                              "ヘルプ(&H)", "  バージョン情報...(&A) 32777"}));
   for (QAction* action : window.findChildren<QAction*>()) {
     EXPECT_TRUE(action->shortcut().isEmpty()) << action->text().toStdString();
   }

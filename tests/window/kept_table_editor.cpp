@@ -1,0 +1,64 @@
+// A calculator window that edits its table without end, keeping it after
+// every change: the subject of the test that kills it at random moments.
+// Step k types k into attacker 1's judgment value after setting all eight
+// modifiers to k and every evasion kind to k % 4, so a kept table shows by
+// itself whether its parts belong to one step. Prints "ready" once the
+// first table is kept.
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <cstdio>
+#include <cstdlib>
+
+#include "editors/dialog_builder.h"
+#include "resources/calc_window_ids.h"
+#include "window/calc_window.h"
+
+namespace {
+
+class NoPrompts : public zelmora::Prompts {
+ public:
+  QString OpenFileName(QWidget*, const zelmora::FileChoice&) override { return {}; }
+  QString SaveFileName(QWidget*, const zelmora::FileChoice&) override { return {}; }
+  void ShowError(QWidget*, const QString&) override {}
+  int Run(QDialog&) override { return QDialog::Rejected; }
+};
+
+// Large names make each write long enough to be killed in its middle.
+constexpr int kNameBytes = 30000;
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using zelmora::Encounter;
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QApplication app(argc, argv);
+  NoPrompts prompts;
+  zelmora::CalcWindow window(prompts);
+  for (int slot = 1; slot <= Encounter::kSlots; ++slot) {
+    window.encounter().attacker(slot).name.assign(kNameBytes, static_cast<char>('a' + slot));
+    window.encounter().defender(slot).name.assign(kNameBytes, static_cast<char>('m' + slot));
+  }
+  window.RecalculateAll();
+  window.keeper().Start(0);
+  bool kept = false;
+  QObject::connect(&window.keeper(), &zelmora::TableKeeper::Written, [&kept] {
+    if (kept) return;
+    kept = true;
+    std::puts("ready");
+    std::fflush(stdout);
+  });
+  auto& judgment =
+      *zelmora::ControlById<QLineEdit>(window, zelmora::grid::kAttackerRows[0].judgment);
+  for (int k = 1;; ++k) {
+    window.encounter().modifiers() = zelmora::ModifiersFromShown({k, k, k, k, k, k, k, k});
+    for (int slot = 1; slot <= Encounter::kSlots; ++slot) {
+      window.encounter().attacker(slot).evasion_kind = k % 4;
+    }
+    judgment.selectAll();
+    QInputMethodEvent commit;
+    commit.setCommitString(QString::number(k));
+    QApplication::sendEvent(&judgment, &commit);
+    QApplication::processEvents();
+  }
+}

@@ -1,0 +1,241 @@
+// What the window keeps for the user beyond one run: the kept table, the
+// recent rosters, and rosters dropped on the window.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include "files/kept_table.h"
+#include "files/roster_file.h"
+#include "resources/calc_window_ids.h"
+#include "resources/calc_window_menu.h"
+#include "tests/support/gui_helpers.h"
+#include "tests/support/sample_table.h"
+#include "window/calc_window.h"
+#include "window/recent_files.h"
+#include "window/user_settings.h"
+
+namespace zelmora {
+namespace {
+
+using grid::kAttackerRows;
+using grid::kPairings;
+using testing::Edit;
+using testing::ReadAll;
+using testing::WriteAll;
+
+bool SameTable(const Encounter& a, const Encounter& b) {
+  return a.attackers() == b.attackers() && a.defenders() == b.defenders() &&
+         a.modifiers() == b.modifiers();
+}
+
+QStringList DamageTexts(const QWidget& window) {
+  QStringList texts;
+  for (const auto& row : kPairings) {
+    for (const auto& pairing : row) texts << testing::Text(window, pairing.damage);
+  }
+  return texts;
+}
+
+// Every test starts without a kept table and without recent files.
+class UserStateTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder.isValid());
+    QFile::remove(TableKeeper::Path());
+    UserSettings().clear();
+  }
+  void TearDown() override { EXPECT_TRUE(prompts.Exhausted()); }
+
+  QString Path(const QString& name) const { return folder.filePath(name); }
+  static QAction* Action(const QWidget& window, int command) {
+    return window.findChild<QAction*>(QString::number(command));
+  }
+  static QStringList RecentEntries(const QWidget& window) {
+    QStringList texts;
+    auto* menu = window.findChild<QMenu*>(QString::number(menu::kRecentFiles));
+    for (QAction* entry : menu->actions()) texts << entry->text();
+    return texts;
+  }
+  // A window that keeps its table, as the program's start-up makes it.
+  std::unique_ptr<CalcWindow> KeepingWindow(int delay_ms) {
+    auto window = std::make_unique<CalcWindow>(prompts);
+    window->keeper().Start(delay_ms);
+    window->show();
+    return window;
+  }
+
+  QTemporaryDir folder;
+  testing::ScriptedPrompts prompts;
+};
+
+TEST_F(UserStateTest, TypedTableIsKeptAfterTheDelayAndRestoresExactly) {
+  auto typed = KeepingWindow(5);
+  EXPECT_FALSE(Action(*typed, menu::kRestoreKept)->isEnabled());
+  testing::FillSampleTable(typed->encounter());
+  typed->RecalculateAll();
+  QSignalSpy written(&typed->keeper(), &TableKeeper::Written);
+  QTest::keyClicks(Edit(*typed, kAttackerRows[3].judgment), "7");
+  ASSERT_TRUE(written.wait(5000));
+  EXPECT_TRUE(Action(*typed, menu::kRestoreKept)->isEnabled());
+
+  CalcWindow fresh(prompts);
+  fresh.show();
+  ASSERT_TRUE(Action(fresh, menu::kRestoreKept)->isEnabled());
+  Action(fresh, menu::kRestoreKept)->trigger();
+  EXPECT_TRUE(SameTable(fresh.encounter(), typed->encounter()));
+  EXPECT_EQ(fresh.encounter().attacker(4).judgment_value,
+            typed->encounter().attacker(4).judgment_value);
+  EXPECT_EQ(DamageTexts(fresh), DamageTexts(*typed));
+  EXPECT_TRUE(prompts.errors.isEmpty());
+}
+
+// Escape, the close box and 終了 write at once what the delay still held;
+// a window only looked at leaves the table kept before it.
+TEST_F(UserStateTest, EveryWayOfClosingWritesThePendingChangeAndNothingElse) {
+  const std::function<void(CalcWindow&)> ways[] = {
+      [](CalcWindow& w) { QTest::keyClick(&w, Qt::Key_Escape); },
+      [](CalcWindow& w) { w.close(); },
+      [](CalcWindow& w) { Action(w, menu::kExit)->trigger(); },
+  };
+  int value = 10;
+  for (const auto& close : ways) {
+    auto window = KeepingWindow(60000);
+    QTest::keyClicks(Edit(*window, kAttackerRows[0].judgment), "1");
+    ++value;
+    window->encounter().modifiers() = ModifiersFromShown({value, 0, 0, 0, 0, 0, 0, 0});
+    close(*window);
+    EXPECT_FALSE(window->isVisible());
+    Encounter kept;
+    ASSERT_EQ(ReadKeptTable(ReadAll(TableKeeper::Path()), kept), KeptTableProblem::kNone);
+    EXPECT_EQ(ShowModifiers(kept.modifiers())[0], value);
+  }
+  const std::string before = ReadAll(TableKeeper::Path());
+  auto untouched = KeepingWindow(0);
+  untouched->close();
+  EXPECT_EQ(ReadAll(TableKeeper::Path()), before);
+}
+
+TEST_F(UserStateTest, UnreadableKeptTableIsReportedAndChangesNothing) {
+  Encounter sample;
+  testing::FillSampleTable(sample);
+  std::string other_version = KeptTableBytes(sample);
+  other_version.replace(other_version.find("table 1 ") + 6, 1, "7");
+  const std::string whole = KeptTableBytes(sample);
+  const std::pair<std::string, QString> cases[] = {
+      {whole.substr(0, whole.size() / 2), "壊れている"},
+      {"\x7f"
+       "ELF garbage",
+       "壊れている"},
+      {other_version, "別の版"},
+  };
+  QDir().mkpath(QFileInfo(TableKeeper::Path()).path());
+  WriteAll(TableKeeper::Path(), "");
+  CalcWindow window(prompts);
+  window.show();
+  QTest::keyClicks(Edit(window, kAttackerRows[1].judgment), "5x");
+  const Encounter before = window.encounter();
+  const QString typed = Edit(window, kAttackerRows[1].judgment)->text();
+  for (const auto& [bytes, reason] : cases) {
+    WriteAll(TableKeeper::Path(), bytes);
+    Action(window, menu::kRestoreKept)->trigger();
+    ASSERT_FALSE(prompts.errors.isEmpty());
+    EXPECT_TRUE(prompts.errors.takeLast().contains(reason)) << reason.toStdString();
+    EXPECT_TRUE(SameTable(window.encounter(), before));
+    EXPECT_EQ(Edit(window, kAttackerRows[1].judgment)->text(), typed);
+  }
+}
+
+TEST_F(UserStateTest, RecentRostersNewestFirstAtMostEightAndAnUnreadableOneLeaves) {
+  CalcWindow window(prompts);
+  window.show();
+  testing::FillSampleTable(window.encounter());
+  for (int i = 1; i <= 9; ++i) {
+    prompts.QueueFileName(Path(QStringLiteral("r%1.qvr").arg(i)));
+    Action(window, menu::kSaveAll)->trigger();
+  }
+  prompts.QueueFileName(Path("r5.qvr"));
+  Action(window, menu::kLoadAll)->trigger();
+  const QStringList order = {"r5", "r9", "r8", "r7", "r6", "r4", "r3", "r2"};
+  QStringList expected;
+  for (int i = 0; i < order.size(); ++i) {
+    expected << QStringLiteral("&%1 %2").arg(i + 1).arg(Path(order[i] + ".qvr"));
+  }
+  EXPECT_EQ(RecentEntries(window), expected);
+
+  // Another window, as at the next start: the same list, and an entry loads
+  // as load all does.
+  CalcWindow next(prompts);
+  next.show();
+  EXPECT_EQ(RecentEntries(next), expected);
+  auto* menu = next.findChild<QMenu*>(QString::number(menu::kRecentFiles));
+  menu->actions()[2]->trigger();
+  EXPECT_EQ(next.encounter().defenders(), window.encounter().defenders());
+  EXPECT_EQ(RecentEntries(next).first(), "&1 " + Path("r8.qvr"));
+
+  QFile::remove(Path("r9.qvr"));
+  const Encounter before = next.encounter();
+  menu->actions()[2]->trigger();  // r9
+  ASSERT_EQ(prompts.errors.size(), 1);
+  EXPECT_TRUE(prompts.errors[0].contains(Path("r9.qvr")));
+  EXPECT_TRUE(SameTable(next.encounter(), before));
+  EXPECT_EQ(RecentFiles::List().size(), 7);
+  EXPECT_FALSE(RecentFiles::List().contains(Path("r9.qvr")));
+  EXPECT_EQ(RecentEntries(next).size(), 7);
+}
+
+// Drags `urls` onto `target`, offered as file managers offer them (with the
+// text of the first), and drops them; true when the drag was welcome.
+bool DragAndDrop(QWidget& target, const QList<QUrl>& urls) {
+  QMimeData data;
+  data.setUrls(urls);
+  data.setText(urls.front().toString());
+  QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&target, &enter);
+  QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&target, &drop);
+  return enter.isAccepted();
+}
+
+// A drop goes first to the cell under the pointer: a name cell would take
+// the dragged path as text if the window did not get it first.
+TEST_F(UserStateTest, DroppedRosterLoadsAndAnythingElseChangesNothing) {
+  Encounter sample;
+  testing::FillSampleTable(sample);
+  WriteAll(Path("party.QVR"), SaveAllBytes(sample));
+  WriteAll(Path("notes.txt"), SaveAllBytes(sample));
+  CalcWindow window(prompts);
+  window.show();
+  QLineEdit& name = *Edit(window, kAttackerRows[0].name);
+  const QList<QList<QUrl>> refused = {
+      {QUrl::fromLocalFile(Path("notes.txt"))},
+      {QUrl::fromLocalFile(Path("party.QVR")), QUrl::fromLocalFile(Path("notes.txt"))},
+      {QUrl("https://example.org/party.qvr")},
+  };
+  for (const QList<QUrl>& urls : refused) {
+    EXPECT_FALSE(DragAndDrop(name, urls)) << urls.front().toString().toStdString();
+    EXPECT_FALSE(DragAndDrop(window, urls)) << urls.front().toString().toStdString();
+  }
+  EXPECT_TRUE(SameTable(window.encounter(), Encounter{}));
+  EXPECT_EQ(name.text(), "");
+  EXPECT_TRUE(RecentFiles::List().isEmpty());
+
+  EXPECT_TRUE(DragAndDrop(name, {QUrl::fromLocalFile(Path("party.QVR"))}));
+  EXPECT_EQ(window.encounter().defenders(), sample.defenders());
+  EXPECT_EQ(name.text(), "攻1");
+  EXPECT_EQ(RecentFiles::List(), QStringList{Path("party.QVR")});
+  EXPECT_TRUE(prompts.errors.isEmpty());
+}
+
+}  // namespace
+}  // namespace zelmora
