@@ -18,7 +18,7 @@ TableKeeper::TableKeeper(const Encounter& encounter) : encounter_(encounter) {
 
 QString TableKeeper::Path() {
   QString folder = qEnvironmentVariable("XDG_STATE_HOME");
-  // The base directory specification ignores a relative path.
+  // XDG base directories must be absolute: a relative one is ignored.
   if (folder.isEmpty() || QDir::isRelativePath(folder)) {
     folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
   }
