@@ -8,10 +8,7 @@
 namespace zelmora {
 namespace {
 
-bool SameTable(const Encounter& a, const Encounter& b) {
-  return a.attackers() == b.attackers() && a.defenders() == b.defenders() &&
-         a.modifiers() == b.modifiers();
-}
+using testing::SameTable;
 
 class KeptTableTest : public ::testing::Test {
  protected:

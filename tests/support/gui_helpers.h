@@ -5,6 +5,8 @@
 // chooser.
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
@@ -52,6 +54,21 @@ inline QPushButton* Button(const QWidget& host, int id) {
 
 inline void Click(const QWidget& host, int id) {
   QTest::mouseClick(Button(host, id), Qt::LeftButton);
+}
+
+// Shows a window as exec() would, so that focus and the default button act
+// as they do for the user.
+inline void ShowActive(QWidget& window) {
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }));
+}
+
+// The menu command with identifier `command`.
+inline QAction* MenuAction(const QWidget& window, int command) {
+  auto* action = window.findChild<QAction*>(QString::number(command));
+  EXPECT_NE(action, nullptr) << "command " << command;
+  return action;
 }
 
 // Inserts `text` as an input method commits it (any script).

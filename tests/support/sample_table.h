@@ -25,4 +25,10 @@ inline void FillSampleTable(Encounter& e) {
   e.modifiers() = ModifiersFromShown({3, -4, 5, -6, 7, -8, 9, -10});
 }
 
+// The fields a kept table holds are equal.
+inline bool SameTable(const Encounter& a, const Encounter& b) {
+  return a.attackers() == b.attackers() && a.defenders() == b.defenders() &&
+         a.modifiers() == b.modifiers();
+}
+
 }  // namespace zelmora::testing

@@ -56,7 +56,7 @@ class CalcWindowFilesTest : public ::testing::Test {
 
   QString Path(const QString& name) const { return folder.filePath(name); }
   QString Text(int id) const { return ControlById<QLineEdit>(window, id)->text(); }
-  void Trigger(int command) { window.findChild<QAction*>(QString::number(command))->trigger(); }
+  void Trigger(int command) { testing::MenuAction(window, command)->trigger(); }
 
   QTemporaryDir folder;
   testing::ScriptedPrompts prompts;

@@ -11,7 +11,7 @@
 #include "editors/dialog_builder.h"
 #include "editors/slot_chooser.h"
 #include "resources/calc_window_ids.h"
-#include "tests/support/scripted_prompts.h"
+#include "tests/support/gui_helpers.h"
 #include "window/calc_window.h"
 
 namespace zelmora {
@@ -20,16 +20,9 @@ namespace {
 using grid::kAttackerRows;
 using grid::kDefenderColumns;
 
-constexpr int kOk = 1;
-constexpr int kCancel = 2;
-
-// Shows a window as exec() would, so that focus and the default button act
-// as they do for the user.
-void ShowActive(QWidget& window) {
-  window.show();
-  window.activateWindow();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }));
-}
+using layout::kCancel;
+using layout::kOk;
+using testing::ShowActive;
 
 QWidget* Focused() { return QApplication::focusWidget(); }
 

@@ -26,6 +26,7 @@ namespace {
 using grid::kAttackerRows;
 using grid::kDefenderColumns;
 using grid::kPairings;
+using testing::MenuAction;
 
 Rgb ToRgb(const QColor& c) {
   return {static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
@@ -65,17 +66,14 @@ class PairingHighlightTest : public ::testing::Test {
     }
     return columns;
   }
-  QAction* Action(const CalcWindow& w, int command) const {
-    return w.findChild<QAction*>(QString::number(command));
-  }
 
   testing::ScriptedPrompts prompts;
   std::unique_ptr<CalcWindow> window;
 };
 
 TEST_F(PairingHighlightTest, MarkMovesWhenTypingMakesAnotherDefenderBetterAndTextsStay) {
-  EXPECT_TRUE(Action(*window, menu::kMarkBestTargets)->isChecked());
-  EXPECT_FALSE(Action(*window, menu::kHeatMap)->isChecked());
+  EXPECT_TRUE(MenuAction(*window, menu::kMarkBestTargets)->isChecked());
+  EXPECT_FALSE(MenuAction(*window, menu::kHeatMap)->isChecked());
   for (int row = 1; row <= 5; ++row) EXPECT_TRUE(MarkedColumns(row).empty()) << row;  // all 0
 
   testing::Retype(Cell(kAttackerRows[0].judgment), "80");
@@ -141,15 +139,15 @@ TEST_F(PairingHighlightTest, BothSwitchesAreKeptAcrossARestart) {
   testing::FillSampleTable(window->encounter());
   window->RecalculateAll();
   ASSERT_FALSE(MarkedColumns(1).empty());
-  Action(*window, menu::kMarkBestTargets)->trigger();
-  Action(*window, menu::kHeatMap)->trigger();
+  MenuAction(*window, menu::kMarkBestTargets)->trigger();
+  MenuAction(*window, menu::kHeatMap)->trigger();
   EXPECT_TRUE(MarkedColumns(1).empty());
 
   window = std::make_unique<CalcWindow>(prompts);
   testing::FillSampleTable(window->encounter());
   window->RecalculateAll();
-  EXPECT_FALSE(Action(*window, menu::kMarkBestTargets)->isChecked());
-  EXPECT_TRUE(Action(*window, menu::kHeatMap)->isChecked());
+  EXPECT_FALSE(MenuAction(*window, menu::kMarkBestTargets)->isChecked());
+  EXPECT_TRUE(MenuAction(*window, menu::kHeatMap)->isChecked());
   for (int row = 1; row <= 5; ++row) {
     for (int column = 1; column <= 5; ++column) {
       EXPECT_FALSE(Cell(kPairings[row - 1][column - 1].damage)->font().bold());
@@ -157,17 +155,17 @@ TEST_F(PairingHighlightTest, BothSwitchesAreKeptAcrossARestart) {
   }
   EXPECT_NE(Background(1, 1), Plain());
 
-  Action(*window, menu::kMarkBestTargets)->trigger();
-  Action(*window, menu::kHeatMap)->trigger();
+  MenuAction(*window, menu::kMarkBestTargets)->trigger();
+  MenuAction(*window, menu::kHeatMap)->trigger();
   window = std::make_unique<CalcWindow>(prompts);
-  EXPECT_TRUE(Action(*window, menu::kMarkBestTargets)->isChecked());
-  EXPECT_FALSE(Action(*window, menu::kHeatMap)->isChecked());
+  EXPECT_TRUE(MenuAction(*window, menu::kMarkBestTargets)->isChecked());
+  EXPECT_FALSE(MenuAction(*window, menu::kHeatMap)->isChecked());
 }
 
 // Darker means more damage, whatever the hue looks like to the user, and the
 // text stays readable on every tint.
 TEST_F(PairingHighlightTest, HeatMapTintsDarkenWithDamageAndKeepTextReadable) {
-  Action(*window, menu::kHeatMap)->trigger();
+  MenuAction(*window, menu::kHeatMap)->trigger();
   testing::FillSampleTable(window->encounter());
   window->encounter().attacker(5).damage_bonus = -30;
   window->RecalculateAll();

@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QInputMethodEvent>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 
 #include "editors/dialog_builder.h"
@@ -13,7 +11,7 @@
 #include "editors/name_field.h"
 #include "files/cp932.h"
 #include "resources/calc_window_ids.h"
-#include "tests/support/scripted_prompts.h"
+#include "tests/support/gui_helpers.h"
 #include "window/calc_window.h"
 
 namespace zelmora {
@@ -21,21 +19,7 @@ namespace {
 
 using grid::kAttackerRows;
 using grid::kDefenderColumns;
-
-QLineEdit* Cell(const QWidget& window, int id) {
-  auto* edit = ControlById<QLineEdit>(window, id);
-  if (!edit) ADD_FAILURE() << "no field " << id;
-  return edit;
-}
-
-// Replaces the whole text as an input method commits it.
-void Commit(QLineEdit* edit, const QString& text) {
-  edit->setFocus();
-  edit->selectAll();
-  QInputMethodEvent commit;
-  commit.setCommitString(text);
-  QApplication::sendEvent(edit, &commit);
-}
+using testing::Commit;
 
 bool NoticeShown(const QWidget& window) {
   const FieldNotice* notice = FieldNotice::Of(window);
@@ -44,17 +28,11 @@ bool NoticeShown(const QWidget& window) {
 
 class TypedInputTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }));
-  }
+  void SetUp() override { testing::ShowActive(window); }
   void TearDown() override { EXPECT_TRUE(prompts.Exhausted()); }
 
-  QLineEdit* Cell(int id) { return zelmora::Cell(window, id); }
-  void ClickRecalculate() {
-    QTest::mouseClick(ControlById<QPushButton>(window, grid::kRecalculateButton), Qt::LeftButton);
-  }
+  QLineEdit* Cell(int id) { return testing::Edit(window, id); }
+  void ClickRecalculate() { testing::Click(window, grid::kRecalculateButton); }
 
   testing::ScriptedPrompts prompts;
   CalcWindow window{prompts};
@@ -90,8 +68,8 @@ TEST_F(TypedInputTest, FullWidthNumbersInTheGridReadAsAsciiAndNamesStayAsTyped) 
 
 TEST_F(TypedInputTest, FullWidthNumbersInTheDialogsReadAsAscii) {
   prompts.QueueDialog([](QDialog& editor) {
-    Commit(zelmora::Cell(editor, 1019), QStringLiteral("７０"));  // 判定値
-    Commit(zelmora::Cell(editor, 1022), QStringLiteral("＋２"));  // 回数
+    Commit(testing::Edit(editor, 1019), QStringLiteral("７０"));  // 判定値
+    Commit(testing::Edit(editor, 1022), QStringLiteral("＋２"));  // 回数
     editor.accept();
     return editor.result();
   });
@@ -101,7 +79,7 @@ TEST_F(TypedInputTest, FullWidthNumbersInTheDialogsReadAsAscii) {
   EXPECT_EQ(Cell(kAttackerRows[2].judgment)->text(), "70");
 
   prompts.QueueDialog([](QDialog& dialog) {
-    Commit(zelmora::Cell(dialog, 1251), QStringLiteral("－１５"));  // 物理命中率
+    Commit(testing::Edit(dialog, 1251), QStringLiteral("－１５"));  // 物理命中率
     dialog.accept();
     return dialog.result();
   });

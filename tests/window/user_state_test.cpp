@@ -31,13 +31,10 @@ namespace {
 using grid::kAttackerRows;
 using grid::kPairings;
 using testing::Edit;
+using testing::MenuAction;
 using testing::ReadAll;
+using testing::SameTable;
 using testing::WriteAll;
-
-bool SameTable(const Encounter& a, const Encounter& b) {
-  return a.attackers() == b.attackers() && a.defenders() == b.defenders() &&
-         a.modifiers() == b.modifiers();
-}
 
 QStringList DamageTexts(const QWidget& window) {
   QStringList texts;
@@ -58,9 +55,6 @@ class UserStateTest : public ::testing::Test {
   void TearDown() override { EXPECT_TRUE(prompts.Exhausted()); }
 
   QString Path(const QString& name) const { return folder.filePath(name); }
-  static QAction* Action(const QWidget& window, int command) {
-    return window.findChild<QAction*>(QString::number(command));
-  }
   static QStringList RecentEntries(const QWidget& window) {
     QStringList texts;
     auto* menu = window.findChild<QMenu*>(QString::number(menu::kRecentFiles));
@@ -81,18 +75,18 @@ class UserStateTest : public ::testing::Test {
 
 TEST_F(UserStateTest, TypedTableIsKeptAfterTheDelayAndRestoresExactly) {
   auto typed = KeepingWindow(5);
-  EXPECT_FALSE(Action(*typed, menu::kRestoreKept)->isEnabled());
+  EXPECT_FALSE(MenuAction(*typed, menu::kRestoreKept)->isEnabled());
   testing::FillSampleTable(typed->encounter());
   typed->RecalculateAll();
   QSignalSpy written(&typed->keeper(), &TableKeeper::Written);
   QTest::keyClicks(Edit(*typed, kAttackerRows[3].judgment), "7");
   ASSERT_TRUE(written.wait(5000));
-  EXPECT_TRUE(Action(*typed, menu::kRestoreKept)->isEnabled());
+  EXPECT_TRUE(MenuAction(*typed, menu::kRestoreKept)->isEnabled());
 
   CalcWindow fresh(prompts);
   fresh.show();
-  ASSERT_TRUE(Action(fresh, menu::kRestoreKept)->isEnabled());
-  Action(fresh, menu::kRestoreKept)->trigger();
+  ASSERT_TRUE(MenuAction(fresh, menu::kRestoreKept)->isEnabled());
+  MenuAction(fresh, menu::kRestoreKept)->trigger();
   EXPECT_TRUE(SameTable(fresh.encounter(), typed->encounter()));
   EXPECT_EQ(fresh.encounter().attacker(4).judgment_value,
             typed->encounter().attacker(4).judgment_value);
@@ -106,7 +100,7 @@ TEST_F(UserStateTest, EveryWayOfClosingWritesThePendingChangeAndNothingElse) {
   const std::function<void(CalcWindow&)> ways[] = {
       [](CalcWindow& w) { QTest::keyClick(&w, Qt::Key_Escape); },
       [](CalcWindow& w) { w.close(); },
-      [](CalcWindow& w) { Action(w, menu::kExit)->trigger(); },
+      [](CalcWindow& w) { MenuAction(w, menu::kExit)->trigger(); },
   };
   int value = 10;
   for (const auto& close : ways) {
@@ -148,7 +142,7 @@ TEST_F(UserStateTest, UnreadableKeptTableIsReportedAndChangesNothing) {
   const QString typed = Edit(window, kAttackerRows[1].judgment)->text();
   for (const auto& [bytes, reason] : cases) {
     WriteAll(TableKeeper::Path(), bytes);
-    Action(window, menu::kRestoreKept)->trigger();
+    MenuAction(window, menu::kRestoreKept)->trigger();
     ASSERT_FALSE(prompts.errors.isEmpty());
     EXPECT_TRUE(prompts.errors.takeLast().contains(reason)) << reason.toStdString();
     EXPECT_TRUE(SameTable(window.encounter(), before));
@@ -162,10 +156,10 @@ TEST_F(UserStateTest, RecentRostersNewestFirstAtMostEightAndAnUnreadableOneLeave
   testing::FillSampleTable(window.encounter());
   for (int i = 1; i <= 9; ++i) {
     prompts.QueueFileName(Path(QStringLiteral("r%1.qvr").arg(i)));
-    Action(window, menu::kSaveAll)->trigger();
+    MenuAction(window, menu::kSaveAll)->trigger();
   }
   prompts.QueueFileName(Path("r5.qvr"));
-  Action(window, menu::kLoadAll)->trigger();
+  MenuAction(window, menu::kLoadAll)->trigger();
   const QStringList order = {"r5", "r9", "r8", "r7", "r6", "r4", "r3", "r2"};
   QStringList expected;
   for (int i = 0; i < order.size(); ++i) {
