@@ -51,11 +51,9 @@ TEST(KeptTableCrashTest, EditorKilledAtRandomMomentsLeavesAWholeTableOfOneStep) 
     }
     latest_step = std::max(latest_step, step);
     // A temporary file left beside the table is a write the kill cut short.
-    const int files = static_cast<int>(
-        QDir(state.filePath("zelmora")).entryList(QDir::Files | QDir::Hidden).size());
-    killed_mid_write += files > 1 ? 1 : 0;
-    for (const QString& name :
-         QDir(state.filePath("zelmora")).entryList(QDir::Files | QDir::Hidden)) {
+    const QStringList files = QDir(state.filePath("zelmora")).entryList(QDir::Files | QDir::Hidden);
+    killed_mid_write += files.size() > 1 ? 1 : 0;
+    for (const QString& name : files) {
       if (name != "table.qvr") QFile::remove(state.filePath("zelmora/" + name));
     }
   }

@@ -5,24 +5,16 @@
 // itself whether its parts belong to one step. Prints "ready" once the
 // first table is kept.
 #include <QApplication>
-#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <cstdio>
 #include <cstdlib>
 
 #include "editors/dialog_builder.h"
 #include "resources/calc_window_ids.h"
+#include "tests/support/gui_helpers.h"
 #include "window/calc_window.h"
 
 namespace {
-
-class NoPrompts : public zelmora::Prompts {
- public:
-  QString OpenFileName(QWidget*, const zelmora::FileChoice&) override { return {}; }
-  QString SaveFileName(QWidget*, const zelmora::FileChoice&) override { return {}; }
-  void ShowError(QWidget*, const QString&) override {}
-  int Run(QDialog&) override { return QDialog::Rejected; }
-};
 
 // Large names make each write long enough to be killed in its middle.
 constexpr int kNameBytes = 30000;
@@ -33,7 +25,7 @@ int main(int argc, char** argv) {
   using zelmora::Encounter;
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication app(argc, argv);
-  NoPrompts prompts;
+  zelmora::testing::ScriptedPrompts prompts;  // nothing is asked
   zelmora::CalcWindow window(prompts);
   for (int slot = 1; slot <= Encounter::kSlots; ++slot) {
     window.encounter().attacker(slot).name.assign(kNameBytes, static_cast<char>('a' + slot));
@@ -56,9 +48,7 @@ int main(int argc, char** argv) {
       window.encounter().attacker(slot).evasion_kind = k % 4;
     }
     judgment.selectAll();
-    QInputMethodEvent commit;
-    commit.setCommitString(QString::number(k));
-    QApplication::sendEvent(&judgment, &commit);
+    zelmora::testing::CommitText(&judgment, QString::number(k));
     QApplication::processEvents();
   }
 }
