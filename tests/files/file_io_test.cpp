@@ -114,20 +114,16 @@ TEST_F(SafeWriterTest, FileSizeLimitIsReportedAndKeepsTheOldFileByteIdentical) {
   const int stream = open(stream_path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
   ASSERT_GE(stream, 0);
 
-  const pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
+  const int status = testing::WaitStatusOfChild([&] {
     signal(SIGXFSZ, SIG_DFL);
     const struct rlimit limited = {1000, RLIM_INFINITY};
-    if (setrlimit(RLIMIT_FSIZE, &limited) != 0) _exit(2);
+    if (setrlimit(RLIMIT_FSIZE, &limited) != 0) return 2;
     const std::string big(5000, 'y');
     const bool saved = WriteFileSafely(path, big) == FileError{path, ErrorReason(EFBIG)};
     const bool streamed =
         WriteToDescriptor(stream, big, "out") == FileError{"out", ErrorReason(EFBIG)};
-    _exit(saved && streamed ? 0 : 1);
-  }
-  int status = 0;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
+    return saved && streamed ? 0 : 1;
+  });
   close(stream);
   EXPECT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
   EXPECT_EQ(WEXITSTATUS(status), 0);
@@ -203,14 +199,10 @@ TEST_F(ReplacedFileTest, SetUidIsDroppedWhenTheOwnerCannotBeKept) {
   testing::Put(path, kOld);
   ASSERT_EQ(chmod(path.c_str(), 04755), 0);
 
-  const pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    if (setgid(kNogroup) != 0 || setuid(kNobody) != 0) _exit(2);
-    _exit(WriteFileSafely(path, "new\r\n") ? 1 : 0);
-  }
-  int status = 0;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
+  const int status = testing::WaitStatusOfChild([&] {
+    if (setgid(kNogroup) != 0 || setuid(kNobody) != 0) return 2;
+    return WriteFileSafely(path, "new\r\n") ? 1 : 0;
+  });
   ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
   struct stat info;
   ASSERT_EQ(stat(path.c_str(), &info), 0);

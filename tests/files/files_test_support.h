@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <stdlib.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -30,6 +31,17 @@ inline std::string Slurp(const std::string& path) {
 inline void Put(const std::string& path, std::string_view bytes) {
   std::ofstream(path, std::ios::binary)
       .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// Runs `body` in a child process and gives the child's wait status, -1 if
+// it could not be started; what `body` returns is the child's exit code.
+template <typename Body>
+int WaitStatusOfChild(Body body) {
+  const pid_t child = fork();
+  if (child == 0) _exit(body());
+  int status = -1;
+  if (child < 0 || waitpid(child, &status, 0) != child) return -1;
+  return status;
 }
 
 // A private folder, removed with everything in it at the end of the test.

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <fstream>
@@ -97,20 +96,16 @@ TEST_F(HostileReadTest, RunningOutOfMemoryWhileReadingIsReported) {
 #endif
   const std::string path = folder_.File("big.qvr");
   testing::Put(path, std::string(kMaxReadBytes - 1, 'P'));
-  const pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
+  const int status = testing::WaitStatusOfChild([&] {
     long pages = 0;
     std::ifstream("/proc/self/statm") >> pages;
     // Room for small allocations, none for the file.
     const rlim_t room =
         static_cast<rlim_t>(pages) * static_cast<rlim_t>(getpagesize()) + (16 << 20);
     const struct rlimit limit = {room, room};
-    if (setrlimit(RLIMIT_AS, &limit) != 0) _exit(2);
-    _exit(ReadFileBytes(path).error == FileError{path, ErrorReason(ENOMEM)} ? 0 : 1);
-  }
-  int status = 0;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
+    if (setrlimit(RLIMIT_AS, &limit) != 0) return 2;
+    return ReadFileBytes(path).error == FileError{path, ErrorReason(ENOMEM)} ? 0 : 1;
+  });
   EXPECT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
   EXPECT_EQ(WEXITSTATUS(status), 0);
 }
