@@ -203,14 +203,7 @@ TEST_F(DefenderEditorTest, ImportsTheQvmForm) {
   EXPECT_EQ(prompts.open_choices[0].filter,
             "テキストファイル (*.txt);;QVM ファイル (*.qvm);;全てのファイル (*)");
 
-  Defender expected;
-  expected.name = Cp932("小鬼");
-  expected.melee_evasion = 60;
-  expected.ranged_evasion = 36;
-  expected.magic_evasion = 43;
-  expected.physical_defence = 24;
-  expected.magic_defence = 5;
-  expected.affinities = {0, 1, 2, 3, 4, 5, 0, 1, 0, 0, 1};
+  const Defender expected{60, 36, 43, 24, 5, {0, 1, 2, 3, 4, 5, 0, 1, 0, 0, 1}, Cp932("小鬼")};
   EXPECT_EQ(editor.working(), expected);
   EXPECT_EQ(Edit(editor, kName)->text(), QStringLiteral("小鬼"));
   EXPECT_EQ(Edit(editor, kMagicEvasion)->text(), "43");
@@ -226,14 +219,7 @@ TEST_F(DefenderEditorTest, ImportsTheLabelledTextFormAndCancelKeepsTheStoredDefe
                 {11, Cp932("格闘回避: 30％ 射撃回避: 25％ 魔法回避: 10％")},
                 {12, Cp932("物理防御点: 4\t魔法防御点: 2")},
                 {23, Cp932("○ ○ ○ ◎ △ ○ ○ × ○ ＋ ↑")}}));
-  Defender expected;
-  expected.name = Cp932("ゴブリン");
-  expected.melee_evasion = 30;
-  expected.ranged_evasion = 25;
-  expected.magic_evasion = 10;
-  expected.physical_defence = 4;
-  expected.magic_defence = 2;
-  expected.affinities = {0, 0, 0, 1, 2, 0, 0, 3, 0, 4, 5};
+  const Defender expected{30, 25, 10, 4, 2, {0, 0, 0, 1, 2, 0, 0, 3, 0, 4, 5}, Cp932("ゴブリン")};
   EXPECT_EQ(editor.working(), expected);
   EXPECT_EQ(List(editor, kAffinityLists[kAttrIce])->currentText(), QStringLiteral("△"));
   EXPECT_EQ(Edit(editor, kPhysicalDefence)->text(), "4");

@@ -254,13 +254,7 @@ TEST_F(SaveLoadTest, SaveAllWritesTenLinesThatLoadAllRestores) {
 TEST_F(SaveLoadTest, OneDefenderLineChangesThatSlotAlone) {
   const Encounter before = encounter_;
   LoadAllBytes("M,2,\"" + Cp932("鬼") + "\",10,20,30,5,6,1,1,1,1,1,1,1,1,1,1,1\r\n", encounter_);
-  Defender oni;
-  oni.name = Cp932("鬼");
-  oni.melee_evasion = 10;
-  oni.ranged_evasion = 20;
-  oni.magic_evasion = 30;
-  oni.physical_defence = 5;
-  oni.magic_defence = 6;
+  Defender oni{10, 20, 30, 5, 6, {}, Cp932("鬼")};
   oni.affinities.fill(kAffDouble);
   EXPECT_EQ(encounter_.defender(2), oni);
   for (int slot = 1; slot <= 5; ++slot) {
