@@ -13,20 +13,7 @@
 namespace zelmora {
 namespace {
 
-using testing::ReadAll;
-using testing::WriteAll;
-
-using testing::AnswerChooser;
-using testing::Button;
-using testing::ChooserSeen;
-using testing::Click;
-using testing::Commit;
-using testing::Cp932;
-using testing::Edit;
-using testing::List;
-using testing::Pick;
-using testing::Retype;
-using testing::ScriptedPrompts;
+using namespace testing;  // the GUI helpers and the scripted prompts
 
 using layout::kCancel;
 using layout::kOk;
