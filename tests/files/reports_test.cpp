@@ -36,30 +36,26 @@ std::vector<std::size_t> EmptyLineNumbers(const std::vector<std::string>& lines)
 
 // The defender and attacker of the worked examples.
 Defender Goblin() {
-  Defender d;
-  d.name = Cp932("ゴブリン");
-  d.melee_evasion = 30;
-  d.ranged_evasion = 25;
-  d.magic_evasion = 10;
-  d.physical_defence = 4;
-  d.magic_defence = 2;
-  d.affinities = {kAffNormal, kAffNormal, kAffNormal, kAffDouble, kAffHalf, kAffNormal,
-                  kAffNormal, kAffNone,   kAffNormal, kAffPlus,   kAffUp};
-  return d;
+  return {.melee_evasion = 30,
+          .ranged_evasion = 25,
+          .magic_evasion = 10,
+          .physical_defence = 4,
+          .magic_defence = 2,
+          .affinities = {kAffNormal, kAffNormal, kAffNormal, kAffDouble, kAffHalf, kAffNormal,
+                         kAffNormal, kAffNone, kAffNormal, kAffPlus, kAffUp},
+          .name = Cp932("ゴブリン")};
 }
 
 Attacker Oni() {
-  Attacker a;
-  a.name = Cp932("鬼");
-  a.auto_trigger = 1;
-  a.judgment_value = 65;
-  a.dice_count = 2;
-  a.damage_bonus = 3;
-  a.evasion_kind = kEvadeRanged;
-  a.defence_flags = 0;
-  a.attack_count = 1;
-  a.attack_attribute = kAttrFire;
-  return a;
+  return {.judgment_value = 65,
+          .dice_count = 2,
+          .damage_bonus = 3,
+          .defence_flags = 0,
+          .attack_attribute = kAttrFire,
+          .evasion_kind = kEvadeRanged,
+          .attack_count = 1,
+          .auto_trigger = 1,
+          .name = Cp932("鬼")};
 }
 
 class ReportTest : public ::testing::Test {
