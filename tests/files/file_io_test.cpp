@@ -17,6 +17,8 @@
 namespace zelmora {
 namespace {
 
+using testing::kNobody;
+using testing::kNogroup;
 using testing::Slurp;
 using testing::TempFolder;
 
@@ -166,8 +168,6 @@ class ReplacedFileTest : public SafeWriterTest {
   void SetUp() override {
     if (geteuid() != 0) GTEST_SKIP() << "needs root to give files to another user";
   }
-  static constexpr uid_t kNobody = 65534;
-  static constexpr gid_t kNogroup = 65534;
 };
 
 TEST_F(ReplacedFileTest, RootsSaveKeepsOwnerGroupModeAndExtendedAttributes) {
@@ -227,7 +227,7 @@ TEST_F(SafeWriterTest, SaveRemovesOnlyStaleTemporariesOfTheUser) {
   }
   const bool as_root = geteuid() == 0;
   if (as_root) {
-    ASSERT_EQ(chown(folder_.File(others).c_str(), 65534, 65534), 0);
+    ASSERT_EQ(chown(folder_.File(others).c_str(), kNobody, kNogroup), 0);
   }
 
   ASSERT_EQ(WriteFileSafely(folder_.File("party.qvr"), kOld), std::nullopt);

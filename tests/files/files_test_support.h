@@ -18,6 +18,10 @@
 
 namespace zelmora::testing {
 
+// Another user and group, for the tests that run as root.
+inline constexpr uid_t kNobody = 65534;
+inline constexpr gid_t kNogroup = 65534;
+
 inline std::size_t CountLines(std::string_view bytes) {
   return static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
 }

@@ -15,6 +15,7 @@
 namespace zelmora {
 namespace {
 
+using testing::kNobody;
 using testing::Slurp;
 using testing::TempFolder;
 
@@ -93,7 +94,6 @@ class PlantedLinkTest : public ::testing::Test {
     return link;
   }
 
-  static constexpr uid_t kNobody = 65534;
   TempFolder folder_;
   const std::string shared_ = folder_.File("shared");
   const std::string private_ = folder_.File("private");
