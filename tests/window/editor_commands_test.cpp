@@ -16,7 +16,7 @@
 #include "resources/attacker_editor_ids.h"
 #include "resources/calc_window_ids.h"
 #include "resources/defender_editor_ids.h"
-#include "tests/support/gui_helpers.h"
+#include "tests/support/grid_texts.h"
 #include "window/calc_window.h"
 
 namespace zelmora {
@@ -31,42 +31,13 @@ using testing::Commit;
 using testing::Edit;
 
 QStringList PairingTexts(const QWidget& window) {
-  QStringList texts;
-  for (const auto& row : kPairings) {
-    for (const auto& p : row) {
-      for (int id : {p.chance, p.technique, p.damage}) texts << Edit(window, id)->text();
-    }
-  }
-  return texts;
+  return testing::TextsOf(window, testing::GridPairingIds());
 }
 
 // Every input and output text of the grid.
 QStringList GridTexts(const QWidget& window) {
-  QStringList texts = PairingTexts(window);
-  for (const auto& row : kAttackerRows) {
-    for (int id : {row.name, row.judgment, row.dice, row.bonus, row.success, row.expectation}) {
-      texts << Edit(window, id)->text();
-    }
-  }
-  for (const auto& column : kDefenderColumns) {
-    for (int id : {column.name, column.evasion, column.defence}) texts << Edit(window, id)->text();
-  }
-  return texts;
-}
-
-// The pairing outputs the grid must show after a full recalculation.
-QStringList ExpectedPairingTexts(Encounter encounter) {
-  encounter.Recalculate();
-  QStringList texts;
-  for (int row = 1; row <= 5; ++row) {
-    for (int column = 1; column <= 5; ++column) {
-      const MatchupResult& r = encounter.result(row, column);
-      texts << QString::fromStdString(FormatGeneral(r.attack_chance))
-            << QString::fromStdString(r.technique)
-            << QString::fromStdString(FormatGeneral(r.expected_damage));
-    }
-  }
-  return texts;
+  return testing::TextsOf(window, testing::GridOutputIds()) +
+         testing::TextsOf(window, testing::GridInputIds());
 }
 
 // Drives the editor the next modal dialog must be, then presses `button`.
@@ -116,7 +87,7 @@ TEST_F(EditorCommandsTest, OkOnRowTwoRewritesEveryAttackerRowAndRecalculatesAll)
   EXPECT_EQ(Edit(window, kAttackerRows[3].judgment)->text(), "12");     // canonical now
   EXPECT_EQ(Edit(window, kDefenderColumns[1].defence)->text(), "3,x");  // other side as typed
   EXPECT_EQ(Edit(window, kDefenderColumns[1].evasion)->text(), "10");
-  EXPECT_EQ(PairingTexts(window), ExpectedPairingTexts(window.encounter()));
+  EXPECT_EQ(PairingTexts(window), testing::ExpectedPairingTexts(window.encounter()));
 }
 
 TEST_F(EditorCommandsTest, CancelAfterEditingChangesNoRecordAndNoText) {
@@ -156,7 +127,7 @@ TEST_F(EditorCommandsTest, SwapOneWithThreeThenOkShowsBothRows) {
   EXPECT_EQ(Edit(window, kAttackerRows[0].judgment)->text(), "50");
   EXPECT_EQ(Edit(window, kAttackerRows[2].name)->text(), "剣士");
   EXPECT_EQ(Edit(window, kAttackerRows[2].judgment)->text(), "30");
-  EXPECT_EQ(PairingTexts(window), ExpectedPairingTexts(window.encounter()));
+  EXPECT_EQ(PairingTexts(window), testing::ExpectedPairingTexts(window.encounter()));
 }
 
 TEST_F(EditorCommandsTest, DefenderOkRewritesTheDefenderColumnsOnly) {
@@ -174,7 +145,7 @@ TEST_F(EditorCommandsTest, DefenderOkRewritesTheDefenderColumnsOnly) {
   EXPECT_EQ(Edit(window, kDefenderColumns[2].evasion)->text(), "15,0,40");
   EXPECT_EQ(Edit(window, kDefenderColumns[1].defence)->text(), "3,0");
   EXPECT_EQ(Edit(window, kAttackerRows[3].judgment)->text(), "12abc");  // other side as typed
-  EXPECT_EQ(PairingTexts(window), ExpectedPairingTexts(window.encounter()));
+  EXPECT_EQ(PairingTexts(window), testing::ExpectedPairingTexts(window.encounter()));
 }
 
 }  // namespace

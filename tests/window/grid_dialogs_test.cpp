@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <clocale>
-#include <map>
 #include <ostream>
 #include <string>
 
@@ -16,7 +15,7 @@
 #include "resources/calc_window_ids.h"
 #include "resources/matchup_detail_ids.h"
 #include "resources/modifiers_ids.h"
-#include "tests/support/gui_helpers.h"
+#include "tests/support/grid_texts.h"
 #include "tests/support/sample_records.h"
 #include "window/calc_window.h"
 #include "window/matchup_detail_dialog.h"
@@ -25,7 +24,6 @@ namespace zelmora {
 namespace {
 
 using testing::ScriptedPrompts;
-using CellTexts = std::map<QString, QString>;  // objectName -> text
 
 using testing::Cp932;
 using testing::Retype;
@@ -53,34 +51,12 @@ void FillEncounter(CalcWindow& window) {
   window.Recalculate();
 }
 
-CellTexts InputTexts(const CalcWindow& window) {
-  CellTexts texts;
-  for (const auto& row : grid::kAttackerRows) {
-    for (int id : {row.name, row.judgment, row.dice, row.bonus}) {
-      texts[QString::number(id)] = Text(window, id);
-    }
-  }
-  for (const auto& column : grid::kDefenderColumns) {
-    for (int id : {column.name, column.evasion, column.defence}) {
-      texts[QString::number(id)] = Text(window, id);
-    }
-  }
-  return texts;
+QStringList InputTexts(const QWidget& window) {
+  return testing::TextsOf(window, testing::GridInputIds());
 }
 
-CellTexts OutputTexts(const CalcWindow& window) {
-  CellTexts texts;
-  for (const auto& row : grid::kAttackerRows) {
-    for (int id : {row.success, row.expectation}) texts[QString::number(id)] = Text(window, id);
-  }
-  for (const auto& row : grid::kPairings) {
-    for (const auto& pairing : row) {
-      for (int id : {pairing.chance, pairing.technique, pairing.damage}) {
-        texts[QString::number(id)] = Text(window, id);
-      }
-    }
-  }
-  return texts;
+QStringList OutputTexts(const QWidget& window) {
+  return testing::TextsOf(window, testing::GridOutputIds());
 }
 
 // 50 against melee evasion 30: technique -10 at 42.32, or "A" at 49 when
@@ -128,7 +104,7 @@ TEST(GridDialogs, DetailButtonHandsOverItsPairingAndTheStoredResults) {
   window.Recalculate();
   ASSERT_EQ(Text(window, grid::kPairings[2][4].technique), "A");
   const Encounter before = window.encounter();
-  const CellTexts outputs = OutputTexts(window);
+  const QStringList outputs = OutputTexts(window);
 
   // A record changed without recalculation: the dialog shows the record as
   // it is now, and the results of the last recalculation.
@@ -202,8 +178,8 @@ TEST(GridDialogs, ModifiersOkStoresTypedTextsAndRecalculatesEveryOutput) {
   FillEncounter(window);
   // A text the user typed in the grid keeps its typed form: OK refreshes no input.
   Retype(ControlById<QLineEdit>(window, grid::kAttackerRows[3].judgment), "62abc");
-  const CellTexts inputs = InputTexts(window);
-  const CellTexts outputs = OutputTexts(window);
+  const QStringList inputs = InputTexts(window);
+  const QStringList outputs = OutputTexts(window);
 
   prompts.QueueDialog([](QDialog& dialog) {
     Retype(ControlById<QLineEdit>(dialog, modifiers_ids::kPhysicalHit), "20");
@@ -227,11 +203,13 @@ TEST(GridDialogs, ModifiersOkStoresTypedTextsAndRecalculatesEveryOutput) {
   CalcWindow reference(unused);
   reference.encounter() = window.encounter();
   reference.Recalculate();
-  const CellTexts recalculated = OutputTexts(window);
+  const QStringList recalculated = OutputTexts(window);
   EXPECT_EQ(recalculated, OutputTexts(reference));
-  for (const auto& [id, text] : outputs) {
-    if (!QStringList{"-0", "-10", "-20", "-30", "-40", "-50", "A"}.contains(text)) {
-      EXPECT_NE(recalculated.at(id), text) << "cell " << id.toStdString() << " kept its old value";
+  const std::vector<int> ids = testing::GridOutputIds();
+  for (qsizetype i = 0; i < outputs.size(); ++i) {
+    if (!QStringList{"-0", "-10", "-20", "-30", "-40", "-50", "A"}.contains(outputs[i])) {
+      EXPECT_NE(recalculated[i], outputs[i])
+          << "cell " << ids[static_cast<std::size_t>(i)] << " kept its old value";
     }
   }
 }
@@ -242,8 +220,8 @@ TEST(GridDialogs, ModifiersCancelAfterChangingEveryFieldChangesNothing) {
   FillEncounter(window);
   window.encounter().modifiers() = ModifiersWithHiddenEntries();
   const Encounter before = window.encounter();
-  const CellTexts inputs = InputTexts(window);
-  const CellTexts outputs = OutputTexts(window);
+  const QStringList inputs = InputTexts(window);
+  const QStringList outputs = OutputTexts(window);
 
   prompts.QueueDialog([](QDialog& dialog) {
     for (int id : modifiers_ids::kShownFields) {
