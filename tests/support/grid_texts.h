@@ -16,28 +16,29 @@ namespace zelmora::testing {
 // defender's name, evasion and defence.
 inline std::vector<int> GridInputIds() {
   std::vector<int> ids;
-  for (const auto& row : grid::kAttackerRows)
-    ids.insert(ids.end(), {row.name, row.judgment, row.dice, row.bonus});
-  for (const auto& column : grid::kDefenderColumns)
-    ids.insert(ids.end(), {column.name, column.evasion, column.defence});
+  for (const auto& r : grid::kAttackerRows)
+    ids.insert(ids.end(), {r.name, r.judgment, r.dice, r.bonus});
+  for (const auto& c : grid::kDefenderColumns)
+    ids.insert(ids.end(), {c.name, c.evasion, c.defence});
   return ids;
 }
 
-// Chance, technique and damage of each pairing, row by row.
-inline std::vector<int> GridPairingIds() {
-  std::vector<int> ids;
-  for (const auto& row : grid::kPairings) {
-    for (const auto& p : row) ids.insert(ids.end(), {p.chance, p.technique, p.damage});
-  }
+// Every output of one attacker row: its two summary cells, then chance,
+// technique and damage of each pairing.
+inline std::vector<int> RowOutputIds(int row) {
+  const auto& summary = grid::kAttackerRows[row - 1];
+  std::vector<int> ids = {summary.success, summary.expectation};
+  for (const auto& p : grid::kPairings[row - 1])
+    ids.insert(ids.end(), {p.chance, p.technique, p.damage});
   return ids;
 }
 
-// Each attacker's success and expectation, then the pairings.
 inline std::vector<int> GridOutputIds() {
   std::vector<int> ids;
-  for (const auto& row : grid::kAttackerRows) ids.insert(ids.end(), {row.success, row.expectation});
-  const std::vector<int> pairings = GridPairingIds();
-  ids.insert(ids.end(), pairings.begin(), pairings.end());
+  for (int row = 1; row <= Encounter::kSlots; ++row) {
+    const std::vector<int> of_row = RowOutputIds(row);
+    ids.insert(ids.end(), of_row.begin(), of_row.end());
+  }
   return ids;
 }
 
@@ -47,19 +48,31 @@ inline QStringList TextsOf(const QWidget& window, const std::vector<int>& ids) {
   return texts;
 }
 
-// What the pairing cells must show for an encounter, in the order of
-// GridPairingIds(), formatted the way the grid does.
-inline QStringList ExpectedPairingTexts(Encounter encounter) {
+inline QStringList GridInputTexts(const QWidget& window) { return TextsOf(window, GridInputIds()); }
+
+inline QStringList GridOutputTexts(const QWidget& window) {
+  return TextsOf(window, GridOutputIds());
+}
+
+// What the cells of RowOutputIds(row) must show for an encounter,
+// formatted the way the grid does.
+inline QStringList ExpectedRowTexts(Encounter encounter, int row) {
   encounter.Recalculate();
-  QStringList texts;
-  for (int row = 1; row <= Encounter::kSlots; ++row) {
-    for (int column = 1; column <= Encounter::kSlots; ++column) {
-      const MatchupResult& r = encounter.result(row, column);
-      texts << QString::fromStdString(FormatGeneral(r.attack_chance))
-            << QString::fromStdString(r.technique)
-            << QString::fromStdString(FormatGeneral(r.expected_damage));
-    }
+  const AttackerSummary& summary = encounter.summary(row);
+  QStringList texts = {QString::fromStdString(FormatInt(summary.success_percent)),
+                       QString::fromStdString(FormatGeneral(summary.damage_expectation))};
+  for (int column = 1; column <= Encounter::kSlots; ++column) {
+    const MatchupResult& result = encounter.result(row, column);
+    texts << QString::fromStdString(FormatGeneral(result.attack_chance))
+          << QString::fromStdString(result.technique)
+          << QString::fromStdString(FormatGeneral(result.expected_damage));
   }
+  return texts;
+}
+
+inline QStringList ExpectedOutputTexts(const Encounter& encounter) {
+  QStringList texts;
+  for (int row = 1; row <= Encounter::kSlots; ++row) texts << ExpectedRowTexts(encounter, row);
   return texts;
 }
 

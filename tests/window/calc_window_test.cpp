@@ -22,7 +22,7 @@
 #include "editors/name_field.h"
 #include "engine/text.h"
 #include "resources/calc_window_ids.h"
-#include "tests/support/gui_helpers.h"
+#include "tests/support/grid_texts.h"
 
 namespace zelmora {
 namespace {
@@ -32,41 +32,13 @@ using grid::kDefenderColumns;
 using grid::kPairings;
 
 using testing::Clear;
+using testing::ExpectedRowTexts;
 using testing::Retype;
 using testing::Text;
 using testing::Type;
 
-// Every output text of one attacker row: its two summary cells and the three
-// result cells of each pairing.
 QStringList RowTexts(const QWidget& window, int row) {
-  const auto& ids = kAttackerRows[row - 1];
-  QStringList texts = {Text(window, ids.success), Text(window, ids.expectation)};
-  for (const auto& pairing : kPairings[row - 1]) {
-    texts << Text(window, pairing.chance) << Text(window, pairing.technique)
-          << Text(window, pairing.damage);
-  }
-  return texts;
-}
-
-QStringList AllOutputTexts(const QWidget& window) {
-  QStringList texts;
-  for (int row = 1; row <= 5; ++row) texts << RowTexts(window, row);
-  return texts;
-}
-
-// What the grid must show for an encounter, formatted the way the grid does.
-QStringList ExpectedRowTexts(Encounter encounter, int row) {
-  encounter.Recalculate();
-  const AttackerSummary& summary = encounter.summary(row);
-  QStringList texts = {QString::fromStdString(FormatInt(summary.success_percent)),
-                       QString::fromStdString(FormatGeneral(summary.damage_expectation))};
-  for (int column = 1; column <= 5; ++column) {
-    const MatchupResult& result = encounter.result(row, column);
-    texts << QString::fromStdString(FormatGeneral(result.attack_chance))
-          << QString::fromStdString(result.technique)
-          << QString::fromStdString(FormatGeneral(result.expected_damage));
-  }
-  return texts;
+  return testing::TextsOf(window, testing::RowOutputIds(row));
 }
 
 class CalcWindowTest : public ::testing::Test {
@@ -127,7 +99,7 @@ TEST_F(CalcWindowTest, WorkedPairingTypedIntoTheGridShowsItsResultsUnderACommaLo
 TEST_F(CalcWindowTest, TypingFourThenFiveRecalculatesOnlyRowTwoEachTime) {
   // Records changed behind the grid's back: only a recalculation of their
   // row would show them, so rows 1 and 3 to 5 must keep their old results.
-  const QStringList before = AllOutputTexts(window);
+  const QStringList before = testing::GridOutputTexts(window);
   for (int row : {1, 3, 4, 5}) window.encounter().attacker(row).judgment_value = 90;
   window.encounter().defender(1).melee_evasion = 25;
 
@@ -235,14 +207,14 @@ TEST_F(CalcWindowTest, DefenceTextsReadTwoValuesAndRecalculateTheColumn) {
 TEST_F(CalcWindowTest, JapaneseNamesAreStoredAsCodePageBytesAndNeverRecalculate) {
   window.encounter().attacker(1).judgment_value = 70;  // stale until a recalculation
   window.encounter().defender(1).melee_evasion = 40;
-  const QStringList before = AllOutputTexts(window);
+  const QStringList before = testing::GridOutputTexts(window);
 
   Type(Cell(kAttackerRows[0].name), "鬼");
   Type(Cell(kDefenderColumns[0].name), "ゴブリン");
 
   EXPECT_EQ(window.encounter().attacker(1).name, "\x8b\x53");
   EXPECT_EQ(window.encounter().defender(1).name, "\x83\x53\x83\x75\x83\x8a\x83\x93");
-  EXPECT_EQ(AllOutputTexts(window), before);
+  EXPECT_EQ(testing::GridOutputTexts(window), before);
 }
 
 TEST_F(CalcWindowTest, CharacterTheCodePageCannotHoldIsRefusedWithAReason) {
@@ -354,7 +326,7 @@ TEST_F(CalcWindowTest, MenuBarHasItsMenusInOrderWithRecalculateOnTheBar) {
 
 TEST_F(CalcWindowTest, AboutBoxShowsItsTextsAndLeavesTheGridAsItWas) {
   Retype(Cell(kAttackerRows[1].judgment), "33a");
-  const QStringList before = AllOutputTexts(window);
+  const QStringList before = testing::GridOutputTexts(window);
   prompts.QueueDialog([](QDialog& about) {
     EXPECT_EQ(about.windowTitle(), "ﾊﾞｰｼﾞｮﾝ情報");
     QStringList labels;
@@ -366,7 +338,7 @@ TEST_F(CalcWindowTest, AboutBoxShowsItsTextsAndLeavesTheGridAsItWas) {
   });
   window.findChild<QAction*>("32777")->trigger();
   EXPECT_EQ(Text(kAttackerRows[1].judgment), "33a");
-  EXPECT_EQ(AllOutputTexts(window), before);
+  EXPECT_EQ(testing::GridOutputTexts(window), before);
 }
 
 // The focusable controls reached by Tab from "再計算", in order.

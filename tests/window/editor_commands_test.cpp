@@ -30,14 +30,9 @@ using testing::Click;
 using testing::Commit;
 using testing::Edit;
 
-QStringList PairingTexts(const QWidget& window) {
-  return testing::TextsOf(window, testing::GridPairingIds());
-}
-
 // Every input and output text of the grid.
 QStringList GridTexts(const QWidget& window) {
-  return testing::TextsOf(window, testing::GridOutputIds()) +
-         testing::TextsOf(window, testing::GridInputIds());
+  return testing::GridOutputTexts(window) + testing::GridInputTexts(window);
 }
 
 // Drives the editor the next modal dialog must be, then presses `button`.
@@ -87,7 +82,7 @@ TEST_F(EditorCommandsTest, OkOnRowTwoRewritesEveryAttackerRowAndRecalculatesAll)
   EXPECT_EQ(Edit(window, kAttackerRows[3].judgment)->text(), "12");     // canonical now
   EXPECT_EQ(Edit(window, kDefenderColumns[1].defence)->text(), "3,x");  // other side as typed
   EXPECT_EQ(Edit(window, kDefenderColumns[1].evasion)->text(), "10");
-  EXPECT_EQ(PairingTexts(window), testing::ExpectedPairingTexts(window.encounter()));
+  EXPECT_EQ(testing::GridOutputTexts(window), testing::ExpectedOutputTexts(window.encounter()));
 }
 
 TEST_F(EditorCommandsTest, CancelAfterEditingChangesNoRecordAndNoText) {
@@ -127,7 +122,7 @@ TEST_F(EditorCommandsTest, SwapOneWithThreeThenOkShowsBothRows) {
   EXPECT_EQ(Edit(window, kAttackerRows[0].judgment)->text(), "50");
   EXPECT_EQ(Edit(window, kAttackerRows[2].name)->text(), "剣士");
   EXPECT_EQ(Edit(window, kAttackerRows[2].judgment)->text(), "30");
-  EXPECT_EQ(PairingTexts(window), testing::ExpectedPairingTexts(window.encounter()));
+  EXPECT_EQ(testing::GridOutputTexts(window), testing::ExpectedOutputTexts(window.encounter()));
 }
 
 TEST_F(EditorCommandsTest, DefenderOkRewritesTheDefenderColumnsOnly) {
@@ -145,7 +140,7 @@ TEST_F(EditorCommandsTest, DefenderOkRewritesTheDefenderColumnsOnly) {
   EXPECT_EQ(Edit(window, kDefenderColumns[2].evasion)->text(), "15,0,40");
   EXPECT_EQ(Edit(window, kDefenderColumns[1].defence)->text(), "3,0");
   EXPECT_EQ(Edit(window, kAttackerRows[3].judgment)->text(), "12abc");  // other side as typed
-  EXPECT_EQ(PairingTexts(window), testing::ExpectedPairingTexts(window.encounter()));
+  EXPECT_EQ(testing::GridOutputTexts(window), testing::ExpectedOutputTexts(window.encounter()));
 }
 
 }  // namespace

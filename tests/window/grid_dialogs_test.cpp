@@ -26,6 +26,8 @@ namespace {
 using testing::ScriptedPrompts;
 
 using testing::Cp932;
+using testing::GridInputTexts;
+using testing::GridOutputTexts;
 using testing::Retype;
 using testing::Text;
 
@@ -49,14 +51,6 @@ void FillEncounter(CalcWindow& window) {
   }
   window.RefreshInputs();
   window.Recalculate();
-}
-
-QStringList InputTexts(const QWidget& window) {
-  return testing::TextsOf(window, testing::GridInputIds());
-}
-
-QStringList OutputTexts(const QWidget& window) {
-  return testing::TextsOf(window, testing::GridOutputIds());
 }
 
 // 50 against melee evasion 30: technique -10 at 42.32, or "A" at 49 when
@@ -104,7 +98,7 @@ TEST(GridDialogs, DetailButtonHandsOverItsPairingAndTheStoredResults) {
   window.Recalculate();
   ASSERT_EQ(Text(window, grid::kPairings[2][4].technique), "A");
   const Encounter before = window.encounter();
-  const QStringList outputs = OutputTexts(window);
+  const QStringList outputs = GridOutputTexts(window);
 
   // A record changed without recalculation: the dialog shows the record as
   // it is now, and the results of the last recalculation.
@@ -122,7 +116,7 @@ TEST(GridDialogs, DetailButtonHandsOverItsPairingAndTheStoredResults) {
   e.attacker(3).judgment_value = 50;
   EXPECT_EQ(window.encounter().attackers(), before.attackers());
   EXPECT_EQ(window.encounter().result(3, 5), before.result(3, 5));
-  EXPECT_EQ(OutputTexts(window), outputs);
+  EXPECT_EQ(GridOutputTexts(window), outputs);
 }
 
 TEST(GridDialogs, DetailTextsIgnoreACommaDecimalLocale) {
@@ -178,8 +172,8 @@ TEST(GridDialogs, ModifiersOkStoresTypedTextsAndRecalculatesEveryOutput) {
   FillEncounter(window);
   // A text the user typed in the grid keeps its typed form: OK refreshes no input.
   Retype(ControlById<QLineEdit>(window, grid::kAttackerRows[3].judgment), "62abc");
-  const QStringList inputs = InputTexts(window);
-  const QStringList outputs = OutputTexts(window);
+  const QStringList inputs = GridInputTexts(window);
+  const QStringList outputs = GridOutputTexts(window);
 
   prompts.QueueDialog([](QDialog& dialog) {
     Retype(ControlById<QLineEdit>(dialog, modifiers_ids::kPhysicalHit), "20");
@@ -196,15 +190,15 @@ TEST(GridDialogs, ModifiersOkStoresTypedTextsAndRecalculatesEveryOutput) {
   EXPECT_EQ(m.evasion_bonus[0], -10);
   EXPECT_EQ(m.evasion_bonus[1], -10);
   EXPECT_EQ(m.defence_bonus[1], 0);
-  EXPECT_EQ(InputTexts(window), inputs);
+  EXPECT_EQ(GridInputTexts(window), inputs);
 
   // The same records with the new bonuses, calculated from scratch.
   ScriptedPrompts unused;
   CalcWindow reference(unused);
   reference.encounter() = window.encounter();
   reference.Recalculate();
-  const QStringList recalculated = OutputTexts(window);
-  EXPECT_EQ(recalculated, OutputTexts(reference));
+  const QStringList recalculated = GridOutputTexts(window);
+  EXPECT_EQ(recalculated, GridOutputTexts(reference));
   const std::vector<int> ids = testing::GridOutputIds();
   for (qsizetype i = 0; i < outputs.size(); ++i) {
     if (!QStringList{"-0", "-10", "-20", "-30", "-40", "-50", "A"}.contains(outputs[i])) {
@@ -220,8 +214,8 @@ TEST(GridDialogs, ModifiersCancelAfterChangingEveryFieldChangesNothing) {
   FillEncounter(window);
   window.encounter().modifiers() = ModifiersWithHiddenEntries();
   const Encounter before = window.encounter();
-  const QStringList inputs = InputTexts(window);
-  const QStringList outputs = OutputTexts(window);
+  const QStringList inputs = GridInputTexts(window);
+  const QStringList outputs = GridOutputTexts(window);
 
   prompts.QueueDialog([](QDialog& dialog) {
     for (int id : modifiers_ids::kShownFields) {
@@ -239,8 +233,8 @@ TEST(GridDialogs, ModifiersCancelAfterChangingEveryFieldChangesNothing) {
       EXPECT_EQ(window.encounter().result(row, column), before.result(row, column));
     }
   }
-  EXPECT_EQ(InputTexts(window), inputs);
-  EXPECT_EQ(OutputTexts(window), outputs);
+  EXPECT_EQ(GridInputTexts(window), inputs);
+  EXPECT_EQ(GridOutputTexts(window), outputs);
 }
 
 }  // namespace
