@@ -19,7 +19,7 @@
 #include "files/roster_file.h"
 #include "resources/calc_window_ids.h"
 #include "resources/calc_window_menu.h"
-#include "tests/support/gui_helpers.h"
+#include "tests/support/grid_texts.h"
 #include "tests/support/sample_table.h"
 #include "window/calc_window.h"
 #include "window/recent_files.h"
@@ -29,20 +29,11 @@ namespace zelmora {
 namespace {
 
 using grid::kAttackerRows;
-using grid::kPairings;
 using testing::Edit;
 using testing::MenuAction;
 using testing::ReadAll;
 using testing::SameTable;
 using testing::WriteAll;
-
-QStringList DamageTexts(const QWidget& window) {
-  QStringList texts;
-  for (const auto& row : kPairings) {
-    for (const auto& pairing : row) texts << testing::Text(window, pairing.damage);
-  }
-  return texts;
-}
 
 // Every test starts without a kept table and without recent files.
 class UserStateTest : public ::testing::Test {
@@ -90,7 +81,7 @@ TEST_F(UserStateTest, TypedTableIsKeptAfterTheDelayAndRestoresExactly) {
   EXPECT_TRUE(SameTable(fresh.encounter(), typed->encounter()));
   EXPECT_EQ(fresh.encounter().attacker(4).judgment_value,
             typed->encounter().attacker(4).judgment_value);
-  EXPECT_EQ(DamageTexts(fresh), DamageTexts(*typed));
+  EXPECT_EQ(testing::GridOutputTexts(fresh), testing::GridOutputTexts(*typed));
   EXPECT_TRUE(prompts.errors.isEmpty());
 }
 
