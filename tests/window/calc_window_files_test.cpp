@@ -16,6 +16,7 @@
 #include "files/roster_file.h"
 #include "resources/calc_window_ids.h"
 #include "tests/support/gui_helpers.h"
+#include "tests/support/sample_table.h"
 #include "window/calc_app.h"
 #include "window/calc_window.h"
 
@@ -28,23 +29,6 @@ using testing::WriteAll;
 using grid::kAttackerRows;
 using grid::kDefenderColumns;
 using grid::kPairings;
-
-// A filled encounter that differs from the defaults in every saved field.
-void Fill(Encounter& encounter) {
-  for (int i = 1; i <= 5; ++i) {
-    Attacker& a = encounter.attacker(i);
-    a = {40 + i, i,     i + 1,     i % 3, (i % 3) | 4,
-         i + 2,  i % 4, 1 + i % 2, i % 2, "\x8b\x53" + std::to_string(i)};
-    Defender& d = encounter.defender(i);
-    d.melee_evasion = 10 * i;
-    d.ranged_evasion = 5 * i;
-    d.magic_evasion = 3 * i;
-    d.physical_defence = i;
-    d.magic_defence = 2 * i;
-    d.affinities.fill(i % 6);
-    d.name = "M" + std::to_string(i);
-  }
-}
 
 class CalcWindowFilesTest : public ::testing::Test {
  protected:
@@ -64,7 +48,7 @@ class CalcWindowFilesTest : public ::testing::Test {
 };
 
 TEST_F(CalcWindowFilesTest, SaveAllThenLoadAllRestoresEveryRecordButEvasionKinds) {
-  Fill(window.encounter());
+  testing::FillSampleTable(window.encounter());
   window.RecalculateAll();
   const Encounter saved = window.encounter();
   prompts.QueueFileName(Path("party.qvr"));
@@ -92,7 +76,7 @@ TEST_F(CalcWindowFilesTest, SaveAllThenLoadAllRestoresEveryRecordButEvasionKinds
 }
 
 TEST_F(CalcWindowFilesTest, LoadAllRefreshesAndRecalculatesEverything) {
-  Fill(window.encounter());
+  testing::FillSampleTable(window.encounter());
   window.RecalculateAll();
   QLineEdit* judgment = ControlById<QLineEdit>(window, kAttackerRows[0].judgment);
   QTest::keyClicks(judgment, "7abc");  // typed text is canonicalised by the load
@@ -122,7 +106,7 @@ TEST_F(CalcWindowFilesTest, LoadAllRefreshesAndRecalculatesEverything) {
 }
 
 TEST_F(CalcWindowFilesTest, CancelledDialogsDoNothing) {
-  Fill(window.encounter());
+  testing::FillSampleTable(window.encounter());
   const Encounter before = window.encounter();
   for (int command : {32774, 32775, 32778, 32779}) {
     prompts.QueueFileName({});
@@ -136,7 +120,7 @@ TEST_F(CalcWindowFilesTest, CancelledDialogsDoNothing) {
 }
 
 TEST_F(CalcWindowFilesTest, ReportsAreWrittenThroughTheMenu) {
-  Fill(window.encounter());
+  testing::FillSampleTable(window.encounter());
   window.RecalculateAll();
   prompts.QueueFileName(Path("report.txt"));
   Trigger(32778);
@@ -154,7 +138,7 @@ TEST_F(CalcWindowFilesTest, ReportsAreWrittenThroughTheMenu) {
 }
 
 TEST_F(CalcWindowFilesTest, ReportNeverRecalculates) {
-  Fill(window.encounter());  // the results still belong to the default records
+  testing::FillSampleTable(window.encounter());  // the results still belong to the default records
   const Encounter before = window.encounter();
   prompts.QueueFileName(Path("report.txt"));
   Trigger(32778);
@@ -186,7 +170,7 @@ TEST_F(CalcWindowFilesTest, UnwritableTargetShowsOneErrorAndLeavesTheOldFile) {
 }
 
 TEST_F(CalcWindowFilesTest, UnreadableRosterShowsOneErrorAndChangesNothing) {
-  Fill(window.encounter());
+  testing::FillSampleTable(window.encounter());
   QTest::keyClicks(ControlById<QLineEdit>(window, kAttackerRows[0].judgment), "9");
   const QString typed = Text(kAttackerRows[0].judgment);
   const Encounter before = window.encounter();
