@@ -31,11 +31,7 @@ using grid::kAttackerRows;
 using grid::kDefenderColumns;
 using grid::kPairings;
 
-using testing::Clear;
-using testing::ExpectedRowTexts;
-using testing::Retype;
-using testing::Text;
-using testing::Type;
+using namespace testing;  // the GUI test helpers
 
 QStringList RowTexts(const QWidget& window, int row) {
   return testing::TextsOf(window, testing::RowOutputIds(row));

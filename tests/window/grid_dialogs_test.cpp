@@ -23,13 +23,7 @@
 namespace zelmora {
 namespace {
 
-using testing::ScriptedPrompts;
-
-using testing::Cp932;
-using testing::GridInputTexts;
-using testing::GridOutputTexts;
-using testing::Retype;
-using testing::Text;
+using namespace testing;  // the GUI test helpers
 
 // Five different physical attackers and five defenders, so that a change of
 // the global bonuses moves every output of the grid.

@@ -29,11 +29,7 @@ namespace zelmora {
 namespace {
 
 using grid::kAttackerRows;
-using testing::Edit;
-using testing::MenuAction;
-using testing::ReadAll;
-using testing::SameTable;
-using testing::WriteAll;
+using namespace testing;  // the GUI test helpers
 
 // Every test starts without a kept table and without recent files.
 class UserStateTest : public ::testing::Test {
