@@ -2,6 +2,7 @@
 
 #include <errno.h>
 #include <string.h>
+#include <sys/stat.h>
 
 #include <array>
 #include <utility>
@@ -34,6 +35,12 @@ std::string ErrorReason(int error_number) {
     if (number == error_number) return std::string(reason);
   }
   return strerror(error_number);
+}
+
+std::optional<std::string> NonRegularFileReason(mode_t mode) {
+  if (S_ISREG(mode)) return std::nullopt;
+  if (S_ISDIR(mode)) return ErrorReason(EISDIR);
+  return std::string(kNotRegularFileReason);
 }
 
 }  // namespace zelmora

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <sys/types.h>
+
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,5 +18,9 @@ inline constexpr std::string_view kNotRegularFileReason = "通常のファイル
 // A roster or sheet over the size limit of the readers.
 inline constexpr std::string_view kTooLargeToReadReason =
     "ファイルが大きすぎます（読み込めるのは 64 MiB まで）";
+
+// Why a file of `mode` is neither read nor replaced: a folder, or anything
+// else that is not a regular file. Nothing for a regular file.
+std::optional<std::string> NonRegularFileReason(mode_t mode);
 
 }  // namespace zelmora

@@ -75,8 +75,7 @@ int WriteAll(int fd, std::string_view bytes) {
 }
 
 std::optional<std::string> RefusedToRead(const struct stat& info) {
-  if (S_ISDIR(info.st_mode)) return ErrorReason(EISDIR);
-  if (!S_ISREG(info.st_mode)) return std::string(kNotRegularFileReason);
+  if (auto refused = NonRegularFileReason(info.st_mode)) return refused;
   if (static_cast<std::uintmax_t>(info.st_size) > kMaxReadBytes) {
     return std::string(kTooLargeToReadReason);
   }

@@ -61,8 +61,8 @@ UniqueFd Readable(UniqueFd folder) {
 // a link into /proc/self/fd or onto a device is named for what it reaches.
 std::optional<std::string> RefusedKind(const std::string& path) {
   struct stat info;
-  if (stat(path.c_str(), &info) != 0 || S_ISREG(info.st_mode)) return std::nullopt;
-  return S_ISDIR(info.st_mode) ? ErrorReason(EISDIR) : std::string(kNotRegularFileReason);
+  if (stat(path.c_str(), &info) != 0) return std::nullopt;
+  return NonRegularFileReason(info.st_mode);
 }
 
 using Resolved = std::variant<WriteTarget, std::string>;
@@ -124,8 +124,8 @@ class PathWalk {
   }
 
   Resolved Target(const std::string& name, const struct stat* existing) {
-    if (existing && !S_ISREG(existing->st_mode)) {
-      return S_ISDIR(existing->st_mode) ? ErrorReason(EISDIR) : std::string(kNotRegularFileReason);
+    if (existing) {
+      if (auto refused = NonRegularFileReason(existing->st_mode)) return *refused;
     }
     WriteTarget target{Readable(std::move(folder_)), name, std::nullopt};
     if (existing) target.existing = *existing;
