@@ -9,7 +9,6 @@
 #include "editors/file_error_message.h"
 #include "editors/prompts.h"
 #include "editors/slot_chooser.h"
-#include "files/cp932.h"
 #include "files/roster_file.h"
 
 namespace zelmora {
