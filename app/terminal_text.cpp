@@ -1,5 +1,7 @@
 #include "app/terminal_text.h"
 
+#include "engine/text.h"
+
 namespace zelmora {
 namespace {
 
@@ -11,12 +13,6 @@ constexpr std::string_view kReplacement = "\uFFFD";
 std::string Utf8Of(char32_t code) {
   return {static_cast<char>(0xE0 | (code >> 12)), static_cast<char>(0x80 | ((code >> 6) & 0x3F)),
           static_cast<char>(0x80 | (code & 0x3F))};
-}
-
-bool IsC1Lead(std::string_view text, std::size_t i) {
-  return static_cast<unsigned char>(text[i]) == 0xC2 && i + 1 < text.size() &&
-         static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
-         static_cast<unsigned char>(text[i + 1]) <= 0x9F;
 }
 
 }  // namespace
@@ -31,7 +27,7 @@ std::string WithVisibleControls(std::string_view utf8) {
       out += Utf8Of(kControlPictures + byte);
     } else if (byte == 0x7F) {
       out += Utf8Of(kDeletePicture);
-    } else if (IsC1Lead(utf8, i)) {
+    } else if (IsC1ControlAt(utf8, i)) {
       out += kReplacement;
       ++i;
     } else {

@@ -95,4 +95,10 @@ std::array<std::int32_t, 2> ParseDefenceText(std::string_view text) {
   return ParseCommaList<2>(text);
 }
 
+bool IsC1ControlAt(std::string_view utf8, std::size_t i) {
+  return i + 1 < utf8.size() && static_cast<unsigned char>(utf8[i]) == 0xC2 &&
+         static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
+         static_cast<unsigned char>(utf8[i + 1]) <= 0x9F;
+}
+
 }  // namespace zelmora

@@ -36,4 +36,8 @@ std::string PadRight(std::string_view text, std::size_t width);  // "%-<width>s"
 std::array<std::int32_t, 3> ParseEvasionText(std::string_view text);
 std::array<std::int32_t, 2> ParseDefenceText(std::string_view text);
 
+// Whether byte `i` of UTF-8 text starts a C1 control character (U+0080 to
+// U+009F), whose encoding is the two bytes C2 80 to C2 9F.
+bool IsC1ControlAt(std::string_view utf8, std::size_t i);
+
 }  // namespace zelmora

@@ -111,9 +111,7 @@ std::string JsonQuoted(std::string_view utf8) {
       default:
         if (byte < 0x20 || byte == 0x7F) {
           out += UnicodeEscape(byte);
-        } else if (byte == 0xC2 && i + 1 < utf8.size() &&
-                   static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
-                   static_cast<unsigned char>(utf8[i + 1]) <= 0x9F) {
+        } else if (IsC1ControlAt(utf8, i)) {
           out += UnicodeEscape(static_cast<unsigned char>(utf8[++i]));  // a C1 control
         } else {
           out += static_cast<char>(byte);
