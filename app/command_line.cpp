@@ -198,12 +198,7 @@ std::string VersionText() { return std::string(kProgramName) + " " + ZELMORA_VER
 
 void ApplySettings(const CommandLine& command, Encounter& encounter) {
   if (command.modifiers) encounter.modifiers() = ModifiersFromShown(*command.modifiers);
-  if (command.evasion_kinds) {
-    for (int slot = 1; slot <= Encounter::kSlots; ++slot) {
-      encounter.attacker(slot).evasion_kind =
-          (*command.evasion_kinds)[static_cast<std::size_t>(slot - 1)];
-    }
-  }
+  if (command.evasion_kinds) SetEvasionKinds(encounter, *command.evasion_kinds);
 }
 
 bool PrepareEncounter(const CommandLine& command, const Console& console, Encounter& encounter) {

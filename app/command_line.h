@@ -23,8 +23,6 @@ inline constexpr int kExitUsage = 2;
 // The name that stands for standard output in the report options.
 inline constexpr std::string_view kStandardOutput = "-";
 
-using EvasionKinds = std::array<std::int32_t, Encounter::kSlots>;
-
 struct CommandLine {
   enum class Mode { kWindow, kReports, kHelp, kVersion, kUsageError };
 

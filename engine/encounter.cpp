@@ -13,4 +13,18 @@ void Encounter::Recalculate(SlotSelection rows, SlotSelection columns) {
   }
 }
 
+EvasionKinds EvasionKindsOf(const Encounter& encounter) {
+  EvasionKinds kinds{};
+  for (int slot = 1; slot <= Encounter::kSlots; ++slot) {
+    kinds[static_cast<std::size_t>(slot - 1)] = encounter.attacker(slot).evasion_kind;
+  }
+  return kinds;
+}
+
+void SetEvasionKinds(Encounter& encounter, const EvasionKinds& kinds) {
+  for (int slot = 1; slot <= Encounter::kSlots; ++slot) {
+    encounter.attacker(slot).evasion_kind = kinds[static_cast<std::size_t>(slot - 1)];
+  }
+}
+
 }  // namespace zelmora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
 #include "engine/matchup.h"
 #include "engine/records.h"
@@ -45,5 +46,11 @@ class Encounter {
   std::array<AttackerSummary, kSlots> summaries_{};
   std::array<std::array<MatchupResult, kSlots>, kSlots> results_{};
 };
+
+// The evasion kind of each attacker, slot 1 first: what the attackers hold
+// beyond their roster lines.
+using EvasionKinds = std::array<std::int32_t, Encounter::kSlots>;
+EvasionKinds EvasionKindsOf(const Encounter& encounter);
+void SetEvasionKinds(Encounter& encounter, const EvasionKinds& kinds);
 
 }  // namespace zelmora

@@ -65,14 +65,6 @@ std::optional<std::array<std::int32_t, N>> ParseCommaList(std::string_view text)
   return values;
 }
 
-std::array<std::int32_t, Encounter::kSlots> EvasionKinds(const Encounter& encounter) {
-  std::array<std::int32_t, Encounter::kSlots> kinds{};
-  for (int slot = 1; slot <= Encounter::kSlots; ++slot) {
-    kinds[slot - 1] = encounter.attacker(slot).evasion_kind;
-  }
-  return kinds;
-}
-
 // Cuts the next blank-separated word off the front of `text`.
 std::string_view TakeWord(std::string_view& text) {
   const std::size_t blank = text.find(' ');
@@ -90,7 +82,7 @@ std::string KeptTableBytes(const Encounter& encounter) {
   bytes += ' ';
   bytes += CommaList(ShowModifiers(encounter.modifiers()));
   bytes += ' ';
-  bytes += CommaList(EvasionKinds(encounter));
+  bytes += CommaList(EvasionKindsOf(encounter));
   bytes += ' ';
   bytes += Hex(Checksum(bytes));
   bytes += kLineEnd;
@@ -124,9 +116,7 @@ KeptTableProblem ReadKeptTable(std::string_view bytes, Encounter& encounter) {
 
   Encounter kept;
   LoadAllBytes(checked.substr(0, mark), kept);
-  for (int slot = 1; slot <= Encounter::kSlots; ++slot) {
-    kept.attacker(slot).evasion_kind = (*kinds)[slot - 1];
-  }
+  SetEvasionKinds(kept, *kinds);
   kept.modifiers() = ModifiersFromShown(*shown);
   encounter.attackers() = kept.attackers();
   encounter.defenders() = kept.defenders();
