@@ -51,15 +51,21 @@ double Linear(std::uint8_t channel) {
   return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
 }
 
+// The highest expected damage of one attacker's row; 0 when none is above 0.
+double RowHighest(const Encounter& encounter, int row) {
+  double highest = 0;
+  for (int column = 1; column <= Encounter::kSlots; ++column) {
+    highest = std::max(highest, encounter.result(row, column).expected_damage);
+  }
+  return highest;
+}
+
 }  // namespace
 
 PairingGrid<bool> BestTargets(const Encounter& encounter) {
   PairingGrid<bool> best{};
   for (int row = 1; row <= Encounter::kSlots; ++row) {
-    double highest = 0;
-    for (int column = 1; column <= Encounter::kSlots; ++column) {
-      highest = std::max(highest, encounter.result(row, column).expected_damage);
-    }
+    const double highest = RowHighest(encounter, row);
     if (!(highest > 0)) continue;
     for (int column = 1; column <= Encounter::kSlots; ++column) {
       best[row - 1][column - 1] =
@@ -77,9 +83,7 @@ Tint BestTargetTint() {
 double HighestExpectedDamage(const Encounter& encounter) {
   double highest = 0;
   for (int row = 1; row <= Encounter::kSlots; ++row) {
-    for (int column = 1; column <= Encounter::kSlots; ++column) {
-      highest = std::max(highest, encounter.result(row, column).expected_damage);
-    }
+    highest = std::max(highest, RowHighest(encounter, row));
   }
   return highest;
 }
