@@ -1,9 +1,7 @@
 #include "editors/editor_fields.h"
 
 #include <QComboBox>
-#include <QDialog>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include "editors/cp932_qstring.h"
 #include "editors/dialog_builder.h"

@@ -7,7 +7,6 @@
 #include "engine/labels.h"
 
 class QComboBox;
-class QDialog;
 class QLineEdit;
 class QWidget;
 
