@@ -73,8 +73,9 @@ MatchupDetailDialog::MatchupDetailDialog(const Attacker& attacker, const Defende
                                          const MatchupResult& result, QWidget* parent)
     : QDialog(parent) {
   BuildDialog(*this, layout::kMatchupDetailDialog);
-  FillInputs(attacker, defender);
-  FillTable(attacker, defender);
+  const MatchupDetail detail = DetailOf(attacker, defender);
+  FillInputs(attacker, defender, detail);
+  FillTable(detail);
   SetNumber(kAttackChance, result.attack_chance);
   SetField(kTechnique, FromAscii(result.technique));
   SetNumber(kExpectedDamage, result.expected_damage);
@@ -117,14 +118,17 @@ void MatchupDetailDialog::SetDamage(std::int32_t dice_count, std::int32_t damage
   field.setToolTip(text(kMostDigits));
 }
 
-void MatchupDetailDialog::FillInputs(const Attacker& attacker, const Defender& defender) {
+// The judgment and evasion values are the detail's, the two the table's
+// roll chances are worked out from.
+void MatchupDetailDialog::FillInputs(const Attacker& attacker, const Defender& defender,
+                                     const MatchupDetail& detail) {
   const std::int32_t defence_kind = ShownDefenceKind(attacker.defence_flags);
   SetField(kAttackerName, QStringFromCp932(attacker.name));
   SetField(kDefenderName, QStringFromCp932(defender.name));
-  SetNumber(kJudgmentValue, attacker.judgment_value);
+  SetNumber(kJudgmentValue, static_cast<double>(detail.judgment_value));
   SetField(kEvasionKind,
            QStringFromCp932(LabelOr(kEvasionKindLabels, attacker.evasion_kind, kUnknownCode)));
-  SetNumber(kEvasionValue, static_cast<double>(EvasionAgainst(defender, attacker.evasion_kind)));
+  SetNumber(kEvasionValue, static_cast<double>(detail.evasion_value));
   SetDamage(attacker.dice_count, attacker.damage_bonus);
   SetField(kDefenceKind, QStringFromCp932(kDefenceKindLabels[defence_kind]));
   SetNumber(kDefenceValue, static_cast<double>(DefenceAgainst(defender, defence_kind)));
@@ -137,8 +141,7 @@ void MatchupDetailDialog::FillInputs(const Attacker& attacker, const Defender& d
 
 // The raw roll chances of the two values shown above; a row the detail does
 // not have stays empty.
-void MatchupDetailDialog::FillTable(const Attacker& attacker, const Defender& defender) {
-  const MatchupDetail detail = DetailOf(attacker, defender);
+void MatchupDetailDialog::FillTable(const MatchupDetail& detail) {
   auto fill_row = [this](int row, const TableRow& cells) {
     for (int column = 0; column < kTableColumns; ++column) {
       SetField(TableCell(row, column), FromAscii(cells[column]));

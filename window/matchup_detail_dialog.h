@@ -28,8 +28,8 @@ class MatchupDetailDialog : public QDialog {
   void SetField(int id, const QString& text);
   void SetNumber(int id, double value);
   void SetDamage(std::int32_t dice_count, std::int32_t damage_bonus);
-  void FillInputs(const Attacker& attacker, const Defender& defender);
-  void FillTable(const Attacker& attacker, const Defender& defender);
+  void FillInputs(const Attacker& attacker, const Defender& defender, const MatchupDetail& detail);
+  void FillTable(const MatchupDetail& detail);
 };
 
 }  // namespace zelmora
