@@ -171,4 +171,9 @@ DialogUnits BuildDialog(QWidget& host, const layout::Dialog& dialog) {
   return units;
 }
 
+void SetTextFromStart(QLineEdit& edit, const QString& text) {
+  edit.setText(text);
+  edit.setCursorPosition(0);
+}
+
 }  // namespace zelmora

@@ -6,6 +6,8 @@
 
 #include "resources/layouts.h"
 
+class QLineEdit;
+
 // Turns a layout table into widgets on a host, converting dialog units to
 // pixels from the dialog font. Each control's objectName is its identifier
 // in decimal, so code and tests find controls by identifier.
@@ -38,5 +40,9 @@ template <typename T = QWidget>
 T* ControlById(const QWidget& host, int id) {
   return host.findChild<T*>(QString::number(id));
 }
+
+// Sets a text and shows it from its first character, as a field that has
+// just been filled should.
+void SetTextFromStart(QLineEdit& edit, const QString& text);
 
 }  // namespace zelmora

@@ -6,7 +6,6 @@
 #include "editors/cp932_qstring.h"
 #include "editors/dialog_builder.h"
 #include "editors/name_field.h"
-#include "editors/number_fit.h"
 #include "editors/numeric_text.h"
 #include "engine/text.h"
 

@@ -4,7 +4,6 @@
 #include <iterator>
 
 #include "editors/dialog_builder.h"
-#include "editors/number_fit.h"
 #include "editors/numeric_text.h"
 #include "engine/text.h"
 #include "resources/modifiers_ids.h"

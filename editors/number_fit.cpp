@@ -9,6 +9,7 @@
 #include <array>
 #include <charconv>
 
+#include "editors/dialog_builder.h"
 #include "engine/text.h"
 
 namespace zelmora {
@@ -87,11 +88,6 @@ void ShowFitted(QLineEdit& cell, double value) {
   const QString shown = FitNumber(value, cell.fontMetrics(), VisibleTextWidth(cell));
   if (cell.text() != shown) SetTextFromStart(cell, shown);
   cell.setToolTip(whole);
-}
-
-void SetTextFromStart(QLineEdit& edit, const QString& text) {
-  edit.setText(text);
-  edit.setCursorPosition(0);
 }
 
 }  // namespace zelmora

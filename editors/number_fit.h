@@ -31,8 +31,4 @@ int VisibleTextWidth(const QLineEdit& edit);
 // value in the general format with 15 significant digits.
 void ShowFitted(QLineEdit& cell, double value);
 
-// Sets a text and shows it from its first character, as a field that has
-// just been filled should.
-void SetTextFromStart(QLineEdit& edit, const QString& text);
-
 }  // namespace zelmora

@@ -4,7 +4,6 @@
 #include <QPushButton>
 
 #include "editors/dialog_builder.h"
-#include "editors/number_fit.h"
 #include "editors/prompts.h"
 #include "resources/slot_chooser_ids.h"
 
