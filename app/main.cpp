@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/command_line.h"
-#include "editors/prompts.h"
+#include "gui/prompts.h"
 #include "window/calc_app.h"
 
 namespace {

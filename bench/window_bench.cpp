@@ -10,8 +10,8 @@
 #include <memory>
 
 #include "bench/sample_encounter.h"
-#include "editors/dialog_builder.h"
-#include "editors/prompts.h"
+#include "gui/dialog_builder.h"
+#include "gui/prompts.h"
 #include "resources/calc_window_ids.h"
 #include "resources/calc_window_menu.h"
 #include "window/calc_window.h"

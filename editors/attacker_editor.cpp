@@ -3,9 +3,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "editors/dialog_builder.h"
 #include "editors/editor_fields.h"
 #include "engine/labels.h"
+#include "gui/dialog_builder.h"
 #include "resources/attacker_editor_ids.h"
 
 namespace zelmora {

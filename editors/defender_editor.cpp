@@ -4,13 +4,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "editors/dialog_builder.h"
 #include "editors/editor_fields.h"
-#include "editors/file_error_message.h"
-#include "editors/prompts.h"
 #include "engine/labels.h"
 #include "files/file_io.h"
 #include "files/monster_sheet.h"
+#include "gui/dialog_builder.h"
+#include "gui/file_error_message.h"
+#include "gui/prompts.h"
 #include "resources/defender_editor_ids.h"
 
 namespace zelmora {

@@ -3,11 +3,11 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "editors/cp932_qstring.h"
-#include "editors/dialog_builder.h"
-#include "editors/name_field.h"
-#include "editors/numeric_text.h"
 #include "engine/text.h"
+#include "gui/cp932_qstring.h"
+#include "gui/dialog_builder.h"
+#include "gui/name_field.h"
+#include "gui/numeric_text.h"
 
 namespace zelmora {
 

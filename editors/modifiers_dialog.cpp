@@ -3,9 +3,9 @@
 #include <QLineEdit>
 #include <iterator>
 
-#include "editors/dialog_builder.h"
-#include "editors/numeric_text.h"
 #include "engine/text.h"
+#include "gui/dialog_builder.h"
+#include "gui/numeric_text.h"
 #include "resources/modifiers_ids.h"
 
 namespace zelmora {

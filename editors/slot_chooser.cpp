@@ -3,8 +3,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "editors/dialog_builder.h"
-#include "editors/prompts.h"
+#include "gui/dialog_builder.h"
+#include "gui/prompts.h"
 #include "resources/slot_chooser_ids.h"
 
 namespace zelmora {

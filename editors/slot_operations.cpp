@@ -4,12 +4,12 @@
 #include <QPushButton>
 #include <utility>
 
-#include "editors/cp932_qstring.h"
-#include "editors/dialog_builder.h"
-#include "editors/file_error_message.h"
-#include "editors/prompts.h"
 #include "editors/slot_chooser.h"
 #include "files/roster_file.h"
+#include "gui/cp932_qstring.h"
+#include "gui/dialog_builder.h"
+#include "gui/file_error_message.h"
+#include "gui/prompts.h"
 
 namespace zelmora {
 namespace {

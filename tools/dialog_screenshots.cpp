@@ -13,7 +13,7 @@
 #include "editors/attacker_editor.h"
 #include "editors/defender_editor.h"
 #include "editors/modifiers_dialog.h"
-#include "editors/prompts.h"
+#include "gui/prompts.h"
 #include "editors/slot_chooser.h"
 #include "engine/encounter.h"
 #include "engine/labels.h"

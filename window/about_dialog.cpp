@@ -1,6 +1,6 @@
 #include "window/about_dialog.h"
 
-#include "editors/dialog_builder.h"
+#include "gui/dialog_builder.h"
 #include "resources/layouts.h"
 
 namespace zelmora {

@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "editors/qt_translations.h"
+#include "gui/qt_translations.h"
 #include "window/calc_window.h"
 
 namespace zelmora {

@@ -3,7 +3,7 @@
 #include <QString>
 #include <functional>
 
-#include "editors/prompts.h"
+#include "gui/prompts.h"
 #include "engine/encounter.h"
 
 namespace zelmora {

@@ -5,7 +5,7 @@
 #include <array>
 #include <memory>
 
-#include "editors/prompts.h"
+#include "gui/prompts.h"
 #include "engine/encounter.h"
 #include "engine/slot_selection.h"
 #include "window/table_keeper.h"

@@ -7,14 +7,14 @@
 #include <string>
 #include <string_view>
 
-#include "editors/cp932_qstring.h"
-#include "editors/dialog_builder.h"
-#include "editors/number_fit.h"
 #include "engine/damage.h"
 #include "engine/dice.h"
 #include "engine/labels.h"
 #include "engine/matchup.h"
 #include "engine/text.h"
+#include "gui/cp932_qstring.h"
+#include "gui/dialog_builder.h"
+#include "gui/number_fit.h"
 #include "resources/matchup_detail_ids.h"
 
 namespace zelmora {

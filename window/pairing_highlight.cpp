@@ -3,7 +3,7 @@
 #include <QAction>
 #include <QLineEdit>
 
-#include "editors/number_fit.h"
+#include "gui/number_fit.h"
 #include "window/user_settings.h"
 
 namespace zelmora {

@@ -5,9 +5,9 @@
 #include <QStandardPaths>
 #include <QtGlobal>
 
-#include "editors/file_error_message.h"
 #include "files/file_io.h"
 #include "files/kept_table.h"
+#include "gui/file_error_message.h"
 
 namespace zelmora {
 

@@ -3,10 +3,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "editors/field_notice.h"
-#include "editors/name_field.h"
 #include "engine/labels.h"
 #include "files/cp932.h"
+#include "gui/field_notice.h"
+#include "gui/name_field.h"
 #include "resources/attacker_editor_ids.h"
 #include "tests/support/gui_helpers.h"
 

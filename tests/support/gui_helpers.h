@@ -19,7 +19,7 @@
 #include <string_view>
 #include <vector>
 
-#include "editors/dialog_builder.h"
+#include "gui/dialog_builder.h"
 #include "editors/slot_chooser.h"
 #include "resources/layouts.h"
 #include "resources/slot_chooser_ids.h"

@@ -6,7 +6,7 @@
 #include <deque>
 #include <functional>
 
-#include "editors/prompts.h"
+#include "gui/prompts.h"
 
 namespace zelmora::testing {
 

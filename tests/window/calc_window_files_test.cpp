@@ -9,11 +9,11 @@
 #include <ostream>
 #include <string>
 
-#include "editors/dialog_builder.h"
 #include "engine/text.h"
 #include "files/error_reason.h"
 #include "files/reports.h"
 #include "files/roster_file.h"
+#include "gui/dialog_builder.h"
 #include "resources/calc_window_ids.h"
 #include "tests/support/gui_helpers.h"
 #include "tests/support/sample_table.h"

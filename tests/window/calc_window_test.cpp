@@ -17,10 +17,10 @@
 #include <string>
 #include <vector>
 
-#include "editors/dialog_builder.h"
-#include "editors/field_notice.h"
-#include "editors/name_field.h"
 #include "engine/text.h"
+#include "gui/dialog_builder.h"
+#include "gui/field_notice.h"
+#include "gui/name_field.h"
 #include "resources/calc_window_ids.h"
 #include "tests/support/grid_texts.h"
 

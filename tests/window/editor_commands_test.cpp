@@ -9,10 +9,10 @@
 
 #include "editors/attacker_editor.h"
 #include "editors/defender_editor.h"
-#include "editors/dialog_builder.h"
 #include "editors/slot_chooser.h"
 #include "engine/text.h"
 #include "files/cp932.h"
+#include "gui/dialog_builder.h"
 #include "resources/attacker_editor_ids.h"
 #include "resources/calc_window_ids.h"
 #include "resources/defender_editor_ids.h"

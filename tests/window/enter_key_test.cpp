@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "editors/dialog_builder.h"
 #include "editors/slot_chooser.h"
+#include "gui/dialog_builder.h"
 #include "resources/calc_window_ids.h"
 #include "tests/support/gui_helpers.h"
 #include "window/calc_window.h"

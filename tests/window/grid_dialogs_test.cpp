@@ -8,10 +8,10 @@
 #include <ostream>
 #include <string>
 
-#include "editors/dialog_builder.h"
 #include "editors/modifiers_dialog.h"
 #include "engine/labels.h"
 #include "files/cp932.h"
+#include "gui/dialog_builder.h"
 #include "resources/calc_window_ids.h"
 #include "resources/matchup_detail_ids.h"
 #include "resources/modifiers_ids.h"

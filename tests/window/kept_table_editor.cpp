@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "editors/dialog_builder.h"
+#include "gui/dialog_builder.h"
 #include "resources/calc_window_ids.h"
 #include "tests/support/gui_helpers.h"
 #include "window/calc_window.h"

@@ -10,9 +10,9 @@
 #include <ostream>
 #include <string>
 
-#include "editors/dialog_builder.h"
 #include "engine/labels.h"
 #include "files/cp932.h"
+#include "gui/dialog_builder.h"
 #include "resources/matchup_detail_ids.h"
 #include "tests/support/gui_helpers.h"
 #include "tests/support/sample_records.h"

@@ -8,9 +8,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "editors/dialog_builder.h"
-#include "editors/number_fit.h"
 #include "engine/text.h"
+#include "gui/dialog_builder.h"
+#include "gui/number_fit.h"
 #include "resources/calc_window_ids.h"
 #include "resources/calc_window_menu.h"
 #include "tests/support/gui_helpers.h"

@@ -6,10 +6,10 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "editors/dialog_builder.h"
-#include "editors/field_notice.h"
-#include "editors/name_field.h"
 #include "files/cp932.h"
+#include "gui/dialog_builder.h"
+#include "gui/field_notice.h"
+#include "gui/name_field.h"
 #include "resources/calc_window_ids.h"
 #include "tests/support/gui_helpers.h"
 #include "window/calc_window.h"

@@ -13,7 +13,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "editors/prompts.h"
+#include "gui/prompts.h"
 
 namespace zelmora {
 namespace {

@@ -1,4 +1,4 @@
-#include "editors/qt_translations.h"
+#include "gui/qt_translations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,4 +1,4 @@
-#include "editors/dialog_builder.h"
+#include "gui/dialog_builder.h"
 
 #include <QComboBox>
 #include <QDialog>

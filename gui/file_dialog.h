@@ -2,7 +2,7 @@
 
 #include <QFileDialog>
 
-#include "editors/prompts.h"
+#include "gui/prompts.h"
 
 namespace zelmora {
 

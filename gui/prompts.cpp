@@ -1,9 +1,9 @@
-#include "editors/prompts.h"
+#include "gui/prompts.h"
 
 #include <QDialog>
 #include <QMessageBox>
 
-#include "editors/file_dialog.h"
+#include "gui/file_dialog.h"
 
 namespace zelmora {
 namespace {

@@ -1,4 +1,4 @@
-#include "editors/file_error_message.h"
+#include "gui/file_error_message.h"
 
 #include <QFile>
 

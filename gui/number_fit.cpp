@@ -1,4 +1,4 @@
-#include "editors/number_fit.h"
+#include "gui/number_fit.h"
 
 #include <QFontMetrics>
 #include <QLineEdit>
@@ -9,8 +9,8 @@
 #include <array>
 #include <charconv>
 
-#include "editors/dialog_builder.h"
 #include "engine/text.h"
+#include "gui/dialog_builder.h"
 
 namespace zelmora {
 namespace {

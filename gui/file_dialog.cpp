@@ -1,4 +1,4 @@
-#include "editors/file_dialog.h"
+#include "gui/file_dialog.h"
 
 #include <QFileInfo>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "editors/cp932_qstring.h"
+#include "gui/cp932_qstring.h"
 
 #include "files/cp932.h"
 

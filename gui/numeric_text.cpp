@@ -1,4 +1,4 @@
-#include "editors/numeric_text.h"
+#include "gui/numeric_text.h"
 
 namespace zelmora {
 namespace {

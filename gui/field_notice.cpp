@@ -1,4 +1,4 @@
-#include "editors/field_notice.h"
+#include "gui/field_notice.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,11 +1,11 @@
-#include "editors/name_field.h"
+#include "gui/name_field.h"
 
 #include <QLineEdit>
 #include <algorithm>
 #include <optional>
 
-#include "editors/cp932_qstring.h"
-#include "editors/field_notice.h"
+#include "gui/cp932_qstring.h"
+#include "gui/field_notice.h"
 
 namespace zelmora {
 namespace {
