@@ -41,7 +41,6 @@ struct Dialog {
 };
 
 extern const Dialog kAboutDialog;
-extern const Dialog kCalcWindow;
 extern const Dialog kMatchupDetailDialog;
 extern const Dialog kModifiersDialog;
 extern const Dialog kAttackerEditor;

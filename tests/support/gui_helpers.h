@@ -5,7 +5,6 @@
 // chooser.
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -62,13 +61,6 @@ inline void ShowActive(QWidget& window) {
   window.show();
   window.activateWindow();
   ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }));
-}
-
-// The menu command with identifier `command`.
-inline QAction* MenuAction(const QWidget& window, int command) {
-  auto* action = window.findChild<QAction*>(QString::number(command));
-  EXPECT_NE(action, nullptr) << "command " << command;
-  return action;
 }
 
 // Inserts `text` as an input method commits it (any script).

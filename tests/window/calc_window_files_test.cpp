@@ -78,7 +78,7 @@ TEST_F(CalcWindowFilesTest, SaveAllThenLoadAllRestoresEveryRecordButEvasionKinds
 TEST_F(CalcWindowFilesTest, LoadAllRefreshesAndRecalculatesEverything) {
   testing::FillSampleTable(window.encounter());
   window.RecalculateAll();
-  QLineEdit* judgment = ControlById<QLineEdit>(window, kAttackerRows[0].judgment);
+  QLineEdit* judgment = &window.grid().attacker(1).judgment();
   QTest::keyClicks(judgment, "7abc");  // typed text is canonicalised by the load
   // One defender line only: slot 2 changes, everything else stays.
   WriteAll(Path("oni.qvr"), "M,2,\"\x8b\x53\",10,20,30,5,6,1,1,1,1,1,1,1,1,1,1,1\r\n");
@@ -92,9 +92,9 @@ TEST_F(CalcWindowFilesTest, LoadAllRefreshesAndRecalculatesEverything) {
   EXPECT_EQ(oni.magic_defence, 6);
   EXPECT_EQ(window.encounter().attackers(), before.attackers());
   EXPECT_EQ(window.encounter().defender(1), before.defender(1));
-  EXPECT_EQ(Text(kDefenderColumns[1].name), "鬼");
-  EXPECT_EQ(Text(kDefenderColumns[1].evasion), "10,20,30");
-  EXPECT_EQ(Text(kAttackerRows[0].judgment),
+  EXPECT_EQ(window.grid().defender(2).name().text(), "鬼");
+  EXPECT_EQ(window.grid().defender(2).evasion().text(), "10,20,30");
+  EXPECT_EQ(window.grid().attacker(1).judgment().text(),
             QString::fromStdString(FormatInt(before.attacker(1).judgment_value)));
   Encounter expected = window.encounter();
   expected.Recalculate();
@@ -114,7 +114,7 @@ TEST_F(CalcWindowFilesTest, CancelledDialogsDoNothing) {
   }
   EXPECT_EQ(window.encounter().attackers(), before.attackers());
   EXPECT_EQ(window.encounter().defenders(), before.defenders());
-  EXPECT_EQ(Text(kAttackerRows[0].judgment), "0");  // not refreshed
+  EXPECT_EQ(window.grid().attacker(1).judgment().text(), "0");  // not refreshed
   EXPECT_TRUE(prompts.errors.isEmpty());
   EXPECT_TRUE(QDir(folder.path()).isEmpty());
 }
@@ -171,8 +171,8 @@ TEST_F(CalcWindowFilesTest, UnwritableTargetShowsOneErrorAndLeavesTheOldFile) {
 
 TEST_F(CalcWindowFilesTest, UnreadableRosterShowsOneErrorAndChangesNothing) {
   testing::FillSampleTable(window.encounter());
-  QTest::keyClicks(ControlById<QLineEdit>(window, kAttackerRows[0].judgment), "9");
-  const QString typed = Text(kAttackerRows[0].judgment);
+  QTest::keyClicks(&window.grid().attacker(1).judgment(), "9");
+  const QString typed = window.grid().attacker(1).judgment().text();
   const Encounter before = window.encounter();
   const QString missing = Path("missing.qvr");
   prompts.QueueFileName(missing);
@@ -181,7 +181,7 @@ TEST_F(CalcWindowFilesTest, UnreadableRosterShowsOneErrorAndChangesNothing) {
   EXPECT_TRUE(prompts.errors[0].contains(missing));
   EXPECT_EQ(window.encounter().attackers(), before.attackers());
   EXPECT_EQ(window.encounter().defenders(), before.defenders());
-  EXPECT_EQ(Text(kAttackerRows[0].judgment), typed);  // not refreshed
+  EXPECT_EQ(window.grid().attacker(1).judgment().text(), typed);  // not refreshed
 }
 
 TEST(CalcAppTest, OpensTheWindowWithTheRosterLoaded) {
@@ -194,8 +194,8 @@ TEST(CalcAppTest, OpensTheWindowWithTheRosterLoaded) {
     EXPECT_NE(window, nullptr);
     if (!window) return int(QDialog::Rejected);
     EXPECT_EQ(window->encounter().attacker(3).judgment_value, 70);
-    EXPECT_EQ(ControlById<QLineEdit>(*window, kAttackerRows[2].name)->text(), "鬼");
-    EXPECT_EQ(ControlById<QLineEdit>(*window, kAttackerRows[2].dice)->text(), "2");
+    EXPECT_EQ(window->grid().attacker(3).name().text(), "鬼");
+    EXPECT_EQ(window->grid().attacker(3).dice().text(), "2");
     return int(QDialog::Rejected);
   });
   CalcApp(prompts).Run(roster);
@@ -211,7 +211,7 @@ TEST(CalcAppTest, PreparationAfterTheRosterIsShownRecalculated) {
   prompts.QueueDialog([](QDialog& dialog) {
     auto& window = static_cast<CalcWindow&>(dialog);
     EXPECT_EQ(window.encounter().attacker(1).judgment_value, 50);
-    EXPECT_EQ(ControlById<QLineEdit>(window, kPairings[0][0].technique)->text(), "-0");
+    EXPECT_EQ(window.grid().pairing(1, 1).technique().text(), "-0");
     return int(QDialog::Rejected);
   });
   // Evasion kind なし: the attacker's own chance and no technique.

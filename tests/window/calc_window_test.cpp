@@ -69,7 +69,7 @@ TEST_F(CalcWindowTest, FirstPictureShowsDefaultTextsAndTheirResults) {
     EXPECT_EQ(RowTexts(window, row), ExpectedRowTexts(Encounter{}, row)) << "row " << row;
   }
   // No evasion value: the attacker's own chance, no technique.
-  EXPECT_EQ(Text(kPairings[2][3].technique), "-0");
+  EXPECT_EQ(window.grid().pairing(3, 4).technique().text(), "-0");
 }
 
 // Qt sets the process locale from the environment; a decimal comma must
@@ -78,16 +78,16 @@ TEST_F(CalcWindowTest, WorkedPairingTypedIntoTheGridShowsItsResultsUnderACommaLo
   const std::string saved = std::setlocale(LC_ALL, nullptr);
   ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-  Retype(Cell(kAttackerRows[0].judgment), "50");
-  Retype(Cell(kAttackerRows[0].dice), "2");
-  Retype(Cell(kAttackerRows[0].bonus), "3");
-  Retype(Cell(kDefenderColumns[0].evasion), "30");
-  Retype(Cell(kDefenderColumns[0].defence), "5");
-  EXPECT_EQ(Text(kAttackerRows[0].success), "75");
-  EXPECT_EQ(Text(kAttackerRows[0].expectation), "11.4");
-  EXPECT_EQ(Text(kPairings[0][0].chance), "42.32");
-  EXPECT_EQ(Text(kPairings[0][0].technique), "-10");
-  EXPECT_EQ(Text(kPairings[0][0].damage), "3.25632");
+  Retype(&window.grid().attacker(1).judgment(), "50");
+  Retype(&window.grid().attacker(1).dice(), "2");
+  Retype(&window.grid().attacker(1).bonus(), "3");
+  Retype(&window.grid().defender(1).evasion(), "30");
+  Retype(&window.grid().defender(1).defence(), "5");
+  EXPECT_EQ(window.grid().attacker(1).success().text(), "75");
+  EXPECT_EQ(window.grid().attacker(1).expectation().text(), "11.4");
+  EXPECT_EQ(window.grid().pairing(1, 1).chance().text(), "42.32");
+  EXPECT_EQ(window.grid().pairing(1, 1).technique().text(), "-10");
+  EXPECT_EQ(window.grid().pairing(1, 1).damage().text(), "3.25632");
   QLocale::setDefault(QLocale::c());
   std::setlocale(LC_ALL, saved.c_str());
 }
@@ -99,7 +99,7 @@ TEST_F(CalcWindowTest, TypingFourThenFiveRecalculatesOnlyRowTwoEachTime) {
   for (int row : {1, 3, 4, 5}) window.encounter().attacker(row).judgment_value = 90;
   window.encounter().defender(1).melee_evasion = 25;
 
-  QLineEdit* judgment = Cell(kAttackerRows[1].judgment);
+  QLineEdit* judgment = &window.grid().attacker(2).judgment();
   Clear(judgment);
   Type(judgment, "4");
   EXPECT_EQ(window.encounter().attacker(2).judgment_value, 4);
@@ -118,15 +118,15 @@ TEST_F(CalcWindowTest, TypingFourThenFiveRecalculatesOnlyRowTwoEachTime) {
 }
 
 TEST_F(CalcWindowTest, EmptiedDiceCountStoresZeroAndStaysEmptyUntilRefresh) {
-  QLineEdit* dice = Cell(kAttackerRows[2].dice);
+  QLineEdit* dice = &window.grid().attacker(3).dice();
   Retype(dice, "3");
   EXPECT_EQ(window.encounter().attacker(3).dice_count, 3);
-  const QString with_three = Text(kAttackerRows[2].expectation);
+  const QString with_three = window.grid().attacker(3).expectation().text();
 
   Clear(dice);
   EXPECT_EQ(window.encounter().attacker(3).dice_count, 0);
   EXPECT_EQ(dice->text(), "");
-  EXPECT_NE(Text(kAttackerRows[2].expectation), with_three);
+  EXPECT_NE(window.grid().attacker(3).expectation().text(), with_three);
   EXPECT_EQ(RowTexts(window, 3), ExpectedRowTexts(window.encounter(), 3));
 
   window.RecalculateAll();
@@ -134,7 +134,7 @@ TEST_F(CalcWindowTest, EmptiedDiceCountStoresZeroAndStaysEmptyUntilRefresh) {
 }
 
 TEST_F(CalcWindowTest, MinusSignAloneStoresZeroThenTheDigitStoresMinusFive) {
-  QLineEdit* bonus = Cell(kAttackerRows[0].bonus);
+  QLineEdit* bonus = &window.grid().attacker(1).bonus();
   Retype(bonus, "7");
   Clear(bonus);
   Type(bonus, "-");
@@ -159,7 +159,7 @@ TEST_F(CalcWindowTest, EvasionTextsReachTheRecordAsTyped) {
   };
   window.encounter().attacker(4).judgment_value = 60;
   window.Recalculate();
-  QLineEdit* evasion = Cell(kDefenderColumns[1].evasion);
+  QLineEdit* evasion = &window.grid().defender(2).evasion();
   for (const EvasionCase& c : cases) {
     window.encounter().defender(2).melee_evasion = 99;  // every part is rewritten
     Retype(evasion, QString::fromUtf8(c.text));
@@ -171,7 +171,7 @@ TEST_F(CalcWindowTest, EvasionTextsReachTheRecordAsTyped) {
     expected.attacker(4).judgment_value = 60;
     expected.defender(2) = d;
     expected.Recalculate();
-    EXPECT_EQ(Text(kPairings[3][1].chance),
+    EXPECT_EQ(window.grid().pairing(4, 2).chance().text(),
               QString::fromStdString(FormatGeneral(expected.result(4, 2).attack_chance)))
         << c.text;
   }
@@ -183,20 +183,20 @@ TEST_F(CalcWindowTest, DefenceTextsReadTwoValuesAndRecalculateTheColumn) {
   attacker.dice_count = 2;
   attacker.damage_bonus = 3;
   window.Recalculate(SlotSelection::Only(1), SlotSelection::All());
-  QLineEdit* defence = Cell(kDefenderColumns[4].defence);
+  QLineEdit* defence = &window.grid().defender(5).defence();
 
   Retype(defence, "7");
   EXPECT_EQ(window.encounter().defender(5).physical_defence, 7);
   EXPECT_EQ(window.encounter().defender(5).magic_defence, 0);
-  const QString damage_at_seven = Text(kPairings[0][4].damage);
+  const QString damage_at_seven = window.grid().pairing(1, 5).damage().text();
 
   Retype(defence, "7,8,9");
   EXPECT_EQ(window.encounter().defender(5).physical_defence, 7);
   EXPECT_EQ(window.encounter().defender(5).magic_defence, 8);
-  EXPECT_EQ(Text(kPairings[0][4].damage), damage_at_seven);  // a physical attack
+  EXPECT_EQ(window.grid().pairing(1, 5).damage().text(), damage_at_seven);  // a physical attack
 
   Retype(defence, "1");
-  EXPECT_NE(Text(kPairings[0][4].damage), damage_at_seven);
+  EXPECT_NE(window.grid().pairing(1, 5).damage().text(), damage_at_seven);
   EXPECT_EQ(RowTexts(window, 1), ExpectedRowTexts(window.encounter(), 1));
 }
 
@@ -205,8 +205,8 @@ TEST_F(CalcWindowTest, JapaneseNamesAreStoredAsCodePageBytesAndNeverRecalculate)
   window.encounter().defender(1).melee_evasion = 40;
   const QStringList before = testing::GridOutputTexts(window);
 
-  Type(Cell(kAttackerRows[0].name), "鬼");
-  Type(Cell(kDefenderColumns[0].name), "ゴブリン");
+  Type(&window.grid().attacker(1).name(), "鬼");
+  Type(&window.grid().defender(1).name(), "ゴブリン");
 
   EXPECT_EQ(window.encounter().attacker(1).name, "\x8b\x53");
   EXPECT_EQ(window.encounter().defender(1).name, "\x83\x53\x83\x75\x83\x8a\x83\x93");
@@ -214,7 +214,7 @@ TEST_F(CalcWindowTest, JapaneseNamesAreStoredAsCodePageBytesAndNeverRecalculate)
 }
 
 TEST_F(CalcWindowTest, CharacterTheCodePageCannotHoldIsRefusedWithAReason) {
-  QLineEdit* name = Cell(kDefenderColumns[2].name);
+  QLineEdit* name = &window.grid().defender(3).name();
   Type(name, "竜");
   Type(name, "ñ");
   EXPECT_EQ(name->text(), "竜");
@@ -234,62 +234,62 @@ TEST_F(CalcWindowTest, UndecodableNameBytesStayUntilThatNameIsEdited) {
   window.encounter().attacker(2).name = "\x82";  // a lead byte with no trail
   window.encounter().attacker(3).name = "\x82";
   window.RefreshInputs();
-  Retype(Cell(kAttackerRows[1].judgment), "30");
+  Retype(&window.grid().attacker(2).judgment(), "30");
   window.RecalculateAll();
   EXPECT_EQ(window.encounter().attacker(2).name, "\x82");
 
-  Retype(Cell(kAttackerRows[2].name), "B");
+  Retype(&window.grid().attacker(3).name(), "B");
   EXPECT_EQ(window.encounter().attacker(3).name, "B");
   EXPECT_EQ(window.encounter().attacker(2).name, "\x82");
 }
 
 TEST_F(CalcWindowTest, RecalculateCanonicalisesEveryInputAndKeepsNames) {
-  Retype(Cell(kAttackerRows[3].judgment), "12abc");
-  Retype(Cell(kAttackerRows[3].dice), "+2");
-  Retype(Cell(kDefenderColumns[1].evasion), "10,");
-  Retype(Cell(kDefenderColumns[1].defence), "5,6,7");
-  Type(Cell(kAttackerRows[3].name), "鬼 a,b");
+  Retype(&window.grid().attacker(4).judgment(), "12abc");
+  Retype(&window.grid().attacker(4).dice(), "+2");
+  Retype(&window.grid().defender(2).evasion(), "10,");
+  Retype(&window.grid().defender(2).defence(), "5,6,7");
+  Type(&window.grid().attacker(4).name(), "鬼 a,b");
   window.encounter().attacker(5).dice_count = 4;  // behind the grid's back
 
-  QTest::mouseClick(ControlById<QPushButton>(window, grid::kRecalculateButton), Qt::LeftButton);
+  QTest::mouseClick(&window.grid().recalculate_button(), Qt::LeftButton);
 
-  EXPECT_EQ(Text(kAttackerRows[3].judgment), "12");
-  EXPECT_EQ(Text(kAttackerRows[3].dice), "2");
-  EXPECT_EQ(Text(kDefenderColumns[1].evasion), "10,0,0");
-  EXPECT_EQ(Text(kDefenderColumns[1].defence), "5,6");
-  EXPECT_EQ(Text(kAttackerRows[3].name), "鬼 a,b");
-  EXPECT_EQ(Text(kAttackerRows[4].dice), "4");
+  EXPECT_EQ(window.grid().attacker(4).judgment().text(), "12");
+  EXPECT_EQ(window.grid().attacker(4).dice().text(), "2");
+  EXPECT_EQ(window.grid().defender(2).evasion().text(), "10,0,0");
+  EXPECT_EQ(window.grid().defender(2).defence().text(), "5,6");
+  EXPECT_EQ(window.grid().attacker(4).name().text(), "鬼 a,b");
+  EXPECT_EQ(window.grid().attacker(5).dice().text(), "4");
   for (int row = 1; row <= 5; ++row) {
     EXPECT_EQ(RowTexts(window, row), ExpectedRowTexts(window.encounter(), row));
   }
 }
 
 TEST_F(CalcWindowTest, EnterInAnyCellAndTheMenuBarRunRecalculateAndKeepTheWindowOpen) {
-  QLineEdit* judgment = Cell(kAttackerRows[0].judgment);
+  QLineEdit* judgment = &window.grid().attacker(1).judgment();
   Retype(judgment, "12abc");
   QTest::keyClick(judgment, Qt::Key_Return);
   EXPECT_EQ(judgment->text(), "12");
   EXPECT_TRUE(window.isVisible());
 
   window.encounter().defender(4).magic_evasion = 8;
-  QTest::keyClick(Cell(kDefenderColumns[0].name), Qt::Key_Enter);
-  EXPECT_EQ(Text(kDefenderColumns[3].evasion), "0,0,8");
+  QTest::keyClick(&window.grid().defender(1).name(), Qt::Key_Enter);
+  EXPECT_EQ(window.grid().defender(4).evasion().text(), "0,0,8");
 
-  Retype(Cell(kAttackerRows[4].bonus), "3x");
+  Retype(&window.grid().attacker(5).bonus(), "3x");
   window.findChild<QAction*>("32773")->trigger();
-  EXPECT_EQ(Text(kAttackerRows[4].bonus), "3");
+  EXPECT_EQ(window.grid().attacker(5).bonus().text(), "3");
   EXPECT_TRUE(window.isVisible());
 }
 
 TEST_F(CalcWindowTest, EscapeAndExitCloseAtOnceWithoutAQuestion) {
-  Retype(Cell(kAttackerRows[0].judgment), "40");
-  QTest::keyClick(Cell(kAttackerRows[0].judgment), Qt::Key_Escape);
+  Retype(&window.grid().attacker(1).judgment(), "40");
+  QTest::keyClick(&window.grid().attacker(1).judgment(), Qt::Key_Escape);
   EXPECT_FALSE(window.isVisible());
   EXPECT_EQ(window.result(), QDialog::Rejected);
 
   CalcWindow second(prompts);
   second.show();
-  QTest::keyClicks(testing::Edit(second, kAttackerRows[0].judgment), "7");
+  QTest::keyClicks(&second.grid().attacker(1).judgment(), "7");
   second.findChild<QAction*>("1")->trigger();
   EXPECT_FALSE(second.isVisible());
   EXPECT_EQ(second.result(), QDialog::Accepted);
@@ -321,7 +321,7 @@ TEST_F(CalcWindowTest, MenuBarHasItsMenusInOrderWithRecalculateOnTheBar) {
 }
 
 TEST_F(CalcWindowTest, AboutBoxShowsItsTextsAndLeavesTheGridAsItWas) {
-  Retype(Cell(kAttackerRows[1].judgment), "33a");
+  Retype(&window.grid().attacker(2).judgment(), "33a");
   const QStringList before = testing::GridOutputTexts(window);
   prompts.QueueDialog([](QDialog& about) {
     EXPECT_EQ(about.windowTitle(), "ﾊﾞｰｼﾞｮﾝ情報");
@@ -333,7 +333,7 @@ TEST_F(CalcWindowTest, AboutBoxShowsItsTextsAndLeavesTheGridAsItWas) {
     return about.result();
   });
   window.findChild<QAction*>("32777")->trigger();
-  EXPECT_EQ(Text(kAttackerRows[1].judgment), "33a");
+  EXPECT_EQ(window.grid().attacker(2).judgment().text(), "33a");
   EXPECT_EQ(testing::GridOutputTexts(window), before);
 }
 
@@ -377,11 +377,11 @@ TEST_F(CalcWindowTest, OutputCellsAreReadOnlyBorderlessAndAlignedByColumn) {
       EXPECT_EQ(detail->text(), column == 0 ? "詳細" : "");
     }
   }
-  EXPECT_TRUE(ControlById<QPushButton>(window, grid::kRecalculateButton)->isDefault());
+  EXPECT_TRUE(window.grid().recalculate_button().isDefault());
 }
 
 TEST_F(CalcWindowTest, WritingCellsNeverRunsAHandlerNorTouchesUnchangedText) {
-  QLineEdit* judgment = Cell(kAttackerRows[0].judgment);
+  QLineEdit* judgment = &window.grid().attacker(1).judgment();
   Retype(judgment, "25");
   judgment->setCursorPosition(1);
   window.encounter().attacker(1).judgment_value = 80;

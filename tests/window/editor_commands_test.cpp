@@ -61,8 +61,8 @@ class EditorCommandsTest : public ::testing::Test {
       Commit(Edit(window, kAttackerRows[slot - 1].dice), "2");
       Commit(Edit(window, kDefenderColumns[slot - 1].evasion), QString::number(5 * slot));
     }
-    Commit(Edit(window, kAttackerRows[3].judgment), "12abc");
-    Commit(Edit(window, kDefenderColumns[1].defence), "3,x");
+    Commit(&window.grid().attacker(4).judgment(), "12abc");
+    Commit(&window.grid().defender(2).defence(), "3,x");
   }
   void TearDown() override { EXPECT_TRUE(prompts.Exhausted()); }
 
@@ -75,13 +75,13 @@ TEST_F(EditorCommandsTest, OkOnRowTwoRewritesEveryAttackerRowAndRecalculatesAll)
       attacker_ids::kName, "弓兵",
       [](AttackerEditor& editor) { Commit(Edit(editor, attacker_ids::kDiceCount), "5"); },
       layout::kOk));
-  Click(window, kAttackerRows[1].editor);
+  window.grid().attacker(2).editor_button().click();
 
   EXPECT_EQ(window.encounter().attacker(2).dice_count, 5);
-  EXPECT_EQ(Edit(window, kAttackerRows[1].dice)->text(), "5");
-  EXPECT_EQ(Edit(window, kAttackerRows[3].judgment)->text(), "12");     // canonical now
-  EXPECT_EQ(Edit(window, kDefenderColumns[1].defence)->text(), "3,x");  // other side as typed
-  EXPECT_EQ(Edit(window, kDefenderColumns[1].evasion)->text(), "10");
+  EXPECT_EQ(window.grid().attacker(2).dice().text(), "5");
+  EXPECT_EQ(window.grid().attacker(4).judgment().text(), "12");     // canonical now
+  EXPECT_EQ(window.grid().defender(2).defence().text(), "3,x");  // other side as typed
+  EXPECT_EQ(window.grid().defender(2).evasion().text(), "10");
   EXPECT_EQ(testing::GridOutputTexts(window), testing::ExpectedOutputTexts(window.encounter()));
 }
 
@@ -95,12 +95,12 @@ TEST_F(EditorCommandsTest, CancelAfterEditingChangesNoRecordAndNoText) {
         Commit(Edit(editor, attacker_ids::kJudgmentValue), "99");
       },
       layout::kCancel));
-  Click(window, kAttackerRows[1].editor);
+  window.grid().attacker(2).editor_button().click();
   prompts.QueueDialog(InEditor<DefenderEditor>(
       defender_ids::kName, "",
       [](DefenderEditor& editor) { Commit(Edit(editor, defender_ids::kMeleeEvasion), "70"); },
       layout::kCancel));
-  Click(window, kDefenderColumns[2].editor);
+  window.grid().defender(3).editor_button().click();
 
   EXPECT_EQ(window.encounter().attackers(), before.attackers());
   EXPECT_EQ(window.encounter().defenders(), before.defenders());
@@ -114,14 +114,14 @@ TEST_F(EditorCommandsTest, SwapOneWithThreeThenOkShowsBothRows) {
       attacker_ids::kName, "剣士",
       [](AttackerEditor& editor) { Click(editor, attacker_ids::kSwap); }, layout::kOk));
   prompts.QueueDialog(testing::AnswerChooser(3));
-  Click(window, kAttackerRows[0].editor);
+  window.grid().attacker(1).editor_button().click();
 
   EXPECT_EQ(window.encounter().attacker(1), third);
   EXPECT_EQ(window.encounter().attacker(3), first);
-  EXPECT_EQ(Edit(window, kAttackerRows[0].name)->text(), "魔術師");
-  EXPECT_EQ(Edit(window, kAttackerRows[0].judgment)->text(), "50");
-  EXPECT_EQ(Edit(window, kAttackerRows[2].name)->text(), "剣士");
-  EXPECT_EQ(Edit(window, kAttackerRows[2].judgment)->text(), "30");
+  EXPECT_EQ(window.grid().attacker(1).name().text(), "魔術師");
+  EXPECT_EQ(window.grid().attacker(1).judgment().text(), "50");
+  EXPECT_EQ(window.grid().attacker(3).name().text(), "剣士");
+  EXPECT_EQ(window.grid().attacker(3).judgment().text(), "30");
   EXPECT_EQ(testing::GridOutputTexts(window), testing::ExpectedOutputTexts(window.encounter()));
 }
 
@@ -133,13 +133,13 @@ TEST_F(EditorCommandsTest, DefenderOkRewritesTheDefenderColumnsOnly) {
         Commit(Edit(editor, defender_ids::kMagicEvasion), "40");
       },
       layout::kOk));
-  Click(window, kDefenderColumns[2].editor);
+  window.grid().defender(3).editor_button().click();
 
   EXPECT_EQ(window.encounter().defender(3).name, testing::Cp932("骸骨"));
-  EXPECT_EQ(Edit(window, kDefenderColumns[2].name)->text(), "骸骨");
-  EXPECT_EQ(Edit(window, kDefenderColumns[2].evasion)->text(), "15,0,40");
-  EXPECT_EQ(Edit(window, kDefenderColumns[1].defence)->text(), "3,0");
-  EXPECT_EQ(Edit(window, kAttackerRows[3].judgment)->text(), "12abc");  // other side as typed
+  EXPECT_EQ(window.grid().defender(3).name().text(), "骸骨");
+  EXPECT_EQ(window.grid().defender(3).evasion().text(), "15,0,40");
+  EXPECT_EQ(window.grid().defender(2).defence().text(), "3,0");
+  EXPECT_EQ(window.grid().attacker(4).judgment().text(), "12abc");  // other side as typed
   EXPECT_EQ(testing::GridOutputTexts(window), testing::ExpectedOutputTexts(window.encounter()));
 }
 

@@ -77,7 +77,7 @@ DetailSeen OpenDetailOfRow3Column5(CalcWindow& window, ScriptedPrompts& prompts)
             Text(dialog, kTechnique),     Text(dialog, kExpectedDamage)};
     return QDialog::Accepted;
   });
-  ControlById<QPushButton>(window, grid::kPairings[2][4].detail)->click();
+  window.grid().pairing(3, 5).detail_button().click();
   EXPECT_TRUE(prompts.Exhausted());
   return seen;
 }
@@ -90,7 +90,7 @@ TEST(GridDialogs, DetailButtonHandsOverItsPairingAndTheStoredResults) {
   e.defender(5) = ExampleDefender();
   window.RefreshInputs();
   window.Recalculate();
-  ASSERT_EQ(Text(window, grid::kPairings[2][4].technique), "A");
+  ASSERT_EQ(window.grid().pairing(3, 5).technique().text(), "A");
   const Encounter before = window.encounter();
   const QStringList outputs = GridOutputTexts(window);
 
@@ -101,10 +101,10 @@ TEST(GridDialogs, DetailButtonHandsOverItsPairingAndTheStoredResults) {
   EXPECT_EQ(seen.attacker, QStringLiteral("弓兵"));
   EXPECT_EQ(seen.defender, QStringLiteral("騎士"));
   EXPECT_EQ(seen.judgment, "90");
-  EXPECT_EQ(Text(window, grid::kPairings[2][4].chance), "49");
+  EXPECT_EQ(window.grid().pairing(3, 5).chance().text(), "49");
   EXPECT_EQ(seen.chance, "49");
   EXPECT_EQ(seen.technique, "A");
-  EXPECT_EQ(Text(window, grid::kPairings[2][4].damage), "3.486");
+  EXPECT_EQ(window.grid().pairing(3, 5).damage().text(), "3.486");
   EXPECT_EQ(seen.damage, "3.486");
 
   e.attacker(3).judgment_value = 50;
@@ -152,7 +152,7 @@ TEST(GridDialogs, ModifiersOkWithoutTypingZeroesTheHiddenEntries) {
     EXPECT_EQ(Text(dialog, modifiers_ids::kPhysicalDefence), "5");
     return QDialog::Accepted;
   });
-  ControlById<QPushButton>(window, grid::kModifiersButton)->click();
+  window.grid().modifiers_button().click();
   const GlobalModifiers& m = window.encounter().modifiers();
   EXPECT_EQ(m.hit_bonus, (std::array<std::int32_t, 3>{1, 2, 0}));
   EXPECT_EQ(m.damage_bonus, (std::array<std::int32_t, 3>{3, 4, 0}));
@@ -165,7 +165,7 @@ TEST(GridDialogs, ModifiersOkStoresTypedTextsAndRecalculatesEveryOutput) {
   CalcWindow window(prompts);
   FillEncounter(window);
   // A text the user typed in the grid keeps its typed form: OK refreshes no input.
-  Retype(ControlById<QLineEdit>(window, grid::kAttackerRows[3].judgment), "62abc");
+  Retype(&window.grid().attacker(4).judgment(), "62abc");
   const QStringList inputs = GridInputTexts(window);
   const QStringList outputs = GridOutputTexts(window);
 
@@ -176,7 +176,7 @@ TEST(GridDialogs, ModifiersOkStoresTypedTextsAndRecalculatesEveryOutput) {
     Retype(ControlById<QLineEdit>(dialog, modifiers_ids::kMagicDefence), "");
     return QDialog::Accepted;
   });
-  ControlById<QPushButton>(window, grid::kModifiersButton)->click();
+  window.grid().modifiers_button().click();
 
   const GlobalModifiers& m = window.encounter().modifiers();
   EXPECT_EQ(m.hit_bonus[0], 20);
@@ -217,7 +217,7 @@ TEST(GridDialogs, ModifiersCancelAfterChangingEveryFieldChangesNothing) {
     }
     return QDialog::Rejected;
   });
-  ControlById<QPushButton>(window, grid::kModifiersButton)->click();
+  window.grid().modifiers_button().click();
 
   EXPECT_TRUE(prompts.Exhausted());
   EXPECT_EQ(window.encounter().modifiers(), before.modifiers());

@@ -44,7 +44,7 @@ class PairingHighlightTest : public ::testing::Test {
 
   QLineEdit* Cell(int id) const { return testing::Edit(*window, id); }
   // The background a result cell has when nothing marks it.
-  QColor Plain() const { return Cell(kAttackerRows[0].success)->palette().color(QPalette::Base); }
+  QColor Plain() const { return window.grid().attacker(1).success().palette().color(QPalette::Base); }
   QColor Background(int row, int column) const {
     return Cell(kPairings[row - 1][column - 1].chance)->palette().color(QPalette::Base);
   }
@@ -76,15 +76,15 @@ TEST_F(PairingHighlightTest, MarkMovesWhenTypingMakesAnotherDefenderBetterAndTex
   EXPECT_FALSE(MenuAction(*window, menu::kHeatMap)->isChecked());
   for (int row = 1; row <= 5; ++row) EXPECT_TRUE(MarkedColumns(row).empty()) << row;  // all 0
 
-  testing::Retype(Cell(kAttackerRows[0].judgment), "80");
-  testing::Retype(Cell(kAttackerRows[0].dice), "2");
-  testing::Retype(Cell(kAttackerRows[0].bonus), "2");
+  testing::Retype(&window.grid().attacker(1).judgment(), "80");
+  testing::Retype(&window.grid().attacker(1).dice(), "2");
+  testing::Retype(&window.grid().attacker(1).bonus(), "2");
   const char* defences[] = {"6,0", "2,0", "4,0", "8,0", "8,0"};
   for (int column = 0; column < 5; ++column)
     testing::Retype(Cell(kDefenderColumns[column].defence), defences[column]);
   EXPECT_EQ(MarkedColumns(1), std::vector<int>{2});
 
-  testing::Retype(Cell(kDefenderColumns[2].defence), "0,0");
+  testing::Retype(&window.grid().defender(3).defence(), "0,0");
   EXPECT_GT(window->encounter().result(1, 3).expected_damage,
             window->encounter().result(1, 2).expected_damage);
   EXPECT_EQ(MarkedColumns(1), std::vector<int>{3});

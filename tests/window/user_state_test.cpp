@@ -66,7 +66,7 @@ TEST_F(UserStateTest, TypedTableIsKeptAfterTheDelayAndRestoresExactly) {
   testing::FillSampleTable(typed->encounter());
   typed->RecalculateAll();
   QSignalSpy written(&typed->keeper(), &TableKeeper::Written);
-  QTest::keyClicks(Edit(*typed, kAttackerRows[3].judgment), "7");
+  QTest::keyClicks(&typed->grid().attacker(4).judgment(), "7");
   ASSERT_TRUE(written.wait(5000));
   EXPECT_TRUE(MenuAction(*typed, menu::kRestoreKept)->isEnabled());
 
@@ -92,7 +92,7 @@ TEST_F(UserStateTest, EveryWayOfClosingWritesThePendingChangeAndNothingElse) {
   int value = 10;
   for (const auto& close : ways) {
     auto window = KeepingWindow(60000);
-    QTest::keyClicks(Edit(*window, kAttackerRows[0].judgment), "1");
+    QTest::keyClicks(&window->grid().attacker(1).judgment(), "1");
     ++value;
     window->encounter().modifiers() = ModifiersFromShown({value, 0, 0, 0, 0, 0, 0, 0});
     close(*window);
@@ -124,16 +124,16 @@ TEST_F(UserStateTest, UnreadableKeptTableIsReportedAndChangesNothing) {
   WriteAll(TableKeeper::Path(), "");
   CalcWindow window(prompts);
   window.show();
-  QTest::keyClicks(Edit(window, kAttackerRows[1].judgment), "5x");
+  QTest::keyClicks(&window.grid().attacker(2).judgment(), "5x");
   const Encounter before = window.encounter();
-  const QString typed = Edit(window, kAttackerRows[1].judgment)->text();
+  const QString typed = window.grid().attacker(2).judgment().text();
   for (const auto& [bytes, reason] : cases) {
     WriteAll(TableKeeper::Path(), bytes);
     MenuAction(window, menu::kRestoreKept)->trigger();
     ASSERT_FALSE(prompts.errors.isEmpty());
     EXPECT_TRUE(prompts.errors.takeLast().contains(reason)) << reason.toStdString();
     EXPECT_TRUE(SameTable(window.encounter(), before));
-    EXPECT_EQ(Edit(window, kAttackerRows[1].judgment)->text(), typed);
+    EXPECT_EQ(window.grid().attacker(2).judgment().text(), typed);
   }
 }
 
@@ -197,7 +197,7 @@ TEST_F(UserStateTest, DroppedRosterLoadsAndAnythingElseChangesNothing) {
   WriteAll(Path("notes.txt"), SaveAllBytes(sample));
   CalcWindow window(prompts);
   window.show();
-  QLineEdit& name = *Edit(window, kAttackerRows[0].name);
+  QLineEdit& name = *&window.grid().attacker(1).name();
   const QList<QList<QUrl>> refused = {
       {QUrl::fromLocalFile(Path("notes.txt"))},
       {QUrl::fromLocalFile(Path("party.QVR")), QUrl::fromLocalFile(Path("notes.txt"))},
