@@ -181,12 +181,19 @@ constexpr int kNoticeMilliseconds = 4000;
 }  // namespace
 
 CalcWindow::CalcWindow(Prompts& prompts) : QMainWindow(nullptr), prompts_(prompts) {
+  // A minimise box and a task-bar entry, but no maximise box: the frame
+  // still resizes, and the grid takes the room it gives.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
   setWindowTitle(QStringLiteral("ZELMORA 確率計算プログラム"));
   setWindowIcon(AppIcon());
   setFont(DialogFont());
   auto* scroll = new QScrollArea(this);
   scroll->setFrameShape(QFrame::NoFrame);
   scroll->setWidgetResizable(true);
+  // Not a stop of its own: Tab scrolls it to the control it reaches.
+  scroll->setFocusPolicy(Qt::NoFocus);
   grid_ = new CalcGrid;
   scroll->setWidget(grid_);
   setCentralWidget(scroll);

@@ -1,16 +1,12 @@
-// Every kind of cell of the window and the dialogs shows its text whole for
-// typical and extreme values: the text fits the visible part of its control
-// (font metrics against the contents, less any button over it), and a
-// number reads back as the same value to the digits shown. CTest runs this
-// program at scale 1 and again with QT_SCALE_FACTOR=2.
+// Every result of the window shows its value readably for typical and
+// extreme values: the fitted text fits its cell and reads back as the same
+// value to the digits shown, and no longer text of the value would fit.
+// CTest runs this program at scale 1 and again with QT_SCALE_FACTOR=2.
 #include <gtest/gtest.h>
 
-#include <QComboBox>
-#include <QLabel>
+#include <QApplication>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QStyle>
-#include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
 #include <cmath>
 #include <cstdlib>
@@ -18,22 +14,13 @@
 #include <string>
 #include <vector>
 
-#include "editors/attacker_editor.h"
-#include "editors/defender_editor.h"
-#include "editors/modifiers_dialog.h"
-#include "editors/slot_chooser.h"
 #include "engine/labels.h"
 #include "engine/text.h"
 #include "files/file_io.h"
 #include "files/roster_file.h"
 #include "gui/number_fit.h"
-#include "resources/attacker_editor_ids.h"
-#include "resources/calc_window_ids.h"
-#include "resources/defender_editor_ids.h"
-#include "resources/matchup_detail_ids.h"
-#include "tests/support/gui_helpers.h"
+#include "tests/support/grid_texts.h"
 #include "window/calc_window.h"
-#include "window/matchup_detail_dialog.h"
 
 namespace zelmora {
 namespace {
@@ -43,33 +30,20 @@ using testing::Cp932;
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 
-// The pixels a line edit draws its text in, worked out from the control:
-// its rectangle less the frame, the text margins and the two pixels Qt keeps
-// on each side, less any sibling button lying over it.
+// The pixels a bordered input shows its text in: its rectangle less the
+// frame and the two pixels Qt keeps on each side.
 int TextRoom(const QLineEdit& edit) {
   QStyleOptionFrame option;
   option.initFrom(&edit);
-  const int frame =
-      edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit) : 0;
-  const QMargins margins = edit.textMargins();
-  int left = edit.x() + frame + margins.left() + 2;
-  int right = edit.x() + edit.width() - frame - margins.right() - 2;
-  for (const QPushButton* button : edit.parentWidget()->findChildren<QPushButton*>()) {
-    const QRect over = button->geometry();
-    if (!over.intersects(edit.geometry())) continue;
-    if (over.left() > left) right = std::min(right, over.left());
-    if (over.left() <= left) left = std::max(left, over.right() + 1);
-  }
-  return right - left;
+  const int frame = edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit);
+  return edit.width() - 2 * frame - 4;
 }
 
-::testing::AssertionResult ShowsWhole(const QLineEdit* edit) {
-  const int needed = edit->fontMetrics().horizontalAdvance(edit->text());
-  const int room = TextRoom(*edit);
-  if (needed <= room) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure()
-         << "field " << edit->objectName().toStdString() << " \"" << edit->text().toStdString()
-         << "\" needs " << needed << " px, has " << room;
+::testing::AssertionResult ShowsWhole(const QLineEdit& edit) {
+  const int needed = edit.fontMetrics().horizontalAdvance(edit.text());
+  if (needed <= TextRoom(edit)) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "\"" << edit.text().toStdString() << "\" needs " << needed
+                                       << " px, has " << TextRoom(edit);
 }
 
 // The significant digits a number's text shows ("0.0500" and "5.00e3" show 3).
@@ -100,16 +74,26 @@ int SignificantDigits(const QString& shown) {
 }
 
 // No text of the value with more digits would also have fitted.
-::testing::AssertionResult UsesTheRoom(const QLineEdit* cell, double value) {
+::testing::AssertionResult UsesTheRoom(const ResultCell& cell, double value) {
   for (int digits = 1; digits <= kMostDigits; ++digits) {
     const QString longer = NumberText(value, digits);
-    if (SignificantDigits(longer) > SignificantDigits(cell->text()) &&
-        cell->fontMetrics().horizontalAdvance(longer) <= TextRoom(*cell)) {
-      return ::testing::AssertionFailure() << "\"" << longer.toStdString() << "\" fits "
-                                           << cell->objectName().toStdString() << " too";
+    if (SignificantDigits(longer) > SignificantDigits(cell.text()) &&
+        cell.fontMetrics().horizontalAdvance(longer) <= cell.TextRoom()) {
+      return ::testing::AssertionFailure() << "\"" << longer.toStdString() << "\" fits too";
     }
   }
   return ::testing::AssertionSuccess();
+}
+
+// Fits, reads back as `value` and leaves no room for more digits.
+::testing::AssertionResult ShowsReadably(const ResultCell& cell, double value) {
+  const int needed = cell.fontMetrics().horizontalAdvance(cell.text());
+  if (needed > cell.TextRoom()) {
+    return ::testing::AssertionFailure() << "\"" << cell.text().toStdString() << "\" needs "
+                                         << needed << " px, has " << cell.TextRoom();
+  }
+  if (const auto read = ReadsBackAs(cell.text(), value); !read) return read;
+  return UsesTheRoom(cell, value);
 }
 
 Encounter ExampleParty() {
@@ -155,6 +139,8 @@ struct EncounterCase {
 const EncounterCase kEncounters[] = {{"example party", ExampleParty},
                                      {"extreme values", ExtremeEncounter}};
 
+// In the natural size and in a window made wider: the cells then fit more
+// digits.
 TEST(CellFit, EveryNumberOfTheGridShowsWholeAndReadsBack) {
   for (const EncounterCase& c : kEncounters) {
     testing::ScriptedPrompts prompts;
@@ -162,30 +148,26 @@ TEST(CellFit, EveryNumberOfTheGridShowsWholeAndReadsBack) {
     window.encounter() = c.make();
     window.RefreshInputs();
     window.Recalculate();
-    const Encounter& e = window.encounter();
-    for (int row = 1; row <= Encounter::kSlots; ++row) {
-      const grid::AttackerRowIds& ids = grid::kAttackerRows[row - 1];
-      const AttackerSummary& summary = e.summary(row);
-      const std::pair<int, double> outputs[] = {{ids.success, summary.success_percent},
-                                                {ids.expectation, summary.damage_expectation}};
-      for (const auto& [id, value] : outputs) {
-        const QLineEdit* cell = testing::Edit(window, id);
-        EXPECT_TRUE(ShowsWhole(cell)) << c.what;
-        EXPECT_TRUE(ReadsBackAs(cell->text(), value)) << c.what << " " << id;
-        EXPECT_EQ(cell->toolTip().toStdString(), FormatGeneral(value)) << c.what << " " << id;
-      }
-      for (int column = 1; column <= Encounter::kSlots; ++column) {
-        const grid::PairingIds& cell_ids = grid::kPairings[row - 1][column - 1];
-        const MatchupResult& result = e.result(row, column);
-        const std::pair<int, double> pairing[] = {{cell_ids.chance, result.attack_chance},
-                                                  {cell_ids.damage, result.expected_damage}};
-        for (const auto& [id, value] : pairing) {
-          const QLineEdit* cell = testing::Edit(window, id);
-          EXPECT_TRUE(ShowsWhole(cell)) << c.what;
-          EXPECT_TRUE(ReadsBackAs(cell->text(), value)) << c.what << " " << id;
-          EXPECT_TRUE(UsesTheRoom(cell, value)) << c.what;
+    window.show();
+    for (const int extra : {0, 400}) {
+      window.resize(window.grid().minimumSizeHint() + QSize(extra, 80));
+      QApplication::processEvents();
+      const Encounter& e = window.encounter();
+      for (int row = 1; row <= Encounter::kSlots; ++row) {
+        AttackerRow& cells = window.grid().attacker(row);
+        EXPECT_TRUE(ShowsReadably(cells.success(), e.summary(row).success_percent)) << c.what;
+        EXPECT_TRUE(ShowsReadably(cells.expectation(), e.summary(row).damage_expectation))
+            << c.what;
+        EXPECT_EQ(cells.expectation().WholeText().toStdString(),
+                  FormatGeneral(e.summary(row).damage_expectation));
+        for (int column = 1; column <= Encounter::kSlots; ++column) {
+          PairingCell& pairing = window.grid().pairing(row, column);
+          const MatchupResult& result = e.result(row, column);
+          EXPECT_TRUE(ShowsReadably(pairing.chance(), result.attack_chance)) << c.what;
+          EXPECT_TRUE(ShowsReadably(pairing.damage(), result.expected_damage)) << c.what;
+          EXPECT_LE(pairing.technique().fontMetrics().horizontalAdvance(pairing.technique().text()),
+                    pairing.technique().TextRoom());
         }
-        EXPECT_TRUE(ShowsWhole(testing::Edit(window, cell_ids.technique))) << c.what;
       }
     }
   }
@@ -223,127 +205,30 @@ TEST(CellFit, InputsOfTheGameRangeShowWholeFromTheFirstCharacter) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   window.encounter() = GameRangeEncounter();
   window.RefreshInputs();
-  for (int slot = 1; slot <= Encounter::kSlots; ++slot) {
-    const grid::AttackerRowIds& row = grid::kAttackerRows[slot - 1];
-    const grid::DefenderColumnIds& column = grid::kDefenderColumns[slot - 1];
-    for (int id : {row.name, row.judgment, row.dice, row.bonus, column.name, column.evasion,
-                   column.defence}) {
-      EXPECT_TRUE(ShowsWhole(testing::Edit(window, id))) << "slot " << slot;
-    }
+  for (QLineEdit* input : testing::GridInputs(window)) {
+    EXPECT_TRUE(ShowsWhole(*input)) << input->text().toStdString();
   }
   for (const char* typed : {"100,100,100", "-99,-99,-99", "999,999,999"}) {
-    QLineEdit* evasion = testing::Edit(window, grid::kDefenderColumns[4].evasion);
+    QLineEdit* evasion = &window.grid().defender(5).evasion();
     testing::Retype(evasion, typed);
-    EXPECT_TRUE(ShowsWhole(evasion)) << typed;
+    EXPECT_TRUE(ShowsWhole(*evasion)) << typed;
   }
 
   // Longer than the cell: written by a refresh, or typed and then left, the
   // text shows its start.
   window.encounter().attacker(2).damage_bonus = kMax;
   window.RefreshInputs();
-  EXPECT_EQ(testing::Edit(window, grid::kAttackerRows[1].bonus)->cursorPosition(), 0);
-  QLineEdit* name = testing::Edit(window, grid::kDefenderColumns[1].name);
+  EXPECT_EQ(window.grid().attacker(2).bonus().cursorPosition(), 0);
+  QLineEdit* name = &window.grid().defender(2).name();
   testing::Retype(name, QStringLiteral("竜王ヴァルガード"));
   EXPECT_EQ(name->cursorPosition(), 8);
-  testing::Edit(window, grid::kDefenderColumns[2].name)->setFocus();
+  window.grid().defender(3).name().setFocus();
   EXPECT_EQ(name->cursorPosition(), 0);
-}
-
-TEST(CellFit, EditorAndModifierInputsShowWhole) {
-  Encounter e = ExtremeEncounter();
-  e.attacker(1) = {.judgment_value = -99,
-                   .dice_count = 99,
-                   .damage_bonus = 999,
-                   .attack_count = 99,
-                   .name = Cp932("竜王ヴァルガード")};
-  e.defender(1) = {.melee_evasion = 999,
-                   .ranged_evasion = -99,
-                   .magic_evasion = 100,
-                   .physical_defence = -99,
-                   .magic_defence = 999,
-                   .name = Cp932("竜王ヴァルガード")};
-  testing::ScriptedPrompts prompts;
-  const AttackerEditor attacker(e, prompts, 1);
-  for (QLineEdit* field : attacker.findChildren<QLineEdit*>()) EXPECT_TRUE(ShowsWhole(field));
-  const DefenderEditor defender(e, prompts, 1);
-  for (QLineEdit* field : defender.findChildren<QLineEdit*>()) EXPECT_TRUE(ShowsWhole(field));
-  const ModifiersDialog modifiers({-99, 999, -99, 999, -99, 999, -99, 999});
-  for (QLineEdit* field : modifiers.findChildren<QLineEdit*>()) EXPECT_TRUE(ShowsWhole(field));
-  // Beyond the game's range the text still shows from its start.
-  e.attacker(2).damage_bonus = kMax;
-  const AttackerEditor beyond(e, prompts, 2);
-  EXPECT_EQ(testing::Edit(beyond, attacker_ids::kDamageBonus)->cursorPosition(), 0);
-}
-
-TEST(CellFit, DetailDialogShowsItsNumbersWhole) {
-  const Encounter e = ExtremeEncounter();
-  for (int row = 1; row <= Encounter::kSlots; ++row) {
-    const MatchupDetailDialog dialog(e.attacker(row), e.defender(row), e.result(row, row));
-    for (QLineEdit* field : dialog.findChildren<QLineEdit*>()) {
-      EXPECT_TRUE(ShowsWhole(field)) << "row " << row;
-    }
-    using namespace detail_ids;
-    const std::pair<int, double> numbers[] = {
-        {kJudgmentValue, e.attacker(row).judgment_value},
-        {kAttackChance, e.result(row, row).attack_chance},
-        {kExpectedDamage, e.result(row, row).expected_damage}};
-    for (const auto& [id, value] : numbers) {
-      EXPECT_TRUE(ReadsBackAs(testing::Text(dialog, id), value)) << row << " " << id;
-    }
-    // Both numbers of the damage read back, and its tooltip has them whole.
-    const QStringList damage = testing::Text(dialog, kDamage).split(' ', Qt::SkipEmptyParts);
-    ASSERT_EQ(damage.size(), 4) << row;
-    EXPECT_TRUE(ReadsBackAs(damage[0], e.attacker(row).dice_count)) << row;
-    EXPECT_TRUE(ReadsBackAs(damage[3], e.attacker(row).damage_bonus)) << row;
-    EXPECT_EQ(testing::Edit(dialog, kDamage)->toolTip(), QStringLiteral("  %1 D6 + %2")
-                                                             .arg(e.attacker(row).dice_count)
-                                                             .arg(e.attacker(row).damage_bonus));
-  }
-}
-
-// Whole captions: every label of every dialog, every list entry beside its
-// arrow; group titles clear of the controls inside their frames.
-TEST(CellFit, CaptionsAndListEntriesShowWhole) {
-  testing::ScriptedPrompts prompts;
-  Encounter e = ExtremeEncounter();
-  CalcWindow window(prompts);
-  AttackerEditor attacker(e, prompts, 1);
-  DefenderEditor defender(e, prompts, 1);
-  ModifiersDialog modifiers({});
-  MatchupDetailDialog detail(e.attacker(4), e.defender(1), e.result(4, 1));
-  SlotChooser chooser(QStringLiteral("どれと入れ替えますか？"), {});
-  const std::vector<QWidget*> hosts = {&window,    &attacker, &defender,
-                                       &modifiers, &detail,   &chooser};
-  for (QWidget* host : hosts) {
-    for (const QLabel* label : host->findChildren<QLabel*>()) {
-      const QFontMetrics metrics = label->fontMetrics();
-      EXPECT_LE(metrics.horizontalAdvance(label->text()), label->contentsRect().width())
-          << label->text().toStdString();
-      EXPECT_LE(metrics.height(), label->contentsRect().height()) << label->text().toStdString();
-      if (!label->autoFillBackground()) continue;  // a group title
-      for (const QWidget* control : host->findChildren<QWidget*>()) {
-        if (qobject_cast<const QLineEdit*>(control) || qobject_cast<const QComboBox*>(control)) {
-          EXPECT_FALSE(label->geometry().intersects(control->geometry()))
-              << label->text().toStdString() << " over " << control->objectName().toStdString();
-        }
-      }
-    }
-    for (const QComboBox* list : host->findChildren<QComboBox*>()) {
-      QStyleOptionComboBox option;
-      option.initFrom(list);
-      const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                        QStyle::SC_ComboBoxEditField, list);
-      for (int i = 0; i < list->count(); ++i) {
-        EXPECT_LE(list->fontMetrics().horizontalAdvance(list->itemText(i)), field.width())
-            << list->itemText(i).toStdString();
-      }
-    }
-  }
-  EXPECT_EQ(testing::Text(detail, detail_ids::kAttackAttribute), QStringLiteral("諸惑星の加護"));
 }
 
 TEST(NumberFit, TakesTheMostDigitsThatFitAndAnExponentWhenTheValueIsTooLarge) {
   const QFontMetrics metrics(QApplication::font());
+  const NumberWidths widths(QApplication::font());
   const int digit = metrics.horizontalAdvance(QLatin1Char('0'));
   const struct {
     double value;
@@ -366,6 +251,8 @@ TEST(NumberFit, TakesTheMostDigitsThatFitAndAnExponentWhenTheValueIsTooLarge) {
     // digits holds the texts above.
     EXPECT_EQ(FitNumber(c.value, metrics, c.room_in_digits * digit).toStdString(), c.shown)
         << c.value << " in " << c.room_in_digits;
+    // The advances measured once give the same fit as shaping each text.
+    EXPECT_EQ(FitNumber(c.value, widths, c.room_in_digits * digit).toStdString(), c.shown);
   }
   // Nothing narrower than one digit exists: the one-digit form is given.
   EXPECT_EQ(FitNumber(9019431316.4, metrics, 1), "9e9");

@@ -14,7 +14,6 @@
 #include "files/cp932.h"
 #include "gui/dialog_builder.h"
 #include "resources/attacker_editor_ids.h"
-#include "resources/calc_window_ids.h"
 #include "resources/defender_editor_ids.h"
 #include "tests/support/grid_texts.h"
 #include "window/calc_window.h"
@@ -22,16 +21,12 @@
 namespace zelmora {
 namespace {
 
-using grid::kAttackerRows;
-using grid::kDefenderColumns;
-using grid::kPairings;
-
 using testing::Click;
 using testing::Commit;
 using testing::Edit;
 
 // Every input and output text of the grid.
-QStringList GridTexts(const QWidget& window) {
+QStringList GridTexts(CalcWindow& window) {
   return testing::GridOutputTexts(window) + testing::GridInputTexts(window);
 }
 
@@ -56,10 +51,10 @@ class EditorCommandsTest : public ::testing::Test {
     window.show();
     const char* names[] = {"剣士", "弓兵", "魔術師", "僧侶", "盗賊"};
     for (int slot = 1; slot <= 5; ++slot) {
-      Commit(Edit(window, kAttackerRows[slot - 1].name), names[slot - 1]);
-      Commit(Edit(window, kAttackerRows[slot - 1].judgment), QString::number(20 + 10 * slot));
-      Commit(Edit(window, kAttackerRows[slot - 1].dice), "2");
-      Commit(Edit(window, kDefenderColumns[slot - 1].evasion), QString::number(5 * slot));
+      Commit(&window.grid().attacker(slot).name(), names[slot - 1]);
+      Commit(&window.grid().attacker(slot).judgment(), QString::number(20 + 10 * slot));
+      Commit(&window.grid().attacker(slot).dice(), "2");
+      Commit(&window.grid().defender(slot).evasion(), QString::number(5 * slot));
     }
     Commit(&window.grid().attacker(4).judgment(), "12abc");
     Commit(&window.grid().defender(2).defence(), "3,x");

@@ -10,15 +10,11 @@
 
 #include "editors/slot_chooser.h"
 #include "gui/dialog_builder.h"
-#include "resources/calc_window_ids.h"
 #include "tests/support/gui_helpers.h"
 #include "window/calc_window.h"
 
 namespace zelmora {
 namespace {
-
-using grid::kAttackerRows;
-using grid::kDefenderColumns;
 
 using layout::kCancel;
 using layout::kOk;
@@ -31,12 +27,13 @@ void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
   QTest::keyClick(Focused(), static_cast<Qt::Key>(key), modifiers);
 }
 
-void Focus(const QWidget& dialog, int id) {
-  QWidget* control = ControlById(dialog, id);
-  ASSERT_NE(control, nullptr) << id;
+void Focus(QWidget* control) {
+  ASSERT_NE(control, nullptr);
   control->setFocus(Qt::TabFocusReason);
-  ASSERT_EQ(Focused(), control) << id;
+  ASSERT_EQ(Focused(), control);
 }
+
+void Focus(const QWidget& dialog, int id) { Focus(ControlById(dialog, id)); }
 
 // The result a dialog closed with; a dialog that a key left open fails.
 int ClosedWith(QDialog& dialog) {
@@ -149,22 +146,23 @@ TEST_F(EnterKeyTest, WindowEnterOnAButtonPressesItAndInACellRecalculates) {
     opened = dialog.windowTitle();
     return int{QDialog::Rejected};
   };
-  const std::pair<int, const char*> buttons[] = {
-      {grid::kModifiersButton, "ボーナス／ペナルティ"},
-      {kAttackerRows[1].editor, "行動側詳細設定"},
-      {kDefenderColumns[4].editor, "受け側詳細設定"},
+  const std::pair<QWidget*, const char*> buttons[] = {
+      {&window.grid().modifiers_button(), "ボーナス／ペナルティ"},
+      {&window.grid().attacker(2).editor_button(), "行動側詳細設定"},
+      {&window.grid().defender(5).editor_button(), "受け側詳細設定"},
+      {&window.grid().results(), "命中率、ダメージ詳細"},
   };
-  for (const auto& [id, title] : buttons) {
+  for (const auto& [control, title] : buttons) {
     prompts.QueueDialog(note_title);
     ShowActive(window);
-    Focus(window, id);
+    Focus(control);
     Press(Qt::Key_Return);
-    EXPECT_EQ(opened, QString::fromUtf8(title)) << id;
-    EXPECT_EQ(judgment->text(), "12abc") << id;
+    EXPECT_EQ(opened, QString::fromUtf8(title)) << title;
+    EXPECT_EQ(judgment->text(), "12abc") << title;
   }
 
   ShowActive(window);
-  Focus(window, kAttackerRows[0].judgment);
+  Focus(judgment);
   Press(Qt::Key_Return);
   EXPECT_EQ(judgment->text(), "12");
   EXPECT_TRUE(window.isVisible());

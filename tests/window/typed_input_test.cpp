@@ -10,15 +10,12 @@
 #include "gui/dialog_builder.h"
 #include "gui/field_notice.h"
 #include "gui/name_field.h"
-#include "resources/calc_window_ids.h"
 #include "tests/support/gui_helpers.h"
 #include "window/calc_window.h"
 
 namespace zelmora {
 namespace {
 
-using grid::kAttackerRows;
-using grid::kDefenderColumns;
 using testing::Commit;
 
 bool NoticeShown(const QWidget& window) {
