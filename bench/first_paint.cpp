@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QTimer>
+#include <cstdlib>
 #include <cstring>
 
 #include "gui/prompts.h"
@@ -16,15 +17,16 @@
 
 namespace {
 
-// Ends the event loop once `window` has painted: its children paint in the
-// same pass, before the loop runs again.
+// Ends the program once `window` has painted: its children paint in the
+// same pass, before the loop runs again. Nothing after the first picture
+// counts, not even taking the window down.
 class QuitAfterPaint : public QObject {
  public:
   using QObject::QObject;
 
  protected:
   bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    if (event->type() == QEvent::Paint) QTimer::singleShot(0, [] { std::_Exit(0); });
     return false;
   }
 };

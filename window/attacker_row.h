@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QLabel>
 #include <QPushButton>
 #include <QWidget>
 
 #include "engine/encounter.h"
 #include "gui/dialog_builder.h"
+#include "window/caption.h"
 #include "window/grid_input.h"
 #include "window/result_cell.h"
 
@@ -33,9 +33,9 @@ class AttackerRow : public QWidget {
   QPushButton editor_;
   GridInput name_;
   GridInput judgment_;
-  QLabel percent_{QStringLiteral("%")};
+  Caption percent_{QStringLiteral("%")};
   GridInput dice_;
-  QLabel dice_plus_{QStringLiteral("D+")};
+  Caption dice_plus_{QStringLiteral("D+")};
   GridInput bonus_;
   ResultCell success_{Qt::AlignHCenter};
   ResultCell expectation_{Qt::AlignHCenter};

@@ -3,7 +3,6 @@
 #include <QGridLayout>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QStyleOptionFrame>
 
 #include "window/grid_units.h"
 
@@ -15,12 +14,12 @@ constexpr int kSlots = Encounter::kSlots;
 // The captions over the attacker part, in dialog units: "名称" centred over
 // the names on the lower line (29), "命中率" over "ダメージ" at 75 (22 and
 // 31), "成功率" over "期待値" centred over the results at 105.
-struct Caption {
+struct HeaderCaption {
   const char* text;
   int line, column;
   Qt::Alignment alignment;
 };
-constexpr Caption kCaptions[] = {
+constexpr HeaderCaption kCaptions[] = {
     {"名称", 1, 1, Qt::AlignHCenter},    {"命中率", 0, 3, Qt::AlignLeft},
     {"ダメージ", 1, 3, Qt::AlignLeft},   {"成功率", 0, 4, Qt::AlignHCenter},
     {"期待値", 1, 4, Qt::AlignHCenter},
@@ -82,10 +81,9 @@ void CalcGrid::AddHeader(const DialogUnits& units) {
   captions->setColumnMinimumWidth(4, units.X(22));
   captions->setColumnStretch(1, 1);
   for (std::size_t i = 0; i < std::size(kCaptions); ++i) {
-    const Caption& c = kCaptions[i];
-    QLabel& label = captions_[i];
-    label.setText(QString::fromUtf8(c.text));
-    label.setAlignment(c.alignment | Qt::AlignVCenter);
+    const HeaderCaption& c = kCaptions[i];
+    Caption& label = captions_[i];
+    label.SetText(QString::fromUtf8(c.text), c.alignment);
     label.setFixedHeight(units.Y(9));
     label.setMinimumWidth(units.X(c.column == 1 ? 66 : c.column == 3 ? 30 : 22));
     captions->addWidget(&label, c.line, c.column);
@@ -125,17 +123,18 @@ void CalcGrid::paintEvent(QPaintEvent* event) {
     frames[kSlots + slot - 1] =
         QRect(QPoint(column.left(), top), QPoint(column.right(), last_row.bottom()));
   }
+  // An etched line, dark over light, as a group box's frame.
   QPainter painter(this);
-  QStyleOptionFrame option;
-  option.initFrom(this);
-  option.lineWidth = 1;
+  const QColor dark = palette().color(QPalette::Mid);
+  const QColor light = palette().color(QPalette::Light);
   for (const QRect& frame : frames) {
-    if (!event->region().intersects(frame.adjusted(0, 0, 0, 0)) ||
-        frame.adjusted(3, 3, -3, -3).contains(event->rect())) {
+    if (!event->region().intersects(frame) || frame.adjusted(2, 2, -2, -2).contains(event->rect())) {
       continue;
     }
-    option.rect = frame;
-    style()->drawPrimitive(QStyle::PE_FrameGroupBox, &option, &painter, this);
+    painter.setPen(dark);
+    painter.drawRect(frame.adjusted(0, 0, -2, -2));
+    painter.setPen(light);
+    painter.drawRect(frame.adjusted(1, 1, -1, -1));
   }
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QLabel>
 #include <QPushButton>
 #include <QWidget>
 #include <array>
@@ -9,6 +8,7 @@
 #include "engine/encounter.h"
 #include "gui/dialog_builder.h"
 #include "window/attacker_row.h"
+#include "window/caption.h"
 #include "window/defender_column.h"
 #include "window/results_grid.h"
 
@@ -48,7 +48,7 @@ class CalcGrid : public QWidget {
   QGridLayout* layout_;
   QPushButton recalculate_{QStringLiteral("再計算")};
   QPushButton modifiers_{QStringLiteral("全体ボーナス設定")};
-  std::array<QLabel, 5> captions_;
+  std::array<Caption, 5> captions_;
   std::array<std::unique_ptr<AttackerRow>, Encounter::kSlots> attackers_;
   std::array<std::unique_ptr<DefenderColumn>, Encounter::kSlots> defenders_;
   // Last, so that it and the cells it owns go before the rest.

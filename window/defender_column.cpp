@@ -33,11 +33,11 @@ DefenderColumn::DefenderColumn(int slot, const DialogUnits& units, QWidget* pare
   grid->setColumnMinimumWidth(3, units.X(1));
   grid->addWidget(&name_, 2, 1, 1, 2);
   if (slot == 1) {
-    evasion_label_ = std::make_unique<QLabel>(QStringLiteral("回避"));
-    defence_label_ = std::make_unique<QLabel>(QStringLiteral("防御"));
-    for (QLabel* label : {evasion_label_.get(), defence_label_.get()}) {
+    evasion_label_ = std::make_unique<Caption>(QStringLiteral("回避"));
+    defence_label_ = std::make_unique<Caption>(QStringLiteral("防御"));
+    for (Caption* label : {evasion_label_.get(), defence_label_.get()}) {
       SetFixedUnits(*label, units, 17, 10);
-      label->setIndent(units.X(1));
+      label->setContentsMargins(units.X(1), 0, 0, 0);
     }
     grid->addWidget(evasion_label_.get(), 3, 1);
     grid->addWidget(defence_label_.get(), 4, 1);

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QLabel>
 #include <QPushButton>
 #include <QWidget>
 #include <memory>
 
 #include "gui/dialog_builder.h"
+#include "window/caption.h"
 #include "window/grid_input.h"
 
 namespace zelmora {
@@ -28,8 +28,8 @@ class DefenderColumn : public QWidget {
   GridInput name_;
   GridInput evasion_;
   GridInput defence_;
-  std::unique_ptr<QLabel> evasion_label_;  // first column only
-  std::unique_ptr<QLabel> defence_label_;
+  std::unique_ptr<Caption> evasion_label_;  // first column only
+  std::unique_ptr<Caption> defence_label_;
 };
 
 }  // namespace zelmora

@@ -65,7 +65,7 @@ PairingCell::PairingCell(int row, int column, const DialogUnits& units, QWidget*
     detail_.setText(QStringLiteral("詳細"));
     SetFixedUnits(detail_, units, at.detail.width, 11);
     for (std::size_t i = 0; i < labels_.size(); ++i) {
-      labels_[i] = std::make_unique<QLabel>(QString::fromUtf8(kLabels[i]));
+      labels_[i] = std::make_unique<Caption>(QString::fromUtf8(kLabels[i]));
       SetFixedUnits(*labels_[i], units, at.labels[i].width, 11);
       put(*labels_[i], at.labels[i]);
     }

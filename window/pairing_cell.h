@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QLabel>
 #include <QPushButton>
 #include <QWidget>
 #include <array>
@@ -9,6 +8,7 @@
 
 #include "engine/encounter.h"
 #include "gui/dialog_builder.h"
+#include "window/caption.h"
 #include "window/pairing_marks.h"
 #include "window/result_cell.h"
 
@@ -53,7 +53,7 @@ class PairingCell : public QWidget {
   ResultCell technique_;
   ResultCell damage_;
   QPushButton detail_;
-  std::array<std::unique_ptr<QLabel>, 3> labels_;  // first column only
+  std::array<std::unique_ptr<Caption>, 3> labels_;  // first column only
   bool focus_frame_ = false;
 };
 

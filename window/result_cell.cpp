@@ -34,13 +34,14 @@ ResultCell::ResultCell(Qt::Alignment alignment, QWidget* parent)
 }
 
 void ResultCell::ShowNumber(double value) {
-  if (number_ == value && !shown_.isEmpty()) return;
+  if (number_ == value) return;
   number_ = value;
-  Fit();
+  Refit();
 }
 
 void ResultCell::ShowText(const QString& text) {
   number_.reset();
+  fitted_ = true;
   if (text == shown_) return;
   shown_ = text;
   update();
@@ -54,7 +55,7 @@ void ResultCell::SetLook(const std::optional<Tint>& tint, bool emphasised) {
     QFont bold = font();
     bold.setBold(emphasised);
     bold.setUnderline(emphasised);
-    setFont(bold);  // the font change fits the value again to the wider digits
+    setFont(bold);  // the value is fitted again to the wider digits
   }
   update();
 }
@@ -65,17 +66,23 @@ QString ResultCell::WholeText() const {
 
 int ResultCell::TextRoom() const { return std::max(width() - 2 * kPad, 0); }
 
-const NumberWidths& ResultCell::Widths() {
+const NumberWidths& ResultCell::Widths() const {
   if (!widths_) widths_ = WidthsFor(font());
   return *widths_;
 }
 
-void ResultCell::Fit() {
+void ResultCell::Refit() {
   if (!number_) return;
-  QString fitted = FitNumber(*number_, Widths(), TextRoom());
-  if (fitted == shown_) return;
-  shown_ = std::move(fitted);
+  fitted_ = false;
   update();
+}
+
+const QString& ResultCell::text() const {
+  if (!fitted_) {
+    shown_ = FitNumber(*number_, Widths(), TextRoom());
+    fitted_ = true;
+  }
+  return shown_;
 }
 
 // The whole value is worked out only when the tooltip is asked for.
@@ -86,7 +93,7 @@ bool ResultCell::event(QEvent* event) {
       return true;
     case QEvent::FontChange:
       widths_.reset();
-      Fit();
+      Refit();
       break;
     default:
       break;
@@ -98,9 +105,9 @@ void ResultCell::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), tint_ ? ToColor(tint_->background) : palette().color(QPalette::Window));
   painter.setPen(tint_ ? ToColor(tint_->text) : palette().color(QPalette::WindowText));
-  painter.drawText(rect().adjusted(kPad, 0, -kPad, 0), alignment_ | Qt::AlignVCenter, shown_);
+  painter.drawText(rect().adjusted(kPad, 0, -kPad, 0), static_cast<int>(alignment_ | Qt::AlignVCenter), text());
 }
 
-void ResultCell::resizeEvent(QResizeEvent*) { Fit(); }
+void ResultCell::resizeEvent(QResizeEvent*) { Refit(); }
 
 }  // namespace zelmora

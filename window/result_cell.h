@@ -13,7 +13,7 @@ namespace zelmora {
 // One read-only result of the grid, painted rather than held in an edit: a
 // number fitted to the cell's width with the whole value in its tooltip, or
 // a short text shown as it is. It takes no focus; it repaints only when what
-// it shows changes.
+// it shows changes, and a number is fitted only when it is to be painted.
 class ResultCell : public QWidget {
  public:
   explicit ResultCell(Qt::Alignment alignment, QWidget* parent = nullptr);
@@ -24,7 +24,7 @@ class ResultCell : public QWidget {
   void SetLook(const std::optional<Tint>& tint, bool emphasised);
 
   // What the cell shows, and the whole value its tooltip gives.
-  const QString& text() const { return shown_; }
+  const QString& text() const;
   QString WholeText() const;
   Qt::Alignment alignment() const { return alignment_; }
   bool emphasised() const { return emphasised_; }
@@ -39,16 +39,18 @@ class ResultCell : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  void Fit();
-  const NumberWidths& Widths();
+  // The value shown again at the next paint: fitted anew.
+  void Refit();
+  const NumberWidths& Widths() const;
 
   Qt::Alignment alignment_;
   std::optional<double> number_;
-  QString shown_;
+  mutable QString shown_;
+  mutable bool fitted_ = true;
   std::optional<Tint> tint_;
   bool emphasised_ = false;
   // Advances of the cell's font, shared by every cell with the same font.
-  std::shared_ptr<const NumberWidths> widths_;
+  mutable std::shared_ptr<const NumberWidths> widths_;
 };
 
 }  // namespace zelmora
