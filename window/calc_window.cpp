@@ -229,6 +229,9 @@ void CalcWindow::BindButtons() {
   }
   connect(&grid_->results(), &ResultsGrid::DetailRequested, this,
           &CalcWindow::ShowMatchupDetail);
+  connect(&grid_->results(), &ResultsGrid::CurrentShown, this, [this](PairingCell& pairing) {
+    static_cast<QScrollArea*>(centralWidget())->ensureWidgetVisible(&pairing, 0, 0);
+  });
   connect(&grid_->results(), &ResultsGrid::ValuesCopied, this, [this] {
     Notify(QStringLiteral("成功率・高度・期待DMG をコピーしました"));
   });

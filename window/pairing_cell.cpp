@@ -2,7 +2,6 @@
 
 #include <QGridLayout>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 
 #include "window/grid_units.h"
 
@@ -105,15 +104,13 @@ void PairingCell::SetFocusFrame(bool shown) {
   update();
 }
 
-// The frame runs round the cell's edge, in the margin its results leave.
+// The frame runs round the cell's edge, in the margin its results leave,
+// in the colour of a selection so that it stands out from the tints.
 void PairingCell::paintEvent(QPaintEvent*) {
   if (!focus_frame_) return;
   QPainter painter(this);
-  QStyleOptionFocusRect option;
-  option.initFrom(this);
-  option.rect = rect();
-  option.backgroundColor = palette().color(QPalette::Window);
-  style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+  painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+  painter.drawRect(rect().adjusted(1, 1, -1, -1));
 }
 
 }  // namespace zelmora

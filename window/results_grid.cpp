@@ -32,6 +32,7 @@ void ResultsGrid::SetCurrent(int row, int column) {
   current_row_ = row;
   current_column_ = column;
   current().SetFocusFrame(hasFocus());
+  if (hasFocus()) emit CurrentShown(current());
 }
 
 void ResultsGrid::CopyValues(int row, int column) {
@@ -109,6 +110,7 @@ void ResultsGrid::ShowMenu(const QPoint& global_position) {
 
 void ResultsGrid::focusInEvent(QFocusEvent* event) {
   current().SetFocusFrame(true);
+  emit CurrentShown(current());
   QWidget::focusInEvent(event);
 }
 

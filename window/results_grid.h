@@ -34,6 +34,8 @@ class ResultsGrid : public QWidget {
 
  signals:
   void DetailRequested(int row, int column);
+  // The framed pairing moved or took the focus: it should be in sight.
+  void CurrentShown(PairingCell& pairing);
   void ValuesCopied(int row, int column);
 
  protected:
