@@ -432,7 +432,6 @@ bool CalcWindow::LoadRoster(const QString& path) {
   RefreshInputs();
   Recalculate();
   RememberRoster(path);
-  Notify(QStringLiteral("読み込みました: %1").arg(QDir::toNativeSeparators(path)));
   return true;
 }
 
