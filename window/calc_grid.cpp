@@ -20,8 +20,8 @@ struct HeaderCaption {
   Qt::Alignment alignment;
 };
 constexpr HeaderCaption kCaptions[] = {
-    {"名称", 1, 1, Qt::AlignHCenter},    {"命中率", 0, 3, Qt::AlignLeft},
-    {"ダメージ", 1, 3, Qt::AlignLeft},   {"成功率", 0, 4, Qt::AlignHCenter},
+    {"名称", 1, 1, Qt::AlignHCenter},   {"命中率", 0, 3, Qt::AlignLeft},
+    {"ダメージ", 1, 3, Qt::AlignLeft},  {"成功率", 0, 4, Qt::AlignHCenter},
     {"期待値", 1, 4, Qt::AlignHCenter},
 };
 
@@ -128,7 +128,8 @@ void CalcGrid::paintEvent(QPaintEvent* event) {
   const QColor dark = palette().color(QPalette::Mid);
   const QColor light = palette().color(QPalette::Light);
   for (const QRect& frame : frames) {
-    if (!event->region().intersects(frame) || frame.adjusted(2, 2, -2, -2).contains(event->rect())) {
+    if (!event->region().intersects(frame) ||
+        frame.adjusted(2, 2, -2, -2).contains(event->rect())) {
       continue;
     }
     painter.setPen(dark);

@@ -104,23 +104,19 @@ void StoreDefence(Encounter& e, int slot, const std::string& text) {
 }
 
 constexpr InputField kInputFields[] = {
-    {Side::kAttacker, AttackerCell<&AttackerRow::name>, FormatAttackerName, nullptr,
-     AttackerName},
+    {Side::kAttacker, AttackerCell<&AttackerRow::name>, FormatAttackerName, nullptr, AttackerName},
     {Side::kAttacker, AttackerCell<&AttackerRow::judgment>,
      FormatAttackerNumber<&Attacker::judgment_value>,
      StoreAttackerNumber<&Attacker::judgment_value>, nullptr},
-    {Side::kAttacker, AttackerCell<&AttackerRow::dice>,
-     FormatAttackerNumber<&Attacker::dice_count>, StoreAttackerNumber<&Attacker::dice_count>,
-     nullptr},
+    {Side::kAttacker, AttackerCell<&AttackerRow::dice>, FormatAttackerNumber<&Attacker::dice_count>,
+     StoreAttackerNumber<&Attacker::dice_count>, nullptr},
     {Side::kAttacker, AttackerCell<&AttackerRow::bonus>,
      FormatAttackerNumber<&Attacker::damage_bonus>, StoreAttackerNumber<&Attacker::damage_bonus>,
      nullptr},
     {Side::kDefender, DefenderCell<&DefenderColumn::name>, FormatDefenderName, nullptr,
      DefenderName},
-    {Side::kDefender, DefenderCell<&DefenderColumn::evasion>, FormatEvasion, StoreEvasion,
-     nullptr},
-    {Side::kDefender, DefenderCell<&DefenderColumn::defence>, FormatDefence, StoreDefence,
-     nullptr},
+    {Side::kDefender, DefenderCell<&DefenderColumn::evasion>, FormatEvasion, StoreEvasion, nullptr},
+    {Side::kDefender, DefenderCell<&DefenderColumn::defence>, FormatDefence, StoreDefence, nullptr},
 };
 constexpr int kFieldCount = static_cast<int>(std::size(kInputFields));
 static_assert(kFieldCount * Encounter::kSlots == 35);
@@ -227,16 +223,13 @@ void CalcWindow::BindButtons() {
     connect(&grid_->defender(slot).editor_button(), &QPushButton::clicked, this,
             [this, slot] { EditDefender(slot); });
   }
-  connect(&grid_->results(), &ResultsGrid::DetailRequested, this,
-          &CalcWindow::ShowMatchupDetail);
+  connect(&grid_->results(), &ResultsGrid::DetailRequested, this, &CalcWindow::ShowMatchupDetail);
   connect(&grid_->results(), &ResultsGrid::CurrentShown, this, [this](PairingCell& pairing) {
     static_cast<QScrollArea*>(centralWidget())->ensureWidgetVisible(&pairing, 0, 0);
   });
-  connect(&grid_->results(), &ResultsGrid::ValuesCopied, this, [this] {
-    Notify(QStringLiteral("成功率・高度・期待DMG をコピーしました"));
-  });
-  connect(&grid_->recalculate_button(), &QPushButton::clicked, this,
-          &CalcWindow::RecalculateAll);
+  connect(&grid_->results(), &ResultsGrid::ValuesCopied, this,
+          [this] { Notify(QStringLiteral("成功率・高度・期待DMG をコピーしました")); });
+  connect(&grid_->recalculate_button(), &QPushButton::clicked, this, &CalcWindow::RecalculateAll);
   connect(&grid_->modifiers_button(), &QPushButton::clicked, this, &CalcWindow::EditModifiers);
 }
 
@@ -315,7 +308,8 @@ void CalcWindow::RefreshInputs(SlotSelection attackers, SlotSelection defenders)
   for (const InputField& field : kInputFields) {
     const SlotSelection selection = field.side == Side::kAttacker ? attackers : defenders;
     for (int slot = 1; slot <= Encounter::kSlots; ++slot) {
-      if (selection.Contains(slot)) field.cell(*grid_, slot).ShowText(field.format(encounter_, slot));
+      if (selection.Contains(slot))
+        field.cell(*grid_, slot).ShowText(field.format(encounter_, slot));
     }
   }
   ShowPairingNames(attackers, defenders);
@@ -518,12 +512,11 @@ void CalcWindow::closeEvent(QCloseEvent* event) {
 // The frame is not known before the window is shown: room is left for a
 // title bar and borders of the usual size.
 void CalcWindow::ShowOnScreen() {
-  const QRect screen = (this->screen() ? this->screen() : QGuiApplication::primaryScreen())
-                           ->availableGeometry();
+  const QRect screen =
+      (this->screen() ? this->screen() : QGuiApplication::primaryScreen())->availableGeometry();
   const QMargins frame(4, 30, 4, 4);
-  const QSize natural =
-      grid_->minimumSizeHint() +
-      QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+  const QSize natural = grid_->minimumSizeHint() +
+                        QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
   const QSize room = screen.marginsRemoved(frame).size();
   resize(natural.boundedTo(room));
   if (natural.width() > room.width() || natural.height() > room.height()) {

@@ -105,7 +105,8 @@ void ResultCell::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), tint_ ? ToColor(tint_->background) : palette().color(QPalette::Window));
   painter.setPen(tint_ ? ToColor(tint_->text) : palette().color(QPalette::WindowText));
-  painter.drawText(rect().adjusted(kPad, 0, -kPad, 0), static_cast<int>(alignment_ | Qt::AlignVCenter), text());
+  painter.drawText(rect().adjusted(kPad, 0, -kPad, 0),
+                   static_cast<int>(alignment_ | Qt::AlignVCenter), text());
 }
 
 void ResultCell::resizeEvent(QResizeEvent*) { Refit(); }

@@ -32,7 +32,6 @@ class ResultCell : public QWidget {
   // The pixels the text may take: the cell less a pixel on each side.
   int TextRoom() const;
 
-
  protected:
   bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;

@@ -49,8 +49,7 @@ class ResultsGrid : public QWidget {
   PairingCell& current() { return cell(current_row_, current_column_); }
   void ShowMenu(const QPoint& global_position);
 
-  std::array<std::array<std::unique_ptr<PairingCell>, Encounter::kSlots>, Encounter::kSlots>
-      cells_;
+  std::array<std::array<std::unique_ptr<PairingCell>, Encounter::kSlots>, Encounter::kSlots> cells_;
   int current_row_ = 1;
   int current_column_ = 1;
 };

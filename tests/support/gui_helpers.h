@@ -18,8 +18,8 @@
 #include <string_view>
 #include <vector>
 
-#include "gui/dialog_builder.h"
 #include "editors/slot_chooser.h"
+#include "gui/dialog_builder.h"
 #include "resources/layouts.h"
 #include "resources/slot_chooser_ids.h"
 #include "tests/support/qt_print.h"

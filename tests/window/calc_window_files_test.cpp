@@ -5,8 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <ostream>
@@ -106,7 +106,8 @@ TEST_F(CalcWindowFilesTest, LoadAllRefreshesAndRecalculatesEverything) {
 TEST_F(CalcWindowFilesTest, CancelledDialogsDoNothing) {
   testing::FillSampleTable(window.encounter());
   const Encounter before = window.encounter();
-  for (Command command : {Command::kSaveAll, Command::kLoadAll, Command::kTextReport, Command::kHtmlReport}) {
+  for (Command command :
+       {Command::kSaveAll, Command::kLoadAll, Command::kTextReport, Command::kHtmlReport}) {
     prompts.QueueFileName({});
     Trigger(command);
   }

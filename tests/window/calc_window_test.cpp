@@ -44,8 +44,15 @@ TEST_F(CalcWindowTest, FirstPictureShowsDefaultTextsAndTheirResults) {
   EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
   EXPECT_FALSE(window.windowIcon().pixmap(32).isNull());
   QStringList defaults;
-  for (int slot = 1; slot <= 5; ++slot) defaults << "" << "0" << "0" << "0";
-  for (int slot = 1; slot <= 5; ++slot) defaults << "" << "0,0,0" << "0,0";
+  for (int slot = 1; slot <= 5; ++slot)
+    defaults << ""
+             << "0"
+             << "0"
+             << "0";
+  for (int slot = 1; slot <= 5; ++slot)
+    defaults << ""
+             << "0,0,0"
+             << "0,0";
   EXPECT_EQ(GridInputTexts(window), defaults);
   for (int row = 1; row <= 5; ++row) {
     EXPECT_EQ(RowTexts(window, row), ExpectedRowTexts(Encounter{}, row)) << "row " << row;
@@ -359,8 +366,7 @@ TEST_F(CalcWindowTest, ResultsAreAlignedByColumnAndButtonsSayWhatTheyOpen) {
     for (int column = 1; column <= 5; ++column) {
       PairingCell& pairing = window.grid().pairing(row, column);
       // Beyond column 1 the technique stands right, apart from the chance.
-      EXPECT_EQ(pairing.technique().alignment(),
-                column == 1 ? Qt::AlignHCenter : Qt::AlignRight);
+      EXPECT_EQ(pairing.technique().alignment(), column == 1 ? Qt::AlignHCenter : Qt::AlignRight);
       EXPECT_EQ(pairing.damage().alignment(), column == 1 ? Qt::AlignHCenter : Qt::AlignLeft);
       EXPECT_EQ(pairing.detail_button().text(), column == 1 ? "詳細" : "");
       EXPECT_EQ(pairing.detail_button().focusPolicy(), Qt::NoFocus);
@@ -368,7 +374,8 @@ TEST_F(CalcWindowTest, ResultsAreAlignedByColumnAndButtonsSayWhatTheyOpen) {
   }
   Type(&window.grid().attacker(1).name(), "剣士アルド");
   Type(&window.grid().defender(2).name(), "オーガ");
-  EXPECT_EQ(window.grid().pairing(1, 2).detail_button().accessibleName(), "剣士アルド 対 オーガ の詳細");
+  EXPECT_EQ(window.grid().pairing(1, 2).detail_button().accessibleName(),
+            "剣士アルド 対 オーガ の詳細");
   EXPECT_EQ(window.grid().pairing(2, 3).detail_button().toolTip(), "攻撃側 2 対 防御側 3 の詳細");
   EXPECT_TRUE(window.grid().recalculate_button().isDefault());
 }
@@ -394,8 +401,8 @@ TEST_F(CalcWindowTest, PairingsAreReachedAndOpenedFromTheKeyboard) {
     });
     QTest::keyClick(&results, key);
   }
-  EXPECT_EQ(opened, (std::vector<QString>{"zelmora::MatchupDetailDialog",
-                                          "zelmora::MatchupDetailDialog"}));
+  EXPECT_EQ(opened,
+            (std::vector<QString>{"zelmora::MatchupDetailDialog", "zelmora::MatchupDetailDialog"}));
   Retype(&window.grid().attacker(4).judgment(), "50");
   results.CopyValues(4, 1);
   const Encounter& e = window.encounter();

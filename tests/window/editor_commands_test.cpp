@@ -74,7 +74,7 @@ TEST_F(EditorCommandsTest, OkOnRowTwoRewritesEveryAttackerRowAndRecalculatesAll)
 
   EXPECT_EQ(window.encounter().attacker(2).dice_count, 5);
   EXPECT_EQ(window.grid().attacker(2).dice().text(), "5");
-  EXPECT_EQ(window.grid().attacker(4).judgment().text(), "12");     // canonical now
+  EXPECT_EQ(window.grid().attacker(4).judgment().text(), "12");  // canonical now
   EXPECT_EQ(window.grid().defender(2).defence().text(), "3,x");  // other side as typed
   EXPECT_EQ(window.grid().defender(2).evasion().text(), "10");
   EXPECT_EQ(testing::GridOutputTexts(window), testing::ExpectedOutputTexts(window.encounter()));

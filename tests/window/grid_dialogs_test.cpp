@@ -194,8 +194,7 @@ TEST(GridDialogs, ModifiersOkStoresTypedTextsAndRecalculatesEveryOutput) {
   EXPECT_EQ(recalculated, GridOutputTexts(reference));
   for (qsizetype i = 0; i < outputs.size(); ++i) {
     if (!QStringList{"-0", "-10", "-20", "-30", "-40", "-50", "A"}.contains(outputs[i])) {
-      EXPECT_NE(recalculated[i], outputs[i])
-          << "result " << i << " kept its old value";
+      EXPECT_NE(recalculated[i], outputs[i]) << "result " << i << " kept its old value";
     }
   }
 }

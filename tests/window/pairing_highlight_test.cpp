@@ -72,8 +72,8 @@ TEST_F(PairingHighlightTest, MarkMovesWhenTypingMakesAnotherDefenderBetterAndTex
   // Marking changes the look only: the cell still holds the grid's value,
   // fitted whole to the wider bold digits.
   const ResultCell& best = Pairing(1, 3).damage();
-  EXPECT_EQ(best.WholeText(), QString::fromStdString(FormatGeneral(
-                                  window->encounter().result(1, 3).expected_damage)));
+  EXPECT_EQ(best.WholeText(), QString::fromStdString(
+                                  FormatGeneral(window->encounter().result(1, 3).expected_damage)));
   EXPECT_LE(best.fontMetrics().horizontalAdvance(best.text()), best.TextRoom());
   EXPECT_TRUE(best.WholeText().startsWith(best.text().left(4))) << best.text().toStdString();
 }

@@ -54,7 +54,8 @@ TEST_F(TypedInputTest, FullWidthNumbersInTheGridReadAsAsciiAndNamesStayAsTyped) 
             (std::array{30, 25, 10}));
   EXPECT_EQ((std::array{d.physical_defence, d.magic_defence}), (std::array{4, 2}));
   EXPECT_EQ(first.name, *Cp932FromUtf8("５５"));
-  EXPECT_EQ(window.grid().attacker(1).judgment().text(), QStringLiteral("５５"));  // until written back
+  EXPECT_EQ(window.grid().attacker(1).judgment().text(),
+            QStringLiteral("５５"));  // until written back
 
   ClickRecalculate();
   EXPECT_EQ(window.grid().attacker(1).judgment().text(), "55");
