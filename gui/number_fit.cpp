@@ -89,7 +89,7 @@ double NumberWidths::Of(const QString& text) const {
 // each and the point once: a digit count whose bound exceeds the room
 // cannot fit and is skipped unformatted.
 QString FitNumber(double value, const NumberWidths& widths, int width) {
-  const QString widest = NumberText(value, kMostDigits);
+  QString widest = NumberText(value, kMostDigits);
   const double full = widths.Of(widest);
   if (full <= width) return widest;
   for (int digits = kMostDigits - 1; digits > 1; --digits) {

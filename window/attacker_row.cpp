@@ -14,7 +14,6 @@ AttackerRow::AttackerRow(int slot, const DialogUnits& units, QWidget* parent) : 
   const QString opens = QStringLiteral("攻撃側 %1 を編集").arg(slot);
   editor_.setToolTip(opens);
   editor_.setAccessibleName(opens);
-  editor_.setAutoDefault(true);
   SetFixedUnits(editor_, units, 6, 14);
   SetMinimumUnits(name_, units, 66, 11);
   name_.setMaximumHeight(units.Y(11));

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QPushButton>
 #include <QWidget>
 
 #include "engine/encounter.h"
 #include "gui/dialog_builder.h"
 #include "window/caption.h"
+#include "window/grid_button.h"
 #include "window/grid_input.h"
 #include "window/result_cell.h"
 
@@ -30,7 +30,7 @@ class AttackerRow : public QWidget {
   void ShowSummary(const AttackerSummary& summary);
 
  private:
-  QPushButton editor_;
+  GridButton editor_;
   GridInput name_;
   GridInput judgment_;
   Caption percent_{QStringLiteral("%")};

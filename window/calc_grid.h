@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPushButton>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -10,6 +9,7 @@
 #include "window/attacker_row.h"
 #include "window/caption.h"
 #include "window/defender_column.h"
+#include "window/grid_button.h"
 #include "window/results_grid.h"
 
 class QGridLayout;
@@ -46,8 +46,8 @@ class CalcGrid : public QWidget {
   void ChainTabOrder();
 
   QGridLayout* layout_;
-  QPushButton recalculate_{QStringLiteral("再計算")};
-  QPushButton modifiers_{QStringLiteral("全体ボーナス設定")};
+  GridButton recalculate_{QStringLiteral("再計算")};
+  GridButton modifiers_{QStringLiteral("全体ボーナス設定")};
   std::array<Caption, 5> captions_;
   std::array<std::unique_ptr<AttackerRow>, Encounter::kSlots> attackers_;
   std::array<std::unique_ptr<DefenderColumn>, Encounter::kSlots> defenders_;

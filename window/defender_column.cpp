@@ -15,7 +15,6 @@ DefenderColumn::DefenderColumn(int slot, const DialogUnits& units, QWidget* pare
   const QString opens = QStringLiteral("防御側 %1 を編集").arg(slot);
   editor_.setToolTip(opens);
   editor_.setAccessibleName(opens);
-  editor_.setAutoDefault(true);
   editor_.setFixedHeight(units.Y(6));
   const int width = slot == 1 ? 71 : 33;
   SetMinimumUnits(editor_, units, width + 2, 6);

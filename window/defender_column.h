@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QPushButton>
 #include <QWidget>
 #include <memory>
 
 #include "gui/dialog_builder.h"
 #include "window/caption.h"
+#include "window/grid_button.h"
 #include "window/grid_input.h"
 
 namespace zelmora {
@@ -24,7 +24,7 @@ class DefenderColumn : public QWidget {
   GridInput& defence() { return defence_; }
 
  private:
-  QPushButton editor_;
+  GridButton editor_;
   GridInput name_;
   GridInput evasion_;
   GridInput defence_;

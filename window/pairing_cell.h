@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPushButton>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -9,6 +8,7 @@
 #include "engine/encounter.h"
 #include "gui/dialog_builder.h"
 #include "window/caption.h"
+#include "window/grid_button.h"
 #include "window/pairing_marks.h"
 #include "window/result_cell.h"
 
@@ -52,7 +52,7 @@ class PairingCell : public QWidget {
   ResultCell chance_;
   ResultCell technique_;
   ResultCell damage_;
-  QPushButton detail_;
+  GridButton detail_;
   std::array<std::unique_ptr<Caption>, 3> labels_;  // first column only
   bool focus_frame_ = false;
 };

@@ -101,12 +101,20 @@ bool ResultCell::event(QEvent* event) {
   return QWidget::event(event);
 }
 
+// The text is placed by its known width rather than laid out in a
+// rectangle: a number's width is a sum of cached advances.
 void ResultCell::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), tint_ ? ToColor(tint_->background) : palette().color(QPalette::Window));
   painter.setPen(tint_ ? ToColor(tint_->text) : palette().color(QPalette::WindowText));
-  painter.drawText(rect().adjusted(kPad, 0, -kPad, 0),
-                   static_cast<int>(alignment_ | Qt::AlignVCenter), text());
+  const QString& shown = text();
+  const int width =
+      number_ ? static_cast<int>(Widths().Of(shown)) : fontMetrics().horizontalAdvance(shown);
+  int x = kPad;
+  if (alignment_ & Qt::AlignRight) x = this->width() - kPad - width;
+  if (alignment_ & Qt::AlignHCenter) x = (this->width() - width) / 2;
+  const QFontMetrics metrics = fontMetrics();
+  painter.drawText(QPoint(x, (height() - metrics.height()) / 2 + metrics.ascent()), shown);
 }
 
 void ResultCell::resizeEvent(QResizeEvent*) { Refit(); }
