@@ -9,7 +9,7 @@ namespace zelmora {
 // Columns in dialog units: the button at 1 (6 wide), the name at 8 (66),
 // the judgment value and the dice at 75, "%" and the bonus at 97, the results at
 // 109 to 127. The upper line at 6, the lower one at 19, each 11 high, in a
-// band of 35. Only the name grows with the window.
+// band of 35.
 AttackerRow::AttackerRow(int slot, const DialogUnits& units, QWidget* parent) : QWidget(parent) {
   const QString opens = QStringLiteral("攻撃側 %1 を編集").arg(slot);
   editor_.setToolTip(opens);

@@ -45,9 +45,8 @@ CalcGrid::CalcGrid(QWidget* parent) : QWidget(parent), layout_(new QGridLayout(t
     }
   }
   results_->lower();  // under the cells it spans
-  // A wider window widens the names and the results; a taller one leaves
-  // the rows as they are.
-  layout_->setColumnStretch(0, 1);
+  // A wider window widens the results, the first column twice as much; a
+  // taller one leaves the rows as they are.
   layout_->setColumnStretch(1, 2);
   for (int column = 2; column <= kSlots; ++column) layout_->setColumnStretch(column, 1);
   layout_->setRowStretch(kSlots + 1, 1);

@@ -21,7 +21,7 @@ namespace zelmora {
 // defender columns, each row and column framed; the results grid where
 // they cross. The first column is wider, for its labels. At its natural
 // size the grid keeps the arrangement its dialog units describe; a wider
-// window gives the names and the results more room.
+// window gives the results more room, so that they show more digits.
 //
 // Tab order: "再計算", each attacker's name, judgment value, dice and bonus,
 // each defender's name, evasion and defence, the results grid, the attacker
