@@ -8,7 +8,7 @@
 #include "files/localized_text.h"
 
 // The command line defined once: the parser takes its options from these
-// tables, and the usage text and the manual page are written from them.
+// tables, and the usage text and both manual pages are written from them.
 namespace zelmora {
 
 struct CommandLine;
