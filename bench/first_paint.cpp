@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QuitAfterPaint quit;
   if (window) {
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.zelmora.Calculator"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.zelmora.calculator"));
     zelmora::DesktopPrompts prompts;
     zelmora::CalcApp calc(prompts);
     calc.Open(QFile::decodeName(argv[2])).installEventFilter(&quit);
