@@ -3,8 +3,8 @@
 #include <QString>
 #include <functional>
 
-#include "gui/prompts.h"
 #include "engine/encounter.h"
+#include "gui/prompts.h"
 
 namespace zelmora {
 

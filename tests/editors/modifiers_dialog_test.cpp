@@ -4,7 +4,7 @@
 
 #include <limits>
 
-#include "resources/modifiers_ids.h"
+#include "gui/dialog_buttons.h"
 #include "tests/support/gui_helpers.h"
 
 namespace zelmora {
@@ -13,11 +13,6 @@ namespace {
 constexpr int kMax = std::numeric_limits<std::int32_t>::max();
 constexpr int kMin = std::numeric_limits<std::int32_t>::min();
 
-using layout::kCancel;
-using layout::kOk;
-using namespace modifiers_ids;
-using testing::Button;
-using testing::Edit;
 using testing::Retype;
 
 GlobalModifiers RecordWithHiddenEntries() {
@@ -32,17 +27,18 @@ GlobalModifiers RecordWithHiddenEntries() {
 TEST(ModifiersDialog, ShowsEachValueInItsOwnField) {
   const ModifiersDialog dialog({1, -2, 3, 4, 5, 6, kMax, kMin});
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("ボーナス／ペナルティ"));
-  const std::pair<int, const char*> expected[] = {
-      {kPhysicalHit, "1"},
-      {kMagicHit, "-2"},
-      {kPhysicalDamage, "3"},
-      {kMagicDamage, "4"},
-      {kPhysicalEvasion, "5"},
-      {kMagicEvasion, "6"},
-      {kPhysicalDefence, "2147483647"},
-      {kMagicDefence, "-2147483648"},
+  const ModifiersDialog::Fields& f = dialog.fields();
+  const std::pair<QLineEdit*, const char*> expected[] = {
+      {f.physical_hit, "1"},
+      {f.magic_hit, "-2"},
+      {f.physical_damage, "3"},
+      {f.magic_damage, "4"},
+      {f.physical_evasion, "5"},
+      {f.magic_evasion, "6"},
+      {f.physical_defence, "2147483647"},
+      {f.magic_defence, "-2147483648"},
   };
-  for (const auto& [id, text] : expected) EXPECT_EQ(Edit(dialog, id)->text(), text) << id;
+  for (const auto& [field, text] : expected) EXPECT_EQ(field->text(), text);
 }
 
 TEST(ModifiersDialog, OkWithoutTypingKeepsTheShownValuesAndZeroesTheHiddenEntries) {
@@ -59,12 +55,12 @@ TEST(ModifiersDialog, OkWithoutTypingKeepsTheShownValuesAndZeroesTheHiddenEntrie
 
 TEST(ModifiersDialog, TypedTextsBecomeTheirLeadingIntegers) {
   ModifiersDialog dialog({1, 2, 3, 4, 5, 6, 7, 8});
-  Retype(Edit(dialog, kPhysicalEvasion), "-10");
-  Retype(Edit(dialog, kMagicHit), "");
-  Retype(Edit(dialog, kPhysicalDamage), "5abc");
-  Retype(Edit(dialog, kPhysicalDefence), "  +12");
-  Retype(Edit(dialog, kMagicDefence), "99999999999");
-  Retype(Edit(dialog, kMagicEvasion), "abc5");
+  Retype(dialog.fields().physical_evasion, "-10");
+  Retype(dialog.fields().magic_hit, "");
+  Retype(dialog.fields().physical_damage, "5abc");
+  Retype(dialog.fields().physical_defence, "  +12");
+  Retype(dialog.fields().magic_defence, "99999999999");
+  Retype(dialog.fields().magic_evasion, "abc5");
   EXPECT_EQ(dialog.Values(), (ShownModifiers{1, 0, 5, 4, -10, 0, 12, kMax}));
 
   const GlobalModifiers m = ModifiersFromShown(dialog.Values());
@@ -74,21 +70,25 @@ TEST(ModifiersDialog, TypedTextsBecomeTheirLeadingIntegers) {
   EXPECT_EQ(m.evasion_bonus[2], 0);
 }
 
-TEST(ModifiersDialog, OpensOnOkAndTabsThroughTheFieldsInLayoutOrder) {
+// Left to right, then down, in both boxes; OK and ｷｬﾝｾﾙ last.
+TEST(ModifiersDialog, OpensOnPhysicalHitAndTabsAlikeThroughBothBoxes) {
   ModifiersDialog dialog({});
   dialog.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-  EXPECT_EQ(dialog.focusWidget(), Button(dialog, kOk));
-  EXPECT_EQ(testing::TabOrder(dialog, kOk),
-            (std::vector<int>{kOk, kCancel, kPhysicalHit, kMagicHit, kPhysicalDamage, kMagicDamage,
-                              kPhysicalEvasion, kPhysicalDefence, kMagicEvasion, kMagicDefence}));
+  const ModifiersDialog::Fields& f = dialog.fields();
+  EXPECT_EQ(dialog.focusWidget(), f.physical_hit);
+  EXPECT_EQ(
+      testing::TabChain(f.physical_hit),
+      (std::vector<QWidget*>{f.physical_hit, f.magic_hit, f.physical_damage, f.magic_damage,
+                             f.physical_evasion, f.magic_evasion, f.physical_defence,
+                             f.magic_defence, dialog.buttons().ok(), dialog.buttons().cancel()}));
 }
 
 TEST(ModifiersDialog, EnterConfirmsAndEscapeOrCancelDiscards) {
   {
     ModifiersDialog dialog({});
     dialog.show();
-    QTest::keyClick(Edit(dialog, kPhysicalHit), Qt::Key_Return);
+    QTest::keyClick(dialog.fields().physical_hit, Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
   }
   {
@@ -101,7 +101,7 @@ TEST(ModifiersDialog, EnterConfirmsAndEscapeOrCancelDiscards) {
   {
     ModifiersDialog dialog({});
     dialog.show();
-    Button(dialog, kCancel)->click();
+    dialog.buttons().cancel()->click();
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_FALSE(dialog.isVisible());
   }
