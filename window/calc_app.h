@@ -3,8 +3,8 @@
 #include <QString>
 #include <functional>
 
-#include "engine/encounter.h"
 #include "gui/prompts.h"
+#include "engine/encounter.h"
 
 namespace zelmora {
 

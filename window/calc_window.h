@@ -5,9 +5,9 @@
 #include <array>
 #include <memory>
 
+#include "gui/prompts.h"
 #include "engine/encounter.h"
 #include "engine/slot_selection.h"
-#include "gui/prompts.h"
 #include "window/table_keeper.h"
 
 class QAction;
