@@ -45,6 +45,8 @@ const ValueList kValueLists[] = {
 int AutoTriggerPosition(std::int32_t flag) { return flag != 0 ? 0 : 1; }
 std::int32_t AutoTriggerFlag(int position) { return position == 0 ? 1 : 0; }
 
+constexpr int kWidth = 187;  // the dialog, in dialog units
+
 }  // namespace
 
 // The fields are made in tab order, then the slot buttons, then OK and
@@ -91,7 +93,7 @@ void AttackerEditor::LayOut() {
                    f.attack_count, nullptr, label("自動発動："), f.auto_trigger});
   lines->addWidget(slot_buttons_);
   lines->addWidget(buttons_);
-  FixToContents(*lines);
+  FixToContents(*lines, kWidth);
 }
 
 void AttackerEditor::FillLists() {

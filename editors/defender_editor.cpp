@@ -43,6 +43,8 @@ constexpr const char* kAttributeLabels[] = {"剣", "物", "技", "火", "氷", "
 static_assert(std::size(kAttributeLabels) == kAffinityCount);
 constexpr int kListsPerLine = 4;
 
+constexpr int kWidth = 187;  // the dialog, in dialog units
+
 }  // namespace
 
 DefenderEditor::DefenderEditor(Encounter& encounter, Prompts& prompts, int slot, QWidget* parent)
@@ -110,7 +112,7 @@ void DefenderEditor::LayOut() {
   lines->addWidget(affinity);
   lines->addWidget(slot_buttons_);
   lines->addWidget(buttons_);
-  FixToContents(*lines);
+  FixToContents(*lines, kWidth);
 }
 
 void DefenderEditor::BindControls() {

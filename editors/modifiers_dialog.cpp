@@ -35,6 +35,8 @@ static_assert(std::size(kShown) == std::tuple_size_v<ShownModifiers>);
 constexpr int kPerBox = 4;
 constexpr int kFieldWidth = 35;  // dialog units
 
+constexpr int kWidth = 187;  // the dialog, in dialog units
+
 }  // namespace
 
 ModifiersDialog::ModifiersDialog(const ShownModifiers& shown, QWidget* parent) : QDialog(parent) {
@@ -80,7 +82,7 @@ void ModifiersDialog::LayOut() {
     lines->addWidget(box);
   }
   lines->addWidget(buttons_);
-  FixToContents(*lines);
+  FixToContents(*lines, kWidth);
 }
 
 }  // namespace zelmora

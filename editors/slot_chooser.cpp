@@ -15,7 +15,6 @@ namespace zelmora {
 namespace {
 
 constexpr int kNumberWidth = 27;  // dialog units
-constexpr int kNameWidth = 146;
 
 // The prompt and the names are read-only texts without a frame or a tab stop.
 QLineEdit* NewShownText(QWidget& parent, const QString& text) {
@@ -28,6 +27,8 @@ QLineEdit* NewShownText(QWidget& parent, const QString& text) {
   SetTextFromStart(*shown, text);
   return shown;
 }
+
+constexpr int kWidth = 187;  // the dialog, in dialog units
 
 }  // namespace
 
@@ -56,7 +57,6 @@ SlotChooser::SlotChooser(const QString& prompt, const SlotNames& names, QWidget*
 void SlotChooser::LayOut() {
   const DialogUnits units(font());
   auto* lines = new QVBoxLayout(this);
-  prompt_->setMinimumWidth(units.X(kNumberWidth + kNameWidth));
   lines->addWidget(prompt_);
   auto* rows = new QGridLayout;
   rows->setSpacing(units.Y(1));
@@ -67,7 +67,7 @@ void SlotChooser::LayOut() {
   }
   lines->addLayout(rows);
   lines->addWidget(buttons_);
-  FixToContents(*lines);
+  FixToContents(*lines, kWidth);
 }
 
 void SlotChooser::done(int result) {

@@ -21,7 +21,10 @@ QHBoxLayout& AddLine(QBoxLayout& column, std::initializer_list<QWidget*> widgets
   return *line;
 }
 
-void FixToContents(QBoxLayout& lines) {
+void FixToContents(QBoxLayout& lines, int width) {
+  const QMargins margins = lines.contentsMargins();
+  lines.addStrut(DialogUnits(lines.parentWidget()->font()).X(width) - margins.left() -
+                 margins.right());
   lines.setSizeConstraint(QLayout::SetFixedSize);
   lines.activate();
 }

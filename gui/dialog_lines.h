@@ -18,10 +18,10 @@ namespace zelmora {
 // stretch that takes the free space.
 QHBoxLayout& AddLine(QBoxLayout& column, std::initializer_list<QWidget*> widgets);
 
-// Fixes a dialog to the size its `lines` need and places its controls now,
-// so that a dialog has its size and its controls their places when it is
-// built, before it is shown.
-void FixToContents(QBoxLayout& lines);
+// Fixes a dialog to the size its `lines` need, at least `width` dialog units
+// wide, and places its controls now, so that a dialog has its size and its
+// controls their places when it is built, before it is shown.
+void FixToContents(QBoxLayout& lines, int width);
 
 // A label on `parent` with `text`, standing before the control it names.
 QLabel* NewLabel(QWidget& parent, const QString& text,

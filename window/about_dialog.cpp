@@ -9,20 +9,21 @@
 
 namespace zelmora {
 
-// The name above, OK at the foot on the right, the box a little wider than
-// the name so that the two do not crowd each other.
+namespace {
+constexpr int kWidth = 235;  // the dialog, in dialog units
+}  // namespace
+
+// The name above, OK at the foot on the right.
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   setFont(DialogFont());
   setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
   const DialogUnits units(font());
   auto* lines = new QVBoxLayout(this);
-  QLabel* name = NewLabel(*this, QStringLiteral("ZELMORA確率計算プログラム  ver1.0"),
-                          Qt::AlignLeft | Qt::AlignTop);
-  name->setMinimumWidth(units.X(221));
-  lines->addWidget(name);
+  lines->addWidget(NewLabel(*this, QStringLiteral("ZELMORA確率計算プログラム  ver1.0"),
+                            Qt::AlignLeft | Qt::AlignTop));
   lines->addSpacing(units.Y(12));
   lines->addWidget(new DialogButtons(*this, DialogButtons::Kind::kOk));
-  FixToContents(*lines);
+  FixToContents(*lines, kWidth);
 }
 
 }  // namespace zelmora

@@ -33,8 +33,8 @@ constexpr const char* kColumnHeadings[] = {"高度な技", "成功率", "ファ�
 constexpr const char* kRowHeadings[] = {"自動発動", "０",     "－１０", "－２０",
                                         "－３０",   "－４０", "－５０"};
 static_assert(std::size(kRowHeadings) == MatchupDetailDialog::kTableRows);
-constexpr int kCellWidth = 30;   // dialog units
-constexpr int kCellHeight = 10;  // rows of the table touch each other
+constexpr int kCellWidth = 30;  // dialog units
+constexpr int kCellHeight = 9;  // rows of the table touch each other
 
 // A read-only field that shows a value of the pairing; `framed` for the
 // names and the table, unframed for the values that stand after a label.
@@ -91,6 +91,8 @@ TableRow TechniqueRow(const RollChances& c) {
   return {TwoDecimals(c.hit_percent), TwoDecimals(c.attacker_fumble), TwoDecimals(c.critical),
           TwoDecimals(c.piercing), TwoDecimals(c.critical_piercing)};
 }
+
+constexpr int kWidth = 191;  // the dialog, in dialog units
 
 }  // namespace
 
@@ -178,15 +180,15 @@ void MatchupDetailDialog::LayOut() {
   inputs->setColumnMinimumWidth(2, units.X(4));
   inputs->setColumnStretch(7, 1);
   lines->addLayout(inputs);
-  lines->addSpacing(units.Y(6));
+  lines->addSpacing(units.Y(3));
 
   AddLine(*lines,
           {label("命中率："), f.attack_chance, label("最適な高度な技："), f.technique, nullptr});
   AddLine(*lines, {label("期待ダメージ："), f.expected_damage, target_rank_, nullptr});
-  lines->addSpacing(units.Y(6));
+  lines->addSpacing(units.Y(3));
   lines->addLayout(LayOutTable());
   lines->addWidget(buttons_);
-  FixToContents(*lines);
+  FixToContents(*lines, kWidth);
 }
 
 // A heading over each column, a heading before each row, and a cell at
