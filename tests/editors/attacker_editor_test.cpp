@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "editors/slot_button_row.h"
 #include "engine/labels.h"
 #include "files/cp932.h"
 #include "gui/field_notice.h"
@@ -14,6 +13,29 @@ namespace zelmora {
 namespace {
 
 using namespace testing;  // the GUI helpers and the scripted prompts
+
+// The editor's controls, through its accessors.
+using Fields = AttackerEditor::Fields;
+constexpr auto kName = &Fields::name;
+constexpr auto kJudgmentValue = &Fields::judgment_value;
+constexpr auto kDiceCount = &Fields::dice_count;
+constexpr auto kDamageBonus = &Fields::damage_bonus;
+constexpr auto kJudgmentKind = &Fields::judgment_kind;
+constexpr auto kEvasionKind = &Fields::evasion_kind;
+constexpr auto kDefenceKind = &Fields::defence_kind;
+constexpr auto kDefenceOption = &Fields::defence_option;
+constexpr auto kAttackAttribute = &Fields::attack_attribute;
+constexpr auto kAttackCount = &Fields::attack_count;
+constexpr auto kAutoTrigger = &Fields::auto_trigger;
+constexpr auto kOk = &DialogButtons::ok;
+constexpr auto kCancel = &DialogButtons::cancel;
+constexpr auto kSwap = &SlotButtonRow::swap;
+constexpr auto kCopy = &SlotButtonRow::copy;
+constexpr auto kSaveOne = &SlotButtonRow::save_one;
+constexpr auto kLoadOne = &SlotButtonRow::load_one;
+constexpr auto kQvmImport = &SlotButtonRow::import_sheet;
+using EditField = QLineEdit* Fields::*;
+using ListField = QComboBox* Fields::*;
 
 Attacker Named(const char* utf8_name, std::int32_t judgment) {
   Attacker a;
@@ -45,30 +67,27 @@ TEST_F(AttackerEditorTest, ShowsANewAttackerWithTheListsInTableOrder) {
   encounter.attacker(2) = Attacker{};
   AttackerEditor editor(encounter, prompts, 2);
   EXPECT_EQ(editor.windowTitle(), QStringLiteral("行動側詳細設定"));
-  EXPECT_EQ(editor.fields().name->text(), QString());
-  const AttackerEditor::Fields& f = editor.fields();
-  const std::pair<QLineEdit*, const char*> numbers[] = {
-      {f.judgment_value, "0"}, {f.dice_count, "0"}, {f.damage_bonus, "0"}, {f.attack_count, "1"}};
-  for (const auto& [field, text] : numbers) EXPECT_EQ(field->text(), text) << text;
+  EXPECT_EQ(Edit(editor, kName)->text(), QString());
+  const std::pair<EditField, const char*> numbers[] = {
+      {kJudgmentValue, "0"}, {kDiceCount, "0"}, {kDamageBonus, "0"}, {kAttackCount, "1"}};
+  for (const auto& [id, text] : numbers) EXPECT_EQ(Edit(editor, id)->text(), text) << id;
+  const std::pair<ListField, const char*> shown[] = {
+      {kJudgmentKind, "物理"},  {kEvasionKind, "格闘"},   {kDefenceKind, "物理"},
+      {kDefenceOption, "通常"}, {kAttackAttribute, "－"}, {kAutoTrigger, "不"}};
+  for (const auto& [id, label] : shown) EXPECT_EQ(List(editor, id)->currentText(), label) << id;
 
-  const struct {
-    QComboBox* list;
-    LabelTable labels;
-    const char* shown;
-  } lists[] = {{f.judgment_kind, kJudgmentKindLabels, "物理"},
-               {f.evasion_kind, kEvasionKindLabels, "格闘"},
-               {f.defence_kind, kDefenceKindLabels, "物理"},
-               {f.defence_option, kDefenceOptionLabels, "通常"},
-               {f.attack_attribute, kAttackAttributeLabels, "－"},
-               {f.auto_trigger, kAutoTriggerLabels, "不"}};
-  for (const auto& [list, labels, shown] : lists) {
-    EXPECT_EQ(list->currentText(), QString::fromUtf8(shown));
-    ASSERT_EQ(list->count(), static_cast<int>(labels.size())) << shown;
+  const std::pair<ListField, LabelTable> lists[] = {
+      {kJudgmentKind, kJudgmentKindLabels},       {kEvasionKind, kEvasionKindLabels},
+      {kDefenceKind, kDefenceKindLabels},         {kDefenceOption, kDefenceOptionLabels},
+      {kAttackAttribute, kAttackAttributeLabels}, {kAutoTrigger, kAutoTriggerLabels}};
+  for (const auto& [id, labels] : lists) {
+    QComboBox* list = List(editor, id);
+    ASSERT_EQ(list->count(), static_cast<int>(labels.size())) << id;
     for (int i = 0; i < list->count(); ++i) {
-      EXPECT_EQ(list->itemText(i).toStdString(), Utf8FromCp932(labels[i])) << shown << " " << i;
+      EXPECT_EQ(list->itemText(i).toStdString(), Utf8FromCp932(labels[i])) << id << " " << i;
     }
   }
-  EXPECT_EQ(editor.fields().attack_attribute->itemText(13), QStringLiteral("諸惑星の加護"));
+  EXPECT_EQ(List(editor, kAttackAttribute)->itemText(13), QStringLiteral("諸惑星の加護"));
   EXPECT_EQ(editor.working(), Attacker{});
 }
 
@@ -76,7 +95,7 @@ TEST_F(AttackerEditorTest, StartsOnTheNameAndTabsThroughFieldsThenButtons) {
   AttackerEditor editor(encounter, prompts, 1);
   editor.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
-  const AttackerEditor::Fields& f = editor.fields();
+  const Fields& f = editor.fields();
   const SlotButtonRow& slot = editor.slot_buttons();
   EXPECT_EQ(QApplication::focusWidget(), f.name);
   EXPECT_EQ(
@@ -99,17 +118,17 @@ TEST_F(AttackerEditorTest, ShowingARecordWritesNothingBackAndQvmImportDoesNothin
   stored.auto_trigger = 1;
   encounter.attacker(3) = stored;
   AttackerEditor editor(encounter, prompts, 3);
-  EXPECT_EQ(editor.fields().name->text(), QStringLiteral("ゴブリン"));
-  EXPECT_EQ(editor.fields().judgment_value->text(), "-5");
-  EXPECT_EQ(editor.fields().damage_bonus->text(), "2147483647");
-  EXPECT_EQ(editor.fields().judgment_kind->currentText(), QStringLiteral("特殊"));
-  EXPECT_EQ(editor.fields().evasion_kind->currentText(), QStringLiteral("なし"));
-  EXPECT_EQ(editor.fields().defence_kind->currentText(), QStringLiteral("魔法"));
-  EXPECT_EQ(editor.fields().defence_option->currentText(), QStringLiteral("無効"));
-  EXPECT_EQ(editor.fields().attack_attribute->currentText(), QStringLiteral("諸惑星の加護"));
-  EXPECT_EQ(editor.fields().auto_trigger->currentText(), QStringLiteral("可"));
+  EXPECT_EQ(Edit(editor, kName)->text(), QStringLiteral("ゴブリン"));
+  EXPECT_EQ(Edit(editor, kJudgmentValue)->text(), "-5");
+  EXPECT_EQ(Edit(editor, kDamageBonus)->text(), "2147483647");
+  EXPECT_EQ(List(editor, kJudgmentKind)->currentText(), QStringLiteral("特殊"));
+  EXPECT_EQ(List(editor, kEvasionKind)->currentText(), QStringLiteral("なし"));
+  EXPECT_EQ(List(editor, kDefenceKind)->currentText(), QStringLiteral("魔法"));
+  EXPECT_EQ(List(editor, kDefenceOption)->currentText(), QStringLiteral("無効"));
+  EXPECT_EQ(List(editor, kAttackAttribute)->currentText(), QStringLiteral("諸惑星の加護"));
+  EXPECT_EQ(List(editor, kAutoTrigger)->currentText(), QStringLiteral("可"));
 
-  Click(editor.slot_buttons().import_sheet());  // "QVM取り込み": no question may be asked
+  Click(editor, kQvmImport);  // "QVM取り込み": no question may be asked
   EXPECT_EQ(editor.working(), stored);
   EXPECT_EQ(encounter.attacker(3), stored);
 }
@@ -121,17 +140,16 @@ TEST_F(AttackerEditorTest, NumberEditsStoreTheLeadingIntegerAndKeepTheTypedText)
     std::int32_t stored;
   } cases[] = {{"12abc", 12}, {"", 0},   {"-7", -7},
                {"  +3", 3},   {"x9", 0}, {"99999999999", 2147483647}};
-  const AttackerEditor::Fields& f = editor.fields();
-  const std::pair<QLineEdit*, std::int32_t Attacker::*> edits[] = {
-      {f.judgment_value, &Attacker::judgment_value},
-      {f.dice_count, &Attacker::dice_count},
-      {f.damage_bonus, &Attacker::damage_bonus},
-      {f.attack_count, &Attacker::attack_count}};
-  for (const auto& [edit, field] : edits) {
+  const std::pair<EditField, std::int32_t Attacker::*> edits[] = {
+      {kJudgmentValue, &Attacker::judgment_value},
+      {kDiceCount, &Attacker::dice_count},
+      {kDamageBonus, &Attacker::damage_bonus},
+      {kAttackCount, &Attacker::attack_count}};
+  for (const auto& [id, field] : edits) {
     for (const auto& c : cases) {
-      Retype(edit, c.typed);
-      EXPECT_EQ(editor.working().*field, c.stored) << " '" << c.typed << "'";
-      EXPECT_EQ(edit->text(), c.typed);
+      Retype(Edit(editor, id), c.typed);
+      EXPECT_EQ(editor.working().*field, c.stored) << id << " '" << c.typed << "'";
+      EXPECT_EQ(Edit(editor, id)->text(), c.typed);
     }
   }
   EXPECT_EQ(editor.working().name, encounter.attacker(1).name);
@@ -139,7 +157,7 @@ TEST_F(AttackerEditorTest, NumberEditsStoreTheLeadingIntegerAndKeepTheTypedText)
 
 TEST_F(AttackerEditorTest, NameTakesJapaneseTypingAndRefusesWhatCp932CannotHold) {
   AttackerEditor editor(encounter, prompts, 1);
-  QLineEdit* name = editor.fields().name;
+  QLineEdit* name = Edit(editor, kName);
   Commit(name, QStringLiteral("鬼 ～ "));  // trailing blank kept; the wave dash is mapped
   EXPECT_EQ(editor.working().name, Cp932("鬼 ～ "));
   Commit(name, QStringLiteral("鬼\u301C"));
@@ -164,32 +182,32 @@ TEST_F(AttackerEditorTest, NameTakesJapaneseTypingAndRefusesWhatCp932CannotHold)
 TEST_F(AttackerEditorTest, DefenceFlagsAreRebuiltFromBothLists) {
   encounter.attacker(1).defence_flags = 3;
   AttackerEditor editor(encounter, prompts, 1);
-  EXPECT_EQ(editor.fields().defence_kind->currentText(), QStringLiteral("なし"));
-  EXPECT_EQ(editor.fields().defence_option->currentText(), QStringLiteral("通常"));
-  Pick(editor.fields().defence_option, kOptionHalf);
+  EXPECT_EQ(List(editor, kDefenceKind)->currentText(), QStringLiteral("なし"));
+  EXPECT_EQ(List(editor, kDefenceOption)->currentText(), QStringLiteral("通常"));
+  Pick(List(editor, kDefenceOption), kOptionHalf);
   EXPECT_EQ(editor.working().defence_flags, 6);  // the 1 is dropped
-  Pick(editor.fields().defence_kind, kDefendMagic);
+  Pick(List(editor, kDefenceKind), kDefendMagic);
   EXPECT_EQ(editor.working().defence_flags, 5);
-  Pick(editor.fields().defence_option, kOptionIgnore);
+  Pick(List(editor, kDefenceOption), kOptionIgnore);
   EXPECT_EQ(editor.working().defence_flags, 9);
-  Pick(editor.fields().defence_kind, kDefendPhysical);
+  Pick(List(editor, kDefenceKind), kDefendPhysical);
   EXPECT_EQ(editor.working().defence_flags, 8);
 
   encounter.attacker(2).defence_flags = 12;
   const AttackerEditor both_bits(encounter, prompts, 2);
-  EXPECT_EQ(both_bits.fields().defence_kind->currentText(), QStringLiteral("物理"));
-  EXPECT_EQ(both_bits.fields().defence_option->currentText(), QStringLiteral("半分"));
+  EXPECT_EQ(List(both_bits, kDefenceKind)->currentText(), QStringLiteral("物理"));
+  EXPECT_EQ(List(both_bits, kDefenceOption)->currentText(), QStringLiteral("半分"));
   EXPECT_EQ(both_bits.working().defence_flags, 12);
 }
 
 TEST_F(AttackerEditorTest, AutoTriggerListInvertsThePosition) {
   encounter.attacker(1).auto_trigger = 5;
   AttackerEditor editor(encounter, prompts, 1);
-  EXPECT_EQ(editor.fields().auto_trigger->currentText(), QStringLiteral("可"));
+  EXPECT_EQ(List(editor, kAutoTrigger)->currentText(), QStringLiteral("可"));
   EXPECT_EQ(editor.working().auto_trigger, 5);
-  Pick(editor.fields().auto_trigger, 1);
+  Pick(List(editor, kAutoTrigger), 1);
   EXPECT_EQ(editor.working().auto_trigger, 0);
-  Pick(editor.fields().auto_trigger, 0);
+  Pick(List(editor, kAutoTrigger), 0);
   EXPECT_EQ(editor.working().auto_trigger, 1);
 }
 
@@ -199,14 +217,13 @@ TEST_F(AttackerEditorTest, ValuesOutsideAListShowNoSelectionUntilTheUserPicks) {
   stored.evasion_kind = -1;
   stored.attack_attribute = 15;
   AttackerEditor editor(encounter, prompts, 1);
-  const AttackerEditor::Fields& f = editor.fields();
-  for (QComboBox* list : {f.judgment_kind, f.evasion_kind, f.attack_attribute})
-    EXPECT_EQ(list->currentIndex(), -1) << list->itemText(0).toStdString();
+  for (ListField id : {kJudgmentKind, kEvasionKind, kAttackAttribute})
+    EXPECT_EQ(List(editor, id)->currentIndex(), -1) << id;
   EXPECT_EQ(editor.working(), stored);
 
-  Pick(editor.fields().judgment_kind, kJudgeMagic);
-  Pick(editor.fields().evasion_kind, kEvadeMagic);
-  Pick(editor.fields().attack_attribute, kAttrFiveElements);
+  Pick(List(editor, kJudgmentKind), kJudgeMagic);
+  Pick(List(editor, kEvasionKind), kEvadeMagic);
+  Pick(List(editor, kAttackAttribute), kAttrFiveElements);
   EXPECT_EQ(editor.working().judgment_kind, kJudgeMagic);
   EXPECT_EQ(editor.working().evasion_kind, kEvadeMagic);
   EXPECT_EQ(editor.working().attack_attribute, kAttrFiveElements);
@@ -215,15 +232,14 @@ TEST_F(AttackerEditorTest, ValuesOutsideAListShowNoSelectionUntilTheUserPicks) {
 TEST_F(AttackerEditorTest, CancelAfterEditingEveryFieldLeavesTheSlot) {
   const Encounter before = encounter;
   AttackerEditor editor(encounter, prompts, 2);
-  Commit(editor.fields().name, QStringLiteral("新しい名前"));
-  const AttackerEditor::Fields& f = editor.fields();
-  for (QLineEdit* edit : {f.judgment_value, f.dice_count, f.damage_bonus, f.attack_count})
-    Retype(edit, "77");
-  for (QComboBox* list : {f.judgment_kind, f.evasion_kind, f.defence_kind, f.defence_option,
-                          f.attack_attribute, f.auto_trigger})
-    Pick(list, 1);
+  Commit(Edit(editor, kName), QStringLiteral("新しい名前"));
+  for (EditField id : {kJudgmentValue, kDiceCount, kDamageBonus, kAttackCount})
+    Retype(Edit(editor, id), "77");
+  for (ListField id :
+       {kJudgmentKind, kEvasionKind, kDefenceKind, kDefenceOption, kAttackAttribute, kAutoTrigger})
+    Pick(List(editor, id), 1);
   EXPECT_NE(editor.working(), before.attacker(2));
-  Click(editor.buttons().cancel());
+  Click(editor, kCancel);
   EXPECT_EQ(editor.result(), QDialog::Rejected);
   EXPECT_EQ(encounter.attackers(), before.attackers());
 }
@@ -232,10 +248,10 @@ TEST_F(AttackerEditorTest, SwapExchangesTheStoredRecordsAtOnceAndLosesTheTypedNa
   const Encounter before = encounter;
   AttackerEditor editor(encounter, prompts, 1);
   editor.show();
-  Commit(editor.fields().name, QStringLiteral("打ち込んだ名前"));
+  Commit(Edit(editor, kName), QStringLiteral("打ち込んだ名前"));
   ChooserSeen seen;
   prompts.QueueDialog(AnswerChooser(3, &seen));
-  Click(editor.slot_buttons().swap());
+  Click(editor, kSwap);
 
   EXPECT_EQ(seen.caption, QStringLiteral("入れ替え／コピー"));
   EXPECT_EQ(seen.prompt, QStringLiteral("どれと入れ替えますか？"));
@@ -243,16 +259,16 @@ TEST_F(AttackerEditorTest, SwapExchangesTheStoredRecordsAtOnceAndLosesTheTypedNa
   EXPECT_EQ(encounter.attacker(1), before.attacker(3));
   EXPECT_EQ(encounter.attacker(3), before.attacker(1));  // without the typed name
   EXPECT_EQ(editor.working(), before.attacker(3));
-  EXPECT_EQ(editor.fields().name->text(), QStringLiteral("魔術師"));
-  EXPECT_EQ(editor.fields().judgment_value->text(), "30");
-  EXPECT_FALSE(editor.buttons().cancel()->isEnabled());
+  EXPECT_EQ(Edit(editor, kName)->text(), QStringLiteral("魔術師"));
+  EXPECT_EQ(Edit(editor, kJudgmentValue)->text(), "30");
+  EXPECT_FALSE(Button(editor, kCancel)->isEnabled());
 
   // Neither Escape nor the close box can cancel half a swap.
   QTest::keyClick(&editor, Qt::Key_Escape);
   EXPECT_TRUE(editor.isVisible());
   EXPECT_FALSE(editor.close());
   EXPECT_TRUE(editor.isVisible());
-  Click(editor.buttons().ok());
+  Click(editor, kOk);
   EXPECT_EQ(editor.result(), QDialog::Accepted);
   EXPECT_FALSE(editor.isVisible());
 }
@@ -260,27 +276,27 @@ TEST_F(AttackerEditorTest, SwapExchangesTheStoredRecordsAtOnceAndLosesTheTypedNa
 TEST_F(AttackerEditorTest, SwapWithItselfRevertsToTheStoredRecordAndStillRefusesCancel) {
   const Encounter before = encounter;
   AttackerEditor editor(encounter, prompts, 2);
-  Retype(editor.fields().judgment_value, "88");
+  Retype(Edit(editor, kJudgmentValue), "88");
   prompts.QueueDialog(AnswerChooser(2));
-  Click(editor.slot_buttons().swap());
+  Click(editor, kSwap);
   EXPECT_EQ(encounter.attackers(), before.attackers());
   EXPECT_EQ(editor.working(), before.attacker(2));
-  EXPECT_EQ(editor.fields().judgment_value->text(), "20");
-  EXPECT_FALSE(editor.buttons().cancel()->isEnabled());
+  EXPECT_EQ(Edit(editor, kJudgmentValue)->text(), "20");
+  EXPECT_FALSE(Button(editor, kCancel)->isEnabled());
 }
 
 TEST_F(AttackerEditorTest, ACancelledChooserChangesNothing) {
   const Encounter before = encounter;
   AttackerEditor editor(encounter, prompts, 2);
   editor.show();
-  Retype(editor.fields().judgment_value, "88");
+  Retype(Edit(editor, kJudgmentValue), "88");
   prompts.QueueDialog(AnswerChooser(0));
-  Click(editor.slot_buttons().swap());
+  Click(editor, kSwap);
   prompts.QueueDialog(AnswerChooser(0));
-  Click(editor.slot_buttons().copy());
+  Click(editor, kCopy);
   EXPECT_EQ(encounter.attackers(), before.attackers());
   EXPECT_EQ(editor.working().judgment_value, 88);
-  EXPECT_TRUE(editor.buttons().cancel()->isEnabled());
+  EXPECT_TRUE(Button(editor, kCancel)->isEnabled());
   QTest::keyClick(&editor, Qt::Key_Escape);
   EXPECT_FALSE(editor.isVisible());
   EXPECT_EQ(editor.result(), QDialog::Rejected);
@@ -291,12 +307,12 @@ TEST_F(AttackerEditorTest, CopyFillsOnlyTheWorkingRecord) {
   AttackerEditor editor(encounter, prompts, 4);
   ChooserSeen seen;
   prompts.QueueDialog(AnswerChooser(2, &seen));
-  Click(editor.slot_buttons().copy());
+  Click(editor, kCopy);
   EXPECT_EQ(seen.prompt, QStringLiteral("どれをコピーしますか？"));
   EXPECT_EQ(editor.working(), before.attacker(2));  // evasion kind included
-  EXPECT_EQ(editor.fields().name->text(), QStringLiteral("弓兵"));
-  EXPECT_TRUE(editor.buttons().cancel()->isEnabled());
-  Click(editor.buttons().cancel());
+  EXPECT_EQ(Edit(editor, kName)->text(), QStringLiteral("弓兵"));
+  EXPECT_TRUE(Button(editor, kCancel)->isEnabled());
+  Click(editor, kCancel);
   EXPECT_EQ(editor.result(), QDialog::Rejected);
   EXPECT_EQ(encounter.attackers(), before.attackers());
 }
@@ -305,9 +321,9 @@ TEST_F(AttackerEditorTest, SaveOneFromSlotFourIsOfferedUnderButtonFour) {
   const QString path = dir.filePath("one.qvr");
   {
     AttackerEditor editor(encounter, prompts, 4);
-    Retype(editor.fields().judgment_value, "45x");  // unconfirmed edits are saved too
+    Retype(Edit(editor, kJudgmentValue), "45x");  // unconfirmed edits are saved too
     prompts.QueueFileName(path);
-    Click(editor.slot_buttons().save_one());
+    Click(editor, kSaveOne);
     ASSERT_EQ(prompts.save_choices.size(), 1u);
     EXPECT_EQ(prompts.save_choices[0].default_suffix, "qvr");
     EXPECT_EQ(prompts.save_choices[0].filter, "QVR ファイル (*.qvr);;全てのファイル (*)");
@@ -319,7 +335,7 @@ TEST_F(AttackerEditorTest, SaveOneFromSlotFourIsOfferedUnderButtonFour) {
   prompts.QueueFileName(path);
   ChooserSeen seen;
   prompts.QueueDialog(AnswerChooser(4, &seen));
-  Click(editor.slot_buttons().load_one());
+  Click(editor, kLoadOne);
   EXPECT_EQ(prompts.open_choices.at(0).filter, "QVR ファイル (*.qvr);;全てのファイル (*)");
   EXPECT_EQ(seen.prompt, QStringLiteral("どれをロードしますか？"));
   EXPECT_EQ(seen.names, (std::vector<QString>{"", "", "", "僧侶", ""}));
@@ -327,7 +343,7 @@ TEST_F(AttackerEditorTest, SaveOneFromSlotFourIsOfferedUnderButtonFour) {
   expected.judgment_value = 45;
   expected.evasion_kind = kEvadeMelee;  // a roster line does not carry it
   EXPECT_EQ(editor.working(), expected);
-  EXPECT_EQ(editor.fields().judgment_value->text(), "45");
+  EXPECT_EQ(Edit(editor, kJudgmentValue)->text(), "45");
   EXPECT_EQ(encounter.attacker(1).judgment_value, 10);
 }
 
@@ -338,22 +354,22 @@ TEST_F(AttackerEditorTest, LoadOneFromAFileWithoutAttackersOffersDefaultRecords)
   prompts.QueueFileName(path);
   ChooserSeen seen;
   prompts.QueueDialog(AnswerChooser(1, &seen));
-  Click(editor.slot_buttons().load_one());
+  Click(editor, kLoadOne);
   EXPECT_EQ(seen.names, std::vector<QString>(5));
   EXPECT_EQ(editor.working(), Attacker{});
-  EXPECT_EQ(editor.fields().attack_attribute->currentText(), QStringLiteral("－"));
-  EXPECT_EQ(editor.fields().auto_trigger->currentText(), QStringLiteral("不"));
-  EXPECT_EQ(editor.fields().attack_count->text(), "1");
+  EXPECT_EQ(List(editor, kAttackAttribute)->currentText(), QStringLiteral("－"));
+  EXPECT_EQ(List(editor, kAutoTrigger)->currentText(), QStringLiteral("不"));
+  EXPECT_EQ(Edit(editor, kAttackCount)->text(), "1");
 }
 
 TEST_F(AttackerEditorTest, LoadOneStopsSilentlyWhenTheDialogIsCancelled) {
   AttackerEditor editor(encounter, prompts, 2);
-  Retype(editor.fields().dice_count, "6");
+  Retype(Edit(editor, kDiceCount), "6");
   const Attacker working = editor.working();
   prompts.QueueFileName("");  // no chooser may open after this
-  Click(editor.slot_buttons().load_one());
+  Click(editor, kLoadOne);
   EXPECT_EQ(editor.working(), working);
-  EXPECT_EQ(editor.fields().dice_count->text(), "6");
+  EXPECT_EQ(Edit(editor, kDiceCount)->text(), "6");
   EXPECT_TRUE(prompts.errors.isEmpty());
 }
 
@@ -362,19 +378,19 @@ TEST_F(AttackerEditorTest, FileErrorsNameTheFileAndChangeNothing) {
   AttackerEditor editor(encounter, prompts, 2);
   const QString missing = dir.filePath("missing.qvr");
   prompts.QueueFileName(missing);
-  Click(editor.slot_buttons().load_one());
+  Click(editor, kLoadOne);
   ASSERT_EQ(prompts.errors.size(), 1);
   EXPECT_TRUE(prompts.errors[0].contains(missing));
 
   WriteAll(dir.filePath("plain"), "x");
   const QString unwritable = dir.filePath("plain/one.qvr");  // below a regular file
   prompts.QueueFileName(unwritable);
-  Click(editor.slot_buttons().save_one());
+  Click(editor, kSaveOne);
   ASSERT_EQ(prompts.errors.size(), 2);
   EXPECT_TRUE(prompts.errors[1].contains(unwritable));
   EXPECT_EQ(editor.working(), before.attacker(2));
   EXPECT_EQ(encounter.attackers(), before.attackers());
-  EXPECT_TRUE(editor.buttons().cancel()->isEnabled());
+  EXPECT_TRUE(Button(editor, kCancel)->isEnabled());
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <ostream>
 
-#include "editors/slot_button_row.h"
 #include "engine/labels.h"
 #include "tests/support/gui_helpers.h"
 
@@ -11,6 +11,34 @@ namespace zelmora {
 namespace {
 
 using namespace testing;  // the GUI helpers and the scripted prompts
+
+// The editor's controls, through its accessors.
+using Fields = DefenderEditor::Fields;
+constexpr auto kName = &Fields::name;
+constexpr auto kMeleeEvasion = &Fields::melee_evasion;
+constexpr auto kRangedEvasion = &Fields::ranged_evasion;
+constexpr auto kMagicEvasion = &Fields::magic_evasion;
+constexpr auto kPhysicalDefence = &Fields::physical_defence;
+constexpr auto kMagicDefence = &Fields::magic_defence;
+constexpr auto kOk = &DialogButtons::ok;
+constexpr auto kCancel = &DialogButtons::cancel;
+constexpr auto kSwap = &SlotButtonRow::swap;
+constexpr auto kCopy = &SlotButtonRow::copy;
+constexpr auto kSaveOne = &SlotButtonRow::save_one;
+constexpr auto kLoadOne = &SlotButtonRow::load_one;
+constexpr auto kImportSheet = &SlotButtonRow::import_sheet;
+using EditField = QLineEdit* Fields::*;
+
+// The affinity list of an attack attribute.
+struct AffinityList {
+  int attribute;
+};
+std::ostream& operator<<(std::ostream& out, AffinityList list) { return out << list.attribute; }
+QComboBox* List(const DefenderEditor& editor, AffinityList list) {
+  return editor.fields().affinities.at(static_cast<std::size_t>(list.attribute));
+}
+constexpr std::array<AffinityList, kAffinityCount> kAffinityLists = {
+    {{0}, {1}, {2}, {3}, {4}, {5}, {6}, {7}, {8}, {9}, {10}}};
 
 Defender Sample(const char* utf8_name, std::int32_t base) {
   Defender d;
@@ -50,7 +78,7 @@ struct DefenderEditorTest : ::testing::Test {
     const QString path = dir.filePath(file_name);
     WriteAll(path, bytes);
     prompts.QueueFileName(path);
-    Click(editor.slot_buttons().import_sheet());
+    Click(editor, kImportSheet);
   }
 };
 
@@ -58,13 +86,13 @@ TEST_F(DefenderEditorTest, ShowsANewDefender) {
   encounter.defender(1) = Defender{};
   const DefenderEditor editor(encounter, prompts, 1);
   EXPECT_EQ(editor.windowTitle(), QStringLiteral("受け側詳細設定"));
-  EXPECT_EQ(editor.fields().name->text(), QString());
-  const DefenderEditor::Fields& f = editor.fields();
-  for (QLineEdit* edit :
-       {f.melee_evasion, f.ranged_evasion, f.magic_evasion, f.physical_defence, f.magic_defence})
-    EXPECT_EQ(edit->text(), "0");
-  for (QComboBox* list : f.affinities) {
-    EXPECT_EQ(list->currentText(), QStringLiteral("○"));
+  EXPECT_EQ(Edit(editor, kName)->text(), QString());
+  for (EditField id :
+       {kMeleeEvasion, kRangedEvasion, kMagicEvasion, kPhysicalDefence, kMagicDefence})
+    EXPECT_EQ(Edit(editor, id)->text(), "0") << id;
+  for (AffinityList id : kAffinityLists) {
+    QComboBox* list = List(editor, id);
+    EXPECT_EQ(list->currentText(), QStringLiteral("○")) << id;
     ASSERT_EQ(list->count(), 6);
     EXPECT_EQ(list->itemText(5), QStringLiteral("↑"));
   }
@@ -76,7 +104,7 @@ TEST_F(DefenderEditorTest, StartsOnTheNameAndTabsThroughTheListsInReadingOrder) 
   DefenderEditor editor(encounter, prompts, 1);
   editor.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
-  const DefenderEditor::Fields& f = editor.fields();
+  const Fields& f = editor.fields();
   const SlotButtonRow& slot = editor.slot_buttons();
   std::vector<QWidget*> order = {f.name,          f.melee_evasion,    f.ranged_evasion,
                                  f.magic_evasion, f.physical_defence, f.magic_defence};
@@ -91,14 +119,14 @@ TEST_F(DefenderEditorTest, StartsOnTheNameAndTabsThroughTheListsInReadingOrder) 
 
 TEST_F(DefenderEditorTest, EachListEditsTheAffinityOfItsAttribute) {
   DefenderEditor editor(encounter, prompts, 1);
-  Pick(editor.fields().affinities[kAttrFire], kAffNone);  // 火
+  Pick(List(editor, kAffinityLists[kAttrFire]), kAffNone);  // 火
   EXPECT_EQ(editor.working().affinities[kAttrFire], 3);
-  Pick(editor.fields().affinities[kAttrIce], kAffUp);  // 氷
+  Pick(List(editor, kAffinityLists[kAttrIce]), kAffUp);  // 氷
   EXPECT_EQ(editor.working().affinities[kAttrIce], 5);
 
   for (int attribute = 0; attribute < kAffinityCount; ++attribute) {
     const int code = (attribute + 2) % 6;
-    Pick(editor.fields().affinities[attribute], code);
+    Pick(List(editor, kAffinityLists[attribute]), code);
     EXPECT_EQ(editor.working().affinities[attribute], code) << attribute;
   }
   EXPECT_EQ(encounter.defender(1), Sample("鬼", 10));
@@ -107,19 +135,18 @@ TEST_F(DefenderEditorTest, EachListEditsTheAffinityOfItsAttribute) {
 // The parsing is the attacker editor's; this checks each edit's binding.
 TEST_F(DefenderEditorTest, NumbersAndNameAreEditedLive) {
   DefenderEditor editor(encounter, prompts, 2);
-  const DefenderEditor::Fields& f = editor.fields();
-  const std::pair<QLineEdit*, std::int32_t Defender::*> edits[] = {
-      {f.melee_evasion, &Defender::melee_evasion},
-      {f.ranged_evasion, &Defender::ranged_evasion},
-      {f.magic_evasion, &Defender::magic_evasion},
-      {f.physical_defence, &Defender::physical_defence},
-      {f.magic_defence, &Defender::magic_defence}};
+  const std::pair<EditField, std::int32_t Defender::*> edits[] = {
+      {kMeleeEvasion, &Defender::melee_evasion},
+      {kRangedEvasion, &Defender::ranged_evasion},
+      {kMagicEvasion, &Defender::magic_evasion},
+      {kPhysicalDefence, &Defender::physical_defence},
+      {kMagicDefence, &Defender::magic_defence}};
   std::int32_t typed = 1029;  // a different number in each field
-  for (const auto& [edit, field] : edits) {
-    Retype(edit, QString::number(++typed) + "abc");
+  for (const auto& [id, field] : edits) {
+    Retype(Edit(editor, id), QString::number(++typed) + "abc");
     EXPECT_EQ(editor.working().*field, typed);
   }
-  Commit(editor.fields().name, QStringLiteral("大鬼"));
+  Commit(Edit(editor, kName), QStringLiteral("大鬼"));
   EXPECT_EQ(editor.working().name, Cp932("大鬼"));
   EXPECT_EQ(encounter.defender(2).name, Cp932("竜"));
 }
@@ -128,10 +155,10 @@ TEST_F(DefenderEditorTest, AffinityOutsideTheTableShowsNoSelectionAndKeepsItsCod
   encounter.defender(3).affinities[kAttrCurse] = 9;
   encounter.defender(3).affinities[kAttrSword] = -1;
   DefenderEditor editor(encounter, prompts, 3);
-  EXPECT_EQ(editor.fields().affinities[kAttrCurse]->currentIndex(), -1);
-  EXPECT_EQ(editor.fields().affinities[kAttrSword]->currentIndex(), -1);
+  EXPECT_EQ(List(editor, kAffinityLists[kAttrCurse])->currentIndex(), -1);
+  EXPECT_EQ(List(editor, kAffinityLists[kAttrSword])->currentIndex(), -1);
   EXPECT_EQ(editor.working(), encounter.defender(3));
-  Pick(editor.fields().affinities[kAttrCurse], kAffDouble);
+  Pick(List(editor, kAffinityLists[kAttrCurse]), kAffDouble);
   EXPECT_EQ(editor.working().affinities[kAttrCurse], 1);
   EXPECT_EQ(editor.working().affinities[kAttrSword], -1);
 }
@@ -142,13 +169,13 @@ TEST_F(DefenderEditorTest, SwapActsOnTheDefendersAndRefusesCancel) {
   editor.show();
   testing::ChooserSeen seen;
   prompts.QueueDialog(AnswerChooser(5, &seen));
-  Click(editor.slot_buttons().swap());
+  Click(editor, kSwap);
   EXPECT_EQ(seen.names, (std::vector<QString>{"鬼", "竜", "骸骨", "スライム", "亡霊"}));
   EXPECT_EQ(encounter.defender(2), before.defender(5));
   EXPECT_EQ(encounter.defender(5), before.defender(2));
   EXPECT_EQ(encounter.attackers(), before.attackers());
-  EXPECT_EQ(editor.fields().name->text(), QStringLiteral("亡霊"));
-  EXPECT_FALSE(editor.buttons().cancel()->isEnabled());
+  EXPECT_EQ(Edit(editor, kName)->text(), QStringLiteral("亡霊"));
+  EXPECT_FALSE(Button(editor, kCancel)->isEnabled());
   QTest::keyClick(&editor, Qt::Key_Escape);
   EXPECT_TRUE(editor.isVisible());
 }
@@ -157,12 +184,12 @@ TEST_F(DefenderEditorTest, CopySaveAndLoadOneWorkOnDefenderLines) {
   const Encounter before = encounter;
   DefenderEditor editor(encounter, prompts, 1);
   prompts.QueueDialog(AnswerChooser(4));
-  Click(editor.slot_buttons().copy());
+  Click(editor, kCopy);
   EXPECT_EQ(editor.working(), before.defender(4));
 
   const QString path = dir.filePath("d.qvr");
   prompts.QueueFileName(path);
-  Click(editor.slot_buttons().save_one());
+  Click(editor, kSaveOne);
   QFile saved(path);
   ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
   EXPECT_TRUE(saved.readAll().startsWith("M,1,\""));
@@ -171,7 +198,7 @@ TEST_F(DefenderEditorTest, CopySaveAndLoadOneWorkOnDefenderLines) {
   testing::ChooserSeen seen;
   prompts.QueueFileName(path);
   prompts.QueueDialog(AnswerChooser(1, &seen));
-  Click(other.slot_buttons().load_one());
+  Click(other, kLoadOne);
   EXPECT_EQ(seen.names, (std::vector<QString>{"スライム", "", "", "", ""}));
   EXPECT_EQ(other.working(), before.defender(4));
   EXPECT_EQ(encounter.defenders(), before.defenders());
@@ -192,9 +219,9 @@ TEST_F(DefenderEditorTest, ImportsTheQvmForm) {
 
   const Defender expected{60, 36, 43, 24, 5, {0, 1, 2, 3, 4, 5, 0, 1, 0, 0, 1}, Cp932("小鬼")};
   EXPECT_EQ(editor.working(), expected);
-  EXPECT_EQ(editor.fields().name->text(), QStringLiteral("小鬼"));
-  EXPECT_EQ(editor.fields().magic_evasion->text(), "43");
-  EXPECT_EQ(editor.fields().affinities[kAttrFire]->currentText(), QStringLiteral("×"));
+  EXPECT_EQ(Edit(editor, kName)->text(), QStringLiteral("小鬼"));
+  EXPECT_EQ(Edit(editor, kMagicEvasion)->text(), "43");
+  EXPECT_EQ(List(editor, kAffinityLists[kAttrFire])->currentText(), QStringLiteral("×"));
   EXPECT_EQ(encounter.defender(1), Sample("鬼", 10));
 }
 
@@ -208,31 +235,31 @@ TEST_F(DefenderEditorTest, ImportsTheLabelledTextFormAndCancelKeepsTheStoredDefe
                 {23, Cp932("○ ○ ○ ◎ △ ○ ○ × ○ ＋ ↑")}}));
   const Defender expected{30, 25, 10, 4, 2, {0, 0, 0, 1, 2, 0, 0, 3, 0, 4, 5}, Cp932("ゴブリン")};
   EXPECT_EQ(editor.working(), expected);
-  EXPECT_EQ(editor.fields().affinities[kAttrIce]->currentText(), QStringLiteral("△"));
-  EXPECT_EQ(editor.fields().physical_defence->text(), "4");
+  EXPECT_EQ(List(editor, kAffinityLists[kAttrIce])->currentText(), QStringLiteral("△"));
+  EXPECT_EQ(Edit(editor, kPhysicalDefence)->text(), "4");
 
   // An upper-case extension is not the .qvm form: line 1 holds no name label.
   Import(editor, "sheet.QVM", Sheet({{1, "20,30,10,25,15,12,18,5,5,8,"}, {9, "10,"}}));
   EXPECT_EQ(editor.working().melee_evasion, 0);
 
-  Click(editor.buttons().cancel());
+  Click(editor, kCancel);
   EXPECT_EQ(editor.result(), QDialog::Rejected);
   EXPECT_EQ(encounter.defenders(), before.defenders());
 }
 
 TEST_F(DefenderEditorTest, ImportStopsOnACancelledDialogAndReportsAnUnreadableFile) {
   DefenderEditor editor(encounter, prompts, 2);
-  Retype(editor.fields().melee_evasion, "77");
+  Retype(Edit(editor, kMeleeEvasion), "77");
   const Defender working = editor.working();
   prompts.QueueFileName("");
-  Click(editor.slot_buttons().import_sheet());
+  Click(editor, kImportSheet);
   const QString missing = dir.filePath("gone.txt");
   prompts.QueueFileName(missing);
-  Click(editor.slot_buttons().import_sheet());
+  Click(editor, kImportSheet);
   ASSERT_EQ(prompts.errors.size(), 1);
   EXPECT_TRUE(prompts.errors[0].contains(missing));
   EXPECT_EQ(editor.working(), working);
-  EXPECT_EQ(editor.fields().melee_evasion->text(), "77");
+  EXPECT_EQ(Edit(editor, kMeleeEvasion)->text(), "77");
 }
 
 }  // namespace

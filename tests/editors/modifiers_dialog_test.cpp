@@ -4,7 +4,6 @@
 
 #include <limits>
 
-#include "gui/dialog_buttons.h"
 #include "tests/support/gui_helpers.h"
 
 namespace zelmora {
@@ -13,6 +12,20 @@ namespace {
 constexpr int kMax = std::numeric_limits<std::int32_t>::max();
 constexpr int kMin = std::numeric_limits<std::int32_t>::min();
 
+// The dialog's controls, through its accessors.
+using Fields = ModifiersDialog::Fields;
+constexpr auto kPhysicalHit = &Fields::physical_hit;
+constexpr auto kMagicHit = &Fields::magic_hit;
+constexpr auto kPhysicalDamage = &Fields::physical_damage;
+constexpr auto kMagicDamage = &Fields::magic_damage;
+constexpr auto kPhysicalEvasion = &Fields::physical_evasion;
+constexpr auto kMagicEvasion = &Fields::magic_evasion;
+constexpr auto kPhysicalDefence = &Fields::physical_defence;
+constexpr auto kMagicDefence = &Fields::magic_defence;
+constexpr auto kOk = &DialogButtons::ok;
+constexpr auto kCancel = &DialogButtons::cancel;
+using testing::Button;
+using testing::Edit;
 using testing::Retype;
 
 GlobalModifiers RecordWithHiddenEntries() {
@@ -27,18 +40,17 @@ GlobalModifiers RecordWithHiddenEntries() {
 TEST(ModifiersDialog, ShowsEachValueInItsOwnField) {
   const ModifiersDialog dialog({1, -2, 3, 4, 5, 6, kMax, kMin});
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("ボーナス／ペナルティ"));
-  const ModifiersDialog::Fields& f = dialog.fields();
-  const std::pair<QLineEdit*, const char*> expected[] = {
-      {f.physical_hit, "1"},
-      {f.magic_hit, "-2"},
-      {f.physical_damage, "3"},
-      {f.magic_damage, "4"},
-      {f.physical_evasion, "5"},
-      {f.magic_evasion, "6"},
-      {f.physical_defence, "2147483647"},
-      {f.magic_defence, "-2147483648"},
+  const std::pair<QLineEdit * Fields::*, const char*> expected[] = {
+      {kPhysicalHit, "1"},
+      {kMagicHit, "-2"},
+      {kPhysicalDamage, "3"},
+      {kMagicDamage, "4"},
+      {kPhysicalEvasion, "5"},
+      {kMagicEvasion, "6"},
+      {kPhysicalDefence, "2147483647"},
+      {kMagicDefence, "-2147483648"},
   };
-  for (const auto& [field, text] : expected) EXPECT_EQ(field->text(), text);
+  for (const auto& [id, text] : expected) EXPECT_EQ(Edit(dialog, id)->text(), text) << id;
 }
 
 TEST(ModifiersDialog, OkWithoutTypingKeepsTheShownValuesAndZeroesTheHiddenEntries) {
@@ -55,12 +67,12 @@ TEST(ModifiersDialog, OkWithoutTypingKeepsTheShownValuesAndZeroesTheHiddenEntrie
 
 TEST(ModifiersDialog, TypedTextsBecomeTheirLeadingIntegers) {
   ModifiersDialog dialog({1, 2, 3, 4, 5, 6, 7, 8});
-  Retype(dialog.fields().physical_evasion, "-10");
-  Retype(dialog.fields().magic_hit, "");
-  Retype(dialog.fields().physical_damage, "5abc");
-  Retype(dialog.fields().physical_defence, "  +12");
-  Retype(dialog.fields().magic_defence, "99999999999");
-  Retype(dialog.fields().magic_evasion, "abc5");
+  Retype(Edit(dialog, kPhysicalEvasion), "-10");
+  Retype(Edit(dialog, kMagicHit), "");
+  Retype(Edit(dialog, kPhysicalDamage), "5abc");
+  Retype(Edit(dialog, kPhysicalDefence), "  +12");
+  Retype(Edit(dialog, kMagicDefence), "99999999999");
+  Retype(Edit(dialog, kMagicEvasion), "abc5");
   EXPECT_EQ(dialog.Values(), (ShownModifiers{1, 0, 5, 4, -10, 0, 12, kMax}));
 
   const GlobalModifiers m = ModifiersFromShown(dialog.Values());
@@ -75,20 +87,19 @@ TEST(ModifiersDialog, OpensOnPhysicalHitAndTabsAlikeThroughBothBoxes) {
   ModifiersDialog dialog({});
   dialog.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-  const ModifiersDialog::Fields& f = dialog.fields();
+  const Fields& f = dialog.fields();
   EXPECT_EQ(dialog.focusWidget(), f.physical_hit);
-  EXPECT_EQ(
-      testing::TabChain(f.physical_hit),
-      (std::vector<QWidget*>{f.physical_hit, f.magic_hit, f.physical_damage, f.magic_damage,
-                             f.physical_evasion, f.magic_evasion, f.physical_defence,
-                             f.magic_defence, dialog.buttons().ok(), dialog.buttons().cancel()}));
+  EXPECT_EQ(testing::TabChain(f.physical_hit),
+            (std::vector<QWidget*>{f.physical_hit, f.magic_hit, f.physical_damage, f.magic_damage,
+                                   f.physical_evasion, f.magic_evasion, f.physical_defence,
+                                   f.magic_defence, Button(dialog, kOk), Button(dialog, kCancel)}));
 }
 
 TEST(ModifiersDialog, EnterConfirmsAndEscapeOrCancelDiscards) {
   {
     ModifiersDialog dialog({});
     dialog.show();
-    QTest::keyClick(dialog.fields().physical_hit, Qt::Key_Return);
+    QTest::keyClick(Edit(dialog, kPhysicalHit), Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
   }
   {
@@ -101,7 +112,7 @@ TEST(ModifiersDialog, EnterConfirmsAndEscapeOrCancelDiscards) {
   {
     ModifiersDialog dialog({});
     dialog.show();
-    dialog.buttons().cancel()->click();
+    Button(dialog, kCancel)->click();
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_FALSE(dialog.isVisible());
   }

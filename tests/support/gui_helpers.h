@@ -19,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "editors/slot_button_row.h"
 #include "editors/slot_chooser.h"
 #include "gui/dialog_builder.h"
 #include "gui/dialog_buttons.h"
@@ -54,6 +55,30 @@ inline QPushButton* Button(const QWidget& host, int id) {
 inline void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
 inline void Click(const QWidget& host, int id) { Click(Button(host, id)); }
+
+// A dialog's controls through its accessors: a field as a member of its
+// Fields, OK and ｷｬﾝｾﾙ as &DialogButtons::ok and ::cancel, an editor's slot
+// buttons as members of SlotButtonRow.
+template <class Dialog>
+QLineEdit* Edit(const Dialog& dialog, QLineEdit* Dialog::Fields::*field) {
+  return dialog.fields().*field;
+}
+template <class Dialog>
+QComboBox* List(const Dialog& dialog, QComboBox* Dialog::Fields::*field) {
+  return dialog.fields().*field;
+}
+template <class Dialog>
+QPushButton* Button(const Dialog& dialog, QPushButton* (DialogButtons::*button)() const) {
+  return (dialog.buttons().*button)();
+}
+template <class Dialog>
+QPushButton* Button(const Dialog& dialog, QPushButton* (SlotButtonRow::*button)() const) {
+  return (dialog.slot_buttons().*button)();
+}
+template <class Dialog, class Which>
+void Click(const Dialog& dialog, Which button) {
+  Click(Button(dialog, button));
+}
 
 // Shows a window as exec() would, so that focus and the default button act
 // as they do for the user.
