@@ -20,10 +20,7 @@ constexpr int kNumberWidth = 27;  // dialog units
 QLineEdit* NewShownText(QWidget& parent, const QString& text) {
   auto* shown = new QLineEdit(&parent);
   MakeOutputField(*shown);
-  shown->setFrame(false);
-  // Without a frame the text may come within a pixel of the edge: QLineEdit
-  // keeps two of its own, and a borderless field has nothing to keep them from.
-  shown->setTextMargins(-1, 0, -1, 0);
+  RemoveFrame(*shown);
   SetTextFromStart(*shown, text);
   return shown;
 }

@@ -24,10 +24,7 @@ QWidget* MakeEdit(QWidget& host, const Control& c) {
   if (c.style & layout::kReadOnly) {
     MakeOutputField(*edit);
   }
-  edit->setFrame(!(c.style & layout::kNoBorder));
-  // Without a frame the text may come within a pixel of the edge: QLineEdit
-  // keeps two of its own, and a borderless cell has nothing to keep them from.
-  if (c.style & layout::kNoBorder) edit->setTextMargins(-1, 0, -1, 0);
+  if (c.style & layout::kNoBorder) RemoveFrame(*edit);
   edit->setAlignment(AlignmentOf(c.style));
   return edit;
 }

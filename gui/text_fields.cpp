@@ -41,4 +41,11 @@ void MakeOutputField(QLineEdit& edit) {
   QObject::connect(&edit, &QLineEdit::textChanged, &edit, &QWidget::setToolTip);
 }
 
+void RemoveFrame(QLineEdit& edit) {
+  edit.setFrame(false);
+  // Without a frame the text may come within a pixel of the edge: QLineEdit
+  // keeps two of its own, and an unframed field has nothing to keep them from.
+  edit.setTextMargins(-1, 0, -1, 0);
+}
+
 }  // namespace zelmora

@@ -20,4 +20,7 @@ void ShowStartOnFocusOut(QLineEdit& edit);
 // like an input; its tooltip carries all of its text.
 void MakeOutputField(QLineEdit& edit);
 
+// A field without a frame, its text as close to the edges as a framed one's.
+void RemoveFrame(QLineEdit& edit);
+
 }  // namespace zelmora

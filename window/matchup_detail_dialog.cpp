@@ -42,10 +42,7 @@ QLineEdit* NewValue(QWidget& parent, int width, bool framed,
                     Qt::Alignment alignment = Qt::AlignLeft) {
   QLineEdit* value = NewField(parent, width);
   MakeOutputField(*value);
-  value->setFrame(framed);
-  // Without a frame the text may come within a pixel of the edge: QLineEdit
-  // keeps two of its own, and an unframed field has nothing to keep them from.
-  if (!framed) value->setTextMargins(-1, 0, -1, 0);
+  if (!framed) RemoveFrame(*value);
   value->setAlignment(alignment | Qt::AlignVCenter);
   return value;
 }
