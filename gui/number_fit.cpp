@@ -12,7 +12,7 @@
 #include <string_view>
 
 #include "engine/text.h"
-#include "gui/dialog_builder.h"
+#include "gui/text_fields.h"
 
 namespace zelmora {
 namespace {

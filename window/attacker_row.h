@@ -3,7 +3,7 @@
 #include <QWidget>
 
 #include "engine/encounter.h"
-#include "gui/dialog_builder.h"
+#include "gui/dialog_units.h"
 #include "window/caption.h"
 #include "window/grid_button.h"
 #include "window/grid_input.h"

@@ -21,7 +21,7 @@
 #include "files/reports.h"
 #include "files/roster_file.h"
 #include "gui/cp932_qstring.h"
-#include "gui/dialog_builder.h"
+#include "gui/dialog_units.h"
 #include "gui/file_error_message.h"
 #include "gui/name_field.h"
 #include "gui/numeric_text.h"

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "gui/dialog_builder.h"
+#include "gui/dialog_units.h"
 
 // The grid's natural sizes are given in dialog units of the window's font,
 // the units its arrangement was drawn in; layouts may give the cells more.

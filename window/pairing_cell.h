@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "engine/encounter.h"
-#include "gui/dialog_builder.h"
+#include "gui/dialog_units.h"
 #include "window/caption.h"
 #include "window/grid_button.h"
 #include "window/pairing_marks.h"

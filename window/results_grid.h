@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "engine/encounter.h"
-#include "gui/dialog_builder.h"
+#include "gui/dialog_units.h"
 #include "window/pairing_cell.h"
 
 namespace zelmora {

@@ -1,6 +1,6 @@
 #pragma once
 
-// What the GUI tests do as a user would: find controls by identifier, type,
+// What the GUI tests do as a user would: find controls, type,
 // pick list entries, press buttons, follow the tab order, answer the slot
 // chooser.
 #include <gtest/gtest.h>
@@ -18,41 +18,39 @@
 #include <string_view>
 #include <vector>
 
+#include "editors/slot_button_row.h"
 #include "editors/slot_chooser.h"
-#include "gui/dialog_builder.h"
-#include "resources/layouts.h"
-#include "resources/slot_chooser_ids.h"
+#include "gui/dialog_buttons.h"
 #include "tests/support/qt_print.h"
 #include "tests/support/scripted_prompts.h"
 #include "tests/support/test_text.h"
 
 namespace zelmora::testing {
 
-inline QLineEdit* Edit(const QWidget& host, int id) {
-  auto* edit = ControlById<QLineEdit>(host, id);
-  EXPECT_NE(edit, nullptr) << "edit " << id;
-  return edit;
-}
+inline void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
-inline QString Text(const QWidget& host, int id) {
-  QLineEdit* edit = Edit(host, id);
-  return edit ? edit->text() : QString();
+// A dialog's controls through its accessors: a field as a member of its
+// Fields, OK and ｷｬﾝｾﾙ as &DialogButtons::ok and ::cancel, an editor's slot
+// buttons as members of SlotButtonRow.
+template <class Dialog>
+QLineEdit* Edit(const Dialog& dialog, QLineEdit* Dialog::Fields::*field) {
+  return dialog.fields().*field;
 }
-
-inline QComboBox* List(const QWidget& host, int id) {
-  auto* list = ControlById<QComboBox>(host, id);
-  EXPECT_NE(list, nullptr) << "list " << id;
-  return list;
+template <class Dialog>
+QComboBox* List(const Dialog& dialog, QComboBox* Dialog::Fields::*field) {
+  return dialog.fields().*field;
 }
-
-inline QPushButton* Button(const QWidget& host, int id) {
-  auto* button = ControlById<QPushButton>(host, id);
-  EXPECT_NE(button, nullptr) << "button " << id;
-  return button;
+template <class Dialog>
+QPushButton* Button(const Dialog& dialog, QPushButton* (DialogButtons::*button)() const) {
+  return (dialog.buttons().*button)();
 }
-
-inline void Click(const QWidget& host, int id) {
-  QTest::mouseClick(Button(host, id), Qt::LeftButton);
+template <class Dialog>
+QPushButton* Button(const Dialog& dialog, QPushButton* (SlotButtonRow::*button)() const) {
+  return (dialog.slot_buttons().*button)();
+}
+template <class Dialog, class Which>
+void Click(const Dialog& dialog, Which button) {
+  Click(Button(dialog, button));
 }
 
 // Shows a window as exec() would, so that focus and the default button act
@@ -109,18 +107,15 @@ inline void Pick(QComboBox* list, int position) {
   ASSERT_EQ(list->currentIndex(), position);
 }
 
-// The identifiers of the focusable controls, in tab order from `first_id`.
-inline std::vector<int> TabOrder(const QWidget& host, int first_id) {
-  std::vector<int> ids;
-  QWidget* start = ControlById(host, first_id);
+// The focusable controls in tab order, from `start` round to it.
+inline std::vector<QWidget*> TabChain(QWidget* start) {
+  std::vector<QWidget*> chain;
   QWidget* widget = start;
   do {
-    if ((widget->focusPolicy() & Qt::TabFocus) && !widget->objectName().isEmpty()) {
-      ids.push_back(widget->objectName().toInt());
-    }
+    if (widget->focusPolicy() & Qt::TabFocus) chain.push_back(widget);
     widget = widget->nextInFocusChain();
   } while (widget != start && widget != nullptr);
-  return ids;
+  return chain;
 }
 
 // A file's bytes, read and written without the code under test.
@@ -153,10 +148,10 @@ inline ScriptedPrompts::DialogScript AnswerChooser(int slot, ChooserSeen* seen =
     if (!chooser) return int{QDialog::Rejected};
     if (seen) {
       seen->caption = chooser->windowTitle();
-      seen->prompt = Text(*chooser, chooser_ids::kPrompt);
-      for (int id : chooser_ids::kSlotNames) seen->names.push_back(Text(*chooser, id));
+      seen->prompt = chooser->prompt().text();
+      for (const QLineEdit* name : chooser->names()) seen->names.push_back(name->text());
     }
-    Click(*chooser, slot == 0 ? layout::kCancel : chooser_ids::kSlotButtons[slot - 1]);
+    Click(slot == 0 ? chooser->buttons().cancel() : chooser->numbers()[slot - 1]);
     return chooser->result();
   };
 }

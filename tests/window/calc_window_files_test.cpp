@@ -16,7 +16,6 @@
 #include "files/error_reason.h"
 #include "files/reports.h"
 #include "files/roster_file.h"
-#include "gui/dialog_builder.h"
 #include "tests/support/gui_helpers.h"
 #include "tests/support/sample_table.h"
 #include "window/calc_app.h"

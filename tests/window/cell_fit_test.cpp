@@ -1,12 +1,17 @@
 // Every result of the window shows its value readably for typical and
 // extreme values: the fitted text fits its cell and reads back as the same
 // value to the digits shown, and no longer text of the value would fit.
+// The inputs of the window and the dialogs show their values whole.
 // CTest runs this program at scale 1 and again with QT_SCALE_FACTOR=2.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
 #include <cmath>
 #include <cstdlib>
@@ -14,13 +19,19 @@
 #include <string>
 #include <vector>
 
+#include "editors/attacker_editor.h"
+#include "editors/defender_editor.h"
+#include "editors/modifiers_dialog.h"
+#include "editors/slot_chooser.h"
 #include "engine/labels.h"
 #include "engine/text.h"
 #include "files/file_io.h"
 #include "files/roster_file.h"
 #include "gui/number_fit.h"
 #include "tests/support/grid_texts.h"
+#include "tests/support/gui_helpers.h"
 #include "window/calc_window.h"
+#include "window/matchup_detail_dialog.h"
 
 namespace zelmora {
 namespace {
@@ -30,20 +41,32 @@ using testing::Cp932;
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 
-// The pixels a bordered input shows its text in: its rectangle less the
-// frame and the two pixels Qt keeps on each side.
+// The pixels a line edit draws its text in, worked out from the control:
+// its rectangle less the frame, the text margins and the two pixels Qt keeps
+// on each side, less any sibling button lying over it.
 int TextRoom(const QLineEdit& edit) {
   QStyleOptionFrame option;
   option.initFrom(&edit);
-  const int frame = edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit);
-  return edit.width() - 2 * frame - 4;
+  const int frame =
+      edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit) : 0;
+  const QMargins margins = edit.textMargins();
+  int left = edit.x() + frame + margins.left() + 2;
+  int right = edit.x() + edit.width() - frame - margins.right() - 2;
+  for (const QPushButton* button :
+       edit.parentWidget()->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
+    const QRect over = button->geometry();
+    if (!over.intersects(edit.geometry())) continue;
+    if (over.left() > left) right = std::min(right, over.left());
+    if (over.left() <= left) left = std::max(left, over.right() + 1);
+  }
+  return right - left;
 }
 
-::testing::AssertionResult ShowsWhole(const QLineEdit& edit) {
-  const int needed = edit.fontMetrics().horizontalAdvance(edit.text());
-  if (needed <= TextRoom(edit)) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << "\"" << edit.text().toStdString() << "\" needs " << needed
-                                       << " px, has " << TextRoom(edit);
+::testing::AssertionResult ShowsWhole(const QLineEdit* edit) {
+  const int needed = edit->fontMetrics().horizontalAdvance(edit->text());
+  if (needed <= TextRoom(*edit)) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "\"" << edit->text().toStdString() << "\" needs "
+                                       << needed << " px, has " << TextRoom(*edit);
 }
 
 // The significant digits a number's text shows ("0.0500" and "5.00e3" show 3).
@@ -206,12 +229,12 @@ TEST(CellFit, InputsOfTheGameRangeShowWholeFromTheFirstCharacter) {
   window.encounter() = GameRangeEncounter();
   window.RefreshInputs();
   for (QLineEdit* input : testing::GridInputs(window)) {
-    EXPECT_TRUE(ShowsWhole(*input)) << input->text().toStdString();
+    EXPECT_TRUE(ShowsWhole(input)) << input->text().toStdString();
   }
   for (const char* typed : {"100,100,100", "-99,-99,-99", "999,999,999"}) {
     QLineEdit* evasion = &window.grid().defender(5).evasion();
     testing::Retype(evasion, typed);
-    EXPECT_TRUE(ShowsWhole(*evasion)) << typed;
+    EXPECT_TRUE(ShowsWhole(evasion)) << typed;
   }
 
   // Longer than the cell: written by a refresh, or typed and then left, the
@@ -224,6 +247,99 @@ TEST(CellFit, InputsOfTheGameRangeShowWholeFromTheFirstCharacter) {
   EXPECT_EQ(name->cursorPosition(), 8);
   window.grid().defender(3).name().setFocus();
   EXPECT_EQ(name->cursorPosition(), 0);
+}
+
+TEST(CellFit, EditorAndModifierInputsShowWhole) {
+  Encounter e = ExtremeEncounter();
+  e.attacker(1) = {.judgment_value = -99,
+                   .dice_count = 99,
+                   .damage_bonus = 999,
+                   .attack_count = 99,
+                   .name = Cp932("竜王ヴァルガード")};
+  e.defender(1) = {.melee_evasion = 999,
+                   .ranged_evasion = -99,
+                   .magic_evasion = 100,
+                   .physical_defence = -99,
+                   .magic_defence = 999,
+                   .name = Cp932("竜王ヴァルガード")};
+  testing::ScriptedPrompts prompts;
+  const AttackerEditor attacker(e, prompts, 1);
+  for (QLineEdit* field : attacker.findChildren<QLineEdit*>()) EXPECT_TRUE(ShowsWhole(field));
+  const DefenderEditor defender(e, prompts, 1);
+  for (QLineEdit* field : defender.findChildren<QLineEdit*>()) EXPECT_TRUE(ShowsWhole(field));
+  const ModifiersDialog modifiers({-99, 999, -99, 999, -99, 999, -99, 999});
+  for (QLineEdit* field : modifiers.findChildren<QLineEdit*>()) EXPECT_TRUE(ShowsWhole(field));
+  // Beyond the game's range the text still shows from its start.
+  e.attacker(2).damage_bonus = kMax;
+  const AttackerEditor beyond(e, prompts, 2);
+  EXPECT_EQ(beyond.fields().damage_bonus->cursorPosition(), 0);
+}
+
+TEST(CellFit, DetailDialogShowsItsNumbersWhole) {
+  const Encounter e = ExtremeEncounter();
+  for (int row = 1; row <= Encounter::kSlots; ++row) {
+    const MatchupDetailDialog dialog(e.attacker(row), e.defender(row), e.result(row, row));
+    for (QLineEdit* field : dialog.findChildren<QLineEdit*>()) {
+      EXPECT_TRUE(ShowsWhole(field)) << "row " << row;
+    }
+    const MatchupDetailDialog::Fields& f = dialog.fields();
+    const std::pair<QLineEdit*, double> numbers[] = {
+        {f.judgment_value, e.attacker(row).judgment_value},
+        {f.attack_chance, e.result(row, row).attack_chance},
+        {f.expected_damage, e.result(row, row).expected_damage}};
+    for (const auto& [field, value] : numbers) {
+      EXPECT_TRUE(ReadsBackAs(field->text(), value)) << row << " " << value;
+    }
+    // Both numbers of the damage read back, and its tooltip has them whole.
+    const QStringList damage = f.damage->text().split(' ', Qt::SkipEmptyParts);
+    ASSERT_EQ(damage.size(), 4) << row;
+    EXPECT_TRUE(ReadsBackAs(damage[0], e.attacker(row).dice_count)) << row;
+    EXPECT_TRUE(ReadsBackAs(damage[3], e.attacker(row).damage_bonus)) << row;
+    EXPECT_EQ(f.damage->toolTip(), QStringLiteral("  %1 D6 + %2")
+                                       .arg(e.attacker(row).dice_count)
+                                       .arg(e.attacker(row).damage_bonus));
+  }
+}
+
+// Whole captions: every label of every dialog, every list entry beside its
+// arrow; group titles clear of the controls inside their frames.
+TEST(CellFit, CaptionsAndListEntriesShowWhole) {
+  testing::ScriptedPrompts prompts;
+  Encounter e = ExtremeEncounter();
+  CalcWindow window(prompts);
+  AttackerEditor attacker(e, prompts, 1);
+  DefenderEditor defender(e, prompts, 1);
+  ModifiersDialog modifiers({});
+  MatchupDetailDialog detail(e.attacker(4), e.defender(1), e.result(4, 1));
+  SlotChooser chooser(QStringLiteral("どれと入れ替えますか？"), {});
+  const std::vector<QWidget*> hosts = {&window,    &attacker, &defender,
+                                       &modifiers, &detail,   &chooser};
+  for (QWidget* host : hosts) {
+    for (const QLabel* label : host->findChildren<QLabel*>()) {
+      const QFontMetrics metrics = label->fontMetrics();
+      EXPECT_LE(metrics.horizontalAdvance(label->text()), label->contentsRect().width())
+          << label->text().toStdString();
+      EXPECT_LE(metrics.height(), label->contentsRect().height()) << label->text().toStdString();
+      if (!label->autoFillBackground()) continue;  // a group title
+      for (const QWidget* control : host->findChildren<QWidget*>()) {
+        if (qobject_cast<const QLineEdit*>(control) || qobject_cast<const QComboBox*>(control)) {
+          EXPECT_FALSE(label->geometry().intersects(control->geometry()))
+              << label->text().toStdString() << " over " << control->objectName().toStdString();
+        }
+      }
+    }
+    for (const QComboBox* list : host->findChildren<QComboBox*>()) {
+      QStyleOptionComboBox option;
+      option.initFrom(list);
+      const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                        QStyle::SC_ComboBoxEditField, list);
+      for (int i = 0; i < list->count(); ++i) {
+        EXPECT_LE(list->fontMetrics().horizontalAdvance(list->itemText(i)), field.width())
+            << list->itemText(i).toStdString();
+      }
+    }
+  }
+  EXPECT_EQ(detail.fields().attack_attribute->text(), QStringLiteral("諸惑星の加護"));
 }
 
 TEST(NumberFit, TakesTheMostDigitsThatFitAndAnExponentWhenTheValueIsTooLarge) {

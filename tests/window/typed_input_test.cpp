@@ -6,8 +6,9 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "editors/attacker_editor.h"
+#include "editors/modifiers_dialog.h"
 #include "files/cp932.h"
-#include "gui/dialog_builder.h"
 #include "gui/field_notice.h"
 #include "gui/name_field.h"
 #include "tests/support/gui_helpers.h"
@@ -28,7 +29,6 @@ class TypedInputTest : public ::testing::Test {
   void SetUp() override { testing::ShowActive(window); }
   void TearDown() override { EXPECT_TRUE(prompts.Exhausted()); }
 
-  QLineEdit* Cell(int id) { return testing::Edit(window, id); }
   void ClickRecalculate() { window.grid().recalculate_button().click(); }
 
   testing::ScriptedPrompts prompts;
@@ -66,8 +66,9 @@ TEST_F(TypedInputTest, FullWidthNumbersInTheGridReadAsAsciiAndNamesStayAsTyped) 
 
 TEST_F(TypedInputTest, FullWidthNumbersInTheDialogsReadAsAscii) {
   prompts.QueueDialog([](QDialog& editor) {
-    Commit(testing::Edit(editor, 1019), QStringLiteral("７０"));  // 判定値
-    Commit(testing::Edit(editor, 1022), QStringLiteral("＋２"));  // 回数
+    const auto& fields = dynamic_cast<AttackerEditor&>(editor).fields();
+    Commit(fields.judgment_value, QStringLiteral("７０"));
+    Commit(fields.attack_count, QStringLiteral("＋２"));
     editor.accept();
     return editor.result();
   });
@@ -77,7 +78,7 @@ TEST_F(TypedInputTest, FullWidthNumbersInTheDialogsReadAsAscii) {
   EXPECT_EQ(window.grid().attacker(3).judgment().text(), "70");
 
   prompts.QueueDialog([](QDialog& dialog) {
-    Commit(testing::Edit(dialog, 1251), QStringLiteral("－１５"));  // 物理命中率
+    Commit(dynamic_cast<ModifiersDialog&>(dialog).fields().physical_hit, QStringLiteral("－１５"));
     dialog.accept();
     return dialog.result();
   });
