@@ -203,7 +203,7 @@ void ApplySettings(const CommandLine& command, Encounter& encounter) {
 
 bool PrepareEncounter(const CommandLine& command, const Console& console, Encounter& encounter) {
   if (!command.roster.empty()) {
-    if (const auto error = LoadAll(command.roster, encounter)) {
+    if (const auto error = LoadAll(command.roster, encounter).error) {
       ReportFileError(console, *error);
       return false;
     }

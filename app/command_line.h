@@ -54,8 +54,8 @@ struct Console {
   std::ostream& err;
 };
 
-// The settings a roster does not carry (modifiers, evasion kinds), as the
-// command line gives them. The window applies them the same way.
+// The settings the command line gives (modifiers, evasion kinds), over
+// those of the roster. The window applies them the same way.
 void ApplySettings(const CommandLine& command, Encounter& encounter);
 
 // The roster loaded into default slots as load all does, the settings

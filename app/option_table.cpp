@@ -87,7 +87,7 @@ constexpr std::array kOptions = {
                      StoreModifiers},
     OptionDefinition{"--evasion", "LIST",
                      "the evasion kinds of attackers 1 to 5, comma-separated (0 melee, 1 ranged, "
-                     "2 magic, 3 none), which a roster does not carry",
+                     "2 magic, 3 none), over those the roster carries",
                      StoreEvasionKinds},
     OptionDefinition{"--help", "", "show this help and exit", SetMode<CommandLine::Mode::kHelp>},
     OptionDefinition{"--version", "", "show the version and exit",

@@ -42,6 +42,10 @@ void DesktopPrompts::ShowError(QWidget* parent, const QString& message) {
   QMessageBox::warning(parent, QStringLiteral("ZELMORA"), message);
 }
 
+void DesktopPrompts::ShowNotice(QWidget* parent, const QString& message) {
+  QMessageBox::information(parent, QStringLiteral("ZELMORA"), message);
+}
+
 int DesktopPrompts::Run(QDialog& dialog) { return dialog.exec(); }
 
 }  // namespace zelmora

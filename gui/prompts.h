@@ -32,6 +32,9 @@ class Prompts {
   // Asks before overwriting an existing file; empty when cancelled.
   virtual QString SaveFileName(QWidget* parent, const FileChoice& choice) = 0;
   virtual void ShowError(QWidget* parent, const QString& message) = 0;
+  // Tells what the program did on its own, where nothing went wrong; a seam
+  // without a notice of its own shows it as it shows an error.
+  virtual void ShowNotice(QWidget* parent, const QString& message) { ShowError(parent, message); }
   // Runs a modal dialog and returns its QDialog::DialogCode result.
   virtual int Run(QDialog& dialog) = 0;
 };
@@ -42,6 +45,7 @@ class DesktopPrompts : public Prompts {
   QString OpenFileName(QWidget* parent, const FileChoice& choice) override;
   QString SaveFileName(QWidget* parent, const FileChoice& choice) override;
   void ShowError(QWidget* parent, const QString& message) override;
+  void ShowNotice(QWidget* parent, const QString& message) override;
   int Run(QDialog& dialog) override;
 };
 

@@ -19,6 +19,7 @@
 #include "tests/support/sample_table.h"
 #include "window/calc_app.h"
 #include "window/calc_window.h"
+#include "window/recent_files.h"
 
 namespace zelmora {
 namespace {
@@ -47,7 +48,7 @@ class CalcWindowFilesTest : public ::testing::Test {
   CalcWindow window{prompts};
 };
 
-TEST_F(CalcWindowFilesTest, SaveAllThenLoadAllRestoresEveryRecordButEvasionKinds) {
+TEST_F(CalcWindowFilesTest, SaveAllThenLoadAllRestoresEveryRecord) {
   testing::FillSampleTable(window.encounter());
   window.RecalculateAll();
   const Encounter saved = window.encounter();
@@ -58,7 +59,6 @@ TEST_F(CalcWindowFilesTest, SaveAllThenLoadAllRestoresEveryRecordButEvasionKinds
   EXPECT_EQ(prompts.save_choices[0].filter, "QVR ファイル (*.qvr);;全てのファイル (*)");
   EXPECT_EQ(ReadAll(Path("party.qvr")), SaveAllBytes(saved));
 
-  // Start again from scratch, with one evasion kind the file does not carry.
   CalcWindow fresh(prompts);
   fresh.encounter().attacker(2).evasion_kind = 3;
   prompts.QueueFileName(Path("party.qvr"));
@@ -67,9 +67,7 @@ TEST_F(CalcWindowFilesTest, SaveAllThenLoadAllRestoresEveryRecordButEvasionKinds
   EXPECT_EQ(prompts.open_choices[0].default_suffix, "qvr");
   EXPECT_EQ(prompts.open_choices[0].filter, "QVR ファイル (*.qvr);;全てのファイル (*)");
   for (int i = 1; i <= 5; ++i) {
-    Attacker expected = saved.attacker(i);
-    expected.evasion_kind = i == 2 ? 3 : 0;
-    EXPECT_EQ(fresh.encounter().attacker(i), expected) << i;
+    EXPECT_EQ(fresh.encounter().attacker(i), saved.attacker(i)) << i;
     EXPECT_EQ(fresh.encounter().defender(i), saved.defender(i)) << i;
   }
   EXPECT_TRUE(prompts.errors.isEmpty());
@@ -230,6 +228,23 @@ TEST(CalcAppTest, MissingRosterIsReportedAndTheWindowStillOpens) {
   EXPECT_TRUE(opened);
   ASSERT_EQ(prompts.errors.size(), 1);
   EXPECT_TRUE(prompts.errors[0].contains("/nonexistent/roster.qvr"));
+}
+
+TEST_F(CalcWindowFilesTest, NoRosterIsRefusedAndAUTF8OneLoadsWithANotice) {
+  const QString garbage = Path("garbage.qvr");
+  const QString utf8 = Path("utf8.qvr");
+  WriteAll(garbage, "garbage\n");
+  WriteAll(utf8, "P,1,\"リナ\",70\r\n");
+  EXPECT_FALSE(window.LoadRoster(garbage));
+  ASSERT_EQ(prompts.errors.size(), 1);
+  EXPECT_TRUE(prompts.errors[0].contains(garbage) &&
+              prompts.errors[0].contains("ロスターの行がありません"));
+  EXPECT_FALSE(RecentFiles::List().contains(garbage));
+  EXPECT_TRUE(window.LoadRoster(utf8));
+  EXPECT_EQ(window.encounter().attacker(1).name, testing::Cp932("リナ"));
+  ASSERT_EQ(prompts.notices.size(), 1);
+  EXPECT_TRUE(prompts.notices[0].contains("UTF-8"));
+  EXPECT_EQ(RecentFiles::List().value(0), utf8);
 }
 
 }  // namespace
