@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QWidget>
+
+class QTextBrowser;
+
+namespace zelmora {
+
+// The program's help (F1): a window of its own with a few linked pages in
+// Japanese, on the grid, the abbreviations and the rules the numbers
+// follow. Pages come from the program's resources.
+class HelpWindow : public QWidget {
+ public:
+  explicit HelpWindow(QWidget* parent = nullptr);
+
+  QTextBrowser& browser() { return *browser_; }
+
+ private:
+  QTextBrowser* browser_;
+};
+
+}  // namespace zelmora
