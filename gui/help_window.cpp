@@ -26,4 +26,13 @@ HelpWindow::HelpWindow(QWidget* parent)
   resize(QSize(560, 620).boundedTo(available));
 }
 
+HelpWindow& HelpWindow::ShowFor(QWidget& parent) {
+  auto* help = parent.findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+  if (!help) help = new HelpWindow(&parent);
+  help->show();
+  help->raise();
+  help->activateWindow();
+  return *help;
+}
+
 }  // namespace zelmora

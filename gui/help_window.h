@@ -13,6 +13,10 @@ class HelpWindow : public QWidget {
  public:
   explicit HelpWindow(QWidget* parent = nullptr);
 
+  // F1: shows the help window of `parent`, made on first use, and brings it
+  // to the front, so that pressing F1 again opens no second one.
+  static HelpWindow& ShowFor(QWidget& parent);
+
   QTextBrowser& browser() { return *browser_; }
 
  private:

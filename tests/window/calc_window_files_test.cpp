@@ -14,6 +14,7 @@
 #include "files/reports.h"
 #include "files/roster_file.h"
 #include "gui/dialog_builder.h"
+#include "gui/file_error_message.h"
 #include "resources/calc_window_ids.h"
 #include "tests/support/gui_helpers.h"
 #include "tests/support/sample_table.h"
@@ -231,20 +232,14 @@ TEST(CalcAppTest, MissingRosterIsReportedAndTheWindowStillOpens) {
 }
 
 TEST_F(CalcWindowFilesTest, NoRosterIsRefusedAndAUTF8OneLoadsWithANotice) {
-  const QString garbage = Path("garbage.qvr");
-  const QString utf8 = Path("utf8.qvr");
-  WriteAll(garbage, "garbage\n");
-  WriteAll(utf8, "P,1,\"リナ\",70\r\n");
-  EXPECT_FALSE(window.LoadRoster(garbage));
-  ASSERT_EQ(prompts.errors.size(), 1);
-  EXPECT_TRUE(prompts.errors[0].contains(garbage) &&
-              prompts.errors[0].contains("ロスターの行がありません"));
-  EXPECT_FALSE(RecentFiles::List().contains(garbage));
-  EXPECT_TRUE(window.LoadRoster(utf8));
-  EXPECT_EQ(window.encounter().attacker(1).name, testing::Cp932("リナ"));
-  ASSERT_EQ(prompts.notices.size(), 1);
-  EXPECT_TRUE(prompts.notices[0].contains("UTF-8"));
-  EXPECT_EQ(RecentFiles::List().value(0), utf8);
+  WriteAll(Path("garbage.qvr"), "garbage\n");
+  WriteAll(Path("utf8.qvr"), "P,1,\"リナ\",70\r\n");
+  EXPECT_FALSE(window.LoadRoster(Path("garbage.qvr")));
+  EXPECT_TRUE(window.LoadRoster(Path("utf8.qvr")));
+  EXPECT_EQ(prompts.errors.value(0),
+            ReadErrorMessage({FilePathBytes(Path("garbage.qvr")), std::string(kNoRosterLine)}));
+  EXPECT_EQ(prompts.notices, QStringList{Utf8RosterNotice(Path("utf8.qvr"))});
+  EXPECT_EQ(RecentFiles::List(), QStringList{Path("utf8.qvr")});
 }
 
 }  // namespace
