@@ -13,7 +13,7 @@ namespace {
 QString AskFileName(QWidget* parent, const FileChoice& choice, QFileDialog::AcceptMode mode) {
   FileDialog dialog(parent, choice, mode);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  const QString path = dialog.selectedFiles().constFirst();
+  QString path = dialog.selectedFiles().constFirst();
   FileDialog::RememberFolder(path);
   return path;
 }
