@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/command_line_messages.h"
+#include "app/message_language.h"
 #include "gui/prompts.h"
 #include "window/calc_app.h"
 
@@ -37,7 +39,7 @@ bool HasDisplay() {
 int OpenWindow(const zelmora::CommandLine& command, int argc, char** argv) {
   QApplication app(argc, argv);
   // The desktop matches the window to its entry and icon by this name.
-  QGuiApplication::setDesktopFileName(QStringLiteral("org.zelmora.Calculator"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.zelmora.calculator"));
   zelmora::DesktopPrompts prompts;
   zelmora::CalcApp::Preparation prepare;
   if (command.modifiers || command.evasion_kinds) {
@@ -54,14 +56,14 @@ int OpenWindow(const zelmora::CommandLine& command, int argc, char** argv) {
 
 int main(int argc, char** argv) {
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-  const zelmora::CommandLine command = zelmora::ParseCommandLine(arguments);
-  const zelmora::Console console{STDOUT_FILENO, std::cerr};
+  const zelmora::Language language = zelmora::EnvironmentMessageLanguage();
+  const zelmora::CommandLine command = zelmora::ParseCommandLine(arguments, language);
+  const zelmora::Console console{STDOUT_FILENO, std::cerr, language};
   if (command.mode != zelmora::CommandLine::Mode::kWindow) {
     return zelmora::RunWithoutWindow(command, console);
   }
   if (!HasDisplay()) {
-    std::cerr << "zelmora: no display to open the window on; "
-                 "--txt, --html, --json and --csv write reports without one\n";
+    std::cerr << "zelmora: " << zelmora::messages::kNoDisplay.In(language) << '\n';
     return kExitNoDisplay;
   }
   return OpenWindow(command, argc, argv);
