@@ -21,6 +21,8 @@ class KeptTableTest : public ::testing::Test {
 };
 
 TEST_F(KeptTableTest, RestoresRecordsEvasionKindsAndModifiersExactly) {
+  for (Attacker& a : kept.attackers()) a.name = "\xE3\x81\x82";  // UTF-8, not code page 932
+  bytes = KeptTableBytes(kept);
   Encounter restored;
   restored.attacker(2).name = "stale";
   ASSERT_EQ(ReadKeptTable(bytes, restored), KeptTableProblem::kNone);
