@@ -28,8 +28,8 @@ std::string Row(std::initializer_list<std::string> fields) {
 std::string PairingRow(const Encounter& e, int row, int column) {
   const MatchupResult& result = e.result(row, column);
   const TechniqueChoice technique = ReadTechnique(result);
-  return Row({FormatInt(row), CsvField(DecodeName(e.attacker(row).name).utf8), FormatInt(column),
-              CsvField(DecodeName(e.defender(column).name).utf8),
+  return Row({FormatInt(row), CsvNameField(DecodeName(e.attacker(row).name).utf8),
+              FormatInt(column), CsvNameField(DecodeName(e.defender(column).name).utf8),
               ShortestReal(result.attack_chance),
               technique.penalty ? FormatInt(*technique.penalty) : std::string(),
               technique.auto_triggered ? "1" : "0", ShortestReal(result.expected_damage)});
@@ -47,17 +47,31 @@ std::string CsvField(std::string_view text) {
   return out + "\"";
 }
 
-std::string CsvExport(const Encounter& e) {
-  std::string out(kByteOrderMark);
-  out += kHeader;
-  out += kLineEnd;
+// A spreadsheet runs a cell that starts with one of these as a formula
+// (or, for tab and CR, may shift it into one).
+constexpr std::string_view kFormulaStarts = "=+-@\t\r";
+
+std::string CsvNameField(std::string_view name) {
+  if (!name.empty() && kFormulaStarts.find(name.front()) != std::string_view::npos) {
+    return CsvField("'" + std::string(name));
+  }
+  return CsvField(name);
+}
+
+void WriteCsvExport(const Encounter& e, ByteSink& sink) {
+  sink.Append(kByteOrderMark);
+  sink.Append(kHeader);
+  sink.Append(kLineEnd);
   for (int row = 1; row <= Encounter::kSlots; ++row) {
     for (int column = 1; column <= Encounter::kSlots; ++column) {
-      out += PairingRow(e, row, column);
-      out += kLineEnd;
+      sink.Append(PairingRow(e, row, column));
+      sink.Append(kLineEnd);
     }
   }
-  return out;
+}
+
+std::string CsvExport(const Encounter& e) {
+  return CollectBytes([&e](ByteSink& sink) { WriteCsvExport(e, sink); });
 }
 
 }  // namespace zelmora

@@ -12,7 +12,7 @@ namespace {
 
 // The errors a user meets with files, worded for a game master rather than
 // for a programmer.
-constexpr std::array<std::pair<int, std::string_view>, 13> kReasons{{
+constexpr std::array<std::pair<int, std::string_view>, 14> kReasons{{
     {ENOENT, "ファイルまたはフォルダがありません"},
     {EACCES, "アクセスが許可されていません"},
     {EPERM, "操作が許可されていません"},
@@ -26,6 +26,7 @@ constexpr std::array<std::pair<int, std::string_view>, 13> kReasons{{
     {ELOOP, "シンボリックリンクが多すぎます"},
     {EIO, "入出力エラーが起きました"},
     {ENOMEM, "メモリが足りません"},
+    {EEXIST, "同じ名前のファイルがすでにあります"},
 }};
 
 }  // namespace

@@ -16,18 +16,20 @@ constexpr int kSlots = Encounter::kSlots;
 constexpr std::size_t kMatrixNameBytes = 10;
 constexpr std::string_view kUnknownCode = "?";
 
-// Appends lines, each ending with CR LF.
+// Writes lines, each ending with CR LF, as they are made: no more than one
+// line is ever held.
 class Page {
  public:
+  explicit Page(ByteSink& sink) : sink_(sink) {}
+
   template <class... Parts>
   void Line(const Parts&... parts) {
-    (bytes_.append(parts), ...);
-    bytes_ += "\r\n";
+    (sink_.Append(parts), ...);
+    sink_.Append("\r\n");
   }
-  std::string Take() { return std::move(bytes_); }
 
  private:
-  std::string bytes_;
+  ByteSink& sink_;
 };
 
 std::string Concat(std::initializer_list<std::string_view> parts) {
@@ -48,9 +50,19 @@ std::string ReportName(std::string_view name) {
   return out;
 }
 
-// The first ten bytes, even when that splits a two-byte character.
+// The whole characters of the first ten bytes; a two-byte character that
+// does not fit becomes a blank, so the width stays ten and the page stays
+// valid code page 932.
 std::string MatrixName(std::string_view name) {
-  return ReportName(name.substr(0, kMatrixNameBytes));
+  std::size_t end = 0;
+  while (end < name.size()) {
+    const std::size_t next = end + Cp932CharacterBytes(name[end]);
+    if (next > kMatrixNameBytes) break;
+    end = next;
+  }
+  std::string cut = ReportName(name.substr(0, end));
+  if (end < kMatrixNameBytes && end < name.size()) cut += ' ';
+  return cut;
 }
 
 std::string HtmlEscaped(std::string_view text) {
@@ -218,8 +230,8 @@ void HtmlMatrix(Page& page, const Encounter& e, std::string_view title, CellOf c
   SectionEnd(page);
 }
 
-std::string HtmlPage(const Encounter& e, std::string_view head) {
-  Page page;
+void WriteHtmlPage(const Encounter& e, std::string_view head, ByteSink& sink) {
+  Page page(sink);
   page.Line("<HTML>");
   page.Line(head);
   page.Line("<BODY>");
@@ -254,7 +266,18 @@ std::string HtmlPage(const Encounter& e, std::string_view head) {
   HtmlMatrix(page, e, Cp932Text<"<H3>期待ダメージ</H3>">(), HtmlDamageCell);
   page.Line("</BODY>");
   page.Line("</HTML>");
-  return page.Take();
+}
+
+std::string_view HtmlHead() {
+  return Cp932Text<
+      "<HEAD><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; "
+      "charset=Shift_JIS\"><TITLE>ZELMORA確率計算プログラム</TITLE></HEAD>">();
+}
+
+std::string_view HtmlHeadForUtf8() {
+  return Cp932Text<
+      "<HEAD><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; "
+      "charset=UTF-8\"><TITLE>ZELMORA確率計算プログラム</TITLE></HEAD>">();
 }
 
 }  // namespace
@@ -275,8 +298,8 @@ std::string HtmlDamageCell(const MatchupResult& r) {
   return Cell(FormatFixed(r.expected_damage, 3));
 }
 
-std::string TextReport(const Encounter& e) {
-  Page page;
+void WriteTextReport(const Encounter& e, ByteSink& sink) {
+  Page page(sink);
   page.Line(Cp932Text<"防御側設定                   回避           防御               相性">());
   page.Line(
       Cp932Text<"名称                    格闘 射撃 魔法   物理 魔法   剣物技火氷電風心禁聖呪">());
@@ -302,19 +325,24 @@ std::string TextReport(const Encounter& e) {
   page.Line();
   page.Line();
   TextMatrix(page, e, Cp932Text<"期待ダメージ">(), TextDamageCell);
-  return page.Take();
+}
+
+void WriteHtmlReport(const Encounter& e, ByteSink& sink) { WriteHtmlPage(e, HtmlHead(), sink); }
+
+void WriteHtmlReportForUtf8(const Encounter& e, ByteSink& sink) {
+  WriteHtmlPage(e, HtmlHeadForUtf8(), sink);
+}
+
+std::string TextReport(const Encounter& e) {
+  return CollectBytes([&e](ByteSink& sink) { WriteTextReport(e, sink); });
 }
 
 std::string HtmlReport(const Encounter& e) {
-  return HtmlPage(
-      e, Cp932Text<"<HEAD><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; "
-                   "charset=Shift_JIS\"><TITLE>ZELMORA確率計算プログラム</TITLE></HEAD>">());
+  return CollectBytes([&e](ByteSink& sink) { WriteHtmlReport(e, sink); });
 }
 
 std::string HtmlReportUtf8(const Encounter& e) {
-  return Utf8FromCp932(
-      HtmlPage(e, Cp932Text<"<HEAD><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; "
-                            "charset=UTF-8\"><TITLE>ZELMORA確率計算プログラム</TITLE></HEAD>">()));
+  return Utf8FromCp932(CollectBytes([&e](ByteSink& sink) { WriteHtmlReportForUtf8(e, sink); }));
 }
 
 }  // namespace zelmora
