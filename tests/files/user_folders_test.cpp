@@ -22,24 +22,11 @@ mode_t ModeOf(const std::string& path) {
 class UserFoldersTest : public ::testing::Test {
  protected:
   UserFoldersTest() {
-    for (const char* name : {"HOME", "XDG_STATE_HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME"}) {
-      const char* value = getenv(name);
-      saved_.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
-      unsetenv(name);
-    }
+    for (const char* name : {"XDG_STATE_HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME"}) unsetenv(name);
     setenv("HOME", home_.path().c_str(), 1);
-  }
-  ~UserFoldersTest() override {
-    for (const auto& [name, value] : saved_) {
-      if (value)
-        setenv(name.c_str(), value->c_str(), 1);
-      else
-        unsetenv(name.c_str());
-    }
   }
 
   TempFolder home_;
-  std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };
 
 TEST_F(UserFoldersTest, StateGoesToLocalStatePrivatelyAndTheEarlierTableMovesInOnce) {
@@ -69,25 +56,15 @@ TEST_F(UserFoldersTest, StateFolderOfOthersOrWritableByOthersIsRefused) {
   setenv("XDG_STATE_HOME", state.c_str(), 1);
   const std::string folder = state + "/zelmora";
   std::filesystem::create_directories(folder);
-  struct Case {
-    std::function<void()> spoil;
-    std::string_view reason;
-  };
-  const std::vector<Case> cases = {
-      {[&] { chmod(folder.c_str(), 0777); }, kSharedFolderReason},
-      {[&] { chmod(folder.c_str(), 0770); }, kSharedFolderReason},
-      {[&] {
-         std::filesystem::remove(folder);
-         std::filesystem::create_directory_symlink(home_.path(), folder);
-       },
-       ErrorReason(ENOTDIR)},
-  };
-  for (const Case& c : cases) {
-    c.spoil();
-    const KeptTablePlace place = FindKeptTablePlace();
-    EXPECT_EQ(place.path, "");
-    EXPECT_EQ(place.refused, (FileError{folder, std::string(c.reason)}));
+  for (const mode_t shared : {0777, 0770}) {
+    chmod(folder.c_str(), shared);
+    EXPECT_EQ(FindKeptTablePlace().refused, (FileError{folder, std::string(kSharedFolderReason)}));
   }
+  std::filesystem::remove(folder);
+  std::filesystem::create_directory_symlink(home_.path(), folder);
+  const KeptTablePlace place = FindKeptTablePlace();
+  EXPECT_EQ(place.path, "");
+  EXPECT_EQ(place.refused, (FileError{folder, ErrorReason(ENOTDIR)}));
   if (geteuid() == 0) {
     std::filesystem::remove(folder);
     std::filesystem::create_directory(folder);
@@ -107,24 +84,18 @@ TEST_F(UserFoldersTest, SettingsThatAreNoRegularFileOrTooLargeAreSetAside) {
 
   testing::Put(settings, std::string(kMaxSettingsBytes, '#'));
   EXPECT_EQ(SetAsideUnreadableSettings(), std::nullopt);
-  struct Case {
-    std::function<void()> make;
-    std::string reason;
-  };
-  const std::vector<Case> cases = {
-      {[&] { testing::Put(settings, std::string(kMaxSettingsBytes + 1, '#')); },
-       std::string(kTooLargeSettingsReason)},
-      {[&] { mkfifo(settings.c_str(), 0600); }, std::string(kNotRegularFileReason)},
-      {[&] { std::filesystem::create_symlink("/dev/zero", settings); },
-       std::string(kNotRegularFileReason)},
-  };
-  for (const Case& c : cases) {
+  using Make = std::function<void()>;
+  for (const auto& [make, reason] : std::vector<std::pair<Make, std::string_view>>{
+           {[&] { testing::Put(settings, std::string(kMaxSettingsBytes + 1, '#')); },
+            kTooLargeSettingsReason},
+           {[&] { mkfifo(settings.c_str(), 0600); }, kNotRegularFileReason},
+           {[&] { std::filesystem::create_symlink("/dev/zero", settings); }, kNotRegularFileReason},
+       }) {
     std::filesystem::remove(settings);
-    std::filesystem::remove(settings + ".set-aside");
-    c.make();
+    make();
     const auto set_aside = SetAsideUnreadableSettings();
-    ASSERT_TRUE(set_aside.has_value()) << c.reason;
-    EXPECT_EQ(set_aside->problem, (FileError{settings, c.reason}));
+    ASSERT_TRUE(set_aside.has_value()) << reason;
+    EXPECT_EQ(set_aside->problem, (FileError{settings, std::string(reason)}));
     EXPECT_EQ(set_aside->moved_to, settings + ".set-aside");
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(settings)));
   }
