@@ -32,18 +32,21 @@ std::string BaseFolder(const char* variable, std::string_view fallback) {
 }
 
 // Makes the missing folders of `path`, each 0700; folders that exist are
-// left as they are.
-void MakePrivateFolders(const std::string& path) {
+// left as they are. Returns the errno of the last folder that could not be
+// made, or 0.
+int MakePrivateFolders(const std::string& path) {
+  int error = 0;
   for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
-    mkdir(path.substr(0, slash).c_str(), 0700);
-    if (slash == std::string::npos) return;
+    if (mkdir(path.substr(0, slash).c_str(), 0700) != 0 && errno != EEXIST) error = errno;
+    if (slash == std::string::npos) return error;
   }
 }
 
 // Why the program's folder must not be used; nothing when it may.
-std::optional<std::string> RefusedFolder(const std::string& folder) {
+// `make_error` is why it could not be made, if it could not.
+std::optional<std::string> RefusedFolder(const std::string& folder, int make_error) {
   struct stat info;
-  if (lstat(folder.c_str(), &info) != 0) return ErrorReason(errno);
+  if (lstat(folder.c_str(), &info) != 0) return ErrorReason(make_error != 0 ? make_error : errno);
   if (!S_ISDIR(info.st_mode)) return ErrorReason(ENOTDIR);  // a link in its place too
   if (info.st_uid != geteuid()) return std::string(kForeignFolderReason);
   if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0) return std::string(kSharedFolderReason);
@@ -86,8 +89,10 @@ KeptTablePlace FindKeptTablePlace() {
   const std::string state = BaseFolder("XDG_STATE_HOME", "/.local/state");
   if (state.empty()) return {};
   const std::string folder = state + std::string(kProgramFolder);
-  MakePrivateFolders(folder);
-  if (auto refused = RefusedFolder(folder)) return {{}, FileError{folder, std::move(*refused)}};
+  const int make_error = MakePrivateFolders(folder);
+  if (auto refused = RefusedFolder(folder, make_error)) {
+    return {{}, FileError{folder, std::move(*refused)}};
+  }
   std::string table = folder + std::string(kKeptTableName);
   MoveEarlierTable(table);
   MakePrivate(table);

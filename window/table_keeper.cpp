@@ -13,7 +13,6 @@
 #include "files/kept_table.h"
 #include "files/terminal_text.h"
 #include "files/user_folders.h"
-#include "gui/file_error_message.h"
 
 namespace zelmora {
 namespace {
@@ -75,16 +74,16 @@ void TableKeeper::Start(int delay_ms) {
     connect(signal_notifier_.get(), &QSocketNotifier::activated, this,
             &TableKeeper::OnTerminationSignal);
   }
-  const KeptTablePlace place = FindKeptTablePlace();
-  if (place.refused && !warned_) {
-    warned_ = true;
-    const QString message =
-        QStringLiteral(
-            "前回の内容を残すフォルダ「%1」は使えないため、前回の内容は残しません（%2）。")
-            .arg(Shown(place.refused->path), QString::fromStdString(place.refused->reason));
-    qWarning("%s", TerminalSafe(message.toStdString()).c_str());
-    emit Unusable(message);
-  }
+  if (const auto refused = FindKeptTablePlace().refused) WarnOnce(*refused);
+}
+
+void TableKeeper::WarnOnce(const FileError& error) {
+  if (warned_) return;
+  warned_ = true;
+  const QString message = QStringLiteral("前回の内容を「%1」に残せません（%2）。")
+                              .arg(Shown(error.path), QString::fromStdString(error.reason));
+  qWarning("%s", TerminalSafe(message.toStdString()).c_str());
+  emit Unusable(message);
 }
 
 void TableKeeper::OnTerminationSignal() {
@@ -110,8 +109,7 @@ void TableKeeper::WriteNow() {
   // Still pending after a failure, so that closing tries once more.
   if (const auto error = WriteFileSafely(place.path, KeptTableBytes(encounter_),
                                          Temporary::kUnnamedWherePossible, 0600)) {
-    if (!warned_) qWarning("%s", TerminalSafe(WriteErrorMessage(*error).toStdString()).c_str());
-    warned_ = true;
+    WarnOnce(*error);
     return;
   }
   pending_ = false;

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "engine/encounter.h"
+#include "files/file_io.h"
 
 class QSocketNotifier;
 
@@ -47,6 +48,7 @@ class TableKeeper : public QObject {
 
  private:
   void OnTerminationSignal();
+  void WarnOnce(const FileError& error);
 
   const Encounter& encounter_;
   QTimer timer_;

@@ -71,6 +71,17 @@ TEST_F(UserFoldersTest, StateFolderOfOthersOrWritableByOthersIsRefused) {
     ASSERT_EQ(chown(folder.c_str(), testing::kNobody, testing::kNogroup), 0);
     EXPECT_EQ(FindKeptTablePlace().refused, (FileError{folder, std::string(kForeignFolderReason)}));
   }
+  // A folder the user may not make says so, not that it is missing.
+  const std::string closed = home_.File("closed");
+  ASSERT_EQ(mkdir(closed.c_str(), 0555), 0);
+  chmod(home_.path().c_str(), 0755);
+  setenv("XDG_STATE_HOME", closed.c_str(), 1);
+  const int status = testing::WaitStatusOfChild([&] {
+    if (geteuid() == 0 && setuid(testing::kNobody) != 0) return 2;
+    const FileError expected{closed + "/zelmora", ErrorReason(EACCES)};
+    return FindKeptTablePlace().refused == expected ? 0 : 1;
+  });
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
   // A relative XDG_STATE_HOME is ignored.
   setenv("XDG_STATE_HOME", "state", 1);
   EXPECT_EQ(FindKeptTablePlace().path, home_.File(".local/state/zelmora/table.qvr"));
