@@ -10,7 +10,10 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/command_line_messages.h"
+#include "app/message_language.h"
 #include "app/option_table.h"
+#include "files/error_reason.h"
 #include "files/terminal_text.h"
 #include "files/user_folders.h"
 #include "gui/prompts.h"
@@ -39,28 +42,32 @@ bool HasDisplay() {
 // A settings file that could stall the start (a FIFO, a device, a huge
 // file) is moved aside before the settings are first read; where it cannot
 // be moved, this run keeps its settings nowhere and uses the defaults.
-void SetAsideUnreadableSettingsWithNotice() {
+void SetAsideUnreadableSettingsWithNotice(zelmora::Language language) {
+  namespace messages = zelmora::messages;
   const auto set_aside = zelmora::SetAsideUnreadableSettings();
   if (!set_aside) return;
-  std::cerr << zelmora::kProgramName << ": " << zelmora::TerminalSafe(set_aside->problem.path)
-            << ": " << zelmora::TerminalSafe(set_aside->problem.reason) << "; ";
+  const std::string path = zelmora::TerminalSafe(set_aside->problem.path);
+  const std::string reason = zelmora::ReasonIn(language, set_aside->problem.reason);
+  std::string notice;
   if (set_aside->moved_to.empty()) {
     static const QTemporaryDir for_this_run;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, for_this_run.path());
-    std::cerr << "the default settings are used\n";
+    notice = messages::Filled(messages::kSettingsNotRead.In(language), {path, reason});
   } else {
-    std::cerr << "set aside as " << zelmora::TerminalSafe(set_aside->moved_to)
-              << "; the default settings are used\n";
+    notice = messages::Filled(messages::kSettingsSetAside.In(language),
+                              {path, reason, zelmora::TerminalSafe(set_aside->moved_to)});
   }
+  std::cerr << zelmora::kProgramName << ": " << notice << '\n';
 }
 
 // The window, with the roster of the command line loaded and the settings a
 // roster does not carry applied.
-int OpenWindow(const zelmora::CommandLine& command, int argc, char** argv) {
-  SetAsideUnreadableSettingsWithNotice();
+int OpenWindow(const zelmora::CommandLine& command, zelmora::Language language, int argc,
+               char** argv) {
+  SetAsideUnreadableSettingsWithNotice(language);
   QApplication app(argc, argv);
   // The desktop matches the window to its entry and icon by this name.
-  QGuiApplication::setDesktopFileName(QStringLiteral("org.zelmora.Calculator"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.zelmora.calculator"));
   zelmora::DesktopPrompts prompts;
   zelmora::CalcApp::Preparation prepare;
   if (command.modifiers || command.evasion_kinds) {
@@ -78,15 +85,15 @@ int OpenWindow(const zelmora::CommandLine& command, int argc, char** argv) {
 // the window, unchanged; anything else is answered as `zelmora` would.
 int main(int argc, char** argv) {
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-  const zelmora::CommandLine command = zelmora::ParseCommandLine(arguments);
-  const zelmora::Console console{STDOUT_FILENO, std::cerr};
+  const zelmora::Language language = zelmora::EnvironmentMessageLanguage();
+  const zelmora::CommandLine command = zelmora::ParseCommandLine(arguments, language);
+  const zelmora::Console console{STDOUT_FILENO, std::cerr, language};
   if (command.mode != zelmora::CommandLine::Mode::kWindow) {
     return zelmora::RunWithoutWindow(command, console);
   }
   if (!HasDisplay()) {
-    std::cerr << "zelmora: no display to open the window on; "
-                 "--txt, --html, --json and --csv write reports without one\n";
+    std::cerr << "zelmora: " << zelmora::messages::kNoDisplay.In(language) << '\n';
     return kExitNoDisplay;
   }
-  return OpenWindow(command, argc, argv);
+  return OpenWindow(command, language, argc, argv);
 }
