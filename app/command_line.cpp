@@ -257,16 +257,18 @@ void ApplySettings(const CommandLine& command, Encounter& encounter) {
 
 bool PrepareEncounter(const CommandLine& command, const Console& console, Encounter& encounter) {
   if (!command.roster.empty()) {
-    std::optional<FileError> error;
+    RosterLoad load;
     try {
-      error = LoadAll(command.roster, encounter);
+      load = LoadAll(command.roster, encounter);
     } catch (const std::bad_alloc&) {
-      error = FileError{command.roster, ErrorReason(ENOMEM)};
+      load.error = FileError{command.roster, ErrorReason(ENOMEM)};
     }
-    if (error) {
-      ReportFileError(console, *error);
+    if (load.error) {
+      ReportFileError(console, *load.error);
       return false;
     }
+    if (load.read_as_utf8)
+      console.err << kProgramName << ": " << TerminalSafe(command.roster) << ": read as UTF-8\n";
   }
   ApplySettings(command, encounter);
   encounter.Recalculate();

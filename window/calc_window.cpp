@@ -470,15 +470,16 @@ void CalcWindow::LoadAll() {
 bool CalcWindow::LoadRoster(const QString& path) { return LoadRosterBytes(FilePathBytes(path)); }
 
 bool CalcWindow::LoadRosterBytes(const std::string& path) {
-  const ReadResult file = ReadFileBytes(path);
-  if (file.error) {
-    prompts_.ShowError(this, ReadErrorMessage(*file.error));
+  const RosterLoad load = zelmora::LoadAll(path, encounter_);
+  if (load.error) {
+    prompts_.ShowError(this, ReadErrorMessage(*load.error));
     return false;
   }
-  LoadAllBytes(file.bytes, encounter_);
   RefreshInputs();
   Recalculate();
-  RememberRoster(QFile::decodeName(QByteArray::fromStdString(path)));
+  const QString shown = QFile::decodeName(QByteArray::fromStdString(path));
+  RememberRoster(shown);
+  if (load.read_as_utf8) prompts_.ShowNotice(this, Utf8RosterNotice(shown));
   return true;
 }
 
