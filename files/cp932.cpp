@@ -90,19 +90,18 @@ class Converter {
   iconv_t cd_;
 };
 
-}  // namespace
-
-// Opened once per thread and direction: opening costs more than converting
-// a line. Each conversion starts from the initial state.
-std::optional<std::string> Cp932FromUtf8(std::string_view utf8) {
-  thread_local Converter converter("CP932", "UTF-8");
-  return converter.Convert(MapLookAlikes(utf8), std::nullopt);
+// Opened once per thread: opening costs more than converting a roster.
+Converter& FromCp932() {
+  thread_local Converter converter("UTF-8", "CP932");
+  return converter;
 }
 
-// ASCII is the same in both, and most of a report: only the runs of other
-// characters go through the converter.
-std::string Utf8FromCp932(std::string_view cp932) {
-  thread_local Converter converter("UTF-8", "CP932");
+// Code page 932 to UTF-8 with `replacement` for what does not decode, or
+// nothing without one. ASCII is the same in both, and most of a report or a
+// roster: only the runs of other characters go through the converter.
+std::optional<std::string> ConvertedFromCp932(std::string_view cp932,
+                                              std::optional<std::string_view> replacement) {
+  Converter& converter = FromCp932();
   std::string out;
   out.reserve(cp932.size() + cp932.size() / 2);
   std::size_t at = 0;
@@ -116,17 +115,29 @@ std::string Utf8FromCp932(std::string_view cp932) {
     }
     if (end == at) continue;
     const std::optional<std::string> converted =
-        converter.Convert(cp932.substr(at, end - at), "\uFFFD");
-    if (!converted) return {};
+        converter.Convert(cp932.substr(at, end - at), replacement);
+    if (!converted) return std::nullopt;
     out += *converted;
     at = end;
   }
   return out;
 }
 
+}  // namespace
+
+// Opened once per thread and direction: opening costs more than converting
+// a line. Each conversion starts from the initial state.
+std::optional<std::string> Cp932FromUtf8(std::string_view utf8) {
+  thread_local Converter converter("CP932", "UTF-8");
+  return converter.Convert(MapLookAlikes(utf8), std::nullopt);
+}
+
+std::string Utf8FromCp932(std::string_view cp932) {
+  return ConvertedFromCp932(cp932, "\uFFFD").value_or(std::string());
+}
+
 bool IsCp932Text(std::string_view bytes) {
-  Converter converter("UTF-8", "CP932");
-  return converter.Convert(bytes, std::nullopt).has_value();
+  return ConvertedFromCp932(bytes, std::nullopt).has_value();
 }
 
 // A hand check rather than a conversion: a 64 MB file would need four
