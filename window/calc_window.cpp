@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -275,6 +276,9 @@ void CalcWindow::BindUserState() {
           update_restore);
   connect(recent_menu_, &QMenu::aboutToShow, this, &CalcWindow::FillRecentMenu);
   FillRecentMenu();
+  // A kept table that cannot be written is said once, and stays said.
+  connect(&keeper_, &TableKeeper::Unusable, this,
+          [this](const QString& message) { statusBar()->showMessage(message); });
 
   auto* drop = new RosterDrop([this](const QString& path) { LoadRoster(path); }, this);
   setAcceptDrops(true);
@@ -416,16 +420,19 @@ void CalcWindow::LoadAll() {
   if (!path.isEmpty()) LoadRoster(path);
 }
 
-bool CalcWindow::LoadRoster(const QString& path) {
-  const RosterLoad load = zelmora::LoadAll(FilePathBytes(path), encounter_);
+bool CalcWindow::LoadRoster(const QString& path) { return LoadRosterBytes(FilePathBytes(path)); }
+
+bool CalcWindow::LoadRosterBytes(const std::string& path) {
+  const RosterLoad load = zelmora::LoadAll(path, encounter_);
   if (load.error) {
     prompts_.ShowError(this, ReadErrorMessage(*load.error));
     return false;
   }
   RefreshInputs();
   Recalculate();
-  RememberRoster(path);
-  if (load.read_as_utf8) prompts_.ShowNotice(this, Utf8RosterNotice(path));
+  const QString shown = QFile::decodeName(QByteArray::fromStdString(path));
+  RememberRoster(shown);
+  if (load.read_as_utf8) prompts_.ShowNotice(this, Utf8RosterNotice(shown));
   return true;
 }
 
