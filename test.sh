@@ -2,7 +2,8 @@
 # Installs what is missing, builds, and runs the whole test suite.
 #   ./test.sh          the suite (engine, files, window, installation checks)
 #   ./test.sh --all    also the format and lint checks, the suite under AddressSanitizer
-#                      and UndefinedBehaviorSanitizer, and bounded fuzzing
+#                      and UndefinedBehaviorSanitizer, bounded fuzzing, and the Windows
+#                      program cross-built, tested under Wine and zipped
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -21,4 +22,5 @@ if $all; then
   tools/check-package.sh build/dev
   cmake --workflow --preset sanitize
   tools/fuzz.sh "${ZELMORA_FUZZ_SECONDS:-120}"
+  tools/windows/build.sh
 fi

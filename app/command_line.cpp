@@ -1,10 +1,8 @@
 #include "app/command_line.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <vector>
 
 #include "app/option_table.h"
@@ -15,6 +13,7 @@
 #include "files/json_export.h"
 #include "files/reports.h"
 #include "files/roster_file.h"
+#include "files/same_file.h"
 
 namespace zelmora {
 namespace {
@@ -44,19 +43,6 @@ CommandLine UsageError(std::string error) {
   command.mode = CommandLine::Mode::kUsageError;
   command.error = std::move(error);
   return command;
-}
-
-// Whether two names lead to one file: the same path once "." and ".." are
-// resolved, or one existing file under two names (links included).
-bool SameFile(const std::string& a, const std::string& b) {
-  namespace fs = std::filesystem;
-  std::error_code first_error, second_error;
-  const fs::path first = fs::absolute(a, first_error).lexically_normal();
-  const fs::path second = fs::absolute(b, second_error).lexically_normal();
-  if (!first_error && !second_error && first == second) return true;
-  struct stat first_stat, second_stat;
-  return stat(a.c_str(), &first_stat) == 0 && stat(b.c_str(), &second_stat) == 0 &&
-         first_stat.st_dev == second_stat.st_dev && first_stat.st_ino == second_stat.st_ino;
 }
 
 // Two reports into one file would leave only the last; a report over its

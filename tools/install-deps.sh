@@ -15,8 +15,11 @@ packages=(
   clang-format clang-tidy                   # style and lint checks
   python3 groff-base dpkg-dev lintian attr acl  # data, manual page, package, file tests
 )
-# Fuzzing wants clang and its sanitizer and libFuzzer runtimes.
-[[ "${1:-}" == "--fuzz" ]] && packages+=(clang-14 libclang-rt-14-dev)
+# ./test.sh --all also fuzzes, with clang and its sanitizer and libFuzzer
+# runtimes, and cross-builds for Windows, testing under Wine and zipping.
+[[ "${1:-}" == "--fuzz" ]] && packages+=(clang-14 libclang-rt-14-dev
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev mingw-w64-tools
+  wine wine64 qt6-base-dev-tools zip)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// What starting the program takes that differs between platforms.
+namespace zelmora {
+
+// The command-line arguments after the program's name, in UTF-8 like every
+// path the program passes on.
+std::vector<std::string> CommandArguments(int argc, char** argv);
+
+// Whether there is a display to open the window on: Qt aborts without one.
+bool HasDisplay();
+
+// Just before the window opens: where the user's settings live, and a
+// console window that only this program uses let go of.
+void PrepareForWindow();
+
+}  // namespace zelmora
