@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the whole test suite.
+# Installs what is missing (the test packages too), builds the program with its
+# tests and benchmarks, and runs the whole test suite.
 #   ./test.sh          the suite (engine, files, window, installation checks)
-#   ./test.sh --all    also the format and lint checks, the suite under AddressSanitizer
-#                      and UndefinedBehaviorSanitizer, bounded fuzzing, and the Windows
-#                      program cross-built, tested under Wine and zipped
+#   ./test.sh --all    also the format and lint checks, the Debian package, the
+#                      suite under AddressSanitizer and UndefinedBehaviorSanitizer,
+#                      bounded fuzzing, and the Windows program cross-built, tested
+#                      under Wine and zipped
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -14,12 +16,12 @@ case "${1:-}" in
   *) echo "usage: ./test.sh [--all]" >&2; exit 2 ;;
 esac
 
-if $all; then tools/install-deps.sh --fuzz; else tools/install-deps.sh; fi
+if $all; then tools/install-deps.sh --fuzz; else tools/install-deps.sh --tests; fi
 cmake --workflow --preset ci
 if $all; then
   tools/check-format.sh
   tools/check-tidy.sh build/dev
-  tools/check-package.sh build/dev
+  tools/check-package.sh
   cmake --workflow --preset sanitize
   tools/fuzz.sh "${ZELMORA_FUZZ_SECONDS:-120}"
   tools/windows/build.sh

@@ -5,10 +5,13 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/command_line_messages.h"
 #include "app/option_table.h"
 #include "app/terminal_text.h"
+#include "app/wrapped_text.h"
 #include "files/cp932.h"
 #include "files/csv_export.h"
+#include "files/error_reason.h"
 #include "files/file_io.h"
 #include "files/json_export.h"
 #include "files/reports.h"
@@ -18,9 +21,10 @@
 namespace zelmora {
 namespace {
 
+using messages::Filled;
+
 // The help text's columns: options, then their help from this column on.
 constexpr std::size_t kHelpColumn = 23;
-constexpr std::size_t kLineWidth = 79;
 
 struct ReportKind {
   std::string_view option;
@@ -47,7 +51,7 @@ CommandLine UsageError(std::string error) {
 
 // Two reports into one file would leave only the last; a report over its
 // own roster would lose the roster.
-std::optional<std::string> TargetConflict(const CommandLine& command) {
+std::optional<std::string> TargetConflict(const CommandLine& command, Language language) {
   std::vector<std::pair<std::string_view, const std::string*>> files;
   for (const ReportKind& kind : kReportKinds) {
     const std::optional<std::string>& path = command.*kind.path;
@@ -55,12 +59,12 @@ std::optional<std::string> TargetConflict(const CommandLine& command) {
   }
   for (std::size_t i = 0; i < files.size(); ++i) {
     if (SameFile(*files[i].second, command.roster)) {
-      return *files[i].second + ": the report would replace the roster";
+      return Filled(messages::kReportOverRoster.In(language), {*files[i].second});
     }
     for (std::size_t j = i + 1; j < files.size(); ++j) {
       if (SameFile(*files[i].second, *files[j].second)) {
-        return std::string(files[i].first) + " and " + std::string(files[j].first) +
-               " name the same file: " + *files[j].second;
+        return Filled(messages::kSameFile.In(language),
+                      {files[i].first, files[j].first, *files[j].second});
       }
     }
   }
@@ -72,39 +76,14 @@ bool NamesReport(const CommandLine& command) {
                      [&](const ReportKind& kind) { return (command.*kind.path).has_value(); });
 }
 
-// `text` broken at blanks into lines of at most kLineWidth columns, the
-// first starting with `head`, every line indented to `indent`.
-std::string Wrapped(std::string head, std::string_view text, std::size_t indent) {
-  std::string out;
-  std::string line = std::move(head);
-  if (!line.empty() && line.size() >= indent) {
-    out += line + "\n";
-    line.clear();
-  }
-  line.resize(indent, ' ');
-  bool line_empty = true;
-  while (!text.empty()) {
-    const std::size_t blank = text.find(' ');
-    const std::string_view word = text.substr(0, blank);
-    text.remove_prefix(blank == std::string_view::npos ? text.size() : blank + 1);
-    if (!line_empty && line.size() + 1 + word.size() > kLineWidth) {
-      out += line + "\n";
-      line.assign(indent, ' ');
-      line_empty = true;
-    }
-    if (!line_empty) line += ' ';
-    line += word;
-    line_empty = false;
-  }
-  return out + line + "\n";
-}
-
 void ReportFileError(const Console& console, const FileError& error) {
-  console.err << kProgramName << ": " << error.path << ": " << error.reason << '\n';
+  console.err << kProgramName << ": " << error.path << ": "
+              << ReasonIn(console.language, error.reason) << '\n';
 }
 
 bool WriteOut(const Console& console, std::string_view bytes) {
-  if (const auto error = WriteToDescriptor(console.out, bytes, "standard output")) {
+  if (const auto error = WriteToDescriptor(
+          console.out, bytes, std::string(messages::kStandardOutputName.In(console.language)))) {
     ReportFileError(console, *error);
     return false;
   }
@@ -113,7 +92,11 @@ bool WriteOut(const Console& console, std::string_view bytes) {
 
 }  // namespace
 
-CommandLine ParseCommandLine(std::span<const std::string_view> arguments) {
+CommandLine ParseCommandLine(std::span<const std::string_view> arguments, Language language) {
+  const auto told = [language](const LocalizedText& message,
+                               std::initializer_list<std::string_view> values) {
+    return UsageError(Filled(message.In(language), values));
+  };
   CommandLine command;
   std::vector<std::string_view> given;
   bool options_ended = false;
@@ -122,8 +105,7 @@ CommandLine ParseCommandLine(std::span<const std::string_view> arguments) {
     const bool is_option = !options_ended && argument.size() > 1 && argument.front() == '-';
     if (!is_option) {
       if (!command.roster.empty()) {
-        return UsageError("more than one roster: " + command.roster + " and " +
-                          std::string(argument));
+        return told(messages::kTwoRosters, {command.roster, argument});
       }
       command.roster = std::string(argument);
       continue;
@@ -137,10 +119,10 @@ CommandLine ParseCommandLine(std::span<const std::string_view> arguments) {
     const OptionDefinition* option = FindOption(argument.substr(0, equals));
     const bool takes_value = option != nullptr && !option->value_name.empty();
     if (option == nullptr || (equals != std::string_view::npos && !takes_value)) {
-      return UsageError("unknown option: " + std::string(argument));
+      return told(messages::kUnknownOption, {argument});
     }
     if (std::find(given.begin(), given.end(), option->name) != given.end()) {
-      return UsageError("option " + std::string(option->name) + " given twice");
+      return told(messages::kOptionTwice, {option->name});
     }
     given.push_back(option->name);
     std::string_view value;
@@ -149,33 +131,33 @@ CommandLine ParseCommandLine(std::span<const std::string_view> arguments) {
     } else if (takes_value && i + 1 < arguments.size()) {
       value = arguments[++i];
     } else if (takes_value) {
-      return UsageError("option " + std::string(option->name) + " needs a value");
+      return told(messages::kNeedsValue, {option->name});
     }
-    if (auto error = option->apply(value, command)) {
-      return UsageError(std::string(option->name) + " " + *error);
-    }
+    if (const auto error = option->apply(value, command)) return told(*error, {option->name});
     if (command.mode != CommandLine::Mode::kWindow) return command;  // --help, --version
   }
 
   if (NamesReport(command)) {
-    if (command.roster.empty()) return UsageError("a report needs a roster file");
-    if (auto conflict = TargetConflict(command)) return UsageError(std::move(*conflict));
+    if (command.roster.empty()) return told(messages::kReportNeedsRoster, {});
+    if (auto conflict = TargetConflict(command, language)) {
+      return UsageError(std::move(*conflict));
+    }
     command.mode = CommandLine::Mode::kReports;
   }
   return command;
 }
 
-std::string UsageText() {
-  std::string text =
-      "Usage: " + std::string(kProgramName) + " " + std::string(kSynopsisArguments) + "\n";
-  text += Wrapped("", kProgramDescription, 0);
-  text += "\nOptions:\n";
+std::string UsageText(Language language) {
+  std::string text = std::string(messages::kUsage.In(language)) + " " + std::string(kProgramName) +
+                     " " + std::string(kSynopsisArguments.In(language)) + "\n";
+  text += Wrapped("", kProgramDescription.In(language), 0);
+  text += "\n" + std::string(messages::kOptions.In(language)) + "\n";
   for (const OptionDefinition& option : Options()) {
-    text += Wrapped("  " + OptionSynopsis(option), option.help, kHelpColumn);
+    text += Wrapped("  " + OptionSynopsis(option), option.help.In(language), kHelpColumn);
   }
-  text += "\nExit status:\n";
+  text += "\n" + std::string(messages::kExitStatus.In(language)) + "\n";
   for (const ExitStatusDefinition& exit : ExitStatuses()) {
-    text += Wrapped("  " + std::to_string(exit.status), exit.meaning, 5);
+    text += Wrapped("  " + std::to_string(exit.status), exit.meaning.In(language), 5);
   }
   return text;
 }
@@ -223,12 +205,12 @@ int RunReports(const CommandLine& command, const Console& console) {
 int RunWithoutWindow(const CommandLine& command, const Console& console) {
   switch (command.mode) {
     case CommandLine::Mode::kHelp:
-      return WriteOut(console, UsageText()) ? kExitSuccess : kExitFileError;
+      return WriteOut(console, UsageText(console.language)) ? kExitSuccess : kExitFileError;
     case CommandLine::Mode::kVersion:
       return WriteOut(console, VersionText()) ? kExitSuccess : kExitFileError;
     case CommandLine::Mode::kUsageError:
       console.err << kProgramName << ": " << command.error << '\n'
-                  << "Try '" << kProgramName << " --help' for more information.\n";
+                  << Filled(messages::kTryHelp.In(console.language), {kProgramName}) << '\n';
       return kExitUsage;
     case CommandLine::Mode::kReports:
       return RunReports(command, console);

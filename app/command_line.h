@@ -10,6 +10,7 @@
 
 #include "engine/encounter.h"
 #include "engine/records.h"
+#include "files/localized_text.h"
 
 // The command line: `zelmora [options] [ROSTER.qvr]`. With a report option
 // it writes reports without a window; otherwise the roster is for the window.
@@ -34,24 +35,26 @@ struct CommandLine {
   std::optional<std::string> csv_path;
   std::optional<ShownModifiers> modifiers;  // in the order of the modifiers dialog
   std::optional<EvasionKinds> evasion_kinds;
-  std::string error;  // what is wrong, for kUsageError
+  std::string error;  // what is wrong, for kUsageError, in the parser's language
 };
 
 // `arguments` excludes the program name. --help and --version take effect
 // where they stand; the first mistake makes a usage error: an unknown or
 // repeated option, a bad value, an empty file name, one file named for two
-// reports or for a report and the roster.
-CommandLine ParseCommandLine(std::span<const std::string_view> arguments);
+// reports or for a report and the roster. Mistakes are told in `language`.
+CommandLine ParseCommandLine(std::span<const std::string_view> arguments,
+                             Language language = Language::kEnglish);
 
 // Written from the option table.
-std::string UsageText();
+std::string UsageText(Language language = Language::kEnglish);
 std::string VersionText();
 
 // Where the command line writes: reports and help to a descriptor, so that a
-// failed write is seen; messages to a stream.
+// failed write is seen; messages to a stream, in `language`.
 struct Console {
   int out;
   std::ostream& err;
+  Language language = Language::kEnglish;
 };
 
 // The settings a roster does not carry (modifiers, evasion kinds), as the

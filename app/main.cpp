@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/command_line_messages.h"
+#include "app/message_language.h"
 #include "app/startup.h"
 #include "gui/prompts.h"
 #include "window/calc_app.h"
@@ -20,7 +22,7 @@ int OpenWindow(const zelmora::CommandLine& command, int argc, char** argv) {
   zelmora::PrepareForWindow();
   QApplication app(argc, argv);
   // The desktop matches the window to its entry and icon by this name.
-  QGuiApplication::setDesktopFileName(QStringLiteral("org.zelmora.Calculator"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.zelmora.calculator"));
   zelmora::DesktopPrompts prompts;
   zelmora::CalcApp::Preparation prepare;
   if (command.modifiers || command.evasion_kinds) {
@@ -37,14 +39,14 @@ int OpenWindow(const zelmora::CommandLine& command, int argc, char** argv) {
 int main(int argc, char** argv) {
   const std::vector<std::string> utf8_arguments = zelmora::CommandArguments(argc, argv);
   const std::vector<std::string_view> arguments(utf8_arguments.begin(), utf8_arguments.end());
-  const zelmora::CommandLine command = zelmora::ParseCommandLine(arguments);
-  const zelmora::Console console{STDOUT_FILENO, std::cerr};
+  const zelmora::Language language = zelmora::EnvironmentMessageLanguage();
+  const zelmora::CommandLine command = zelmora::ParseCommandLine(arguments, language);
+  const zelmora::Console console{STDOUT_FILENO, std::cerr, language};
   if (command.mode != zelmora::CommandLine::Mode::kWindow) {
     return zelmora::RunWithoutWindow(command, console);
   }
   if (!zelmora::HasDisplay()) {
-    std::cerr << "zelmora: no display to open the window on; "
-                 "--txt, --html, --json and --csv write reports without one\n";
+    std::cerr << "zelmora: " << zelmora::messages::kNoDisplay.In(language) << '\n';
     return kExitNoDisplay;
   }
   return OpenWindow(command, argc, argv);

@@ -6,7 +6,10 @@
 #include <string>
 #include <string_view>
 
-// The reason a file error message gives, in Japanese whatever the locale.
+#include "files/localized_text.h"
+
+// The reason a file error message gives: in Japanese, the window's language,
+// whatever the locale; the command line may show it in English instead.
 namespace zelmora {
 
 // The common errors from the program's own table; any other error in the
@@ -22,5 +25,9 @@ inline constexpr std::string_view kTooLargeToReadReason =
 // Why a file of `mode` is neither read nor replaced: a folder, or anything
 // else that is not a regular file. Nothing for a regular file.
 std::optional<std::string> NonRegularFileReason(mode_t mode);
+
+// A reason from the functions above in `language`; one the program's tables
+// do not hold (the system's words) stays as it is.
+std::string ReasonIn(Language language, std::string_view reason);
 
 }  // namespace zelmora

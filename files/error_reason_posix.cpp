@@ -4,6 +4,7 @@
 #include <string.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -12,27 +13,32 @@ namespace {
 
 // The errors a user meets with files, worded for a game master rather than
 // for a programmer.
-constexpr std::array<std::pair<int, std::string_view>, 13> kReasons{{
-    {ENOENT, "ファイルまたはフォルダがありません"},
-    {EACCES, "アクセスが許可されていません"},
-    {EPERM, "操作が許可されていません"},
-    {EROFS, "読み取り専用のファイルシステムです"},
-    {ENOSPC, "ディスクの空き容量が足りません"},
-    {EDQUOT, "ディスクの使用量の上限（クォータ）を超えました"},
-    {EFBIG, "ファイルが大きすぎます"},
-    {EISDIR, "フォルダです"},
-    {ENOTDIR, "フォルダではありません"},
-    {ENAMETOOLONG, "名前が長すぎます"},
-    {ELOOP, "シンボリックリンクが多すぎます"},
-    {EIO, "入出力エラーが起きました"},
-    {ENOMEM, "メモリが足りません"},
+constexpr std::array<std::pair<int, LocalizedText>, 13> kReasons{{
+    {ENOENT, {"no such file or folder", "ファイルまたはフォルダがありません"}},
+    {EACCES, {"permission denied", "アクセスが許可されていません"}},
+    {EPERM, {"operation not permitted", "操作が許可されていません"}},
+    {EROFS, {"read-only file system", "読み取り専用のファイルシステムです"}},
+    {ENOSPC, {"no space left on the disk", "ディスクの空き容量が足りません"}},
+    {EDQUOT, {"disk quota exceeded", "ディスクの使用量の上限（クォータ）を超えました"}},
+    {EFBIG, {"file too large", "ファイルが大きすぎます"}},
+    {EISDIR, {"is a folder", "フォルダです"}},
+    {ENOTDIR, {"not a folder", "フォルダではありません"}},
+    {ENAMETOOLONG, {"name too long", "名前が長すぎます"}},
+    {ELOOP, {"too many symbolic links", "シンボリックリンクが多すぎます"}},
+    {EIO, {"input/output error", "入出力エラーが起きました"}},
+    {ENOMEM, {"not enough memory", "メモリが足りません"}},
 }};
+
+constexpr std::array kReasonsWithoutErrno{
+    LocalizedText{"not a regular file", kNotRegularFileReason},
+    LocalizedText{"file too large (at most 64 MiB can be read)", kTooLargeToReadReason},
+};
 
 }  // namespace
 
 std::string ErrorReason(int error_number) {
   for (const auto& [number, reason] : kReasons) {
-    if (number == error_number) return std::string(reason);
+    if (number == error_number) return std::string(reason.japanese);
   }
   return strerror(error_number);
 }
@@ -41,6 +47,16 @@ std::optional<std::string> NonRegularFileReason(mode_t mode) {
   if (S_ISREG(mode)) return std::nullopt;
   if (S_ISDIR(mode)) return ErrorReason(EISDIR);
   return std::string(kNotRegularFileReason);
+}
+
+std::string ReasonIn(Language language, std::string_view reason) {
+  const auto is_reason = [reason](const LocalizedText& text) { return text.japanese == reason; };
+  for (const auto& [number, text] : kReasons) {
+    if (is_reason(text)) return std::string(text.In(language));
+  }
+  const auto other =
+      std::find_if(kReasonsWithoutErrno.begin(), kReasonsWithoutErrno.end(), is_reason);
+  return std::string(other == kReasonsWithoutErrno.end() ? reason : other->In(language));
 }
 
 }  // namespace zelmora

@@ -19,15 +19,27 @@ add_custom_target(zelmora_changelog ALL DEPENDS ${changelog}.gz)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${changelog}.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/examples/party.qvr DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
+# What lintian reports that is not a fault, each with the reason.
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME zelmora)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zelmora)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT ${ZELMORA_MAINTAINER})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# Stripped as dh_strip does: the symbols, and the compiler's notes too.
 set(CPACK_STRIP_FILES ON)
+set(program "${CMAKE_INSTALL_BINDIR}/zelmora")
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    execute_process(
+      COMMAND strip --remove-section=.comment --remove-section=.note --strip-unneeded
+              \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${program}\"
+      COMMAND_ERROR_IS_FATAL ANY)
+  endif()")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The libraries' packages come from the binary; the dialogs want a Japanese

@@ -1,25 +1,35 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the window need,
-# asking apt only for those that are missing. With --fuzz, also the
-# compiler and runtimes of the fuzz targets.
+# Installs the Debian packages that are missing, asking apt only for those.
+#   tools/install-deps.sh           what building and running the program needs
+#   tools/install-deps.sh --tests   also what the tests, the benchmarks and the checks need
+#   tools/install-deps.sh --fuzz    also the compiler and runtimes of the fuzz targets
 set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  libgtest-dev libbenchmark-dev
-  qt6-base-dev qt6-qpa-plugins libxcb1-dev locales-all
-  fonts-ipafont-gothic
-  xvfb xauth
-  desktop-file-utils appstream shared-mime-info file
+  qt6-base-dev qt6-qpa-plugins libxcb1-dev
+  fonts-ipafont-gothic                      # the Japanese window's font
   qt6-translations-l10n                     # Qt's own texts in Japanese
+)
+tests=(
+  libgtest-dev libbenchmark-dev
+  locales-all xvfb xauth                    # locales and a display for the window tests
+  desktop-file-utils appstream shared-mime-info file
   clang-format clang-tidy                   # style and lint checks
-  python3 groff-base dpkg-dev lintian attr acl  # data, manual page, package, file tests
+  python3 groff-base man-db dpkg-dev lintian attr acl  # data, manual pages, package, file tests
 )
 # ./test.sh --all also fuzzes, with clang and its sanitizer and libFuzzer
 # runtimes, and cross-builds for Windows, testing under Wine and zipping.
-[[ "${1:-}" == "--fuzz" ]] && packages+=(clang-14 libclang-rt-14-dev
+fuzz=(clang-14 libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev mingw-w64-tools
   wine wine64 qt6-base-dev-tools zip)
+
+case "${1:-}" in
+  "") ;;
+  --tests) packages+=("${tests[@]}") ;;
+  --fuzz) packages+=("${tests[@]}" "${fuzz[@]}") ;;
+  *) echo "usage: tools/install-deps.sh [--tests | --fuzz]" >&2; exit 2 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Screenshots of the calculator window with the example roster loaded and of
 # every dialog with an example, taken under a virtual X server into docs/.
-# BUILD_DIR picks a build folder; the default is the "default" preset's.
+# BUILD_DIR picks a build folder; the default is the "dev" preset's (the
+# screenshot program shares the test helpers, which the "default" preset
+# leaves out).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -14,8 +16,8 @@ if [[ -z "${ZELMORA_SCREENSHOTS_IN_XVFB:-}" ]]; then
   if [[ -n "${BUILD_DIR:-}" ]]; then
     cmake -S "$root" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
   else
-    BUILD_DIR=$root/build/default
-    (cd "$root" && cmake --preset default >/dev/null)
+    BUILD_DIR=$root/build/dev
+    (cd "$root" && cmake --preset dev >/dev/null)
   fi
   cmake --build "$BUILD_DIR" --target zelmora dialog_screenshots -j2
   export BUILD_DIR ZELMORA_SCREENSHOTS_IN_XVFB=1

@@ -10,7 +10,6 @@
 #include "engine/labels.h"
 #include "files/cp932.h"
 #include "files/csv_export.h"
-#include "files/error_reason.h"
 #include "files/json_export.h"
 #include "files/reports.h"
 #include "files/roster_file.h"
@@ -92,6 +91,9 @@ TEST(ParseCommandLineTest, UsageErrors) {
     const CommandLine command = ParseCommandLine(c.arguments);
     EXPECT_EQ(command.mode, Mode::kUsageError) << c.error;
     EXPECT_EQ(command.error, c.error);
+    // Every mistake has its Japanese wording (kana start with byte E3).
+    const std::string japanese = ParseCommandLine(c.arguments, Language::kJapanese).error;
+    EXPECT_NE(japanese.find('\xE3'), std::string::npos) << japanese;
   }
 }
 
@@ -113,7 +115,9 @@ class RunTest : public ::testing::Test {
   int Run(std::initializer_list<std::string_view> arguments, const std::string& out_path) {
     const int fd = open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     EXPECT_GE(fd, 0) << out_path;
-    const int status = RunWithoutWindow(Parse(arguments), Console{fd, err_});
+    const auto span = std::span<const std::string_view>(arguments.begin(), arguments.size());
+    const int status =
+        RunWithoutWindow(ParseCommandLine(span, language_), Console{fd, err_, language_});
     close(fd);
     return status;
   }
@@ -126,6 +130,7 @@ class RunTest : public ::testing::Test {
   Encounter encounter_;
   std::string roster_;
   std::ostringstream err_;
+  Language language_ = Language::kEnglish;
 };
 
 TEST_F(RunTest, WritesReportFilesAsCodePage932) {
@@ -161,20 +166,20 @@ TEST_F(RunTest, ModifiersAndEvasionKindsApply) {
 TEST_F(RunTest, FileErrorsNameTheFileAndExitWithOne) {
   const std::string missing = folder_.File("missing.qvr");
   EXPECT_EQ(Run({"--txt", "-", missing}), kExitFileError);
-  EXPECT_EQ(err_.str(), "zelmora: " + missing + ": " + ErrorReason(ENOENT) + "\n");
+  EXPECT_EQ(err_.str(), "zelmora: " + missing + ": no such file or folder\n");
   EXPECT_EQ(Out(), "");
 
   err_.str("");
   const std::string under_file = roster_ + "/out.txt";
   const std::string htm = folder_.File("out.htm");
   EXPECT_EQ(Run({"--txt", under_file, "--html", htm, roster_}), kExitFileError);
-  EXPECT_EQ(err_.str(), "zelmora: " + under_file + ": " + ErrorReason(ENOTDIR) + "\n");
+  EXPECT_EQ(err_.str(), "zelmora: " + under_file + ": not a folder\n");
   EXPECT_EQ(testing::Slurp(htm), HtmlReport(encounter_));  // the other report is still written
 
   if (!std::filesystem::exists("/dev/full")) return;  // a full disk, where there is one to ask for
   err_.str("");
   EXPECT_EQ(Run({"--txt", "-", roster_}, "/dev/full"), kExitFileError);
-  EXPECT_EQ(err_.str(), std::string("zelmora: standard output: ") + ErrorReason(ENOSPC) + "\n");
+  EXPECT_EQ(err_.str(), "zelmora: standard output: no space left on the disk\n");
 }
 
 TEST_F(RunTest, NeverWritesTwoReportsIntoOneFileNorOverTheRoster) {
@@ -215,6 +220,19 @@ TEST_F(RunTest, HelpVersionAndUsageErrors) {
   EXPECT_EQ(err_.str(),
             "zelmora: --evasion needs five comma-separated evasion kinds from 0 to 3\n"
             "Try 'zelmora --help' for more information.\n");
+}
+
+TEST_F(RunTest, UnderAJapaneseLocaleEveryMessageIsJapanese) {
+  language_ = Language::kJapanese;
+  EXPECT_EQ(Run({"--help"}), kExitSuccess);
+  EXPECT_EQ(Out(), UsageText(Language::kJapanese));
+  EXPECT_EQ(Run({"--evasion", "9,9,9,9,9", roster_}), kExitUsage);
+  EXPECT_EQ(err_.str(),
+            "zelmora: --evasion には 0 から 3 の回避の種類 5 つをコンマ区切りで指定してください\n"
+            "詳しくは 'zelmora --help' を見てください。\n");
+  err_.str("");
+  EXPECT_EQ(Run({"--txt", "-", roster_}, "/dev/full"), kExitFileError);
+  EXPECT_EQ(err_.str(), "zelmora: 標準出力: ディスクの空き容量が足りません\n");
 }
 
 }  // namespace

@@ -11,6 +11,9 @@
 #include <sys/xattr.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "files/error_reason.h"
 #include "tests/files/files_test_support.h"
 #include "tests/files/posix_test_support.h"
@@ -249,6 +252,22 @@ TEST(ErrorReasonTest, CommonReasonsAreJapaneseInAnyLocaleOthersTheSystems) {
   EXPECT_EQ(ErrorReason(EBADF), strerror(EBADF));
   setlocale(LC_ALL, "C");
   setenv("LANG", saved_lang.c_str(), 1);
+}
+
+TEST(ErrorReasonTest, TheProgramsReasonsHaveTheirEnglishTheSystemsStayAsTheyAre) {
+  std::vector<std::string> reasons{std::string(kNotRegularFileReason),
+                                   std::string(kTooLargeToReadReason)};
+  for (const int error : {ENOENT, EACCES, EPERM, EROFS, ENOSPC, EDQUOT, EFBIG, EISDIR, ENOTDIR,
+                          ENAMETOOLONG, ELOOP, EIO, ENOMEM}) {
+    reasons.push_back(ErrorReason(error));
+  }
+  for (const std::string& reason : reasons) {
+    const std::string english = ReasonIn(Language::kEnglish, reason);
+    EXPECT_TRUE(std::all_of(english.begin(), english.end(), [](char c) { return c > 0; }))
+        << reason << ": " << english;
+    EXPECT_EQ(ReasonIn(Language::kJapanese, reason), reason);
+  }
+  EXPECT_EQ(ReasonIn(Language::kEnglish, strerror(EBADF)), strerror(EBADF));
 }
 
 }  // namespace

@@ -9,19 +9,25 @@ trap 'rm -rf "$stage"' EXIT
 
 cmake --install "$build" --prefix "$stage" >/dev/null
 share=$stage/share
-id=org.zelmora.Calculator
+id=org.zelmora.calculator
 
 test -x "$stage/bin/zelmora"
 desktop-file-validate "$share/applications/$id.desktop"
 grep -qx 'Exec=zelmora %f' "$share/applications/$id.desktop"
 grep -qx 'MimeType=application/x-zelmora-roster;' "$share/applications/$id.desktop"
-appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml"
-# No address of a site that is not there: the metadata names no URL at all.
-if grep -Eq 'https?://' "$share/metainfo/$id.metainfo.xml"; then
-  echo "the AppStream metadata names a URL"; exit 1
+appstreamcli validate --pedantic --no-net "$share/metainfo/$id.metainfo.xml"
+# The only addresses are those of the screenshots, which are the pictures of docs/.
+metainfo=$share/metainfo/$id.metainfo.xml
+for picture in $(grep -o '<image>[^<]*' "$metainfo" | sed 's|.*/||'); do
+  test -f "$(dirname "$0")/../../docs/$picture" || { echo "no docs/$picture"; exit 1; }
+done
+if grep -E 'https?://' "$metainfo" | grep -qv '<image>'; then
+  echo "the AppStream metadata names a URL beside the screenshots"; exit 1
 fi
-# The manual page, compressed as Debian keeps them, typesets without a word.
+# The manual pages, compressed as Debian keeps them, typeset without a word;
+# the Japanese one where man-db looks for ja locales.
 man_warnings=$(zcat "$share/man/man1/zelmora.1.gz" | groff -ww -man -z 2>&1)
+man_warnings+=$(zcat "$share/man/ja/man1/zelmora.1.gz" | preconv | groff -ww -Tutf8 -man -z 2>&1)
 [[ -z "$man_warnings" ]] || { echo "$man_warnings"; exit 1; }
 test -s "$share/doc/zelmora/copyright"
 test -s "$share/icons/hicolor/scalable/apps/$id.svg"

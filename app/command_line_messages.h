@@ -1,0 +1,43 @@
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "files/localized_text.h"
+
+// What the command line says, in both languages. "{}" stands for a value
+// filled in by Filled(), in order.
+namespace zelmora::messages {
+
+inline constexpr LocalizedText kUsage{"Usage:", "使い方:"};
+inline constexpr LocalizedText kOptions{"Options:", "オプション:"};
+inline constexpr LocalizedText kExitStatus{"Exit status:", "終了ステータス:"};
+inline constexpr LocalizedText kTryHelp{"Try '{} --help' for more information.",
+                                        "詳しくは '{} --help' を見てください。"};
+inline constexpr LocalizedText kStandardOutputName{"standard output", "標準出力"};
+inline constexpr LocalizedText kNoDisplay{
+    "no display to open the window on; --txt, --html, --json and --csv write reports "
+    "without one",
+    "ウィンドウを開くディスプレイがありません。--txt、--html、--json、--csv "
+    "ならディスプレイなしでレポートを書き出せます"};
+
+inline constexpr LocalizedText kTwoRosters{"more than one roster: {} and {}",
+                                           "名簿ファイルが 2 つ以上あります: {} と {}"};
+inline constexpr LocalizedText kUnknownOption{"unknown option: {}", "不明なオプションです: {}"};
+inline constexpr LocalizedText kOptionTwice{"option {} given twice",
+                                            "オプション {} が 2 回指定されています"};
+inline constexpr LocalizedText kNeedsValue{"option {} needs a value",
+                                           "オプション {} には値が必要です"};
+inline constexpr LocalizedText kReportNeedsRoster{"a report needs a roster file",
+                                                  "レポートを書き出すには名簿ファイルが必要です"};
+inline constexpr LocalizedText kReportOverRoster{
+    "{}: the report would replace the roster",
+    "{}: レポートで名簿ファイルが上書きされてしまいます"};
+inline constexpr LocalizedText kSameFile{"{} and {} name the same file: {}",
+                                         "{} と {} が同じファイルを指しています: {}"};
+
+// `pattern` with each "{}" replaced by the next of `values`.
+std::string Filled(std::string_view pattern, std::initializer_list<std::string_view> values);
+
+}  // namespace zelmora::messages
