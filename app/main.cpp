@@ -37,6 +37,7 @@ int OpenWindow(const zelmora::CommandLine& command, int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  zelmora::PrepareConsole();
   const std::vector<std::string> utf8_arguments = zelmora::CommandArguments(argc, argv);
   const std::vector<std::string_view> arguments(utf8_arguments.begin(), utf8_arguments.end());
   const zelmora::Language language = zelmora::EnvironmentMessageLanguage();

@@ -10,6 +10,9 @@ namespace zelmora {
 // path the program passes on.
 std::vector<std::string> CommandArguments(int argc, char** argv);
 
+// A console shows the program's UTF-8 text as it is.
+void PrepareConsole();
+
 // Whether there is a display to open the window on: Qt aborts without one.
 bool HasDisplay();
 

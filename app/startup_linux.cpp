@@ -10,6 +10,9 @@ std::vector<std::string> CommandArguments(int argc, char** argv) {
   return {argv + (argc > 0 ? 1 : 0), argv + argc};
 }
 
+// Terminals take UTF-8 already.
+void PrepareConsole() {}
+
 // A platform asked for by name or a Wayland session is taken at its word;
 // an X display must answer.
 bool HasDisplay() {

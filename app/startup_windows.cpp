@@ -20,6 +20,8 @@ std::vector<std::string> CommandArguments(int /*argc*/, char** /*argv*/) {
   return arguments;
 }
 
+void PrepareConsole() { SetConsoleOutputCP(CP_UTF8); }
+
 // A signed-in user always has a desktop.
 bool HasDisplay() { return true; }
 
