@@ -1,4 +1,4 @@
-#define _CRT_RAND_S  // rand_s, the system's random numbers
+#define _CRT_RAND_S  // NOLINT(bugprone-reserved-identifier): asks the C library for rand_s
 #include "files/temporary_names_windows.h"
 
 #include <stdlib.h>
