@@ -5,14 +5,18 @@
 
 #include "engine/text.h"
 #include "gui/cp932_qstring.h"
-#include "gui/dialog_builder.h"
+#include "gui/dialog_lines.h"
 #include "gui/name_field.h"
 #include "gui/numeric_text.h"
+#include "gui/text_fields.h"
 
 namespace zelmora {
 
-QLineEdit& EditById(const QWidget& editor, int id) { return *ControlById<QLineEdit>(editor, id); }
-QComboBox& ListById(const QWidget& editor, int id) { return *ControlById<QComboBox>(editor, id); }
+QLineEdit* NewInputField(QWidget& editor, int width) {
+  QLineEdit* field = NewField(editor, width);
+  ShowStartOnFocusOut(*field);
+  return field;
+}
 
 void BindName(QLineEdit& edit, std::string& name) {
   QObject::connect(&edit, &QLineEdit::textEdited, &edit,
@@ -34,6 +38,7 @@ void ShowNumber(QLineEdit& edit, std::int32_t value) {
 
 void FillList(QComboBox& list, LabelTable labels) {
   for (std::string_view label : labels) list.addItem(QStringFromCp932(label));
+  list.setSizeAdjustPolicy(QComboBox::AdjustToContents);
 }
 
 void ShowPosition(QComboBox& list, std::int32_t position) {

@@ -15,9 +15,9 @@ class QWidget;
 // (textEdited, activated) reach the record.
 namespace zelmora {
 
-// An editor's edit and list by identifier; the layout guarantees them.
-QLineEdit& EditById(const QWidget& editor, int id);
-QComboBox& ListById(const QWidget& editor, int id);
+// An input field `width` dialog units wide on an editor, which shows its
+// head again when the focus leaves it.
+QLineEdit* NewInputField(QWidget& editor, int width);
 
 // A name edit: every user edit becomes the name's code page 932 bytes, as
 // TakeNameEdit takes it.
@@ -29,7 +29,8 @@ void ShowName(QLineEdit& edit, const std::string& name);
 void BindNumber(QLineEdit& edit, std::int32_t& field);
 void ShowNumber(QLineEdit& edit, std::int32_t value);
 
-// Fills a list with a label table, in table order.
+// Fills a list with a label table, in table order, and makes it as wide as
+// its longest entry.
 void FillList(QComboBox& list, LabelTable labels);
 // Selects `position`, or nothing when the list has no such entry (a value
 // from a hand-edited file keeps its code until the user picks an entry).

@@ -1,35 +1,70 @@
 #include "editors/slot_chooser.h"
 
+#include <QGridLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
-#include "gui/dialog_builder.h"
+#include "gui/dialog_buttons.h"
+#include "gui/dialog_lines.h"
+#include "gui/dialog_units.h"
 #include "gui/prompts.h"
-#include "resources/slot_chooser_ids.h"
+#include "gui/text_fields.h"
 
 namespace zelmora {
 namespace {
 
-using chooser_ids::kSlotButtons;
-using chooser_ids::kSlotNames;
-static_assert(kSlotButtons.size() == Encounter::kSlots);
+constexpr int kNumberWidth = 27;  // dialog units
+
+// The prompt and the names are read-only texts without a frame or a tab stop.
+QLineEdit* NewShownText(QWidget& parent, const QString& text) {
+  auto* shown = new QLineEdit(&parent);
+  MakeOutputField(*shown);
+  RemoveFrame(*shown);
+  SetTextFromStart(*shown, text);
+  return shown;
+}
+
+constexpr int kWidth = 187;  // the dialog, in dialog units
 
 }  // namespace
 
 SlotChooser::SlotChooser(const QString& prompt, const SlotNames& names, QWidget* parent)
     : QDialog(parent) {
-  BuildDialog(*this, layout::kSlotChooser);
-  SetTextFromStart(*ControlById<QLineEdit>(*this, chooser_ids::kPrompt), prompt);
+  setFont(DialogFont());
+  setWindowTitle(QStringLiteral("入れ替え／コピー"));
+  prompt_ = NewShownText(*this, prompt);
   for (int slot = 1; slot <= Encounter::kSlots; ++slot) {
-    SetTextFromStart(*ControlById<QLineEdit>(*this, kSlotNames[slot - 1]), names[slot - 1]);
-    connect(ControlById<QPushButton>(*this, kSlotButtons[slot - 1]), &QPushButton::clicked, this,
-            [this, slot] {
-              picked_ = slot;
-              accept();
-            });
+    QPushButton*& number = numbers_[slot - 1];
+    number = new QPushButton(QString::number(slot), this);
+    number->setAutoDefault(true);  // Enter on a number picks it
+    connect(number, &QPushButton::clicked, this, [this, slot] {
+      picked_ = slot;
+      accept();
+    });
+    names_[slot - 1] = NewShownText(*this, names[slot - 1]);
   }
-  // Enter anywhere but on a number picks none.
-  ControlById<QPushButton>(*this, layout::kCancel)->setDefault(true);
+  // Made after the numbers, so that Tab goes from it to number 1. Enter
+  // anywhere but on a number picks none.
+  buttons_ = new DialogButtons(*this, DialogButtons::Kind::kCancel);
+  LayOut();
+  buttons_->cancel()->setFocus();
+}
+
+void SlotChooser::LayOut() {
+  const DialogUnits units(font());
+  auto* lines = new QVBoxLayout(this);
+  lines->addWidget(prompt_);
+  auto* rows = new QGridLayout;
+  rows->setSpacing(units.Y(1));
+  for (int row = 0; row < Encounter::kSlots; ++row) {
+    numbers_[row]->setFixedWidth(units.X(kNumberWidth));
+    rows->addWidget(numbers_[row], row, 0);
+    rows->addWidget(names_[row], row, 1);
+  }
+  lines->addLayout(rows);
+  lines->addWidget(buttons_);
+  FixToContents(*lines, kWidth);
 }
 
 void SlotChooser::done(int result) {

@@ -4,10 +4,10 @@
 #include <QPushButton>
 #include <utility>
 
+#include "editors/slot_button_row.h"
 #include "editors/slot_chooser.h"
 #include "files/roster_file.h"
 #include "gui/cp932_qstring.h"
-#include "gui/dialog_builder.h"
 #include "gui/file_error_message.h"
 #include "gui/prompts.h"
 
@@ -36,16 +36,17 @@ SlotOperations<Record>::SlotOperations(QDialog& editor, Prompts& prompts, Slots&
       show_(std::move(show)) {}
 
 template <class Record>
-void SlotOperations<Record>::Connect(const SlotButtons& buttons) {
-  const std::pair<int, void (SlotOperations::*)()> bindings[] = {
-      {buttons.swap, &SlotOperations::Swap},
-      {buttons.copy, &SlotOperations::Copy},
-      {buttons.save, &SlotOperations::SaveOne},
-      {buttons.load, &SlotOperations::LoadOne},
+void SlotOperations<Record>::Connect(const SlotButtonRow& buttons, QPushButton& cancel) {
+  cancel_ = &cancel;
+  const std::pair<QPushButton*, void (SlotOperations::*)()> bindings[] = {
+      {buttons.swap(), &SlotOperations::Swap},
+      {buttons.copy(), &SlotOperations::Copy},
+      {buttons.save_one(), &SlotOperations::SaveOne},
+      {buttons.load_one(), &SlotOperations::LoadOne},
   };
   for (const auto& binding : bindings) {
-    QObject::connect(ControlById<QPushButton>(editor_, binding.first), &QPushButton::clicked,
-                     &editor_, [this, operation = binding.second] { (this->*operation)(); });
+    QObject::connect(binding.first, &QPushButton::clicked, &editor_,
+                     [this, operation = binding.second] { (this->*operation)(); });
   }
 }
 
@@ -62,7 +63,7 @@ void SlotOperations<Record>::Swap() {
   if (!other) return;
   if (*other != slot_) std::swap(stored_.at(*other - 1), stored_.at(slot_ - 1));
   Take(stored_.at(slot_ - 1));
-  ControlById<QPushButton>(editor_, layout::kCancel)->setEnabled(false);
+  cancel_->setEnabled(false);
   swapped_ = true;
 }
 

@@ -7,18 +7,12 @@
 #include "engine/records.h"
 
 class QDialog;
+class QPushButton;
 
 namespace zelmora {
 
 class Prompts;
-
-// The identifiers of an editor's buttons for the slot operations.
-struct SlotButtons {
-  int swap;
-  int copy;
-  int save;
-  int load;
-};
+class SlotButtonRow;
 
 // Swap, copy, save one and load one of an editor of one side, written once
 // for the attacker and the defender editor. `stored` are the window's five
@@ -32,8 +26,8 @@ class SlotOperations {
   SlotOperations(QDialog& editor, Prompts& prompts, Slots& stored, Record& working, int slot,
                  std::function<void()> show);
 
-  // Runs each operation from its button.
-  void Connect(const SlotButtons& buttons);
+  // Runs each operation from its button; the swap greys `cancel`.
+  void Connect(const SlotButtonRow& buttons, QPushButton& cancel);
 
   // After a swap the window's records are already exchanged; a Cancel could
   // only undo half of it, so the editor accepts no cancel from then on.
@@ -54,6 +48,7 @@ class SlotOperations {
   Record& working_;
   int slot_;
   std::function<void()> show_;
+  QPushButton* cancel_ = nullptr;
   bool swapped_ = false;
 };
 

@@ -10,7 +10,7 @@
 #include <charconv>
 
 #include "engine/text.h"
-#include "gui/dialog_builder.h"
+#include "gui/text_fields.h"
 
 namespace zelmora {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <span>
 
-// Every dialog's controls as data: kind, identifier, text, position and size
+// The main window's controls as data: kind, identifier, text, position and size
 // in dialog units, style. One builder turns a table into widgets. Texts are
 // UTF-8. The order of a table is the tab order of its focusable controls.
 namespace zelmora::layout {
@@ -22,10 +22,6 @@ enum Style : unsigned {
 
 inline constexpr int kNoId = -1;  // labels and group boxes nobody looks up
 
-// Every dialog's OK and Cancel; the builder connects them to accept and reject.
-inline constexpr int kOk = 1;
-inline constexpr int kCancel = 2;
-
 struct Control {
   Kind kind;
   int id;
@@ -40,12 +36,6 @@ struct Dialog {
   std::span<const Control> controls;
 };
 
-extern const Dialog kAboutDialog;
 extern const Dialog kCalcWindow;
-extern const Dialog kMatchupDetailDialog;
-extern const Dialog kModifiersDialog;
-extern const Dialog kAttackerEditor;
-extern const Dialog kDefenderEditor;
-extern const Dialog kSlotChooser;
 
 }  // namespace zelmora::layout

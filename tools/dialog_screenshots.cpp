@@ -13,14 +13,16 @@
 #include "editors/attacker_editor.h"
 #include "editors/defender_editor.h"
 #include "editors/modifiers_dialog.h"
-#include "gui/prompts.h"
 #include "editors/slot_chooser.h"
 #include "engine/encounter.h"
 #include "engine/labels.h"
 #include "engine/text.h"
+#include "gui/prompts.h"
 #include "tests/support/sample_records.h"
 #include "tests/support/test_text.h"
+#include "window/about_dialog.h"
 #include "window/matchup_detail_dialog.h"
+#include "window/pairing_marks.h"
 
 namespace zelmora {
 namespace {
@@ -58,10 +60,14 @@ Encounter ExampleEncounter() {
   return encounter;
 }
 
-// The detail of attacker 3 against defender 2, as the grid hands it over.
+// The detail of attacker 3 against defender 2, as the grid hands it over,
+// with the note the window adds.
 std::unique_ptr<QDialog> Detail(const Encounter& encounter) {
-  return std::make_unique<MatchupDetailDialog>(encounter.attacker(3), encounter.defender(2),
-                                               encounter.result(3, 2));
+  auto detail = std::make_unique<MatchupDetailDialog>(encounter.attacker(3), encounter.defender(2),
+                                                      encounter.result(3, 2));
+  using Rank = MatchupDetailDialog::TargetRank;
+  detail->ShowTargetRank(BestTargets(encounter)[2][1] ? Rank::kBest : Rank::kNotBest);
+  return detail;
 }
 
 }  // namespace
@@ -73,6 +79,7 @@ int main(int argc, char** argv) {
   Encounter encounter = ExampleEncounter();
   DesktopPrompts prompts;
   const std::map<std::string, std::function<std::unique_ptr<QDialog>()>> examples = {
+      {"about", [] { return std::make_unique<AboutDialog>(); }},
       {"detail", [&] { return Detail(encounter); }},
       {"modifiers",
        [] {
@@ -90,7 +97,7 @@ int main(int argc, char** argv) {
   };
   const auto example = argc == 2 ? examples.find(argv[1]) : examples.end();
   if (example == examples.end()) {
-    std::fprintf(stderr, "usage: %s detail|modifiers|attacker|defender|chooser\n", argv[0]);
+    std::fprintf(stderr, "usage: %s about|detail|modifiers|attacker|defender|chooser\n", argv[0]);
     return 2;
   }
   const std::unique_ptr<QDialog> dialog = example->second();

@@ -1,7 +1,9 @@
 #include "window/matchup_detail_dialog.h"
 
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QVBoxLayout>
 #include <array>
 #include <span>
 #include <string>
@@ -13,19 +15,39 @@
 #include "engine/matchup.h"
 #include "engine/text.h"
 #include "gui/cp932_qstring.h"
-#include "gui/dialog_builder.h"
+#include "gui/dialog_buttons.h"
+#include "gui/dialog_lines.h"
+#include "gui/dialog_units.h"
 #include "gui/number_fit.h"
-#include "resources/matchup_detail_ids.h"
+#include "gui/text_fields.h"
 
 namespace zelmora {
 namespace {
 
-using namespace detail_ids;
-
-// Row 0 of the table is auto-trigger, rows 1 to 6 the technique penalties
-// 0 to 50.
-static_assert(kTableRows == 1 + kTechniqueSteps);
+constexpr int kTableColumns = MatchupDetailDialog::kTableColumns;
+static_assert(MatchupDetailDialog::kTableRows == 1 + kTechniqueSteps);
 using TableRow = std::array<std::string, kTableColumns>;
+
+constexpr const char* kColumnHeadings[] = {"高度な技", "成功率", "ファンブル",
+                                           "クリット", "ＰＨ",   "ＣＲＰＨ"};
+constexpr const char* kRowHeadings[] = {"自動発動", "０",     "－１０", "－２０",
+                                        "－３０",   "－４０", "－５０"};
+static_assert(std::size(kRowHeadings) == MatchupDetailDialog::kTableRows);
+constexpr int kCellWidth = 30;  // dialog units
+constexpr int kCellHeight = 9;  // rows of the table touch each other
+
+// A read-only field that shows a value of the pairing; `framed` for the
+// names and the table, unframed for the values that stand after a label.
+QLineEdit* NewValue(QWidget& parent, int width, bool framed,
+                    Qt::Alignment alignment = Qt::AlignLeft) {
+  QLineEdit* value = NewField(parent, width);
+  MakeOutputField(*value);
+  if (!framed) RemoveFrame(*value);
+  value->setAlignment(alignment | Qt::AlignVCenter);
+  return value;
+}
+
+void SetText(QLineEdit* field, const QString& text) { SetTextFromStart(*field, text); }
 
 // What the dialog shows for a code outside its table (only a hand-edited
 // roster file holds one).
@@ -67,45 +89,125 @@ TableRow TechniqueRow(const RollChances& c) {
           TwoDecimals(c.piercing), TwoDecimals(c.critical_piercing)};
 }
 
+constexpr int kWidth = 191;  // the dialog, in dialog units
+
 }  // namespace
 
 MatchupDetailDialog::MatchupDetailDialog(const Attacker& attacker, const Defender& defender,
                                          const MatchupResult& result, QWidget* parent)
     : QDialog(parent) {
-  BuildDialog(*this, layout::kMatchupDetailDialog);
+  setFont(DialogFont());
+  setWindowTitle(QStringLiteral("命中率、ダメージ詳細"));
+  MakeFields();
+  LayOut();
   const MatchupDetail detail = DetailOf(attacker, defender);
   FillInputs(attacker, defender, detail);
   FillTable(detail);
-  SetNumber(kAttackChance, result.attack_chance);
-  SetField(kTechnique, FromAscii(result.technique));
-  SetNumber(kExpectedDamage, result.expected_damage);
+  ShowFitted(*fields_.attack_chance, result.attack_chance);
+  SetText(fields_.technique, FromAscii(result.technique));
+  ShowFitted(*fields_.expected_damage, result.expected_damage);
 }
 
-// The note takes the free space right of the expected damage, two lines
-// high, so that it follows that field wherever the layout puts it.
+// The note stands right of the expected damage, two lines high.
 void MatchupDetailDialog::ShowTargetRank(TargetRank rank) {
   static const QString kTexts[] = {
       QStringLiteral("この攻撃側の\n最適な標的です"),
       QStringLiteral("この攻撃側の\n最適な標的ではない"),
       QStringLiteral("この攻撃側に\n最適な標的はない"),
   };
-  const QLineEdit& damage = *ControlById<QLineEdit>(*this, kExpectedDamage);
-  auto* note = new QLabel(kTexts[static_cast<int>(rank)], this);
-  note->setObjectName(QStringLiteral("targetRank"));
-  note->setWordWrap(true);
-  note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  const int gap = damage.height() / 2;
-  const int left = damage.geometry().right() + gap;
-  note->setGeometry(left, damage.y(), width() - left - gap, 2 * damage.height());
-  note->show();
+  target_rank_->setText(kTexts[static_cast<int>(rank)]);
 }
 
-void MatchupDetailDialog::SetField(int id, const QString& text) {
-  SetTextFromStart(*ControlById<QLineEdit>(*this, id), text);
+// Widths in dialog units, as the values need them.
+void MatchupDetailDialog::MakeFields() {
+  auto plain = [this](int width, Qt::Alignment alignment = Qt::AlignLeft) {
+    return NewValue(*this, width, false, alignment);
+  };
+  Fields& f = fields_;
+  f.attacker_name = NewValue(*this, 71, true);
+  f.defender_name = NewValue(*this, 71, true);
+  f.judgment_value = plain(30);
+  f.evasion_kind = plain(20);
+  f.evasion_value = plain(32);
+  f.damage = plain(42);
+  f.defence_kind = plain(20);
+  f.defence_value = plain(32);
+  f.defence_option = plain(32);
+  f.attack_attribute = plain(30, Qt::AlignRight);
+  f.affinity_symbol = plain(20, Qt::AlignHCenter);
+  f.attack_chance = plain(30);
+  f.technique = plain(30);
+  f.expected_damage = plain(40);
+  for (auto& row : table_) {
+    for (QLineEdit*& cell : row) {
+      cell = NewValue(*this, kCellWidth, true);
+      cell->setFixedHeight(DialogUnits(font()).Y(kCellHeight));
+    }
+  }
+  target_rank_ = NewLabel(*this, QString(), Qt::AlignLeft | Qt::AlignTop);
+  buttons_ = new DialogButtons(*this, DialogButtons::Kind::kOk);
 }
 
-void MatchupDetailDialog::SetNumber(int id, double value) {
-  ShowFitted(*ControlById<QLineEdit>(*this, id), value);
+// The names, the inputs in two columns (a label and its value, then a label,
+// a kind in brackets and its value), the results, the table, OK.
+void MatchupDetailDialog::LayOut() {
+  const Fields& f = fields_;
+  const DialogUnits units(font());
+  auto label = [this](const char* text) {
+    return NewLabel(*this, QString::fromUtf8(text), Qt::AlignLeft | Qt::AlignVCenter);
+  };
+  auto* lines = new QVBoxLayout(this);
+  AddLine(*lines, {f.attacker_name, label("V.S."), f.defender_name, nullptr});
+
+  auto* inputs = new QGridLayout;
+  inputs->setHorizontalSpacing(0);
+  const std::array<QWidget*, 6> input_rows[] = {
+      {label("命中値："), f.judgment_value, label("回避率（"), f.evasion_kind, label("）："),
+       f.evasion_value},
+      {label("ダメージ："), f.damage, label("防御力（"), f.defence_kind, label("）："),
+       f.defence_value},
+      {label("防御属性："), f.defence_option, label("相性："), f.attack_attribute, label("＝"),
+       f.affinity_symbol},
+  };
+  for (int row = 0; row < 3; ++row) {
+    for (int column = 0; column < 6; ++column) {
+      inputs->addWidget(input_rows[row][column], row, column + (column >= 2 ? 1 : 0));
+    }
+  }
+  inputs->setColumnMinimumWidth(2, units.X(4));
+  inputs->setColumnStretch(7, 1);
+  lines->addLayout(inputs);
+  lines->addSpacing(units.Y(3));
+
+  AddLine(*lines,
+          {label("命中率："), f.attack_chance, label("最適な高度な技："), f.technique, nullptr});
+  AddLine(*lines, {label("期待ダメージ："), f.expected_damage, target_rank_, nullptr});
+  lines->addSpacing(units.Y(3));
+  lines->addLayout(LayOutTable());
+  lines->addWidget(buttons_);
+  FixToContents(*lines, kWidth);
+}
+
+// A heading over each column, a heading before each row, and a cell at
+// every crossing; the cells touch.
+QGridLayout* MatchupDetailDialog::LayOutTable() {
+  auto* grid = new QGridLayout;
+  grid->setSpacing(0);
+  for (int column = 0; column <= kTableColumns; ++column) {
+    grid->addWidget(NewLabel(*this, QString::fromUtf8(kColumnHeadings[column]),
+                             Qt::AlignLeft | Qt::AlignBottom),
+                    0, column);
+  }
+  for (int row = 0; row < kTableRows; ++row) {
+    grid->addWidget(
+        NewLabel(*this, QString::fromUtf8(kRowHeadings[row]), Qt::AlignLeft | Qt::AlignVCenter),
+        row + 1, 0);
+    for (int column = 0; column < kTableColumns; ++column) {
+      grid->addWidget(table_[row][column], row + 1, column + 1);
+    }
+  }
+  grid->setColumnMinimumWidth(0, DialogUnits(font()).X(28));
+  return grid;
 }
 
 // "  n D6 + k", both numbers fitted together; the tooltip has them whole.
@@ -113,7 +215,7 @@ void MatchupDetailDialog::SetDamage(std::int32_t dice_count, std::int32_t damage
   auto text = [=](int digits) {
     return "  " + NumberText(dice_count, digits) + " D6 + " + NumberText(damage_bonus, digits);
   };
-  QLineEdit& field = *ControlById<QLineEdit>(*this, kDamage);
+  QLineEdit& field = *fields_.damage;
   SetTextFromStart(field, FitDigits(text, field.fontMetrics(), VisibleTextWidth(field)));
   field.setToolTip(text(kMostDigits));
 }
@@ -122,21 +224,22 @@ void MatchupDetailDialog::SetDamage(std::int32_t dice_count, std::int32_t damage
 // roll chances are worked out from.
 void MatchupDetailDialog::FillInputs(const Attacker& attacker, const Defender& defender,
                                      const MatchupDetail& detail) {
+  const Fields& f = fields_;
   const std::int32_t defence_kind = ShownDefenceKind(attacker.defence_flags);
-  SetField(kAttackerName, QStringFromCp932(attacker.name));
-  SetField(kDefenderName, QStringFromCp932(defender.name));
-  SetNumber(kJudgmentValue, static_cast<double>(detail.judgment_value));
-  SetField(kEvasionKind,
-           QStringFromCp932(LabelOr(kEvasionKindLabels, attacker.evasion_kind, kUnknownCode)));
-  SetNumber(kEvasionValue, static_cast<double>(detail.evasion_value));
+  SetText(f.attacker_name, QStringFromCp932(attacker.name));
+  SetText(f.defender_name, QStringFromCp932(defender.name));
+  ShowFitted(*f.judgment_value, static_cast<double>(detail.judgment_value));
+  SetText(f.evasion_kind,
+          QStringFromCp932(LabelOr(kEvasionKindLabels, attacker.evasion_kind, kUnknownCode)));
+  ShowFitted(*f.evasion_value, static_cast<double>(detail.evasion_value));
   SetDamage(attacker.dice_count, attacker.damage_bonus);
-  SetField(kDefenceKind, QStringFromCp932(kDefenceKindLabels[defence_kind]));
-  SetNumber(kDefenceValue, static_cast<double>(DefenceAgainst(defender, defence_kind)));
-  SetField(kDefenceOption,
-           QStringFromCp932(kDefenceOptionLabels[DefenceOptionOf(attacker.defence_flags)]));
-  SetField(kAttackAttribute, QStringFromCp932(LabelOr(kAttackAttributeLabels,
-                                                      attacker.attack_attribute, kUnknownCode)));
-  SetField(kAffinitySymbol, QStringFromCp932(AffinitySymbol(attacker.attack_attribute, defender)));
+  SetText(f.defence_kind, QStringFromCp932(kDefenceKindLabels[defence_kind]));
+  ShowFitted(*f.defence_value, static_cast<double>(DefenceAgainst(defender, defence_kind)));
+  SetText(f.defence_option,
+          QStringFromCp932(kDefenceOptionLabels[DefenceOptionOf(attacker.defence_flags)]));
+  SetText(f.attack_attribute, QStringFromCp932(LabelOr(kAttackAttributeLabels,
+                                                       attacker.attack_attribute, kUnknownCode)));
+  SetText(f.affinity_symbol, QStringFromCp932(AffinitySymbol(attacker.attack_attribute, defender)));
 }
 
 // The raw roll chances of the two values shown above; a row the detail does
@@ -144,7 +247,7 @@ void MatchupDetailDialog::FillInputs(const Attacker& attacker, const Defender& d
 void MatchupDetailDialog::FillTable(const MatchupDetail& detail) {
   auto fill_row = [this](int row, const TableRow& cells) {
     for (int column = 0; column < kTableColumns; ++column) {
-      SetField(TableCell(row, column), FromAscii(cells[column]));
+      SetText(table_[row][column], FromAscii(cells[column]));
     }
   };
   if (detail.auto_trigger) fill_row(0, AutoTriggerRow(*detail.auto_trigger));

@@ -7,7 +7,6 @@
 #include "files/cp932.h"
 #include "gui/field_notice.h"
 #include "gui/name_field.h"
-#include "resources/attacker_editor_ids.h"
 #include "tests/support/gui_helpers.h"
 
 namespace zelmora {
@@ -15,9 +14,28 @@ namespace {
 
 using namespace testing;  // the GUI helpers and the scripted prompts
 
-using layout::kCancel;
-using layout::kOk;
-using namespace attacker_ids;
+// The editor's controls, through its accessors.
+using Fields = AttackerEditor::Fields;
+constexpr auto kName = &Fields::name;
+constexpr auto kJudgmentValue = &Fields::judgment_value;
+constexpr auto kDiceCount = &Fields::dice_count;
+constexpr auto kDamageBonus = &Fields::damage_bonus;
+constexpr auto kJudgmentKind = &Fields::judgment_kind;
+constexpr auto kEvasionKind = &Fields::evasion_kind;
+constexpr auto kDefenceKind = &Fields::defence_kind;
+constexpr auto kDefenceOption = &Fields::defence_option;
+constexpr auto kAttackAttribute = &Fields::attack_attribute;
+constexpr auto kAttackCount = &Fields::attack_count;
+constexpr auto kAutoTrigger = &Fields::auto_trigger;
+constexpr auto kOk = &DialogButtons::ok;
+constexpr auto kCancel = &DialogButtons::cancel;
+constexpr auto kSwap = &SlotButtonRow::swap;
+constexpr auto kCopy = &SlotButtonRow::copy;
+constexpr auto kSaveOne = &SlotButtonRow::save_one;
+constexpr auto kLoadOne = &SlotButtonRow::load_one;
+constexpr auto kQvmImport = &SlotButtonRow::import_sheet;
+using EditField = QLineEdit* Fields::*;
+using ListField = QComboBox* Fields::*;
 
 Attacker Named(const char* utf8_name, std::int32_t judgment) {
   Attacker a;
@@ -50,15 +68,15 @@ TEST_F(AttackerEditorTest, ShowsANewAttackerWithTheListsInTableOrder) {
   AttackerEditor editor(encounter, prompts, 2);
   EXPECT_EQ(editor.windowTitle(), QStringLiteral("行動側詳細設定"));
   EXPECT_EQ(Edit(editor, kName)->text(), QString());
-  const std::pair<int, const char*> numbers[] = {
+  const std::pair<EditField, const char*> numbers[] = {
       {kJudgmentValue, "0"}, {kDiceCount, "0"}, {kDamageBonus, "0"}, {kAttackCount, "1"}};
   for (const auto& [id, text] : numbers) EXPECT_EQ(Edit(editor, id)->text(), text) << id;
-  const std::pair<int, const char*> shown[] = {{kJudgmentKind, "物理"},  {kEvasionKind, "格闘"},
-                                               {kDefenceKind, "物理"},   {kDefenceOption, "通常"},
-                                               {kAttackAttribute, "－"}, {kAutoTrigger, "不"}};
+  const std::pair<ListField, const char*> shown[] = {
+      {kJudgmentKind, "物理"},  {kEvasionKind, "格闘"},   {kDefenceKind, "物理"},
+      {kDefenceOption, "通常"}, {kAttackAttribute, "－"}, {kAutoTrigger, "不"}};
   for (const auto& [id, label] : shown) EXPECT_EQ(List(editor, id)->currentText(), label) << id;
 
-  const std::pair<int, LabelTable> lists[] = {
+  const std::pair<ListField, LabelTable> lists[] = {
       {kJudgmentKind, kJudgmentKindLabels},       {kEvasionKind, kEvasionKindLabels},
       {kDefenceKind, kDefenceKindLabels},         {kDefenceOption, kDefenceOptionLabels},
       {kAttackAttribute, kAttackAttributeLabels}, {kAutoTrigger, kAutoTriggerLabels}};
@@ -73,16 +91,20 @@ TEST_F(AttackerEditorTest, ShowsANewAttackerWithTheListsInTableOrder) {
   EXPECT_EQ(editor.working(), Attacker{});
 }
 
-TEST_F(AttackerEditorTest, StartsOnOkAndTabsInLayoutOrder) {
+TEST_F(AttackerEditorTest, StartsOnTheNameAndTabsThroughFieldsThenButtons) {
   AttackerEditor editor(encounter, prompts, 1);
   editor.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
-  EXPECT_EQ(QApplication::focusWidget(), Button(editor, kOk));
+  const Fields& f = editor.fields();
+  const SlotButtonRow& slot = editor.slot_buttons();
+  EXPECT_EQ(QApplication::focusWidget(), f.name);
   EXPECT_EQ(
-      testing::TabOrder(editor, kOk),
-      (std::vector<int>{kOk, kCancel, kName, kJudgmentValue, kDiceCount, kDamageBonus,
-                        kJudgmentKind, kEvasionKind, kDefenceKind, kDefenceOption, kAttackAttribute,
-                        kAttackCount, kAutoTrigger, kSwap, kCopy, kSaveOne, kLoadOne, kQvmImport}));
+      TabChain(f.name),
+      (std::vector<QWidget*>{f.name, f.judgment_value, f.dice_count, f.damage_bonus,
+                             f.judgment_kind, f.evasion_kind, f.defence_kind, f.defence_option,
+                             f.attack_attribute, f.attack_count, f.auto_trigger, slot.swap(),
+                             slot.copy(), slot.save_one(), slot.load_one(), slot.import_sheet(),
+                             editor.buttons().ok(), editor.buttons().cancel()}));
 }
 
 TEST_F(AttackerEditorTest, ShowingARecordWritesNothingBackAndQvmImportDoesNothing) {
@@ -118,7 +140,7 @@ TEST_F(AttackerEditorTest, NumberEditsStoreTheLeadingIntegerAndKeepTheTypedText)
     std::int32_t stored;
   } cases[] = {{"12abc", 12}, {"", 0},   {"-7", -7},
                {"  +3", 3},   {"x9", 0}, {"99999999999", 2147483647}};
-  const std::pair<int, std::int32_t Attacker::*> edits[] = {
+  const std::pair<EditField, std::int32_t Attacker::*> edits[] = {
       {kJudgmentValue, &Attacker::judgment_value},
       {kDiceCount, &Attacker::dice_count},
       {kDamageBonus, &Attacker::damage_bonus},
@@ -195,7 +217,7 @@ TEST_F(AttackerEditorTest, ValuesOutsideAListShowNoSelectionUntilTheUserPicks) {
   stored.evasion_kind = -1;
   stored.attack_attribute = 15;
   AttackerEditor editor(encounter, prompts, 1);
-  for (int id : {kJudgmentKind, kEvasionKind, kAttackAttribute})
+  for (ListField id : {kJudgmentKind, kEvasionKind, kAttackAttribute})
     EXPECT_EQ(List(editor, id)->currentIndex(), -1) << id;
   EXPECT_EQ(editor.working(), stored);
 
@@ -211,9 +233,9 @@ TEST_F(AttackerEditorTest, CancelAfterEditingEveryFieldLeavesTheSlot) {
   const Encounter before = encounter;
   AttackerEditor editor(encounter, prompts, 2);
   Commit(Edit(editor, kName), QStringLiteral("新しい名前"));
-  for (int id : {kJudgmentValue, kDiceCount, kDamageBonus, kAttackCount})
+  for (EditField id : {kJudgmentValue, kDiceCount, kDamageBonus, kAttackCount})
     Retype(Edit(editor, id), "77");
-  for (int id :
+  for (ListField id :
        {kJudgmentKind, kEvasionKind, kDefenceKind, kDefenceOption, kAttackAttribute, kAutoTrigger})
     Pick(List(editor, id), 1);
   EXPECT_NE(editor.working(), before.attacker(2));

@@ -2,9 +2,9 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <ostream>
 
 #include "engine/labels.h"
-#include "resources/defender_editor_ids.h"
 #include "tests/support/gui_helpers.h"
 
 namespace zelmora {
@@ -12,9 +12,33 @@ namespace {
 
 using namespace testing;  // the GUI helpers and the scripted prompts
 
-using layout::kCancel;
-using layout::kOk;
-using namespace defender_ids;
+// The editor's controls, through its accessors.
+using Fields = DefenderEditor::Fields;
+constexpr auto kName = &Fields::name;
+constexpr auto kMeleeEvasion = &Fields::melee_evasion;
+constexpr auto kRangedEvasion = &Fields::ranged_evasion;
+constexpr auto kMagicEvasion = &Fields::magic_evasion;
+constexpr auto kPhysicalDefence = &Fields::physical_defence;
+constexpr auto kMagicDefence = &Fields::magic_defence;
+constexpr auto kOk = &DialogButtons::ok;
+constexpr auto kCancel = &DialogButtons::cancel;
+constexpr auto kSwap = &SlotButtonRow::swap;
+constexpr auto kCopy = &SlotButtonRow::copy;
+constexpr auto kSaveOne = &SlotButtonRow::save_one;
+constexpr auto kLoadOne = &SlotButtonRow::load_one;
+constexpr auto kImportSheet = &SlotButtonRow::import_sheet;
+using EditField = QLineEdit* Fields::*;
+
+// The affinity list of an attack attribute.
+struct AffinityList {
+  int attribute;
+};
+std::ostream& operator<<(std::ostream& out, AffinityList list) { return out << list.attribute; }
+QComboBox* List(const DefenderEditor& editor, AffinityList list) {
+  return editor.fields().affinities.at(static_cast<std::size_t>(list.attribute));
+}
+constexpr std::array<AffinityList, kAffinityCount> kAffinityLists = {
+    {{0}, {1}, {2}, {3}, {4}, {5}, {6}, {7}, {8}, {9}, {10}}};
 
 Defender Sample(const char* utf8_name, std::int32_t base) {
   Defender d;
@@ -26,17 +50,6 @@ Defender Sample(const char* utf8_name, std::int32_t base) {
   d.magic_defence = base + 4;
   d.affinities.fill(base % 6);
   return d;
-}
-
-// OK, Cancel, the name, the numbers, the lists in reading order (which is
-// attribute order), the slot and file buttons.
-std::vector<int> TabOrderOfTheDefenderEditor() {
-  std::vector<int> order = {
-      kOk,           kCancel,          kName,        kMeleeEvasion, kRangedEvasion,
-      kMagicEvasion, kPhysicalDefence, kMagicDefence};
-  order.insert(order.end(), kAffinityLists.begin(), kAffinityLists.end());
-  order.insert(order.end(), {kSwap, kCopy, kSaveOne, kLoadOne, kImportSheet});
-  return order;
 }
 
 // A sheet of 24 CR LF lines with the given lines (from 1) filled in.
@@ -74,9 +87,10 @@ TEST_F(DefenderEditorTest, ShowsANewDefender) {
   const DefenderEditor editor(encounter, prompts, 1);
   EXPECT_EQ(editor.windowTitle(), QStringLiteral("受け側詳細設定"));
   EXPECT_EQ(Edit(editor, kName)->text(), QString());
-  for (int id : {kMeleeEvasion, kRangedEvasion, kMagicEvasion, kPhysicalDefence, kMagicDefence})
+  for (EditField id :
+       {kMeleeEvasion, kRangedEvasion, kMagicEvasion, kPhysicalDefence, kMagicDefence})
     EXPECT_EQ(Edit(editor, id)->text(), "0") << id;
-  for (int id : kAffinityLists) {
+  for (AffinityList id : kAffinityLists) {
     QComboBox* list = List(editor, id);
     EXPECT_EQ(list->currentText(), QStringLiteral("○")) << id;
     ASSERT_EQ(list->count(), 6);
@@ -84,12 +98,23 @@ TEST_F(DefenderEditorTest, ShowsANewDefender) {
   }
 }
 
-TEST_F(DefenderEditorTest, StartsOnOkAndTabsThroughTheListsInReadingOrder) {
+// The name, the numbers, the lists in reading order (which is attribute
+// order), the slot and file buttons, OK and ｷｬﾝｾﾙ.
+TEST_F(DefenderEditorTest, StartsOnTheNameAndTabsThroughTheListsInReadingOrder) {
   DefenderEditor editor(encounter, prompts, 1);
   editor.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
-  EXPECT_EQ(QApplication::focusWidget(), Button(editor, kOk));
-  EXPECT_EQ(testing::TabOrder(editor, kOk), TabOrderOfTheDefenderEditor());
+  const Fields& f = editor.fields();
+  const SlotButtonRow& slot = editor.slot_buttons();
+  std::vector<QWidget*> order = {f.name,          f.melee_evasion,    f.ranged_evasion,
+                                 f.magic_evasion, f.physical_defence, f.magic_defence};
+  for (QComboBox* list : f.affinities) order.push_back(list);
+  for (QPushButton* button :
+       {slot.swap(), slot.copy(), slot.save_one(), slot.load_one(), slot.import_sheet(),
+        editor.buttons().ok(), editor.buttons().cancel()})
+    order.push_back(button);
+  EXPECT_EQ(QApplication::focusWidget(), f.name);
+  EXPECT_EQ(TabChain(f.name), order);
 }
 
 TEST_F(DefenderEditorTest, EachListEditsTheAffinityOfItsAttribute) {
@@ -110,15 +135,16 @@ TEST_F(DefenderEditorTest, EachListEditsTheAffinityOfItsAttribute) {
 // The parsing is the attacker editor's; this checks each edit's binding.
 TEST_F(DefenderEditorTest, NumbersAndNameAreEditedLive) {
   DefenderEditor editor(encounter, prompts, 2);
-  const std::pair<int, std::int32_t Defender::*> edits[] = {
+  const std::pair<EditField, std::int32_t Defender::*> edits[] = {
       {kMeleeEvasion, &Defender::melee_evasion},
       {kRangedEvasion, &Defender::ranged_evasion},
       {kMagicEvasion, &Defender::magic_evasion},
       {kPhysicalDefence, &Defender::physical_defence},
       {kMagicDefence, &Defender::magic_defence}};
+  std::int32_t typed = 1029;  // a different number in each field
   for (const auto& [id, field] : edits) {
-    Retype(Edit(editor, id), QString::number(id) + "abc");
-    EXPECT_EQ(editor.working().*field, id);
+    Retype(Edit(editor, id), QString::number(++typed) + "abc");
+    EXPECT_EQ(editor.working().*field, typed);
   }
   Commit(Edit(editor, kName), QStringLiteral("大鬼"));
   EXPECT_EQ(editor.working().name, Cp932("大鬼"));

@@ -4,7 +4,6 @@
 
 #include <limits>
 
-#include "resources/modifiers_ids.h"
 #include "tests/support/gui_helpers.h"
 
 namespace zelmora {
@@ -13,9 +12,18 @@ namespace {
 constexpr int kMax = std::numeric_limits<std::int32_t>::max();
 constexpr int kMin = std::numeric_limits<std::int32_t>::min();
 
-using layout::kCancel;
-using layout::kOk;
-using namespace modifiers_ids;
+// The dialog's controls, through its accessors.
+using Fields = ModifiersDialog::Fields;
+constexpr auto kPhysicalHit = &Fields::physical_hit;
+constexpr auto kMagicHit = &Fields::magic_hit;
+constexpr auto kPhysicalDamage = &Fields::physical_damage;
+constexpr auto kMagicDamage = &Fields::magic_damage;
+constexpr auto kPhysicalEvasion = &Fields::physical_evasion;
+constexpr auto kMagicEvasion = &Fields::magic_evasion;
+constexpr auto kPhysicalDefence = &Fields::physical_defence;
+constexpr auto kMagicDefence = &Fields::magic_defence;
+constexpr auto kOk = &DialogButtons::ok;
+constexpr auto kCancel = &DialogButtons::cancel;
 using testing::Button;
 using testing::Edit;
 using testing::Retype;
@@ -32,7 +40,7 @@ GlobalModifiers RecordWithHiddenEntries() {
 TEST(ModifiersDialog, ShowsEachValueInItsOwnField) {
   const ModifiersDialog dialog({1, -2, 3, 4, 5, 6, kMax, kMin});
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("ボーナス／ペナルティ"));
-  const std::pair<int, const char*> expected[] = {
+  const std::pair<QLineEdit * Fields::*, const char*> expected[] = {
       {kPhysicalHit, "1"},
       {kMagicHit, "-2"},
       {kPhysicalDamage, "3"},
@@ -74,14 +82,17 @@ TEST(ModifiersDialog, TypedTextsBecomeTheirLeadingIntegers) {
   EXPECT_EQ(m.evasion_bonus[2], 0);
 }
 
-TEST(ModifiersDialog, OpensOnOkAndTabsThroughTheFieldsInLayoutOrder) {
+// Left to right, then down, in both boxes; OK and ｷｬﾝｾﾙ last.
+TEST(ModifiersDialog, OpensOnPhysicalHitAndTabsAlikeThroughBothBoxes) {
   ModifiersDialog dialog({});
   dialog.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-  EXPECT_EQ(dialog.focusWidget(), Button(dialog, kOk));
-  EXPECT_EQ(testing::TabOrder(dialog, kOk),
-            (std::vector<int>{kOk, kCancel, kPhysicalHit, kMagicHit, kPhysicalDamage, kMagicDamage,
-                              kPhysicalEvasion, kPhysicalDefence, kMagicEvasion, kMagicDefence}));
+  const Fields& f = dialog.fields();
+  EXPECT_EQ(dialog.focusWidget(), f.physical_hit);
+  EXPECT_EQ(testing::TabChain(f.physical_hit),
+            (std::vector<QWidget*>{f.physical_hit, f.magic_hit, f.physical_damage, f.magic_damage,
+                                   f.physical_evasion, f.magic_evasion, f.physical_defence,
+                                   f.magic_defence, Button(dialog, kOk), Button(dialog, kCancel)}));
 }
 
 TEST(ModifiersDialog, EnterConfirmsAndEscapeOrCancelDiscards) {

@@ -1,46 +1,44 @@
 #include "editors/slot_chooser.h"
 
-#include "resources/slot_chooser_ids.h"
+#include <QLineEdit>
+#include <QPushButton>
+
 #include "tests/support/gui_helpers.h"
 
 namespace zelmora {
 namespace {
 
-using layout::kCancel;
-using testing::Button;
 using testing::Click;
-using testing::Edit;
 using testing::ScriptedPrompts;
-using namespace chooser_ids;
 
 const SlotNames kNames = {"一", "二", "", "四", "五"};
 
 TEST(SlotChooser, ShowsThePromptAndTheNamesByRow) {
   SlotChooser chooser(QStringLiteral("どれをコピーしますか？"), kNames);
   EXPECT_EQ(chooser.windowTitle(), QStringLiteral("入れ替え／コピー"));
-  EXPECT_EQ(Edit(chooser, kPrompt)->text(), QStringLiteral("どれをコピーしますか？"));
+  EXPECT_EQ(chooser.prompt().text(), QStringLiteral("どれをコピーしますか？"));
   for (int row = 0; row < 5; ++row) {
-    EXPECT_EQ(Edit(chooser, kSlotNames[row])->text(), kNames[row]) << row;
-    EXPECT_TRUE(Edit(chooser, kSlotNames[row])->isReadOnly()) << row;
-    EXPECT_TRUE(Button(chooser, kSlotButtons[row])->isEnabled()) << row;
+    EXPECT_EQ(chooser.names()[row]->text(), kNames[row]) << row;
+    EXPECT_TRUE(chooser.names()[row]->isReadOnly()) << row;
+    EXPECT_TRUE(chooser.numbers()[row]->isEnabled()) << row;
   }
-  EXPECT_EQ(ControlById(chooser, layout::kOk), nullptr);  // no OK button
+  EXPECT_EQ(chooser.buttons().ok(), nullptr);
 }
 
 TEST(SlotChooser, StartsOnCancelAndTabsThroughTheNumbers) {
   SlotChooser chooser(QStringLiteral("?"), kNames);
   chooser.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&chooser));
-  EXPECT_EQ(QApplication::focusWidget(), Button(chooser, kCancel));
-  std::vector<int> order = {kCancel};
-  order.insert(order.end(), kSlotButtons.begin(), kSlotButtons.end());
-  EXPECT_EQ(testing::TabOrder(chooser, kCancel), order);
+  EXPECT_EQ(QApplication::focusWidget(), chooser.buttons().cancel());
+  std::vector<QWidget*> order = {chooser.buttons().cancel()};
+  order.insert(order.end(), chooser.numbers().begin(), chooser.numbers().end());
+  EXPECT_EQ(testing::TabChain(chooser.buttons().cancel()), order);
 }
 
 TEST(SlotChooser, ANumberPicksItsSlotAndAcceptsEvenBesideAnEmptyName) {
   for (int slot = 1; slot <= 5; ++slot) {
     SlotChooser chooser(QStringLiteral("?"), kNames);
-    Click(chooser, kSlotButtons[slot - 1]);
+    Click(chooser.numbers()[slot - 1]);
     EXPECT_EQ(chooser.result(), QDialog::Accepted);
     EXPECT_EQ(chooser.picked(), slot);
   }
@@ -48,7 +46,7 @@ TEST(SlotChooser, ANumberPicksItsSlotAndAcceptsEvenBesideAnEmptyName) {
 
 TEST(SlotChooser, NoAcceptanceWithoutAPickedSlot) {
   SlotChooser cancelled(QStringLiteral("?"), kNames);
-  Click(cancelled, kCancel);
+  Click(cancelled.buttons().cancel());
   EXPECT_EQ(cancelled.result(), QDialog::Rejected);
   EXPECT_EQ(cancelled.picked(), 0);
 

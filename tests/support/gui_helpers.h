@@ -1,6 +1,6 @@
 #pragma once
 
-// What the GUI tests do as a user would: find controls by identifier, type,
+// What the GUI tests do as a user would: find controls, type,
 // pick list entries, press buttons, follow the tab order, answer the slot
 // chooser.
 #include <gtest/gtest.h>
@@ -19,10 +19,10 @@
 #include <string_view>
 #include <vector>
 
-#include "gui/dialog_builder.h"
+#include "editors/slot_button_row.h"
 #include "editors/slot_chooser.h"
-#include "resources/layouts.h"
-#include "resources/slot_chooser_ids.h"
+#include "gui/dialog_builder.h"
+#include "gui/dialog_buttons.h"
 #include "tests/support/qt_print.h"
 #include "tests/support/scripted_prompts.h"
 #include "tests/support/test_text.h"
@@ -52,8 +52,32 @@ inline QPushButton* Button(const QWidget& host, int id) {
   return button;
 }
 
-inline void Click(const QWidget& host, int id) {
-  QTest::mouseClick(Button(host, id), Qt::LeftButton);
+inline void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+inline void Click(const QWidget& host, int id) { Click(Button(host, id)); }
+
+// A dialog's controls through its accessors: a field as a member of its
+// Fields, OK and ｷｬﾝｾﾙ as &DialogButtons::ok and ::cancel, an editor's slot
+// buttons as members of SlotButtonRow.
+template <class Dialog>
+QLineEdit* Edit(const Dialog& dialog, QLineEdit* Dialog::Fields::*field) {
+  return dialog.fields().*field;
+}
+template <class Dialog>
+QComboBox* List(const Dialog& dialog, QComboBox* Dialog::Fields::*field) {
+  return dialog.fields().*field;
+}
+template <class Dialog>
+QPushButton* Button(const Dialog& dialog, QPushButton* (DialogButtons::*button)() const) {
+  return (dialog.buttons().*button)();
+}
+template <class Dialog>
+QPushButton* Button(const Dialog& dialog, QPushButton* (SlotButtonRow::*button)() const) {
+  return (dialog.slot_buttons().*button)();
+}
+template <class Dialog, class Which>
+void Click(const Dialog& dialog, Which button) {
+  Click(Button(dialog, button));
 }
 
 // Shows a window as exec() would, so that focus and the default button act
@@ -131,6 +155,17 @@ inline std::vector<int> TabOrder(const QWidget& host, int first_id) {
   return ids;
 }
 
+// The focusable controls in tab order, from `start` round to it.
+inline std::vector<QWidget*> TabChain(QWidget* start) {
+  std::vector<QWidget*> chain;
+  QWidget* widget = start;
+  do {
+    if (widget->focusPolicy() & Qt::TabFocus) chain.push_back(widget);
+    widget = widget->nextInFocusChain();
+  } while (widget != start && widget != nullptr);
+  return chain;
+}
+
 // A file's bytes, read and written without the code under test.
 inline std::string ReadAll(const QString& path) {
   QFile file(path);
@@ -161,10 +196,10 @@ inline ScriptedPrompts::DialogScript AnswerChooser(int slot, ChooserSeen* seen =
     if (!chooser) return int{QDialog::Rejected};
     if (seen) {
       seen->caption = chooser->windowTitle();
-      seen->prompt = Text(*chooser, chooser_ids::kPrompt);
-      for (int id : chooser_ids::kSlotNames) seen->names.push_back(Text(*chooser, id));
+      seen->prompt = chooser->prompt().text();
+      for (const QLineEdit* name : chooser->names()) seen->names.push_back(name->text());
     }
-    Click(*chooser, slot == 0 ? layout::kCancel : chooser_ids::kSlotButtons[slot - 1]);
+    Click(slot == 0 ? chooser->buttons().cancel() : chooser->numbers()[slot - 1]);
     return chooser->result();
   };
 }

@@ -19,6 +19,7 @@
 
 #include "engine/text.h"
 #include "gui/dialog_builder.h"
+#include "gui/dialog_buttons.h"
 #include "gui/field_notice.h"
 #include "gui/name_field.h"
 #include "resources/calc_window_ids.h"
@@ -328,7 +329,7 @@ TEST_F(CalcWindowTest, AboutBoxShowsItsTextsAndLeavesTheGridAsItWas) {
     QStringList labels;
     for (auto* label : about.findChildren<QLabel*>()) labels << label->text();
     EXPECT_EQ(labels, QStringList{"ZELMORA確率計算プログラム  ver1.0"});
-    testing::Click(about, layout::kOk);
+    testing::Click(about.findChild<DialogButtons*>()->ok());
     EXPECT_EQ(about.result(), QDialog::Accepted);
     return about.result();
   });

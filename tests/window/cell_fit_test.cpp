@@ -27,10 +27,7 @@
 #include "files/file_io.h"
 #include "files/roster_file.h"
 #include "gui/number_fit.h"
-#include "resources/attacker_editor_ids.h"
 #include "resources/calc_window_ids.h"
-#include "resources/defender_editor_ids.h"
-#include "resources/matchup_detail_ids.h"
 #include "tests/support/gui_helpers.h"
 #include "window/calc_window.h"
 #include "window/matchup_detail_dialog.h"
@@ -54,7 +51,8 @@ int TextRoom(const QLineEdit& edit) {
   const QMargins margins = edit.textMargins();
   int left = edit.x() + frame + margins.left() + 2;
   int right = edit.x() + edit.width() - frame - margins.right() - 2;
-  for (const QPushButton* button : edit.parentWidget()->findChildren<QPushButton*>()) {
+  for (const QPushButton* button :
+       edit.parentWidget()->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
     const QRect over = button->geometry();
     if (!over.intersects(edit.geometry())) continue;
     if (over.left() > left) right = std::min(right, over.left());
@@ -272,7 +270,7 @@ TEST(CellFit, EditorAndModifierInputsShowWhole) {
   // Beyond the game's range the text still shows from its start.
   e.attacker(2).damage_bonus = kMax;
   const AttackerEditor beyond(e, prompts, 2);
-  EXPECT_EQ(testing::Edit(beyond, attacker_ids::kDamageBonus)->cursorPosition(), 0);
+  EXPECT_EQ(beyond.fields().damage_bonus->cursorPosition(), 0);
 }
 
 TEST(CellFit, DetailDialogShowsItsNumbersWhole) {
@@ -282,22 +280,22 @@ TEST(CellFit, DetailDialogShowsItsNumbersWhole) {
     for (QLineEdit* field : dialog.findChildren<QLineEdit*>()) {
       EXPECT_TRUE(ShowsWhole(field)) << "row " << row;
     }
-    using namespace detail_ids;
-    const std::pair<int, double> numbers[] = {
-        {kJudgmentValue, e.attacker(row).judgment_value},
-        {kAttackChance, e.result(row, row).attack_chance},
-        {kExpectedDamage, e.result(row, row).expected_damage}};
-    for (const auto& [id, value] : numbers) {
-      EXPECT_TRUE(ReadsBackAs(testing::Text(dialog, id), value)) << row << " " << id;
+    const MatchupDetailDialog::Fields& f = dialog.fields();
+    const std::pair<QLineEdit*, double> numbers[] = {
+        {f.judgment_value, e.attacker(row).judgment_value},
+        {f.attack_chance, e.result(row, row).attack_chance},
+        {f.expected_damage, e.result(row, row).expected_damage}};
+    for (const auto& [field, value] : numbers) {
+      EXPECT_TRUE(ReadsBackAs(field->text(), value)) << row << " " << value;
     }
     // Both numbers of the damage read back, and its tooltip has them whole.
-    const QStringList damage = testing::Text(dialog, kDamage).split(' ', Qt::SkipEmptyParts);
+    const QStringList damage = f.damage->text().split(' ', Qt::SkipEmptyParts);
     ASSERT_EQ(damage.size(), 4) << row;
     EXPECT_TRUE(ReadsBackAs(damage[0], e.attacker(row).dice_count)) << row;
     EXPECT_TRUE(ReadsBackAs(damage[3], e.attacker(row).damage_bonus)) << row;
-    EXPECT_EQ(testing::Edit(dialog, kDamage)->toolTip(), QStringLiteral("  %1 D6 + %2")
-                                                             .arg(e.attacker(row).dice_count)
-                                                             .arg(e.attacker(row).damage_bonus));
+    EXPECT_EQ(f.damage->toolTip(), QStringLiteral("  %1 D6 + %2")
+                                       .arg(e.attacker(row).dice_count)
+                                       .arg(e.attacker(row).damage_bonus));
   }
 }
 
@@ -339,7 +337,7 @@ TEST(CellFit, CaptionsAndListEntriesShowWhole) {
       }
     }
   }
-  EXPECT_EQ(testing::Text(detail, detail_ids::kAttackAttribute), QStringLiteral("諸惑星の加護"));
+  EXPECT_EQ(detail.fields().attack_attribute->text(), QStringLiteral("諸惑星の加護"));
 }
 
 TEST(NumberFit, TakesTheMostDigitsThatFitAndAnExponentWhenTheValueIsTooLarge) {

@@ -9,13 +9,13 @@
 
 #include "editors/attacker_editor.h"
 #include "editors/defender_editor.h"
+#include "editors/slot_button_row.h"
 #include "editors/slot_chooser.h"
 #include "engine/text.h"
 #include "files/cp932.h"
 #include "gui/dialog_builder.h"
-#include "resources/attacker_editor_ids.h"
+#include "gui/dialog_buttons.h"
 #include "resources/calc_window_ids.h"
-#include "resources/defender_editor_ids.h"
 #include "tests/support/grid_texts.h"
 #include "window/calc_window.h"
 
@@ -35,17 +35,20 @@ QStringList GridTexts(const QWidget& window) {
   return testing::GridOutputTexts(window) + testing::GridInputTexts(window);
 }
 
-// Drives the editor the next modal dialog must be, then presses `button`.
+// Drives the editor the next modal dialog must be, then presses `button`
+// (OK or ｷｬﾝｾﾙ).
+using CloseButton = QPushButton* (DialogButtons::*)() const;
 template <class Editor>
-testing::ScriptedPrompts::DialogScript InEditor(int slot_name_id, const QString& expected_name,
-                                                std::function<void(Editor&)> edit, int button) {
+testing::ScriptedPrompts::DialogScript InEditor(const QString& expected_name,
+                                                std::function<void(Editor&)> edit,
+                                                CloseButton button) {
   return [=](QDialog& dialog) {
     auto* editor = qobject_cast<Editor*>(&dialog);
     EXPECT_NE(editor, nullptr) << "expected " << Editor::staticMetaObject.className();
     if (!editor) return int{QDialog::Rejected};
-    EXPECT_EQ(Edit(*editor, slot_name_id)->text(), expected_name);
+    EXPECT_EQ(editor->fields().name->text(), expected_name);
     edit(*editor);
-    Click(*editor, button);
+    Click((editor->buttons().*button)());
     return editor->result();
   };
 }
@@ -72,9 +75,8 @@ class EditorCommandsTest : public ::testing::Test {
 
 TEST_F(EditorCommandsTest, OkOnRowTwoRewritesEveryAttackerRowAndRecalculatesAll) {
   prompts.QueueDialog(InEditor<AttackerEditor>(
-      attacker_ids::kName, "弓兵",
-      [](AttackerEditor& editor) { Commit(Edit(editor, attacker_ids::kDiceCount), "5"); },
-      layout::kOk));
+      "弓兵", [](AttackerEditor& editor) { Commit(editor.fields().dice_count, "5"); },
+      &DialogButtons::ok));
   Click(window, kAttackerRows[1].editor);
 
   EXPECT_EQ(window.encounter().attacker(2).dice_count, 5);
@@ -89,17 +91,16 @@ TEST_F(EditorCommandsTest, CancelAfterEditingChangesNoRecordAndNoText) {
   const Encounter before = window.encounter();
   const QStringList texts = GridTexts(window);
   prompts.QueueDialog(InEditor<AttackerEditor>(
-      attacker_ids::kName, "弓兵",
+      "弓兵",
       [](AttackerEditor& editor) {
-        Commit(Edit(editor, attacker_ids::kName), "別人");
-        Commit(Edit(editor, attacker_ids::kJudgmentValue), "99");
+        Commit(editor.fields().name, "別人");
+        Commit(editor.fields().judgment_value, "99");
       },
-      layout::kCancel));
+      &DialogButtons::cancel));
   Click(window, kAttackerRows[1].editor);
   prompts.QueueDialog(InEditor<DefenderEditor>(
-      defender_ids::kName, "",
-      [](DefenderEditor& editor) { Commit(Edit(editor, defender_ids::kMeleeEvasion), "70"); },
-      layout::kCancel));
+      "", [](DefenderEditor& editor) { Commit(editor.fields().melee_evasion, "70"); },
+      &DialogButtons::cancel));
   Click(window, kDefenderColumns[2].editor);
 
   EXPECT_EQ(window.encounter().attackers(), before.attackers());
@@ -111,8 +112,8 @@ TEST_F(EditorCommandsTest, SwapOneWithThreeThenOkShowsBothRows) {
   const Attacker first = window.encounter().attacker(1);
   const Attacker third = window.encounter().attacker(3);
   prompts.QueueDialog(InEditor<AttackerEditor>(
-      attacker_ids::kName, "剣士",
-      [](AttackerEditor& editor) { Click(editor, attacker_ids::kSwap); }, layout::kOk));
+      "剣士", [](AttackerEditor& editor) { Click(editor.slot_buttons().swap()); },
+      &DialogButtons::ok));
   prompts.QueueDialog(testing::AnswerChooser(3));
   Click(window, kAttackerRows[0].editor);
 
@@ -127,12 +128,12 @@ TEST_F(EditorCommandsTest, SwapOneWithThreeThenOkShowsBothRows) {
 
 TEST_F(EditorCommandsTest, DefenderOkRewritesTheDefenderColumnsOnly) {
   prompts.QueueDialog(InEditor<DefenderEditor>(
-      defender_ids::kName, "",
+      "",
       [](DefenderEditor& editor) {
-        Commit(Edit(editor, defender_ids::kName), "骸骨");
-        Commit(Edit(editor, defender_ids::kMagicEvasion), "40");
+        Commit(editor.fields().name, "骸骨");
+        Commit(editor.fields().magic_evasion, "40");
       },
-      layout::kOk));
+      &DialogButtons::ok));
   Click(window, kDefenderColumns[2].editor);
 
   EXPECT_EQ(window.encounter().defender(3).name, testing::Cp932("骸骨"));

@@ -8,8 +8,13 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "editors/attacker_editor.h"
+#include "editors/defender_editor.h"
+#include "editors/modifiers_dialog.h"
+#include "editors/slot_button_row.h"
 #include "editors/slot_chooser.h"
 #include "gui/dialog_builder.h"
+#include "gui/dialog_buttons.h"
 #include "resources/calc_window_ids.h"
 #include "tests/support/gui_helpers.h"
 #include "window/calc_window.h"
@@ -20,8 +25,6 @@ namespace {
 using grid::kAttackerRows;
 using grid::kDefenderColumns;
 
-using layout::kCancel;
-using layout::kOk;
 using testing::ShowActive;
 
 QWidget* Focused() { return QApplication::focusWidget(); }
@@ -31,12 +34,13 @@ void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
   QTest::keyClick(Focused(), static_cast<Qt::Key>(key), modifiers);
 }
 
-void Focus(const QWidget& dialog, int id) {
-  QWidget* control = ControlById(dialog, id);
-  ASSERT_NE(control, nullptr) << id;
+void Focus(QWidget* control) {
+  ASSERT_NE(control, nullptr);
   control->setFocus(Qt::TabFocusReason);
-  ASSERT_EQ(Focused(), control) << id;
+  ASSERT_EQ(Focused(), control);
 }
+
+void Focus(const QWidget& window, int id) { Focus(ControlById(window, id)); }
 
 // The result a dialog closed with; a dialog that a key left open fails.
 int ClosedWith(QDialog& dialog) {
@@ -65,22 +69,25 @@ class EnterKeyTest : public ::testing::Test {
 };
 
 TEST_F(EnterKeyTest, AttackerEditorEnterOnCancelStoresNothingAndKeypadEnterInAFieldIsOk) {
-  prompts.QueueDialog([](QDialog& editor) {
+  prompts.QueueDialog([](QDialog& dialog) {
+    auto& editor = dynamic_cast<AttackerEditor&>(dialog);
     ShowActive(editor);
-    Focus(editor, 1019);  // 判定値
+    EXPECT_EQ(Focused(), editor.fields().name);
+    Press(Qt::Key_Tab);  // 判定値
     QTest::keyClicks(Focused(), "11");
     Press(Qt::Key_Tab, Qt::ShiftModifier);
-    Press(Qt::Key_Tab, Qt::ShiftModifier);
-    EXPECT_EQ(Focused(), ControlById(editor, kCancel));
+    Press(Qt::Key_Tab, Qt::ShiftModifier);  // round from the name to the last button
+    EXPECT_EQ(Focused(), editor.buttons().cancel());
     Press(Qt::Key_Return);
     return ClosedWith(editor);
   });
   window.EditAttacker(1);
   EXPECT_EQ(window.encounter().attacker(1).judgment_value, 70);
 
-  prompts.QueueDialog([](QDialog& editor) {
+  prompts.QueueDialog([](QDialog& dialog) {
+    auto& editor = dynamic_cast<AttackerEditor&>(dialog);
     ShowActive(editor);
-    Focus(editor, 1019);
+    Focus(editor.fields().judgment_value);
     QTest::keyClicks(Focused(), "11");
     Press(Qt::Key_Enter, Qt::KeypadModifier);
     return ClosedWith(editor);
@@ -92,27 +99,34 @@ TEST_F(EnterKeyTest, AttackerEditorEnterOnCancelStoresNothingAndKeypadEnterInAFi
 // Enter on a focused コピー runs the copy; in the slot chooser Enter on a
 // number picks that slot, on ｷｬﾝｾﾙ or a name none; Enter on OK stores.
 TEST_F(EnterKeyTest, DefenderEditorEnterRunsTheFocusedButtonAndTheChooserPicksByEnter) {
-  const auto chooser_enter_at = [](int id) {
-    return [id](QDialog& chooser) {
-      EXPECT_NE(qobject_cast<SlotChooser*>(&chooser), nullptr);
+  using ChooserControl = QWidget* (*)(const SlotChooser&);
+  const auto chooser_enter_at = [](ChooserControl control) {
+    return [control](QDialog& dialog) {
+      auto& chooser = dynamic_cast<SlotChooser&>(dialog);
       ShowActive(chooser);
-      Focus(chooser, id);
+      Focus(control(chooser));
       Press(Qt::Key_Return);
       return ClosedWith(chooser);
     };
   };
-  prompts.QueueDialog([&](QDialog& editor) {
+  const std::pair<ChooserControl, const char*> controls[] = {
+      {[](const SlotChooser& c) -> QWidget* { return c.buttons().cancel(); }, ""},
+      {[](const SlotChooser& c) -> QWidget* { return c.names()[0]; }, ""},
+      {[](const SlotChooser& c) -> QWidget* { return c.numbers()[2]; }, "Orc"},
+  };
+  prompts.QueueDialog([&](QDialog& dialog) {
+    auto& editor = dynamic_cast<DefenderEditor&>(dialog);
     ShowActive(editor);
-    for (int id : {kCancel, 1244, 1241}) {  // ｷｬﾝｾﾙ, the name of row 1, number 3
-      prompts.QueueDialog(chooser_enter_at(id));
+    for (const auto& [control, copied_name] : controls) {
+      prompts.QueueDialog(chooser_enter_at(control));
       ShowActive(editor);
-      Focus(editor, 1237);  // コピー
+      Focus(editor.slot_buttons().copy());
       Press(Qt::Key_Return);
       EXPECT_TRUE(editor.isVisible());
-      EXPECT_EQ(ControlById<QLineEdit>(editor, 1034)->text(), id == 1241 ? "Orc" : "");
+      EXPECT_EQ(editor.fields().name->text(), copied_name);
     }
     ShowActive(editor);
-    Focus(editor, kOk);
+    Focus(editor.buttons().ok());
     Press(Qt::Key_Return);
     return ClosedWith(editor);
   });
@@ -123,11 +137,12 @@ TEST_F(EnterKeyTest, DefenderEditorEnterRunsTheFocusedButtonAndTheChooserPicksBy
 
 TEST_F(EnterKeyTest, ModifiersDialogEnterOnCancelDiscardsAndEnterInAFieldConfirms) {
   for (const bool on_cancel : {true, false}) {
-    prompts.QueueDialog([on_cancel](QDialog& dialog) {
+    prompts.QueueDialog([on_cancel](QDialog& shown) {
+      auto& dialog = dynamic_cast<ModifiersDialog&>(shown);
       ShowActive(dialog);
-      Focus(dialog, 1251);  // 物理命中率
+      EXPECT_EQ(Focused(), dialog.fields().physical_hit);
       QTest::keyClicks(Focused(), "15");
-      if (on_cancel) Focus(dialog, kCancel);
+      if (on_cancel) Focus(dialog.buttons().cancel());
       Press(Qt::Key_Return);
       return ClosedWith(dialog);
     });

@@ -13,8 +13,6 @@
 #include "files/cp932.h"
 #include "gui/dialog_builder.h"
 #include "resources/calc_window_ids.h"
-#include "resources/matchup_detail_ids.h"
-#include "resources/modifiers_ids.h"
 #include "tests/support/grid_texts.h"
 #include "tests/support/sample_records.h"
 #include "window/calc_window.h"
@@ -22,6 +20,10 @@
 
 namespace zelmora {
 namespace {
+
+const ModifiersDialog::Fields& ModifierFields(QDialog& dialog) {
+  return dynamic_cast<ModifiersDialog&>(dialog).fields();
+}
 
 using namespace testing;  // the GUI test helpers
 
@@ -71,10 +73,9 @@ DetailSeen OpenDetailOfRow3Column5(CalcWindow& window, ScriptedPrompts& prompts)
   DetailSeen seen;
   prompts.QueueDialog([&seen](QDialog& dialog) {
     EXPECT_NE(dynamic_cast<MatchupDetailDialog*>(&dialog), nullptr);
-    using namespace detail_ids;
-    seen = {Text(dialog, kAttackerName),  Text(dialog, kDefenderName),
-            Text(dialog, kJudgmentValue), Text(dialog, kAttackChance),
-            Text(dialog, kTechnique),     Text(dialog, kExpectedDamage)};
+    const auto& f = dynamic_cast<MatchupDetailDialog&>(dialog).fields();
+    seen = {f.attacker_name->text(), f.defender_name->text(), f.judgment_value->text(),
+            f.attack_chance->text(), f.technique->text(),     f.expected_damage->text()};
     return QDialog::Accepted;
   });
   ControlById<QPushButton>(window, grid::kPairings[2][4].detail)->click();
@@ -147,9 +148,9 @@ TEST(GridDialogs, ModifiersOkWithoutTypingZeroesTheHiddenEntries) {
   window.encounter().modifiers() = ModifiersWithHiddenEntries();
   prompts.QueueDialog([](QDialog& dialog) {
     EXPECT_NE(dynamic_cast<ModifiersDialog*>(&dialog), nullptr);
-    EXPECT_EQ(Text(dialog, modifiers_ids::kPhysicalEvasion), "7");
-    EXPECT_EQ(Text(dialog, modifiers_ids::kMagicEvasion), "8");
-    EXPECT_EQ(Text(dialog, modifiers_ids::kPhysicalDefence), "5");
+    EXPECT_EQ(ModifierFields(dialog).physical_evasion->text(), "7");
+    EXPECT_EQ(ModifierFields(dialog).magic_evasion->text(), "8");
+    EXPECT_EQ(ModifierFields(dialog).physical_defence->text(), "5");
     return QDialog::Accepted;
   });
   ControlById<QPushButton>(window, grid::kModifiersButton)->click();
@@ -170,10 +171,10 @@ TEST(GridDialogs, ModifiersOkStoresTypedTextsAndRecalculatesEveryOutput) {
   const QStringList outputs = GridOutputTexts(window);
 
   prompts.QueueDialog([](QDialog& dialog) {
-    Retype(ControlById<QLineEdit>(dialog, modifiers_ids::kPhysicalHit), "20");
-    Retype(ControlById<QLineEdit>(dialog, modifiers_ids::kPhysicalDamage), "5abc");
-    Retype(ControlById<QLineEdit>(dialog, modifiers_ids::kPhysicalEvasion), "-10");
-    Retype(ControlById<QLineEdit>(dialog, modifiers_ids::kMagicDefence), "");
+    Retype(ModifierFields(dialog).physical_hit, "20");
+    Retype(ModifierFields(dialog).physical_damage, "5abc");
+    Retype(ModifierFields(dialog).physical_evasion, "-10");
+    Retype(ModifierFields(dialog).magic_defence, "");
     return QDialog::Accepted;
   });
   ControlById<QPushButton>(window, grid::kModifiersButton)->click();
@@ -212,9 +213,7 @@ TEST(GridDialogs, ModifiersCancelAfterChangingEveryFieldChangesNothing) {
   const QStringList outputs = GridOutputTexts(window);
 
   prompts.QueueDialog([](QDialog& dialog) {
-    for (int id : modifiers_ids::kShownFields) {
-      Retype(ControlById<QLineEdit>(dialog, id), "33");
-    }
+    for (QLineEdit* field : dialog.findChildren<QLineEdit*>()) Retype(field, "33");
     return QDialog::Rejected;
   });
   ControlById<QPushButton>(window, grid::kModifiersButton)->click();

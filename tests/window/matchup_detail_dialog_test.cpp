@@ -12,23 +12,19 @@
 
 #include "engine/labels.h"
 #include "files/cp932.h"
-#include "gui/dialog_builder.h"
-#include "resources/matchup_detail_ids.h"
+#include "gui/dialog_buttons.h"
 #include "tests/support/gui_helpers.h"
 #include "tests/support/sample_records.h"
 
 namespace zelmora {
 namespace {
 
-using namespace detail_ids;
 using testing::Cp932;
-using testing::Text;
 
 // The five cells of table row r: 0 auto-trigger, 1 to 6 the penalties 0 to 50.
-QStringList Row(const QDialog& dialog, int row) {
+QStringList Row(const MatchupDetailDialog& dialog, int row) {
   QStringList cells;
-  for (int column = 0; column < kTableColumns; ++column)
-    cells << Text(dialog, TableCell(row, column));
+  for (const QLineEdit* cell : dialog.table()[row]) cells << cell->text();
   return cells;
 }
 
@@ -61,24 +57,25 @@ TEST(MatchupDetailDialog, ShowsTheExamplePairing) {
   const MatchupDetailDialog dialog = Open(ExampleAttacker(), ExampleDefender());
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("命中率、ダメージ詳細"));
 
-  const std::pair<int, QString> upper[] = {
-      {kAttackerName, QStringLiteral("ゴブリン弓兵")},
-      {kDefenderName, QStringLiteral("騎士～")},
-      {kJudgmentValue, "50"},
-      {kEvasionKind, QStringLiteral("格闘")},
-      {kEvasionValue, "30"},
-      {kDamage, "  2 D6 + 3"},
-      {kDefenceKind, QStringLiteral("物理")},
-      {kDefenceValue, "5"},
-      {kDefenceOption, QStringLiteral("通常")},
-      {kAttackAttribute, QStringLiteral("剣")},
-      {kAffinitySymbol, QStringLiteral("○")},
-      {kAttackChance, "49"},
-      {kTechnique, "A"},
-      {kExpectedDamage, "3.486"},
+  const MatchupDetailDialog::Fields& f = dialog.fields();
+  const std::pair<QLineEdit*, QString> upper[] = {
+      {f.attacker_name, QStringLiteral("ゴブリン弓兵")},
+      {f.defender_name, QStringLiteral("騎士～")},
+      {f.judgment_value, "50"},
+      {f.evasion_kind, QStringLiteral("格闘")},
+      {f.evasion_value, "30"},
+      {f.damage, "  2 D6 + 3"},
+      {f.defence_kind, QStringLiteral("物理")},
+      {f.defence_value, "5"},
+      {f.defence_option, QStringLiteral("通常")},
+      {f.attack_attribute, QStringLiteral("剣")},
+      {f.affinity_symbol, QStringLiteral("○")},
+      {f.attack_chance, "49"},
+      {f.technique, "A"},
+      {f.expected_damage, "3.486"},
   };
-  for (const auto& [id, text] : upper) EXPECT_EQ(Text(dialog, id), text) << id;
-  EXPECT_EQ(ControlById<QLineEdit>(dialog, kExpectedDamage)->toolTip(), "3.486");
+  for (const auto& [field, text] : upper) EXPECT_EQ(field->text(), text);
+  EXPECT_EQ(f.expected_damage->toolTip(), "3.486");
 
   EXPECT_EQ(Row(dialog, 0), (QStringList{"49.00", " 0.00", " 0.00", " 7.00", " 0.00"}));
   EXPECT_EQ(Row(dialog, 1), (QStringList{"39.15", "5.00", "2.45", "4.90", "0.35"}));
@@ -123,9 +120,9 @@ TEST(MatchupDetailDialog, EvasionValueFollowsTheAttackersEvasionKind) {
     Attacker a = ExampleAttacker();
     a.evasion_kind = kind;
     const MatchupDetailDialog dialog = Open(a, ExampleDefender());
-    EXPECT_EQ(Text(dialog, kEvasionKind),
+    EXPECT_EQ(dialog.fields().evasion_kind->text(),
               QString::fromStdString(Utf8FromCp932(kEvasionKindLabels[kind])));
-    EXPECT_EQ(Text(dialog, kEvasionValue), value);
+    EXPECT_EQ(dialog.fields().evasion_value->text(), value);
   }
   // "なし" rolls against 0: S(0) = 1, C(0) = 1.
   Attacker a = ExampleAttacker();
@@ -151,9 +148,9 @@ TEST(MatchupDetailDialog, DefenceLabelsAndValueFollowTheFlags) {
     Attacker a = ExampleAttacker();
     a.defence_flags = c.flags;
     const MatchupDetailDialog dialog = Open(a, ExampleDefender());
-    EXPECT_EQ(Text(dialog, kDefenceKind), QString::fromUtf16(c.kind)) << c.flags;
-    EXPECT_EQ(Text(dialog, kDefenceValue), c.value) << c.flags;
-    EXPECT_EQ(Text(dialog, kDefenceOption), QString::fromUtf16(c.option)) << c.flags;
+    EXPECT_EQ(dialog.fields().defence_kind->text(), QString::fromUtf16(c.kind)) << c.flags;
+    EXPECT_EQ(dialog.fields().defence_value->text(), c.value) << c.flags;
+    EXPECT_EQ(dialog.fields().defence_option->text(), QString::fromUtf16(c.option)) << c.flags;
   }
 }
 
@@ -198,8 +195,8 @@ TEST(MatchupDetailDialog, AffinitySymbolIsTheOneTheDamageUses) {
     Attacker a = ExampleAttacker();
     a.attack_attribute = c.attribute;
     const MatchupDetailDialog dialog = Open(a, c.defender);
-    EXPECT_EQ(Text(dialog, kAffinitySymbol), QString::fromUtf16(c.symbol)) << c.what;
-    EXPECT_EQ(Text(dialog, kAttackAttribute),
+    EXPECT_EQ(dialog.fields().affinity_symbol->text(), QString::fromUtf16(c.symbol)) << c.what;
+    EXPECT_EQ(dialog.fields().attack_attribute->text(),
               QString::fromStdString(Utf8FromCp932(kAttackAttributeLabels[c.attribute])))
         << c.what;
   }
@@ -214,19 +211,19 @@ TEST(MatchupDetailDialog, CodesOutsideTheirTablesShowAQuestionMark) {
     a.attack_attribute = attribute;
     a.evasion_kind = attribute;
     const MatchupDetailDialog dialog = Open(a, d);
-    EXPECT_EQ(Text(dialog, kAttackAttribute), "?") << attribute;
-    EXPECT_EQ(Text(dialog, kAffinitySymbol), "?") << attribute;
-    EXPECT_EQ(Text(dialog, kEvasionKind), "?") << attribute;
-    EXPECT_EQ(Text(dialog, kEvasionValue), "0") << attribute;
+    EXPECT_EQ(dialog.fields().attack_attribute->text(), "?") << attribute;
+    EXPECT_EQ(dialog.fields().affinity_symbol->text(), "?") << attribute;
+    EXPECT_EQ(dialog.fields().evasion_kind->text(), "?") << attribute;
+    EXPECT_EQ(dialog.fields().evasion_value->text(), "0") << attribute;
   }
   Attacker a = ExampleAttacker();
   const MatchupDetailDialog sword(a, d, MatchupResult{});
-  EXPECT_EQ(Text(sword, kAffinitySymbol), "?");
+  EXPECT_EQ(sword.fields().affinity_symbol->text(), "?");
   Defender unknown_everywhere;
   unknown_everywhere.affinities.fill(77);
   a.attack_attribute = kAttrPlanets;
   const MatchupDetailDialog planets(a, unknown_everywhere, MatchupResult{});
-  EXPECT_EQ(Text(planets, kAffinitySymbol), "?");
+  EXPECT_EQ(planets.fields().affinity_symbol->text(), "?");
 }
 
 TEST(MatchupDetailDialog, IsReadOnlyAndClosesThroughOk) {
@@ -239,9 +236,8 @@ TEST(MatchupDetailDialog, IsReadOnlyAndClosesThroughOk) {
 
   dialog.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-  auto* ok = ControlById<QPushButton>(dialog, layout::kOk);
-  EXPECT_EQ(dialog.focusWidget(), ok);
-  QTest::keyClick(ControlById(dialog, kDefenderName), Qt::Key_Return);
+  EXPECT_EQ(dialog.focusWidget(), dialog.buttons().ok());
+  QTest::keyClick(dialog.fields().defender_name, Qt::Key_Return);
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_FALSE(dialog.isVisible());
 }

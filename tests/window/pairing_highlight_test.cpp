@@ -126,8 +126,8 @@ TEST_F(PairingHighlightTest, TiesAreAllMarkedAndRowsWithNothingPositiveMarkNothi
   };
   for (const auto& [pairing, said] : details) {
     prompts.QueueDialog([said = said](QDialog& dialog) {
-      auto* note = dialog.findChild<QLabel*>("targetRank");
-      const QString text = note ? note->text() : QString();
+      auto* detail = dynamic_cast<MatchupDetailDialog*>(&dialog);
+      const QString text = detail ? detail->target_rank().text() : QString();
       EXPECT_TRUE(text.endsWith(said)) << text.toStdString();
       return int(QDialog::Accepted);
     });

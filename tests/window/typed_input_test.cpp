@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "editors/attacker_editor.h"
+#include "editors/modifiers_dialog.h"
 #include "files/cp932.h"
 #include "gui/dialog_builder.h"
 #include "gui/field_notice.h"
@@ -68,8 +70,9 @@ TEST_F(TypedInputTest, FullWidthNumbersInTheGridReadAsAsciiAndNamesStayAsTyped) 
 
 TEST_F(TypedInputTest, FullWidthNumbersInTheDialogsReadAsAscii) {
   prompts.QueueDialog([](QDialog& editor) {
-    Commit(testing::Edit(editor, 1019), QStringLiteral("７０"));  // 判定値
-    Commit(testing::Edit(editor, 1022), QStringLiteral("＋２"));  // 回数
+    const auto& fields = dynamic_cast<AttackerEditor&>(editor).fields();
+    Commit(fields.judgment_value, QStringLiteral("７０"));
+    Commit(fields.attack_count, QStringLiteral("＋２"));
     editor.accept();
     return editor.result();
   });
@@ -79,7 +82,7 @@ TEST_F(TypedInputTest, FullWidthNumbersInTheDialogsReadAsAscii) {
   EXPECT_EQ(Cell(kAttackerRows[2].judgment)->text(), "70");
 
   prompts.QueueDialog([](QDialog& dialog) {
-    Commit(testing::Edit(dialog, 1251), QStringLiteral("－１５"));  // 物理命中率
+    Commit(dynamic_cast<ModifiersDialog&>(dialog).fields().physical_hit, QStringLiteral("－１５"));
     dialog.accept();
     return dialog.result();
   });
