@@ -43,6 +43,7 @@ cp /usr/share/qt6/translations/qtbase_ja.qm "$stage/translations/"
 cp examples/party.qvr "$stage/examples/"
 cp /usr/share/common-licenses/{LGPL-3,GPL-3} "$stage/LICENSES/"
 cp tools/windows/qt.conf "$stage/"
-sed 's/$/\r/' tools/windows/README.txt > "$stage/README.txt"
+# Notepad reads UTF-8 surely with a byte order mark, and lines end in CR LF.
+{ printf '\xEF\xBB\xBF'; sed 's/$/\r/' tools/windows/README.txt; } > "$stage/README.txt"
 (cd "$build" && zip -qr9 "$name.zip" "$name")
 echo "$build/$name.zip"
