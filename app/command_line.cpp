@@ -171,10 +171,13 @@ void ApplySettings(const CommandLine& command, Encounter& encounter) {
 
 bool PrepareEncounter(const CommandLine& command, const Console& console, Encounter& encounter) {
   if (!command.roster.empty()) {
-    if (const auto error = LoadAll(command.roster, encounter)) {
-      ReportFileError(console, *error);
+    const RosterLoad load = LoadAll(command.roster, encounter);
+    if (load.error) {
+      ReportFileError(console, *load.error);
       return false;
     }
+    if (load.read_as_utf8)
+      console.err << kProgramName << ": " << command.roster << ": read as UTF-8\n";
   }
   ApplySettings(command, encounter);
   encounter.Recalculate();

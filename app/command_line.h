@@ -57,8 +57,8 @@ struct Console {
   Language language = Language::kEnglish;
 };
 
-// The settings a roster does not carry (modifiers, evasion kinds), as the
-// command line gives them. The window applies them the same way.
+// The settings the command line gives (modifiers, evasion kinds), over
+// those of the roster. The window applies them the same way.
 void ApplySettings(const CommandLine& command, Encounter& encounter);
 
 // The roster loaded into default slots as load all does, the settings

@@ -110,9 +110,9 @@ constexpr std::array kOptions = {
     OptionDefinition{"--evasion",
                      "LIST",
                      {"the evasion kinds of attackers 1 to 5, comma-separated (0 melee, 1 "
-                      "ranged, 2 magic, 3 none), which a roster does not carry",
+                      "ranged, 2 magic, 3 none), over those the roster carries",
                       "攻撃側 1 から 5 の回避の種類（0 格闘、1 射撃、2 魔法、3 なし）をコンマ区切り"
-                      "で。名簿ファイルには入らない値です"},
+                      "で。名簿ファイルの値より優先します"},
                      StoreEvasionKinds},
     OptionDefinition{"--help",
                      "",

@@ -15,7 +15,7 @@ struct Attacker {
   std::int32_t judgment_kind = 0;      // JudgmentKind
   std::int32_t defence_flags = 0;      // DefenceKind in bits 0-1, option bits 4 and 8
   std::int32_t attack_attribute = 11;  // AttackAttribute, default "－"
-  std::int32_t evasion_kind = 0;       // EvasionKind; a roster line does not carry it
+  std::int32_t evasion_kind = 0;       // EvasionKind; last on a roster line
   std::int32_t attack_count = 1;
   std::int32_t auto_trigger = 0;  // 1: may take effect without an attack roll
   std::string name;               // code page 932 bytes, exactly as in a file

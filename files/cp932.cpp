@@ -1,6 +1,7 @@
 #include "files/cp932.h"
 
 #include <array>
+#include <cstdint>
 #include <utility>
 
 #include "files/cp932_platform.h"
@@ -103,6 +104,48 @@ std::string Utf8FromCp932(std::string_view cp932) {
     if (auto whole = PlatformUtf8FromCp932(cp932)) return *std::move(whole);
   }
   return DecodeEachCharacter(cp932);
+}
+
+bool IsCp932Text(std::string_view bytes) {
+  Converter converter("UTF-8", "CP932");
+  return converter.Convert(bytes, std::nullopt).has_value();
+}
+
+// A hand check rather than a conversion: a 64 MB file would need four
+// times its size as UTF-32.
+bool IsUtf8Text(std::string_view bytes) {
+  constexpr std::array<std::uint32_t, 5> kLeast = {0, 0, 0x80, 0x800, 0x10000};  // by length
+  for (std::size_t i = 0; i < bytes.size();) {
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    const std::size_t length = lead < 0x80   ? 1
+                               : lead < 0xC2 ? 0
+                               : lead < 0xE0 ? 2
+                               : lead < 0xF0 ? 3
+                               : lead < 0xF5 ? 4
+                                             : 0;
+    if (length == 0 || bytes.size() - i < length) return false;
+    std::uint32_t value = length == 1 ? lead : lead & (0x7Fu >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+      const auto next = static_cast<unsigned char>(bytes[i + k]);
+      if ((next & 0xC0) != 0x80) return false;
+      value = value << 6 | (next & 0x3Fu);
+    }
+    const bool surrogate = value >= 0xD800 && value <= 0xDFFF;
+    if (value < kLeast[length] || value > 0x10FFFF || surrogate) return false;
+    i += length;
+  }
+  return true;
+}
+
+std::string FirstUnholdable(std::string_view utf8) {
+  for (std::size_t i = 0; i < utf8.size();) {
+    std::size_t length = 1;
+    while (i + length < utf8.size() && (utf8[i + length] & 0xC0) == 0x80) ++length;
+    const std::string_view character = utf8.substr(i, length);
+    if (!Cp932FromUtf8(character)) return std::string(character);
+    i += length;
+  }
+  return {};
 }
 
 }  // namespace zelmora

@@ -19,6 +19,14 @@ std::optional<std::string> Cp932FromUtf8(std::string_view utf8);
 // becomes U+FFFD; the record keeps its bytes.
 std::string Utf8FromCp932(std::string_view cp932);
 
+// Whether bytes decode whole as code page 932, and as UTF-8.
+bool IsCp932Text(std::string_view bytes);
+bool IsUtf8Text(std::string_view bytes);
+
+// The first character of valid UTF-8 text that code page 932 cannot hold,
+// as UTF-8; empty when every one can be held.
+std::string FirstUnholdable(std::string_view utf8);
+
 // A UTF-8 string literal as a template argument.
 template <std::size_t N>
 struct Utf8Literal {

@@ -115,7 +115,8 @@ KeptTableProblem ReadKeptTable(std::string_view bytes, Encounter& encounter) {
   if (!shown || !kinds || !closing.empty()) return KeptTableProblem::kDamaged;
 
   Encounter kept;
-  LoadAllBytes(checked.substr(0, mark), kept);
+  // The program's own bytes: never taken for a text editor's UTF-8.
+  ReadRoster(checked.substr(0, mark), {&kept.attackers(), &kept.defenders()});
   SetEvasionKinds(kept, *kinds);
   kept.modifiers() = ModifiersFromShown(*shown);
   encounter.attackers() = kept.attackers();

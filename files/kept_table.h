@@ -7,7 +7,7 @@
 
 // The table the program keeps for the user between runs: the ten records as
 // roster lines, then one closing line with what a roster does not carry (the
-// eight shown modifiers and the five evasion kinds), the format's version and
+// eight shown modifiers) and the five evasion kinds again, the format's version and
 // a checksum of everything before it. A roster reader skips the closing line,
 // so the file also loads as a roster. Being one file written in one piece, it
 // can never hold the records of one moment and the settings of another.

@@ -3,6 +3,7 @@
 #include <type_traits>
 
 #include "engine/text.h"
+#include "files/cp932.h"
 #include "files/lines.h"
 
 namespace zelmora {
@@ -16,8 +17,11 @@ constexpr std::string_view kLineEnd = "\r\n";
 // record is.
 template <class A>
 auto AttackerFields(A& a) {
-  return std::array{&a.judgment_value, &a.dice_count,       &a.damage_bonus, &a.judgment_kind,
-                    &a.defence_flags,  &a.attack_attribute, &a.attack_count, &a.auto_trigger};
+  // The evasion kind came last, after the lines of older versions: their
+  // readers stop after the auto-trigger flag, and their lines leave it be.
+  return std::array{&a.judgment_value, &a.dice_count,    &a.damage_bonus,
+                    &a.judgment_kind,  &a.defence_flags, &a.attack_attribute,
+                    &a.attack_count,   &a.auto_trigger,  &a.evasion_kind};
 }
 
 template <class D>
@@ -103,11 +107,59 @@ int SlotOf(std::string_view line) {
   return ParseLeadingInt(line.substr(2));
 }
 
+// The record a line selects among the targets, or null.
 template <class Record>
-void Apply(std::string_view line, std::array<Record, Encounter::kSlots>* slots) {
+Record* Selected(std::string_view line, char letter, std::array<Record, Encounter::kSlots>* slots) {
   const int slot = SlotOf(line);
-  if (slots == nullptr || slot < 1 || slot > Encounter::kSlots) return;
-  ReadLine(line, (*slots)[static_cast<std::size_t>(slot - 1)]);
+  if (slots == nullptr || line.front() != letter || slot < 1 || slot > Encounter::kSlots) {
+    return nullptr;
+  }
+  return &(*slots)[static_cast<std::size_t>(slot - 1)];
+}
+
+bool HasRosterLine(std::string_view file_bytes, const RosterTargets& targets) {
+  while (!file_bytes.empty()) {
+    const std::string_view line = TakeLine(file_bytes);
+    if (line.empty()) continue;
+    if (Selected(line, kAttackerLetter, targets.attackers) ||
+        Selected(line, kDefenderLetter, targets.defenders)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// The bytes as code page 932: a file that is valid code page 932 as it is,
+// else one that is valid UTF-8 (a byte-order mark dropped) converted.
+RosterRead Decode(std::string_view file_bytes, std::string& cp932) {
+  RosterRead read;
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  const bool marked = file_bytes.starts_with(kByteOrderMark) && IsUtf8Text(file_bytes);
+  if (!marked && (IsCp932Text(file_bytes) || !IsUtf8Text(file_bytes))) {
+    cp932 = file_bytes;
+    return read;
+  }
+  if (marked) file_bytes.remove_prefix(kByteOrderMark.size());
+  read.read_as_utf8 = true;
+  if (std::optional<std::string> converted = Cp932FromUtf8(file_bytes)) {
+    cp932 = std::move(*converted);
+  } else {
+    read.unholdable = FirstUnholdable(file_bytes);
+    read.refusal = "「" + read.unholdable + "」はシフトJISにない文字です";
+  }
+  return read;
+}
+
+RosterRead ReadRosterFile(std::string_view file_bytes, const RosterTargets& targets) {
+  std::string cp932;
+  RosterRead read = Decode(file_bytes, cp932);
+  if (read.refusal) return read;
+  if (!HasRosterLine(cp932, targets)) {
+    read.refusal = kNoRosterLine;
+    return read;
+  }
+  ReadRoster(cp932, targets);
+  return read;
 }
 
 }  // namespace
@@ -129,8 +181,8 @@ void ReadRoster(std::string_view file_bytes, const RosterTargets& targets) {
   while (!file_bytes.empty()) {
     const std::string_view line = TakeLine(file_bytes);
     if (line.empty()) continue;
-    if (line.front() == kAttackerLetter) Apply(line, targets.attackers);
-    if (line.front() == kDefenderLetter) Apply(line, targets.defenders);
+    if (Attacker* a = Selected(line, kAttackerLetter, targets.attackers)) ReadLine(line, *a);
+    if (Defender* d = Selected(line, kDefenderLetter, targets.defenders)) ReadLine(line, *d);
   }
 }
 
@@ -143,7 +195,7 @@ std::array<Record, Encounter::kSlots> ReadOneSide(std::string_view file_bytes) {
   } else {
     targets.defenders = &slots;
   }
-  ReadRoster(file_bytes, targets);
+  ReadRosterFile(file_bytes, targets);
   return slots;
 }
 
@@ -163,8 +215,8 @@ std::string SaveAllBytes(const Encounter& encounter) {
   return bytes;
 }
 
-void LoadAllBytes(std::string_view file_bytes, Encounter& encounter) {
-  ReadRoster(file_bytes, {&encounter.attackers(), &encounter.defenders()});
+RosterRead LoadAllBytes(std::string_view file_bytes, Encounter& encounter) {
+  return ReadRosterFile(file_bytes, {&encounter.attackers(), &encounter.defenders()});
 }
 
 std::string SaveOneBytes(const Attacker& attacker, int slot) {
@@ -179,10 +231,12 @@ std::optional<FileError> SaveAll(const std::string& path, const Encounter& encou
   return WriteFileSafely(path, SaveAllBytes(encounter));
 }
 
-std::optional<FileError> LoadAll(const std::string& path, Encounter& encounter) {
-  ReadResult file = ReadFileBytes(path);
-  if (!file.error) LoadAllBytes(file.bytes, encounter);
-  return file.error;
+RosterLoad LoadAll(const std::string& path, Encounter& encounter) {
+  const ReadResult file = ReadFileBytes(path);
+  if (file.error) return {file.error};
+  const RosterRead read = LoadAllBytes(file.bytes, encounter);
+  if (read.refusal) return {FileError{path, *read.refusal}};
+  return {std::nullopt, read.read_as_utf8};
 }
 
 }  // namespace zelmora

@@ -37,7 +37,8 @@ struct RosterTargets {
 void ReadRoster(std::string_view file_bytes, const RosterTargets& targets);
 
 // Load one: five default records of one side, filled from the file's lines
-// of that side's letter. Instantiated for Attacker and Defender.
+// of that side's letter (a UTF-8 file converted as by load all; a refused
+// file fills nothing). Instantiated for Attacker and Defender.
 template <class Record>
 std::array<Record, Encounter::kSlots> ReadOneSide(std::string_view file_bytes);
 extern template AttackerSlots ReadOneSide<Attacker>(std::string_view);
@@ -45,16 +46,39 @@ extern template DefenderSlots ReadOneSide<Defender>(std::string_view);
 
 // The ten lines of save all, each ending with CR LF.
 std::string SaveAllBytes(const Encounter& encounter);
-// Load all: both sides of the encounter, in file order; attackers' evasion
-// kinds stay. The caller then refreshes and recalculates.
-void LoadAllBytes(std::string_view file_bytes, Encounter& encounter);
+
+// What reading a file as a roster came to. A file is read as code page 932,
+// or as UTF-8 when it is valid UTF-8 and not valid code page 932 (a text
+// editor's roster); its names are then converted to code page 932.
+struct RosterRead {
+  // Why the file was refused, in words; nothing was changed. Empty when read.
+  std::optional<std::string> refusal;
+  bool read_as_utf8 = false;
+  // The first character of a UTF-8 file that code page 932 cannot hold,
+  // when that was the refusal.
+  std::string unholdable;
+};
+
+// The refusal of a file in which no line selects a record.
+inline constexpr std::string_view kNoRosterLine = "ロスターの行がありません";
+
+// Load all: both sides of the encounter, in file order; an attacker line
+// without an evasion kind leaves it as it was. A file with no line for a
+// record, or with a character code page 932 cannot hold, changes nothing.
+// The caller then refreshes and recalculates.
+RosterRead LoadAllBytes(std::string_view file_bytes, Encounter& encounter);
 
 // One line and CR LF: the file save one writes.
 std::string SaveOneBytes(const Attacker& attacker, int slot);
 std::string SaveOneBytes(const Defender& defender, int slot);
 
-// The same through a file. A file that cannot be read changes nothing.
+// The same through a file. A file that cannot be read, or is refused as a
+// roster, changes nothing; the error then carries the refusal as its reason.
+struct RosterLoad {
+  std::optional<FileError> error;
+  bool read_as_utf8 = false;
+};
 std::optional<FileError> SaveAll(const std::string& path, const Encounter& encounter);
-std::optional<FileError> LoadAll(const std::string& path, Encounter& encounter);
+RosterLoad LoadAll(const std::string& path, Encounter& encounter);
 
 }  // namespace zelmora

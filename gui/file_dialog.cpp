@@ -2,8 +2,14 @@
 
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QSettings>
 
 namespace zelmora {
+namespace {
+
+const QString kLastFolderKey = QStringLiteral("lastFolder");
+
+}  // namespace
 
 FileDialog::FileDialog(QWidget* parent, const FileChoice& choice, AcceptMode mode)
     : QFileDialog(parent), open_suffix_(mode == AcceptOpen ? choice.default_suffix : QString()) {
@@ -15,6 +21,17 @@ FileDialog::FileDialog(QWidget* parent, const FileChoice& choice, AcceptMode mod
   // that exists as typed; an open dialog adds it itself in accept().
   if (mode == AcceptSave) setDefaultSuffix(choice.default_suffix);
   setOption(DontConfirmOverwrite, false);
+  const QString folder = LastFolder();
+  if (!folder.isEmpty() && QFileInfo(folder).isDir()) setDirectory(folder);
+  if (mode == AcceptSave && !choice.suggested_name.isEmpty()) {
+    selectFile(choice.suggested_name + u'.' + choice.default_suffix);
+  }
+}
+
+QString FileDialog::LastFolder() { return QSettings().value(kLastFolderKey).toString(); }
+
+void FileDialog::RememberFolder(const QString& chosen_file) {
+  QSettings().setValue(kLastFolderKey, QFileInfo(chosen_file).absolutePath());
 }
 
 // The name is completed in the name field itself, where Qt reads it from;

@@ -10,10 +10,16 @@ namespace zelmora {
 // treats typed names alike on every desktop. Opening takes a typed name that
 // exists as it is; only a name without an extension that does not exist
 // gets the default one. Saving adds the default extension to a name typed
-// without one and asks before overwriting.
+// without one, offers the choice's suggested name and asks before
+// overwriting. Every dialog starts in the folder of the file last chosen.
 class FileDialog : public QFileDialog {
  public:
   FileDialog(QWidget* parent, const FileChoice& choice, AcceptMode mode);
+
+  // The folder of the file chosen last, kept in the user's settings; empty
+  // before the first choice.
+  static QString LastFolder();
+  static void RememberFolder(const QString& chosen_file);
 
  protected:
   void accept() override;

@@ -23,4 +23,11 @@ QString WriteErrorMessage(const FileError& error) {
   return Fill(QStringLiteral("ファイル「%1」に書き込めませんでした。\n%2"), error);
 }
 
+QString Utf8RosterNotice(const QString& path) {
+  return QStringLiteral(
+             "ファイル「%1」はシフトJISではないため、UTF-8として読み込みました。"
+             "名称はシフトJISに変換しています。")
+      .arg(path);
+}
+
 }  // namespace zelmora

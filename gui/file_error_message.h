@@ -14,4 +14,7 @@ std::string FilePathBytes(const QString& path);
 QString ReadErrorMessage(const FileError& error);
 QString WriteErrorMessage(const FileError& error);
 
+// The notice after a roster was read as UTF-8 rather than code page 932.
+QString Utf8RosterNotice(const QString& path);
+
 }  // namespace zelmora

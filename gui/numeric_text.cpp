@@ -10,11 +10,18 @@ struct Replacement {
   char16_t from;
   char16_t to;
 };
+// With a Japanese input method on, the minus key gives the long vowel mark
+// and the comma key the ideographic comma: both are read as typed meant.
 constexpr Replacement kSigns[] = {
     {u'\uFF0B', u'+'},  // FULLWIDTH PLUS SIGN
     {u'\uFF0D', u'-'},  // FULLWIDTH HYPHEN-MINUS
     {u'\u2212', u'-'},  // MINUS SIGN
+    {u'\u30FC', u'-'},  // KATAKANA-HIRAGANA PROLONGED SOUND MARK
+    {u'\uFF70', u'-'},  // HALFWIDTH KATAKANA-HIRAGANA PROLONGED SOUND MARK
+    {u'\u2010', u'-'},  // HYPHEN
     {u'\uFF0C', u','},  // FULLWIDTH COMMA
+    {u'\u3001', u','},  // IDEOGRAPHIC COMMA
+    {u'\uFF64', u','},  // HALFWIDTH IDEOGRAPHIC COMMA
 };
 
 QChar AsciiOf(QChar c) {

@@ -1,8 +1,10 @@
 #include "gui/prompts.h"
 
 #include <QDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
+#include "gui/cp932_qstring.h"
 #include "gui/file_dialog.h"
 
 namespace zelmora {
@@ -11,7 +13,9 @@ namespace {
 QString AskFileName(QWidget* parent, const FileChoice& choice, QFileDialog::AcceptMode mode) {
   FileDialog dialog(parent, choice, mode);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().constFirst();
+  QString path = dialog.selectedFiles().constFirst();
+  FileDialog::RememberFolder(path);
+  return path;
 }
 
 }  // namespace
@@ -20,14 +24,24 @@ FileChoice RosterFileChoice() {
   return {QStringLiteral("qvr"), QStringLiteral("QVR ファイル (*.qvr);;全てのファイル (*)")};
 }
 FileChoice MonsterSheetFileChoice() {
-  return {QStringLiteral("txt"), QStringLiteral("テキストファイル (*.txt);;QVM ファイル "
-                                                "(*.qvm);;全てのファイル (*)")};
+  return {QStringLiteral("qvm"), QStringLiteral("QVM ファイル (*.qvm);;テキストファイル "
+                                                "(*.txt);;全てのファイル (*)")};
 }
 FileChoice TextReportFileChoice() {
   return {QStringLiteral("txt"), QStringLiteral("テキストファイル (*.txt);;全てのファイル (*)")};
 }
 FileChoice HtmlReportFileChoice() {
   return {QStringLiteral("htm"), QStringLiteral("HTML ファイル (*.htm);;全てのファイル (*)")};
+}
+
+QString SuggestedName(const QString& roster, const std::string& first_attacker_name) {
+  if (!roster.isEmpty()) return QFileInfo(roster).completeBaseName();
+  QString name = QStringFromCp932(first_attacker_name).trimmed();
+  // Characters no file name may hold on Linux or Windows, and control ones.
+  for (QChar& c : name) {
+    if (c < u' ' || QStringLiteral("/\\:*?\"<>|").contains(c)) c = u'_';
+  }
+  return name;
 }
 
 QString DesktopPrompts::OpenFileName(QWidget* parent, const FileChoice& choice) {
@@ -40,6 +54,10 @@ QString DesktopPrompts::SaveFileName(QWidget* parent, const FileChoice& choice) 
 
 void DesktopPrompts::ShowError(QWidget* parent, const QString& message) {
   QMessageBox::warning(parent, QStringLiteral("ZELMORA"), message);
+}
+
+void DesktopPrompts::ShowNotice(QWidget* parent, const QString& message) {
+  QMessageBox::information(parent, QStringLiteral("ZELMORA"), message);
 }
 
 int DesktopPrompts::Run(QDialog& dialog) { return dialog.exec(); }

@@ -461,15 +461,15 @@ void CalcWindow::LoadAll() {
 }
 
 bool CalcWindow::LoadRoster(const QString& path) {
-  const ReadResult file = ReadFileBytes(FilePathBytes(path));
-  if (file.error) {
-    prompts_.ShowError(this, ReadErrorMessage(*file.error));
+  const RosterLoad load = zelmora::LoadAll(FilePathBytes(path), encounter_);
+  if (load.error) {
+    prompts_.ShowError(this, ReadErrorMessage(*load.error));
     return false;
   }
-  LoadAllBytes(file.bytes, encounter_);
   RefreshInputs();
   Recalculate();
   RememberRoster(path);
+  if (load.read_as_utf8) prompts_.ShowNotice(this, Utf8RosterNotice(path));
   return true;
 }
 

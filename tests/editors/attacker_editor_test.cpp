@@ -327,7 +327,7 @@ TEST_F(AttackerEditorTest, SaveOneFromSlotFourIsOfferedUnderButtonFour) {
     ASSERT_EQ(prompts.save_choices.size(), 1u);
     EXPECT_EQ(prompts.save_choices[0].default_suffix, "qvr");
     EXPECT_EQ(prompts.save_choices[0].filter, "QVR ファイル (*.qvr);;全てのファイル (*)");
-    EXPECT_EQ(ReadAll(path), "P,4,\"" + Cp932("僧侶") + "\",45,4,0,0,0,11,1,0\r\n");
+    EXPECT_EQ(ReadAll(path), "P,4,\"" + Cp932("僧侶") + "\",45,4,0,0,0,11,1,0,1\r\n");
     EXPECT_EQ(encounter.attacker(4).judgment_value, 40);
   }
 
@@ -341,7 +341,6 @@ TEST_F(AttackerEditorTest, SaveOneFromSlotFourIsOfferedUnderButtonFour) {
   EXPECT_EQ(seen.names, (std::vector<QString>{"", "", "", "僧侶", ""}));
   Attacker expected = encounter.attacker(4);
   expected.judgment_value = 45;
-  expected.evasion_kind = kEvadeMelee;  // a roster line does not carry it
   EXPECT_EQ(editor.working(), expected);
   EXPECT_EQ(Edit(editor, kJudgmentValue)->text(), "45");
   EXPECT_EQ(encounter.attacker(1).judgment_value, 10);

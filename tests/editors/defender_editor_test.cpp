@@ -213,9 +213,9 @@ TEST_F(DefenderEditorTest, ImportsTheQvmForm) {
                 {13, Cp932(R"("○","◎","△","×","＋","↑","○","◎","",")"
                            "x\",\"◎\"")}}));
   ASSERT_EQ(prompts.open_choices.size(), 1u);
-  EXPECT_EQ(prompts.open_choices[0].default_suffix, "txt");
+  EXPECT_EQ(prompts.open_choices[0].default_suffix, "qvm");
   EXPECT_EQ(prompts.open_choices[0].filter,
-            "テキストファイル (*.txt);;QVM ファイル (*.qvm);;全てのファイル (*)");
+            "QVM ファイル (*.qvm);;テキストファイル (*.txt);;全てのファイル (*)");
 
   const Defender expected{60, 36, 43, 24, 5, {0, 1, 2, 3, 4, 5, 0, 1, 0, 0, 1}, Cp932("小鬼")};
   EXPECT_EQ(editor.working(), expected);

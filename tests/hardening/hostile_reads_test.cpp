@@ -31,7 +31,7 @@ class HostileReadTest : public ::testing::Test {
   static void ExpectRefused(const std::string& path, const std::string& reason) {
     Encounter encounter;
     encounter.attacker(1).name = "kept";
-    EXPECT_EQ(LoadAll(path, encounter), (FileError{path, reason}));
+    EXPECT_EQ(LoadAll(path, encounter).error, (FileError{path, reason}));
     EXPECT_EQ(encounter.attacker(1).name, "kept");
     Defender defender;
     defender.melee_evasion = 7;
@@ -62,7 +62,7 @@ TEST_F(HostileReadTest, ALimitSizedRosterLoadsAndOneByteMoreIsRefused) {
   bytes.replace(0, 9, "P,1,\"a\"\r\n");
   testing::Put(path, bytes);
   Encounter encounter;
-  EXPECT_EQ(LoadAll(path, encounter), std::nullopt);
+  EXPECT_EQ(LoadAll(path, encounter).error, std::nullopt);
   EXPECT_EQ(encounter.attacker(1).name, "a");
 
   std::ofstream(path, std::ios::app) << '\n';

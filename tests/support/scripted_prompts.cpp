@@ -26,6 +26,8 @@ QString ScriptedPrompts::SaveFileName(QWidget*, const FileChoice& choice) {
 
 void ScriptedPrompts::ShowError(QWidget*, const QString& message) { errors.push_back(message); }
 
+void ScriptedPrompts::ShowNotice(QWidget*, const QString& message) { notices.push_back(message); }
+
 int ScriptedPrompts::Run(QDialog& dialog) {
   if (dialogs_.empty()) {
     ADD_FAILURE() << "dialog \"" << dialog.windowTitle().toStdString()

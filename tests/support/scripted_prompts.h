@@ -25,10 +25,12 @@ class ScriptedPrompts : public Prompts {
   QString OpenFileName(QWidget* parent, const FileChoice& choice) override;
   QString SaveFileName(QWidget* parent, const FileChoice& choice) override;
   void ShowError(QWidget* parent, const QString& message) override;
+  void ShowNotice(QWidget* parent, const QString& message) override;
   int Run(QDialog& dialog) override;
 
   // What was asked, for the assertions.
   QStringList errors;
+  QStringList notices;
   std::vector<FileChoice> open_choices;
   std::vector<FileChoice> save_choices;
   bool Exhausted() const { return file_names_.empty() && dialogs_.empty(); }

@@ -14,11 +14,13 @@
 #include "files/reports.h"
 #include "files/roster_file.h"
 #include "gui/dialog_builder.h"
+#include "gui/file_error_message.h"
 #include "resources/calc_window_ids.h"
 #include "tests/support/gui_helpers.h"
 #include "tests/support/sample_table.h"
 #include "window/calc_app.h"
 #include "window/calc_window.h"
+#include "window/recent_files.h"
 
 namespace zelmora {
 namespace {
@@ -47,7 +49,7 @@ class CalcWindowFilesTest : public ::testing::Test {
   CalcWindow window{prompts};
 };
 
-TEST_F(CalcWindowFilesTest, SaveAllThenLoadAllRestoresEveryRecordButEvasionKinds) {
+TEST_F(CalcWindowFilesTest, SaveAllThenLoadAllRestoresEveryRecord) {
   testing::FillSampleTable(window.encounter());
   window.RecalculateAll();
   const Encounter saved = window.encounter();
@@ -58,7 +60,6 @@ TEST_F(CalcWindowFilesTest, SaveAllThenLoadAllRestoresEveryRecordButEvasionKinds
   EXPECT_EQ(prompts.save_choices[0].filter, "QVR ファイル (*.qvr);;全てのファイル (*)");
   EXPECT_EQ(ReadAll(Path("party.qvr")), SaveAllBytes(saved));
 
-  // Start again from scratch, with one evasion kind the file does not carry.
   CalcWindow fresh(prompts);
   fresh.encounter().attacker(2).evasion_kind = 3;
   prompts.QueueFileName(Path("party.qvr"));
@@ -67,9 +68,7 @@ TEST_F(CalcWindowFilesTest, SaveAllThenLoadAllRestoresEveryRecordButEvasionKinds
   EXPECT_EQ(prompts.open_choices[0].default_suffix, "qvr");
   EXPECT_EQ(prompts.open_choices[0].filter, "QVR ファイル (*.qvr);;全てのファイル (*)");
   for (int i = 1; i <= 5; ++i) {
-    Attacker expected = saved.attacker(i);
-    expected.evasion_kind = i == 2 ? 3 : 0;
-    EXPECT_EQ(fresh.encounter().attacker(i), expected) << i;
+    EXPECT_EQ(fresh.encounter().attacker(i), saved.attacker(i)) << i;
     EXPECT_EQ(fresh.encounter().defender(i), saved.defender(i)) << i;
   }
   EXPECT_TRUE(prompts.errors.isEmpty());
@@ -230,6 +229,17 @@ TEST(CalcAppTest, MissingRosterIsReportedAndTheWindowStillOpens) {
   EXPECT_TRUE(opened);
   ASSERT_EQ(prompts.errors.size(), 1);
   EXPECT_TRUE(prompts.errors[0].contains("/nonexistent/roster.qvr"));
+}
+
+TEST_F(CalcWindowFilesTest, NoRosterIsRefusedAndAUTF8OneLoadsWithANotice) {
+  WriteAll(Path("garbage.qvr"), "garbage\n");
+  WriteAll(Path("utf8.qvr"), "P,1,\"リナ\",70\r\n");
+  EXPECT_FALSE(window.LoadRoster(Path("garbage.qvr")));
+  EXPECT_TRUE(window.LoadRoster(Path("utf8.qvr")));
+  EXPECT_EQ(prompts.errors.value(0),
+            ReadErrorMessage({FilePathBytes(Path("garbage.qvr")), std::string(kNoRosterLine)}));
+  EXPECT_EQ(prompts.notices, QStringList{Utf8RosterNotice(Path("utf8.qvr"))});
+  EXPECT_EQ(RecentFiles::List(), QStringList{Path("utf8.qvr")});
 }
 
 }  // namespace

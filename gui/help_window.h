@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QWidget>
+
+class QTextBrowser;
+
+namespace zelmora {
+
+// The program's help (F1): a window of its own with a few linked pages in
+// Japanese, on the grid, the abbreviations and the rules the numbers
+// follow. Pages come from the program's resources.
+class HelpWindow : public QWidget {
+ public:
+  explicit HelpWindow(QWidget* parent = nullptr);
+
+  // F1: shows the help window of `parent`, made on first use, and brings it
+  // to the front, so that pressing F1 again opens no second one.
+  static HelpWindow& ShowFor(QWidget& parent);
+
+  QTextBrowser& browser() { return *browser_; }
+
+ private:
+  QTextBrowser* browser_;
+};
+
+}  // namespace zelmora

@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+
+#include "engine/text.h"
+#include "files/reports.h"
+#include "files/results_text.h"
+#include "gui/cp932_qstring.h"
+#include "gui/file_dialog.h"
+#include "gui/help_window.h"
+#include "gui/numeric_text.h"
+#include "gui/report_printer.h"
+#include "gui/results_clipboard.h"
+#include "gui/term_tooltips.h"
+#include "tests/support/sample_table.h"
+#include "tests/support/scripted_prompts.h"
+#include "tests/support/test_text.h"
+
+namespace zelmora {
+namespace {
+
+TEST(FileDialogTest, StartsInTheLastFolderAndOffersTheSuggestedName) {
+  QTemporaryDir folder;
+  FileDialog::RememberFolder(folder.filePath(QStringLiteral("old.qvr")));
+  for (const auto& [roster, attacker, offered] :
+       {std::tuple{"/x/party.v2.qvr", std::string("a"), "party.v2"},
+        {"", testing::Cp932("魔術師/リナ?"), "魔術師_リナ_"}}) {
+    const QString name = SuggestedName(QString::fromUtf8(roster), attacker);
+    EXPECT_EQ(name, QString::fromUtf8(offered));
+    FileDialog dialog(nullptr, RosterFileChoice().Suggesting(name), QFileDialog::AcceptSave);
+    EXPECT_EQ(QDir(dialog.directory()), QDir(folder.path()));
+    EXPECT_EQ(dialog.selectedFiles().value(0), folder.filePath(name + ".qvr"));
+  }
+}
+
+// The comma and minus keys of a Japanese input method read as ASCII.
+TEST(HelpTest, PagesAndTooltipsExplainEveryAbbreviationAndInputReadsAsTyped) {
+  using E = std::array<std::int32_t, 3>;
+  EXPECT_EQ(ParseEvasionText(NumericText(QStringLiteral("３０、２５、１０"))), (E{30, 25, 10}));
+  EXPECT_EQ(ParseEvasionText(NumericText(QStringLiteral("ー５，－５､−５"))), (E{-5, -5, -5}));
+  EXPECT_EQ(ParseEvasionText(NumericText(QStringLiteral("‐5,ｰ5,＋5"))), (E{-5, -5, 5}));
+  QWidget window;
+  HelpWindow& help = HelpWindow::ShowFor(window);
+  EXPECT_EQ(&HelpWindow::ShowFor(window), &help);  // F1 again opens no second one
+  QString pages;
+  for (const char* page : {"index.html", "terms.html", "rules.html"}) {
+    help.browser().setSource(QUrl(QStringLiteral("qrc:/help/") + page));
+    pages += help.browser().toPlainText();
+  }
+  for (const char* term : {"成功率", "高度", "A", "-0", "PH", "CRPH", "期待DMG", "数値のきまり"}) {
+    EXPECT_TRUE(pages.contains(QString::fromUtf8(term))) << term;
+  }
+  for (const char* term : {"成功率", "高度な技", "ファンブル", "クリット", "ＰＨ", "ＣＲＰＨ"}) {
+    EXPECT_NE(TermTooltip(QString::fromUtf8(term)), "") << term;
+  }
+  for (const char* text : {"A", "-0", "-10", "-50"}) EXPECT_NE(TechniqueTooltip(text), "") << text;
+  for (const char* text : {"", "-5", "-60", "x"}) EXPECT_EQ(TechniqueTooltip(text), "") << text;
+}
+
+TEST(ResultsTextTest, OneRowPerAttackerThreeColumnsPerDefender) {
+  Encounter e;
+  testing::FillSampleTable(e);
+  e.attacker(2).name = "a\tb\nc";
+  e.defender(4).name = "d\re";
+  e.Recalculate();
+  const QStringList rows = ResultsClipboardText(e).split(u'\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(rows.size(), 6);
+  for (const QString& row : rows) ASSERT_EQ(row.split(u'\t').size(), 16);
+  EXPECT_EQ(rows[0].split(u'\t')[10], "d e");
+  EXPECT_EQ(rows[2].split(u'\t')[0], "a b c");
+  for (int r = 1; r <= 5; ++r) {
+    for (int c = 1; c <= 5; ++c) {
+      const MatchupResult& result = e.result(r, c);
+      EXPECT_EQ(rows[r].split(u'\t').mid(3 * c - 2, 3).join(u'\t'), PairingClipboardText(e, r, c));
+      EXPECT_EQ(PairingTabText(e, r, c), FormatGeneral(result.attack_chance) + '\t' +
+                                             result.technique + '\t' +
+                                             FormatGeneral(result.expected_damage));
+    }
+  }
+}
+
+int PdfPages(const QString& text) {
+  QTemporaryDir folder;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFileName(folder.filePath(QStringLiteral("report.pdf")));
+  RenderTextReport(printer, text);
+  QFile pdf(printer.outputFileName());
+  const QByteArray bytes = pdf.open(QIODevice::ReadOnly) ? pdf.readAll() : QByteArray();
+  EXPECT_TRUE(bytes.contains("IPAGothic"));
+  return static_cast<int>(bytes.count("/Type /Page\n"));
+}
+
+TEST(PrintTest, ReportPagesAndThePreviewRunsThroughThePrompts) {
+  Encounter encounter;
+  encounter.attacker(1).name = std::string(200, 'x');
+  EXPECT_EQ(PdfPages(QStringFromCp932(TextReport(encounter))), 1);
+  EXPECT_GT(PdfPages(QStringLiteral("a\r\n").repeated(300)), 2);
+  testing::ScriptedPrompts prompts;
+  prompts.QueueDialog([](QDialog& d) { return qobject_cast<QPrintPreviewDialog*>(&d) ? 7 : 0; });
+  EXPECT_EQ(PrintTextReport(prompts, nullptr, encounter), 7);
+}
+
+}  // namespace
+}  // namespace zelmora
