@@ -107,8 +107,7 @@ std::string Utf8FromCp932(std::string_view cp932) {
 }
 
 bool IsCp932Text(std::string_view bytes) {
-  Converter converter("UTF-8", "CP932");
-  return converter.Convert(bytes, std::nullopt).has_value();
+  return WellFormed(bytes) && PlatformUtf8FromCp932(bytes).has_value();
 }
 
 // A hand check rather than a conversion: a 64 MB file would need four
