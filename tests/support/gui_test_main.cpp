@@ -22,6 +22,9 @@ int main(int argc, char** argv) {
   for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"}) {
     qputenv(name, home_path + '/' + name);
   }
+  // A file in the private home on every platform: Windows's native settings
+  // are the registry, which no path moves.
+  QSettings::setDefaultFormat(QSettings::IniFormat);
   for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
     QSettings::setPath(format, QSettings::UserScope,
                        QString::fromUtf8(home_path + "/XDG_CONFIG_HOME"));
