@@ -13,11 +13,4 @@ std::vector<std::string> CommandArguments(int argc, char** argv);
 // A console shows the program's UTF-8 text as it is.
 void PrepareConsole();
 
-// Whether there is a display to open the window on: Qt aborts without one.
-bool HasDisplay();
-
-// Just before the window opens: where the user's settings live, and a
-// console window that only this program uses let go of.
-void PrepareForWindow();
-
 }  // namespace zelmora

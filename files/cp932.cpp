@@ -29,12 +29,16 @@ constexpr std::array<std::string_view, 7> kRefused = {
     "\u00A5", "\u203E", "\u0080", "\uF8F0", "\uF8F1", "\uF8F2", "\uF8F3",
 };
 
+// Every look-alike starts with one of these bytes.
+bool MayStartLookAlike(char byte) { return byte == '\xC2' || byte == '\xE2' || byte == '\xE3'; }
+
 std::string MapLookAlikes(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
   while (!utf8.empty()) {
     bool mapped = false;
     for (const auto& [from, to] : kLookAlikes) {
+      if (!MayStartLookAlike(utf8.front())) break;
       if (utf8.substr(0, from.size()) == from) {
         out += to;
         utf8.remove_prefix(from.size());

@@ -2,9 +2,10 @@
 
 #include <QString>
 #include <functional>
+#include <string>
 
-#include "gui/prompts.h"
 #include "engine/encounter.h"
+#include "gui/prompts.h"
 
 namespace zelmora {
 
@@ -23,6 +24,9 @@ class CalcApp {
   // and whatever is pending when the window closes, is kept for
   // 前回の内容を復元.
   void Run(const QString& roster_path = {}, const Preparation& prepare = {});
+  // The same with the roster named by the bytes of its path, as a command
+  // line gives it: a name that is not text in the locale's encoding opens too.
+  void RunWithRosterBytes(const std::string& roster_path, const Preparation& prepare = {});
 
  private:
   Prompts& prompts_;

@@ -2,9 +2,11 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <string>
@@ -19,6 +21,7 @@
 #include "files/roster_file.h"
 #include "gui/cp932_qstring.h"
 #include "gui/dialog_builder.h"
+#include "gui/field_notice.h"
 #include "gui/file_error_message.h"
 #include "gui/name_field.h"
 #include "gui/number_fit.h"
@@ -322,6 +325,10 @@ void CalcWindow::BindUserState() {
   connect(recent_menu_, &QMenu::aboutToShow, this, &CalcWindow::FillRecentMenu);
   FillRecentMenu();
   connect(this, &QDialog::finished, &keeper_, &TableKeeper::WriteNow);
+  // Shown once the window is up; a status bar message when the window has one.
+  connect(&keeper_, &TableKeeper::Unusable, this, [this](const QString& message) {
+    QTimer::singleShot(0, this, [this, message] { FieldNotice::Show(*inputs_[0].edit, message); });
+  });
 
   auto* drop = new RosterDrop([this](const QString& path) { LoadRoster(path); }, this);
   setAcceptDrops(true);
@@ -460,16 +467,19 @@ void CalcWindow::LoadAll() {
   if (!path.isEmpty()) LoadRoster(path);
 }
 
-bool CalcWindow::LoadRoster(const QString& path) {
-  const RosterLoad load = zelmora::LoadAll(FilePathBytes(path), encounter_);
+bool CalcWindow::LoadRoster(const QString& path) { return LoadRosterBytes(FilePathBytes(path)); }
+
+bool CalcWindow::LoadRosterBytes(const std::string& path) {
+  const RosterLoad load = zelmora::LoadAll(path, encounter_);
   if (load.error) {
     prompts_.ShowError(this, ReadErrorMessage(*load.error));
     return false;
   }
   RefreshInputs();
   Recalculate();
-  RememberRoster(path);
-  if (load.read_as_utf8) prompts_.ShowNotice(this, Utf8RosterNotice(path));
+  const QString shown = QFile::decodeName(QByteArray::fromStdString(path));
+  RememberRoster(shown);
+  if (load.read_as_utf8) prompts_.ShowNotice(this, Utf8RosterNotice(shown));
   return true;
 }
 

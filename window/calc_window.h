@@ -4,10 +4,11 @@
 #include <QString>
 #include <array>
 #include <memory>
+#include <string>
 
-#include "gui/prompts.h"
 #include "engine/encounter.h"
 #include "engine/slot_selection.h"
+#include "gui/prompts.h"
 #include "window/table_keeper.h"
 
 class QAction;
@@ -69,6 +70,9 @@ class CalcWindow : public QDialog {
   // whole grid refreshed and recalculated. Reports a file that cannot be read
   // and returns false, changing nothing.
   bool LoadRoster(const QString& path);
+  // The same from a path as the bytes the system knows it by, whatever their
+  // encoding (a name from a command line).
+  bool LoadRosterBytes(const std::string& path);
 
  private:
   struct InputCell {
