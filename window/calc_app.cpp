@@ -1,6 +1,6 @@
 #include "window/calc_app.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 
 #include "gui/file_error_message.h"
 #include "gui/qt_translations.h"
@@ -8,23 +8,40 @@
 
 namespace zelmora {
 
-void CalcApp::Run(const QString& roster_path, const Preparation& prepare) {
-  RunWithRosterBytes(roster_path.isEmpty() ? std::string() : FilePathBytes(roster_path), prepare);
+CalcApp::CalcApp(Prompts& prompts) : prompts_(prompts) {}
+
+CalcApp::~CalcApp() = default;
+
+CalcWindow& CalcApp::Open(const QString& roster_path, const Preparation& prepare) {
+  return OpenWithRosterBytes(roster_path.isEmpty() ? std::string() : FilePathBytes(roster_path),
+                             prepare);
 }
 
-void CalcApp::RunWithRosterBytes(const std::string& roster_path, const Preparation& prepare) {
+CalcWindow& CalcApp::OpenWithRosterBytes(const std::string& roster_path,
+                                         const Preparation& prepare) {
   // Before the first widget, so that Qt's own dialogs speak Japanese too.
   LoadQtJapanese(*QCoreApplication::instance());
-  CalcWindow window(prompts_);
-  if (!roster_path.empty()) window.LoadRosterBytes(roster_path);
+  window_ = std::make_unique<CalcWindow>(prompts_);
+  if (!roster_path.empty()) window_->LoadRosterBytes(roster_path);
   if (prepare) {
-    prepare(window.encounter());
-    window.RecalculateAll();
+    prepare(window_->encounter());
+    window_->RecalculateAll();
   }
   // From here on every change is kept; the start-up itself replaces no
   // table an earlier run kept.
-  window.keeper().Start();
-  prompts_.Run(window);
+  window_->keeper().Start();
+  window_->ShowOnScreen();
+  return *window_;
+}
+
+void CalcApp::Run(const QString& roster_path, const Preparation& prepare) {
+  Open(roster_path, prepare);
+  QApplication::exec();
+}
+
+void CalcApp::RunWithRosterBytes(const std::string& roster_path, const Preparation& prepare) {
+  OpenWithRosterBytes(roster_path, prepare);
+  QApplication::exec();
 }
 
 }  // namespace zelmora

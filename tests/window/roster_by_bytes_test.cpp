@@ -3,7 +3,6 @@
 // from a Windows archive under a UTF-8 locale).
 #include <gtest/gtest.h>
 
-#include <QDialog>
 #include <QTemporaryDir>
 #include <fstream>
 
@@ -20,12 +19,8 @@ TEST(CalcAppTest, RosterNamedInShiftJisOpens) {
   const std::string path = folder.path().toStdString() + "/\x8b\x53.qvr";  // 鬼 in code page 932
   std::ofstream(path, std::ios::binary) << "P,3,\"\x8b\x53\",70,2\r\n";
   testing::ScriptedPrompts prompts;
-  prompts.QueueDialog([](QDialog& dialog) {
-    EXPECT_EQ(static_cast<CalcWindow&>(dialog).encounter().attacker(3).judgment_value, 70);
-    return int(QDialog::Rejected);
-  });
-  CalcApp(prompts).RunWithRosterBytes(path);
-  EXPECT_TRUE(prompts.Exhausted());
+  CalcApp app(prompts);
+  EXPECT_EQ(app.OpenWithRosterBytes(path).encounter().attacker(3).judgment_value, 70);
   EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
 }
 
