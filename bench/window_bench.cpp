@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSettings>
@@ -10,10 +11,7 @@
 #include <memory>
 
 #include "bench/sample_encounter.h"
-#include "gui/dialog_builder.h"
 #include "gui/prompts.h"
-#include "resources/calc_window_ids.h"
-#include "resources/calc_window_menu.h"
 #include "window/calc_window.h"
 
 namespace zelmora {
@@ -31,24 +29,28 @@ class SilentPrompts : public Prompts {
 void Press(QLineEdit& edit, Qt::Key key, const QString& text) {
   QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
   QApplication::sendEvent(&edit, &press);
+  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+  QApplication::sendEvent(&edit, &release);
 }
 
 // One keystroke in row 3's judgment value: the line edit's own work, the
-// change handler, the recalculation of the row against five defenders,
-// WriteAllCells and the marking of the pairings. Typing a digit and deleting
-// it alternate, so that every keystroke changes the value and the results.
+// change handler, the recalculation of the row against five defenders, the
+// cells whose values changed, the marking of the pairings, and the repaint
+// all this causes (the events are processed after each key). Typing a digit
+// and deleting it alternate, so that every keystroke changes the value and
+// the results.
 // Argument 0: the view as it starts (best targets marked); 1: the heat map
 // switched on too, which retints the whole grid when the highest value moves.
 void BM_Keystroke(benchmark::State& state) {
   SilentPrompts prompts;
   CalcWindow window(prompts);
   const bool heat_map = state.range(0) == 1;
-  window.findChild<QAction*>(QString::number(menu::kHeatMap))->setChecked(heat_map);
+  window.action(CalcWindow::Command::kHeatMap).setChecked(heat_map);
   FillSampleEncounter(window.encounter());
   window.RecalculateAll();
   window.show();
   QApplication::processEvents();
-  QLineEdit& judgment = *ControlById<QLineEdit>(window, grid::kAttackerRows[2].judgment);
+  QLineEdit& judgment = window.grid().attacker(3).judgment();
   judgment.setFocus();
   judgment.end(false);
   bool typed = false;
@@ -59,10 +61,11 @@ void BM_Keystroke(benchmark::State& state) {
       Press(judgment, Qt::Key_7, QStringLiteral("7"));
     }
     typed = !typed;
+    QApplication::processEvents();
   }
   benchmark::DoNotOptimize(window.encounter().result(3, 5));
 }
-BENCHMARK(BM_Keystroke)->Arg(0)->Arg(1);
+BENCHMARK(BM_Keystroke)->Arg(0)->Arg(1)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // From nothing to the first shown window: building every control, the
 // first refresh and recalculation, showing it and handling the events the

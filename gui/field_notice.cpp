@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolTip>
 
@@ -72,10 +73,13 @@ FieldNotice* FieldNotice::Of(const QWidget& widget) {
 }
 
 // Watches every event of the application while shown, and lets each one
-// through: the key or click that ends the notice still does its work.
+// through: the key or click that ends the notice still does its work. Only
+// Escape is taken: it closes the notice and nothing else, not the window.
 bool FieldNotice::eventFilter(QObject* watched, QEvent* event) {
-  if (EndsTheNotice(*event)) hide();
-  return QLabel::eventFilter(watched, event);
+  if (!EndsTheNotice(*event)) return QLabel::eventFilter(watched, event);
+  hide();
+  return event->type() == QEvent::KeyPress &&
+         static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Escape;
 }
 
 void FieldNotice::hideEvent(QHideEvent* event) {

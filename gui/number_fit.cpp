@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
+#include <string_view>
 
 #include "engine/text.h"
 #include "gui/text_fields.h"
@@ -60,6 +62,43 @@ QString FitDigits(const std::function<QString(int digits)>& compose, const QFont
 
 QString FitNumber(double value, const QFontMetrics& metrics, int width) {
   return FitDigits([value](int digits) { return NumberText(value, digits); }, metrics, width);
+}
+
+NumberWidths::NumberWidths(const QFont& font) : font_(font) {
+  const QFontMetricsF metrics(font);
+  for (char c : std::string_view("0123456789.-+e")) {
+    ascii_[static_cast<unsigned char>(c)] = metrics.horizontalAdvance(QLatin1Char(c));
+  }
+  for (char c = '0'; c <= '9'; ++c) {
+    widest_digit_ = std::max(widest_digit_, ascii_[static_cast<unsigned char>(c)]);
+  }
+}
+
+// A character outside the table (none is in a number's text) counts as
+// wide as the widest digit, so that a fit never overflows.
+double NumberWidths::Of(const QString& text) const {
+  double sum = 0;
+  for (const QChar c : text) {
+    const double advance = c.unicode() < ascii_.size() ? ascii_[c.unicode()] : 0;
+    sum += advance > 0 ? advance : widest_digit_;
+  }
+  return std::ceil(sum);
+}
+
+// Fewer significant digits shorten the text by at most one widest digit
+// each and the point once: a digit count whose bound exceeds the room
+// cannot fit and is skipped unformatted.
+QString FitNumber(double value, const NumberWidths& widths, int width) {
+  QString widest = NumberText(value, kMostDigits);
+  const double full = widths.Of(widest);
+  if (full <= width) return widest;
+  for (int digits = kMostDigits - 1; digits > 1; --digits) {
+    const double at_least = full - (kMostDigits - digits) * widths.widest_digit() - widths.point();
+    if (at_least > width + 1) continue;  // one pixel for the rounding of `full`
+    QString text = NumberText(value, digits);
+    if (widths.Of(text) <= width) return text;
+  }
+  return NumberText(value, 1);
 }
 
 int VisibleTextWidth(const QLineEdit& edit) {

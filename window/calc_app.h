@@ -2,30 +2,37 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 
-#include "gui/prompts.h"
 #include "engine/encounter.h"
+#include "gui/prompts.h"
 
 namespace zelmora {
 
-// The start-up of the program: the one calculator window, run modally.
+class CalcWindow;
+
+// The start-up of the program: the one calculator window, run by the
+// application's event loop.
 class CalcApp {
  public:
   // Changes made to the records before the window shows, such as settings
   // given on the command line.
   using Preparation = std::function<void(Encounter&)>;
 
-  explicit CalcApp(Prompts& prompts) : prompts_(prompts) {}
+  explicit CalcApp(Prompts& prompts);
+  ~CalcApp();
 
-  // Runs the window until it closes. With a roster path the window opens
-  // with that roster loaded, as "全てロード" does; a preparation then
-  // adjusts the records and the grid is recalculated. Every later change,
-  // and whatever is pending when the window closes, is kept for
-  // 前回の内容を復元.
+  // Shows the window. With a roster path the window opens with that roster
+  // loaded, as "全てロード" does; a preparation then adjusts the records
+  // and the grid is recalculated. Every later change, and whatever is
+  // pending when the window closes, is kept for 前回の内容を復元.
+  CalcWindow& Open(const QString& roster_path = {}, const Preparation& prepare = {});
+  // Opens the window and runs the event loop until it closes.
   void Run(const QString& roster_path = {}, const Preparation& prepare = {});
 
  private:
   Prompts& prompts_;
+  std::unique_ptr<CalcWindow> window_;
 };
 
 }  // namespace zelmora

@@ -1,11 +1,14 @@
 #include "window/calc_window.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QDir>
-#include <QLineEdit>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QVBoxLayout>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStatusBar>
 #include <algorithm>
 #include <string>
 
@@ -18,14 +21,10 @@
 #include "files/reports.h"
 #include "files/roster_file.h"
 #include "gui/cp932_qstring.h"
-#include "gui/dialog_builder.h"
+#include "gui/dialog_units.h"
 #include "gui/file_error_message.h"
 #include "gui/name_field.h"
-#include "gui/number_fit.h"
 #include "gui/numeric_text.h"
-#include "resources/calc_window_ids.h"
-#include "resources/calc_window_menu.h"
-#include "resources/layouts.h"
 #include "window/about_dialog.h"
 #include "window/app_icon.h"
 #include "window/matchup_detail_dialog.h"
@@ -40,25 +39,26 @@ QString ToQString(const std::string& utf8) { return QString::fromStdString(utf8)
 
 enum class Side { kAttacker, kDefender };
 
-// One kind of input cell: its side, where it sits in each slot, how its
-// record field is written into the text, and how an edit reaches the record.
-// A number cell stores its text and makes its row or column stale; a name
-// cell takes the edit into the record's name and recalculates nothing.
+// One kind of input cell: its side, which cell of a slot it is, how its
+// record field is written into the text, and how an edit reaches the
+// record. A number cell stores its text and makes its row or column stale;
+// a name cell takes the edit into the record's name and recalculates
+// nothing.
 struct InputField {
   Side side;
-  int (*id)(int index);
+  GridInput& (*cell)(CalcGrid&, int slot);
   QString (*format)(const Encounter&, int slot);
   void (*store_number)(Encounter&, int slot, const std::string& text);
   std::string& (*name)(Encounter&, int slot);
 };
 
-template <int grid::AttackerRowIds::*Id>
-int AttackerCell(int index) {
-  return grid::kAttackerRows[index].*Id;
+template <GridInput& (AttackerRow::*Cell)()>
+GridInput& AttackerCell(CalcGrid& grid, int slot) {
+  return (grid.attacker(slot).*Cell)();
 }
-template <int grid::DefenderColumnIds::*Id>
-int DefenderCell(int index) {
-  return grid::kDefenderColumns[index].*Id;
+template <GridInput& (DefenderColumn::*Cell)()>
+GridInput& DefenderCell(CalcGrid& grid, int slot) {
+  return (grid.defender(slot).*Cell)();
 }
 
 template <std::int32_t Attacker::*Field>
@@ -103,92 +103,58 @@ void StoreDefence(Encounter& e, int slot, const std::string& text) {
   d.magic_defence = values[1];
 }
 
-using grid::AttackerRowIds;
-using grid::DefenderColumnIds;
-
 constexpr InputField kInputFields[] = {
-    {Side::kAttacker, AttackerCell<&AttackerRowIds::name>, FormatAttackerName, nullptr,
-     AttackerName},
-    {Side::kAttacker, AttackerCell<&AttackerRowIds::judgment>,
+    {Side::kAttacker, AttackerCell<&AttackerRow::name>, FormatAttackerName, nullptr, AttackerName},
+    {Side::kAttacker, AttackerCell<&AttackerRow::judgment>,
      FormatAttackerNumber<&Attacker::judgment_value>,
      StoreAttackerNumber<&Attacker::judgment_value>, nullptr},
-    {Side::kAttacker, AttackerCell<&AttackerRowIds::dice>,
-     FormatAttackerNumber<&Attacker::dice_count>, StoreAttackerNumber<&Attacker::dice_count>,
-     nullptr},
-    {Side::kAttacker, AttackerCell<&AttackerRowIds::bonus>,
+    {Side::kAttacker, AttackerCell<&AttackerRow::dice>, FormatAttackerNumber<&Attacker::dice_count>,
+     StoreAttackerNumber<&Attacker::dice_count>, nullptr},
+    {Side::kAttacker, AttackerCell<&AttackerRow::bonus>,
      FormatAttackerNumber<&Attacker::damage_bonus>, StoreAttackerNumber<&Attacker::damage_bonus>,
      nullptr},
-    {Side::kDefender, DefenderCell<&DefenderColumnIds::name>, FormatDefenderName, nullptr,
+    {Side::kDefender, DefenderCell<&DefenderColumn::name>, FormatDefenderName, nullptr,
      DefenderName},
-    {Side::kDefender, DefenderCell<&DefenderColumnIds::evasion>, FormatEvasion, StoreEvasion,
-     nullptr},
-    {Side::kDefender, DefenderCell<&DefenderColumnIds::defence>, FormatDefence, StoreDefence,
-     nullptr},
+    {Side::kDefender, DefenderCell<&DefenderColumn::evasion>, FormatEvasion, StoreEvasion, nullptr},
+    {Side::kDefender, DefenderCell<&DefenderColumn::defence>, FormatDefence, StoreDefence, nullptr},
 };
-static_assert(std::size(kInputFields) * Encounter::kSlots == 35);
+constexpr int kFieldCount = static_cast<int>(std::size(kInputFields));
+static_assert(kFieldCount * Encounter::kSlots == 35);
 
-// The output cells: the row summary and the pairing results. A number is
-// fitted to its cell, with the full value in the cell's tooltip; the
-// technique is a text and shows as it is.
-struct RowOutput {
-  int AttackerRowIds::*id;
-  double (*value)(const AttackerSummary&);
-};
-constexpr RowOutput kRowOutputFields[] = {
-    {&AttackerRowIds::success,
-     [](const AttackerSummary& s) { return static_cast<double>(s.success_percent); }},
-    {&AttackerRowIds::expectation, [](const AttackerSummary& s) { return s.damage_expectation; }},
-};
+using Command = CalcWindow::Command;
 
-struct PairingOutput {
-  int grid::PairingIds::*id;
-  double (*value)(const MatchupResult&);  // null for the technique text
-};
-constexpr PairingOutput kPairingOutputFields[] = {
-    {&grid::PairingIds::chance, [](const MatchupResult& r) { return r.attack_chance; }},
-    {&grid::PairingIds::technique, nullptr},
-    {&grid::PairingIds::damage, [](const MatchupResult& r) { return r.expected_damage; }},
-};
+enum class ItemKind { kCommand, kCheckable, kSubmenu, kSeparator };
 
-// Puts text into a cell only when it differs, showing its start as a fresh
-// edit control does. setText never emits textEdited, so no handler runs.
-void SetCellText(QLineEdit& edit, const QString& text) {
-  if (edit.text() != text) SetTextFromStart(edit, text);
-}
-
-QLineEdit& Edit(const QWidget& grid, int id) {
-  QLineEdit* edit = ControlById<QLineEdit>(grid, id);
-  Q_ASSERT(edit);
-  return *edit;
-}
-
-QPushButton& Button(const QWidget& grid, int id) {
-  QPushButton* button = ControlById<QPushButton>(grid, id);
-  Q_ASSERT(button);
-  return *button;
-}
-
-struct Command {
-  int id;
+// The menu bar in display order. Texts carry "&" before the mnemonic; there
+// are no keyboard accelerators.
+struct MenuItem {
+  const char* menu;  // nullptr: a command on the bar itself
+  const char* text;
+  Command command;
   void (CalcWindow::*run)();
+  ItemKind kind = ItemKind::kCommand;
 };
-constexpr Command kCommands[] = {
-    {menu::kSaveAll, &CalcWindow::SaveAll},
-    {menu::kLoadAll, &CalcWindow::LoadAll},
-    {menu::kTextReport, &CalcWindow::WriteTextReport},
-    {menu::kHtmlReport, &CalcWindow::WriteHtmlReport},
-    {menu::kExit, &CalcWindow::Exit},
-    {menu::kRecalculate, &CalcWindow::RecalculateAll},
-    {menu::kAbout, &CalcWindow::ShowAbout},
-    {menu::kRestoreKept, &CalcWindow::RestoreKeptTable},
-};
-
-void (CalcWindow::*CommandOf(int id))() {
-  for (const Command& command : kCommands) {
-    if (command.id == id) return command.run;
-  }
-  return nullptr;
+constexpr MenuItem kSeparatorIn(const char* menu) {
+  return {menu, nullptr, Command::kExit, nullptr, ItemKind::kSeparator};
 }
+constexpr const char* kFile = "ファイル(&F)";
+constexpr const char* kView = "表示(&V)";
+constexpr MenuItem kMenu[] = {
+    {kFile, "全てセーブ(&S)", Command::kSaveAll, &CalcWindow::SaveAll},
+    {kFile, "全てロード(&O)", Command::kLoadAll, &CalcWindow::LoadAll},
+    kSeparatorIn(kFile),
+    {kFile, "TXT出力(&T)", Command::kTextReport, &CalcWindow::WriteTextReport},
+    {kFile, "HTML出力(&H)", Command::kHtmlReport, &CalcWindow::WriteHtmlReport},
+    kSeparatorIn(kFile),
+    {kFile, "前回の内容を復元(&R)", Command::kRestoreKept, &CalcWindow::RestoreKeptTable},
+    {kFile, "最近使ったファイル(&F)", Command::kRecentFiles, nullptr, ItemKind::kSubmenu},
+    kSeparatorIn(kFile),
+    {kFile, "終了(&X)", Command::kExit, &CalcWindow::Exit},
+    {nullptr, "再計算(&C)", Command::kRecalculate, &CalcWindow::RecalculateAll},
+    {kView, "最適な標的を強調(&B)", Command::kMarkBestTargets, nullptr, ItemKind::kCheckable},
+    {kView, "ヒートマップ(&H)", Command::kHeatMap, nullptr, ItemKind::kCheckable},
+    {"ヘルプ(&H)", "バージョン情報...(&A)", Command::kAbout, &CalcWindow::ShowAbout},
+};
 
 // Whether column `column` is the best target of a row whose best targets
 // are marked in `best`.
@@ -200,32 +166,40 @@ MatchupDetailDialog::TargetRank TargetRankOf(const std::array<bool, Encounter::k
                                                                  : Rank::kNoneInRow;
 }
 
+// A name as the detail buttons give it; an unnamed slot by its side and number.
+QString ShownName(const std::string& name, const char* side, int slot) {
+  return name.empty() ? QStringLiteral("%1 %2").arg(QString::fromUtf8(side)).arg(slot)
+                      : QStringFromCp932(name);
+}
+
+constexpr int kNoticeMilliseconds = 4000;
+
 }  // namespace
 
-CalcWindow::CalcWindow(Prompts& prompts) : QDialog(nullptr), prompts_(prompts) {
-  // A main window: minimise box and task-bar entry, but no maximise box.
+CalcWindow::CalcWindow(Prompts& prompts) : QMainWindow(nullptr), prompts_(prompts) {
+  // A minimise box and a task-bar entry, but no maximise box: the frame
+  // still resizes, and the grid takes the room it gives.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
-  setWindowTitle(QString::fromUtf8(layout::kCalcWindow.caption));
+  setWindowTitle(QStringLiteral("ZELMORA 確率計算プログラム"));
   setWindowIcon(AppIcon());
   setFont(DialogFont());
+  auto* scroll = new QScrollArea(this);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  // Not a stop of its own: Tab scrolls it to the control it reaches.
+  scroll->setFocusPolicy(Qt::NoFocus);
+  grid_ = new CalcGrid;
+  scroll->setWidget(grid_);
+  setCentralWidget(scroll);
+  statusBar()->setSizeGripEnabled(true);
 
-  auto* grid = new QWidget(this);
-  BuildDialog(*grid, layout::kCalcWindow);
-  grid->setFixedSize(grid->size());
-  auto* column = new QVBoxLayout(this);
-  column->setContentsMargins(0, 0, 0, 0);
-  // The controls keep their places when the frame grows.
-  column->addWidget(grid, 0, Qt::AlignLeft | Qt::AlignTop);
-  column->addStretch();
-
-  BindInputs(*grid);
-  BindOutputs(*grid);
-  BindButtons(*grid);
+  BindInputs();
+  BindButtons();
   BuildMenu();
   BindUserState();
-  Button(*grid, grid::kRecalculateButton).setFocus();
+  grid_->recalculate_button().setFocus();
 
   RefreshInputs();
   Recalculate();
@@ -233,95 +207,74 @@ CalcWindow::CalcWindow(Prompts& prompts) : QDialog(nullptr), prompts_(prompts) {
 
 CalcWindow::~CalcWindow() = default;
 
-void CalcWindow::BindInputs(QWidget& grid) {
-  auto cell = inputs_.begin();
-  for (int field = 0; field < static_cast<int>(std::size(kInputFields)); ++field) {
-    for (int slot = 1; slot <= Encounter::kSlots; ++slot, ++cell) {
-      cell->edit = &Edit(grid, kInputFields[field].id(slot - 1));
-      cell->field = field;
-      cell->slot = slot;
-      InputCell& bound = *cell;
-      connect(cell->edit, &QLineEdit::textEdited, this, [this, &bound] { OnInputEdited(bound); });
+void CalcWindow::BindInputs() {
+  for (int field = 0; field < kFieldCount; ++field) {
+    for (int slot = 1; slot <= Encounter::kSlots; ++slot) {
+      connect(&kInputFields[field].cell(*grid_, slot), &QLineEdit::textEdited, this,
+              [this, field, slot] { OnInputEdited(field, slot); });
     }
   }
 }
 
-void CalcWindow::BindOutputs(QWidget& grid) {
-  for (int row = 0; row < Encounter::kSlots; ++row) {
-    for (int i = 0; i < kRowOutputs; ++i) {
-      row_outputs_[row][i] = &Edit(grid, grid::kAttackerRows[row].*kRowOutputFields[i].id);
-    }
-    for (int column = 0; column < Encounter::kSlots; ++column) {
-      for (int i = 0; i < kPairingOutputs; ++i) {
-        pairing_outputs_[row][column][i] =
-            &Edit(grid, grid::kPairings[row][column].*kPairingOutputFields[i].id);
-      }
-    }
-  }
-}
-
-void CalcWindow::BindButtons(QWidget& grid) {
+void CalcWindow::BindButtons() {
   for (int slot = 1; slot <= Encounter::kSlots; ++slot) {
-    connect(&Button(grid, grid::kAttackerRows[slot - 1].editor), &QPushButton::clicked, this,
+    connect(&grid_->attacker(slot).editor_button(), &QPushButton::clicked, this,
             [this, slot] { EditAttacker(slot); });
-    connect(&Button(grid, grid::kDefenderColumns[slot - 1].editor), &QPushButton::clicked, this,
+    connect(&grid_->defender(slot).editor_button(), &QPushButton::clicked, this,
             [this, slot] { EditDefender(slot); });
-    for (int column = 1; column <= Encounter::kSlots; ++column) {
-      connect(&Button(grid, grid::kPairings[slot - 1][column - 1].detail), &QPushButton::clicked,
-              this, [this, slot, column] { ShowMatchupDetail(slot, column); });
-    }
   }
-  connect(&Button(grid, grid::kRecalculateButton), &QPushButton::clicked, this,
-          &CalcWindow::RecalculateAll);
-  connect(&Button(grid, grid::kModifiersButton), &QPushButton::clicked, this,
-          &CalcWindow::EditModifiers);
+  connect(&grid_->results(), &ResultsGrid::DetailRequested, this, &CalcWindow::ShowMatchupDetail);
+  connect(&grid_->results(), &ResultsGrid::CurrentShown, this, [this](PairingCell& pairing) {
+    static_cast<QScrollArea*>(centralWidget())->ensureWidgetVisible(&pairing, 0, 0);
+  });
+  connect(&grid_->results(), &ResultsGrid::ValuesCopied, this,
+          [this] { Notify(QStringLiteral("成功率・高度・期待DMG をコピーしました")); });
+  connect(&grid_->recalculate_button(), &QPushButton::clicked, this, &CalcWindow::RecalculateAll);
+  connect(&grid_->modifiers_button(), &QPushButton::clicked, this, &CalcWindow::EditModifiers);
 }
 
 void CalcWindow::BuildMenu() {
-  auto* bar = new QMenuBar(this);
-  layout()->setMenuBar(bar);
+  QMenuBar* bar = menuBar();
   QMenu* current = nullptr;
-  for (const menu::Item& item : menu::kCalcWindowMenu) {
+  for (const MenuItem& item : kMenu) {
     if (!item.menu) {
       current = nullptr;
     } else if (!current || current->title() != QString::fromUtf8(item.menu)) {
       current = bar->addMenu(QString::fromUtf8(item.menu));
     }
-    if (!item.text) {
+    if (item.kind == ItemKind::kSeparator) {
       current->addSeparator();
       continue;
     }
-    if (item.kind == menu::ItemKind::kSubmenu) {
-      QMenu* submenu = current->addMenu(QString::fromUtf8(item.text));
-      submenu->setObjectName(QString::number(item.command));
-      submenu->menuAction()->setObjectName(submenu->objectName());
-      continue;
+    const QString text = QString::fromUtf8(item.text);
+    QAction* action = nullptr;
+    if (item.kind == ItemKind::kSubmenu) {
+      recent_menu_ = current->addMenu(text);
+      action = recent_menu_->menuAction();
+    } else {
+      action = current ? current->addAction(text) : bar->addAction(text);
     }
-    QAction* action = current ? current->addAction(QString::fromUtf8(item.text))
-                              : bar->addAction(QString::fromUtf8(item.text));
-    action->setObjectName(QString::number(item.command));
-    action->setCheckable(item.kind == menu::ItemKind::kCheckable);
-    if (const auto run = CommandOf(item.command)) connect(action, &QAction::triggered, this, run);
+    action->setCheckable(item.kind == ItemKind::kCheckable);
+    if (item.run) connect(action, &QAction::triggered, this, item.run);
+    actions_[static_cast<std::size_t>(item.command)] = action;
   }
 }
 
 // What outlives the window: the kept table, the recent rosters, the view
 // switches; and rosters dropped on any part of the window.
 void CalcWindow::BindUserState() {
-  const auto action = [this](int command) { return findChild<QAction*>(QString::number(command)); };
-  highlight_ = std::make_unique<PairingHighlight>(encounter_, pairing_outputs_);
-  highlight_->BindActions(*action(menu::kMarkBestTargets), *action(menu::kHeatMap));
+  highlight_ = std::make_unique<PairingHighlight>(encounter_, grid_->results());
+  highlight_->BindActions(action(Command::kMarkBestTargets), action(Command::kHeatMap));
 
-  restore_action_ = action(menu::kRestoreKept);
-  recent_menu_ = findChild<QMenu*>(QString::number(menu::kRecentFiles));
-  const auto update_restore = [this] { restore_action_->setEnabled(TableKeeper::Exists()); };
+  const auto update_restore = [this] {
+    action(Command::kRestoreKept).setEnabled(TableKeeper::Exists());
+  };
   update_restore();
   connect(&keeper_, &TableKeeper::Written, this, update_restore);
   connect(qobject_cast<QMenu*>(recent_menu_->parentWidget()), &QMenu::aboutToShow, this,
           update_restore);
   connect(recent_menu_, &QMenu::aboutToShow, this, &CalcWindow::FillRecentMenu);
   FillRecentMenu();
-  connect(this, &QDialog::finished, &keeper_, &TableKeeper::WriteNow);
 
   auto* drop = new RosterDrop([this](const QString& path) { LoadRoster(path); }, this);
   setAcceptDrops(true);
@@ -351,62 +304,65 @@ void CalcWindow::RememberRoster(const QString& path) {
   FillRecentMenu();
 }
 
-void CalcWindow::ReadAllCells() {
-  for (InputCell& cell : inputs_) cell.text = cell.edit->text();
+void CalcWindow::RefreshInputs(SlotSelection attackers, SlotSelection defenders) {
+  for (const InputField& field : kInputFields) {
+    const SlotSelection selection = field.side == Side::kAttacker ? attackers : defenders;
+    for (int slot = 1; slot <= Encounter::kSlots; ++slot) {
+      if (selection.Contains(slot))
+        field.cell(*grid_, slot).ShowText(field.format(encounter_, slot));
+    }
+  }
+  ShowPairingNames(attackers, defenders);
 }
 
-void CalcWindow::WriteAllCells() {
-  for (InputCell& cell : inputs_) SetCellText(*cell.edit, cell.text);
-  for (int row = 0; row < Encounter::kSlots; ++row) {
-    const AttackerSummary& summary = encounter_.summary(row + 1);
-    for (int i = 0; i < kRowOutputs; ++i) {
-      ShowFitted(*row_outputs_[row][i], kRowOutputFields[i].value(summary));
-    }
-    for (int column = 0; column < Encounter::kSlots; ++column) {
-      const MatchupResult& result = encounter_.result(row + 1, column + 1);
-      for (int i = 0; i < kPairingOutputs; ++i) {
-        QLineEdit& cell = *pairing_outputs_[row][column][i];
-        if (const auto value = kPairingOutputFields[i].value) {
-          ShowFitted(cell, value(result));
-        } else {
-          SetCellText(cell, ToQString(result.technique));
-        }
+void CalcWindow::Recalculate(SlotSelection rows, SlotSelection columns) {
+  encounter_.Recalculate(rows, columns);
+  ShowResults(rows, columns);
+  highlight_->Apply();
+  keeper_.Changed();
+}
+
+void CalcWindow::ShowResults(SlotSelection rows, SlotSelection columns) {
+  for (int row = 1; row <= Encounter::kSlots; ++row) {
+    if (!rows.Contains(row)) continue;
+    grid_->attacker(row).ShowSummary(encounter_.summary(row));
+    for (int column = 1; column <= Encounter::kSlots; ++column) {
+      if (columns.Contains(column)) {
+        grid_->pairing(row, column).ShowResult(encounter_.result(row, column));
       }
     }
   }
 }
 
-void CalcWindow::RefreshInputs(SlotSelection attackers, SlotSelection defenders) {
-  for (InputCell& cell : inputs_) {
-    const InputField& field = kInputFields[cell.field];
-    const SlotSelection selection = field.side == Side::kAttacker ? attackers : defenders;
-    if (selection.Contains(cell.slot)) cell.text = field.format(encounter_, cell.slot);
+// A pairing's detail button names both sides, so a name edit renames the
+// buttons of its row or column.
+void CalcWindow::ShowPairingNames(SlotSelection rows, SlotSelection columns) {
+  for (int row = 1; row <= Encounter::kSlots; ++row) {
+    const QString attacker = ShownName(encounter_.attacker(row).name, "攻撃側", row);
+    for (int column = 1; column <= Encounter::kSlots; ++column) {
+      if (!rows.Contains(row) && !columns.Contains(column)) continue;
+      grid_->pairing(row, column)
+          .SetNames(attacker, ShownName(encounter_.defender(column).name, "防御側", column));
+    }
   }
-  WriteAllCells();
 }
 
-void CalcWindow::Recalculate(SlotSelection rows, SlotSelection columns) {
-  encounter_.Recalculate(rows, columns);
-  WriteAllCells();
-  highlight_->Apply();
-  keeper_.Changed();
-}
-
-void CalcWindow::OnInputEdited(InputCell& cell) {
-  ReadAllCells();
-  const InputField& field = kInputFields[cell.field];
+void CalcWindow::OnInputEdited(int field_index, int slot) {
+  const InputField& field = kInputFields[field_index];
+  QLineEdit& cell = field.cell(*grid_, slot);
+  const bool attacker = field.side == Side::kAttacker;
   if (field.name) {
-    TakeNameEdit(*cell.edit, field.name(encounter_, cell.slot));
-    cell.text = cell.edit->text();
+    TakeNameEdit(cell, field.name(encounter_, slot));
     keeper_.Changed();
+    ShowPairingNames(attacker ? SlotSelection::Only(slot) : SlotSelection::None(),
+                     attacker ? SlotSelection::None() : SlotSelection::Only(slot));
     return;
   }
-  field.store_number(encounter_, cell.slot, NumericText(cell.text));
-  keeper_.Changed();
-  if (field.side == Side::kAttacker) {
-    Recalculate(SlotSelection::Only(cell.slot), SlotSelection::All());
+  field.store_number(encounter_, slot, NumericText(cell.text()));
+  if (attacker) {
+    Recalculate(SlotSelection::Only(slot), SlotSelection::All());
   } else {
-    Recalculate(SlotSelection::All(), SlotSelection::Only(cell.slot));
+    Recalculate(SlotSelection::All(), SlotSelection::Only(slot));
   }
 }
 
@@ -515,7 +471,12 @@ QString CalcWindow::SaveBytes(const FileChoice& choice, const std::string& bytes
     prompts_.ShowError(this, WriteErrorMessage(*error));
     return {};
   }
+  Notify(QStringLiteral("保存しました: %1").arg(QDir::toNativeSeparators(path)));
   return path;
+}
+
+void CalcWindow::Notify(const QString& notice) {
+  statusBar()->showMessage(notice, kNoticeMilliseconds);
 }
 
 void CalcWindow::ShowAbout() {
@@ -523,9 +484,45 @@ void CalcWindow::ShowAbout() {
   prompts_.Run(about);
 }
 
-void CalcWindow::Exit() {
-  ReadAllCells();
-  accept();
+void CalcWindow::Exit() { close(); }
+
+// Enter on a focused button presses that button (the buttons are
+// auto-default); anywhere else it runs "再計算", as the default button of a
+// dialog would. Escape closes the window: a note, a menu or a popup that is
+// open takes the key first and closes instead.
+void CalcWindow::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      grid_->recalculate_button().click();
+      return;
+    case Qt::Key_Escape:
+      close();
+      return;
+    default:
+      QMainWindow::keyPressEvent(event);
+  }
+}
+
+void CalcWindow::closeEvent(QCloseEvent* event) {
+  keeper_.WriteNow();
+  QMainWindow::closeEvent(event);
+}
+
+// The frame is not known before the window is shown: room is left for a
+// title bar and borders of the usual size.
+void CalcWindow::ShowOnScreen() {
+  const QRect screen =
+      (this->screen() ? this->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+  const QMargins frame(4, 30, 4, 4);
+  const QSize natural = grid_->minimumSizeHint() +
+                        QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+  const QSize room = screen.marginsRemoved(frame).size();
+  resize(natural.boundedTo(room));
+  if (natural.width() > room.width() || natural.height() > room.height()) {
+    move(screen.topLeft());
+  }
+  show();
 }
 
 }  // namespace zelmora

@@ -7,55 +7,59 @@
 
 #include "engine/encounter.h"
 #include "engine/text.h"
-#include "resources/calc_window_ids.h"
 #include "tests/support/gui_helpers.h"
+#include "window/calc_window.h"
 
 namespace zelmora::testing {
 
 // Each attacker's name, judgment value, dice and bonus, then each
 // defender's name, evasion and defence.
-inline std::vector<int> GridInputIds() {
-  std::vector<int> ids;
-  for (const auto& r : grid::kAttackerRows)
-    ids.insert(ids.end(), {r.name, r.judgment, r.dice, r.bonus});
-  for (const auto& c : grid::kDefenderColumns)
-    ids.insert(ids.end(), {c.name, c.evasion, c.defence});
-  return ids;
-}
-
-// Every output of one attacker row: its two summary cells, then chance,
-// technique and damage of each pairing.
-inline std::vector<int> RowOutputIds(int row) {
-  const auto& summary = grid::kAttackerRows[row - 1];
-  std::vector<int> ids = {summary.success, summary.expectation};
-  for (const auto& p : grid::kPairings[row - 1])
-    ids.insert(ids.end(), {p.chance, p.technique, p.damage});
-  return ids;
-}
-
-inline std::vector<int> GridOutputIds() {
-  std::vector<int> ids;
-  for (int row = 1; row <= Encounter::kSlots; ++row) {
-    const std::vector<int> of_row = RowOutputIds(row);
-    ids.insert(ids.end(), of_row.begin(), of_row.end());
+inline std::vector<QLineEdit*> GridInputs(CalcWindow& window) {
+  std::vector<QLineEdit*> cells;
+  for (int slot = 1; slot <= Encounter::kSlots; ++slot) {
+    AttackerRow& r = window.grid().attacker(slot);
+    cells.insert(cells.end(), {&r.name(), &r.judgment(), &r.dice(), &r.bonus()});
   }
-  return ids;
+  for (int slot = 1; slot <= Encounter::kSlots; ++slot) {
+    DefenderColumn& c = window.grid().defender(slot);
+    cells.insert(cells.end(), {&c.name(), &c.evasion(), &c.defence()});
+  }
+  return cells;
 }
 
-inline QStringList TextsOf(const QWidget& window, const std::vector<int>& ids) {
+// Every result of one attacker row: its two summary cells, then chance,
+// technique and damage of each pairing.
+inline std::vector<ResultCell*> RowOutputs(CalcWindow& window, int row) {
+  std::vector<ResultCell*> cells = {&window.grid().attacker(row).success(),
+                                    &window.grid().attacker(row).expectation()};
+  for (int column = 1; column <= Encounter::kSlots; ++column) {
+    PairingCell& p = window.grid().pairing(row, column);
+    cells.insert(cells.end(), {&p.chance(), &p.technique(), &p.damage()});
+  }
+  return cells;
+}
+
+inline QStringList GridInputTexts(CalcWindow& window) {
   QStringList texts;
-  for (int id : ids) texts << Text(window, id);
+  for (QLineEdit* cell : GridInputs(window)) texts << cell->text();
   return texts;
 }
 
-inline QStringList GridInputTexts(const QWidget& window) { return TextsOf(window, GridInputIds()); }
-
-inline QStringList GridOutputTexts(const QWidget& window) {
-  return TextsOf(window, GridOutputIds());
+// The whole values the results of one row stand for.
+inline QStringList RowTexts(CalcWindow& window, int row) {
+  QStringList texts;
+  for (ResultCell* cell : RowOutputs(window, row)) texts << cell->WholeText();
+  return texts;
 }
 
-// What the cells of RowOutputIds(row) must show for an encounter,
-// formatted the way the grid does.
+inline QStringList GridOutputTexts(CalcWindow& window) {
+  QStringList texts;
+  for (int row = 1; row <= Encounter::kSlots; ++row) texts << RowTexts(window, row);
+  return texts;
+}
+
+// What RowTexts(row) must give for an encounter, formatted the way the
+// grid does.
 inline QStringList ExpectedRowTexts(Encounter encounter, int row) {
   encounter.Recalculate();
   const AttackerSummary& summary = encounter.summary(row);

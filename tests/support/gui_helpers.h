@@ -5,7 +5,6 @@
 // chooser.
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -21,7 +20,6 @@
 
 #include "editors/slot_button_row.h"
 #include "editors/slot_chooser.h"
-#include "gui/dialog_builder.h"
 #include "gui/dialog_buttons.h"
 #include "tests/support/qt_print.h"
 #include "tests/support/scripted_prompts.h"
@@ -29,32 +27,7 @@
 
 namespace zelmora::testing {
 
-inline QLineEdit* Edit(const QWidget& host, int id) {
-  auto* edit = ControlById<QLineEdit>(host, id);
-  EXPECT_NE(edit, nullptr) << "edit " << id;
-  return edit;
-}
-
-inline QString Text(const QWidget& host, int id) {
-  QLineEdit* edit = Edit(host, id);
-  return edit ? edit->text() : QString();
-}
-
-inline QComboBox* List(const QWidget& host, int id) {
-  auto* list = ControlById<QComboBox>(host, id);
-  EXPECT_NE(list, nullptr) << "list " << id;
-  return list;
-}
-
-inline QPushButton* Button(const QWidget& host, int id) {
-  auto* button = ControlById<QPushButton>(host, id);
-  EXPECT_NE(button, nullptr) << "button " << id;
-  return button;
-}
-
 inline void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-
-inline void Click(const QWidget& host, int id) { Click(Button(host, id)); }
 
 // A dialog's controls through its accessors: a field as a member of its
 // Fields, OK and ｷｬﾝｾﾙ as &DialogButtons::ok and ::cancel, an editor's slot
@@ -86,13 +59,6 @@ inline void ShowActive(QWidget& window) {
   window.show();
   window.activateWindow();
   ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }));
-}
-
-// The menu command with identifier `command`.
-inline QAction* MenuAction(const QWidget& window, int command) {
-  auto* action = window.findChild<QAction*>(QString::number(command));
-  EXPECT_NE(action, nullptr) << "command " << command;
-  return action;
 }
 
 // Inserts `text` as an input method commits it (any script).
@@ -139,20 +105,6 @@ inline void Pick(QComboBox* list, int position) {
   QTest::keyClick(list, Qt::Key_Home);
   for (int i = 0; i < position; ++i) QTest::keyClick(list, Qt::Key_Down);
   ASSERT_EQ(list->currentIndex(), position);
-}
-
-// The identifiers of the focusable controls, in tab order from `first_id`.
-inline std::vector<int> TabOrder(const QWidget& host, int first_id) {
-  std::vector<int> ids;
-  QWidget* start = ControlById(host, first_id);
-  QWidget* widget = start;
-  do {
-    if ((widget->focusPolicy() & Qt::TabFocus) && !widget->objectName().isEmpty()) {
-      ids.push_back(widget->objectName().toInt());
-    }
-    widget = widget->nextInFocusChain();
-  } while (widget != start && widget != nullptr);
-  return ids;
 }
 
 // The focusable controls in tab order, from `start` round to it.

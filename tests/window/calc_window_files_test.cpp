@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <ostream>
 #include <string>
 
@@ -13,9 +16,7 @@
 #include "files/error_reason.h"
 #include "files/reports.h"
 #include "files/roster_file.h"
-#include "gui/dialog_builder.h"
 #include "gui/file_error_message.h"
-#include "resources/calc_window_ids.h"
 #include "tests/support/gui_helpers.h"
 #include "tests/support/sample_table.h"
 #include "window/calc_app.h"
@@ -27,10 +28,7 @@ namespace {
 
 using testing::ReadAll;
 using testing::WriteAll;
-
-using grid::kAttackerRows;
-using grid::kDefenderColumns;
-using grid::kPairings;
+using Command = CalcWindow::Command;
 
 class CalcWindowFilesTest : public ::testing::Test {
  protected:
@@ -41,8 +39,7 @@ class CalcWindowFilesTest : public ::testing::Test {
   void TearDown() override { EXPECT_TRUE(prompts.Exhausted()); }
 
   QString Path(const QString& name) const { return folder.filePath(name); }
-  QString Text(int id) const { return ControlById<QLineEdit>(window, id)->text(); }
-  void Trigger(int command) { testing::MenuAction(window, command)->trigger(); }
+  void Trigger(CalcWindow::Command command) { window.action(command).trigger(); }
 
   QTemporaryDir folder;
   testing::ScriptedPrompts prompts;
@@ -54,7 +51,7 @@ TEST_F(CalcWindowFilesTest, SaveAllThenLoadAllRestoresEveryRecord) {
   window.RecalculateAll();
   const Encounter saved = window.encounter();
   prompts.QueueFileName(Path("party.qvr"));
-  Trigger(32774);
+  Trigger(Command::kSaveAll);
   ASSERT_EQ(prompts.save_choices.size(), 1u);
   EXPECT_EQ(prompts.save_choices[0].default_suffix, "qvr");
   EXPECT_EQ(prompts.save_choices[0].filter, "QVR ファイル (*.qvr);;全てのファイル (*)");
@@ -77,13 +74,13 @@ TEST_F(CalcWindowFilesTest, SaveAllThenLoadAllRestoresEveryRecord) {
 TEST_F(CalcWindowFilesTest, LoadAllRefreshesAndRecalculatesEverything) {
   testing::FillSampleTable(window.encounter());
   window.RecalculateAll();
-  QLineEdit* judgment = ControlById<QLineEdit>(window, kAttackerRows[0].judgment);
+  QLineEdit* judgment = &window.grid().attacker(1).judgment();
   QTest::keyClicks(judgment, "7abc");  // typed text is canonicalised by the load
   // One defender line only: slot 2 changes, everything else stays.
   WriteAll(Path("oni.qvr"), "M,2,\"\x8b\x53\",10,20,30,5,6,1,1,1,1,1,1,1,1,1,1,1\r\n");
   const Encounter before = window.encounter();
   prompts.QueueFileName(Path("oni.qvr"));
-  Trigger(32775);
+  Trigger(Command::kLoadAll);
 
   const Defender& oni = window.encounter().defender(2);
   EXPECT_EQ(oni.name, "\x8b\x53");
@@ -91,15 +88,15 @@ TEST_F(CalcWindowFilesTest, LoadAllRefreshesAndRecalculatesEverything) {
   EXPECT_EQ(oni.magic_defence, 6);
   EXPECT_EQ(window.encounter().attackers(), before.attackers());
   EXPECT_EQ(window.encounter().defender(1), before.defender(1));
-  EXPECT_EQ(Text(kDefenderColumns[1].name), "鬼");
-  EXPECT_EQ(Text(kDefenderColumns[1].evasion), "10,20,30");
-  EXPECT_EQ(Text(kAttackerRows[0].judgment),
+  EXPECT_EQ(window.grid().defender(2).name().text(), "鬼");
+  EXPECT_EQ(window.grid().defender(2).evasion().text(), "10,20,30");
+  EXPECT_EQ(window.grid().attacker(1).judgment().text(),
             QString::fromStdString(FormatInt(before.attacker(1).judgment_value)));
   Encounter expected = window.encounter();
   expected.Recalculate();
   for (int row = 1; row <= 5; ++row) {
     EXPECT_EQ(window.encounter().result(row, 2), expected.result(row, 2)) << row;
-    EXPECT_EQ(Text(kPairings[row - 1][1].damage),
+    EXPECT_EQ(window.grid().pairing(row, 2).damage().WholeText(),
               QString::fromStdString(FormatGeneral(expected.result(row, 2).expected_damage)));
   }
 }
@@ -107,13 +104,14 @@ TEST_F(CalcWindowFilesTest, LoadAllRefreshesAndRecalculatesEverything) {
 TEST_F(CalcWindowFilesTest, CancelledDialogsDoNothing) {
   testing::FillSampleTable(window.encounter());
   const Encounter before = window.encounter();
-  for (int command : {32774, 32775, 32778, 32779}) {
+  for (Command command :
+       {Command::kSaveAll, Command::kLoadAll, Command::kTextReport, Command::kHtmlReport}) {
     prompts.QueueFileName({});
     Trigger(command);
   }
   EXPECT_EQ(window.encounter().attackers(), before.attackers());
   EXPECT_EQ(window.encounter().defenders(), before.defenders());
-  EXPECT_EQ(Text(kAttackerRows[0].judgment), "0");  // not refreshed
+  EXPECT_EQ(window.grid().attacker(1).judgment().text(), "0");  // not refreshed
   EXPECT_TRUE(prompts.errors.isEmpty());
   EXPECT_TRUE(QDir(folder.path()).isEmpty());
 }
@@ -122,9 +120,9 @@ TEST_F(CalcWindowFilesTest, ReportsAreWrittenThroughTheMenu) {
   testing::FillSampleTable(window.encounter());
   window.RecalculateAll();
   prompts.QueueFileName(Path("report.txt"));
-  Trigger(32778);
+  Trigger(Command::kTextReport);
   prompts.QueueFileName(Path("report.htm"));
-  Trigger(32779);
+  Trigger(Command::kHtmlReport);
 
   EXPECT_EQ(ReadAll(Path("report.txt")), TextReport(window.encounter()));
   EXPECT_EQ(ReadAll(Path("report.htm")), HtmlReport(window.encounter()));
@@ -140,7 +138,7 @@ TEST_F(CalcWindowFilesTest, ReportNeverRecalculates) {
   testing::FillSampleTable(window.encounter());  // the results still belong to the default records
   const Encounter before = window.encounter();
   prompts.QueueFileName(Path("report.txt"));
-  Trigger(32778);
+  Trigger(Command::kTextReport);
   EXPECT_EQ(ReadAll(Path("report.txt")), TextReport(before));
   for (int row = 1; row <= 5; ++row) {
     EXPECT_EQ(window.encounter().summary(row), before.summary(row));
@@ -152,7 +150,7 @@ TEST_F(CalcWindowFilesTest, UnwritableTargetShowsOneErrorAndLeavesTheOldFile) {
   WriteAll(Path("old.qvr"), "P,1,\"old\",1,2,3,0,0,11,1,0\r\n");
   const QString target = Path("old.qvr/party.qvr");  // under a regular file
   prompts.QueueFileName(target);
-  Trigger(32774);
+  Trigger(Command::kSaveAll);
   ASSERT_EQ(prompts.errors.size(), 1);
   EXPECT_TRUE(prompts.errors[0].contains(target)) << prompts.errors[0].toStdString();
   EXPECT_TRUE(prompts.errors[0].contains(QString::fromStdString(ErrorReason(ENOTDIR))))
@@ -163,42 +161,38 @@ TEST_F(CalcWindowFilesTest, UnwritableTargetShowsOneErrorAndLeavesTheOldFile) {
 
   // A report that cannot be written is reported the same way.
   prompts.QueueFileName(Path("gone/report.htm"));
-  Trigger(32779);
+  Trigger(Command::kHtmlReport);
   ASSERT_EQ(prompts.errors.size(), 2);
   EXPECT_TRUE(prompts.errors[1].contains(Path("gone/report.htm")));
 }
 
 TEST_F(CalcWindowFilesTest, UnreadableRosterShowsOneErrorAndChangesNothing) {
   testing::FillSampleTable(window.encounter());
-  QTest::keyClicks(ControlById<QLineEdit>(window, kAttackerRows[0].judgment), "9");
-  const QString typed = Text(kAttackerRows[0].judgment);
+  QTest::keyClicks(&window.grid().attacker(1).judgment(), "9");
+  const QString typed = window.grid().attacker(1).judgment().text();
   const Encounter before = window.encounter();
   const QString missing = Path("missing.qvr");
   prompts.QueueFileName(missing);
-  Trigger(32775);
+  Trigger(Command::kLoadAll);
   ASSERT_EQ(prompts.errors.size(), 1);
   EXPECT_TRUE(prompts.errors[0].contains(missing));
   EXPECT_EQ(window.encounter().attackers(), before.attackers());
   EXPECT_EQ(window.encounter().defenders(), before.defenders());
-  EXPECT_EQ(Text(kAttackerRows[0].judgment), typed);  // not refreshed
+  EXPECT_EQ(window.grid().attacker(1).judgment().text(), typed);  // not refreshed
 }
 
-TEST(CalcAppTest, OpensTheWindowWithTheRosterLoaded) {
+TEST(CalcAppTest, OpensTheWindowWithTheRosterLoadedWhollyOnTheScreen) {
   QTemporaryDir folder;
   const QString roster = folder.filePath("one.qvr");
   WriteAll(roster, "P,3,\"\x8b\x53\",70,2\r\n");
   testing::ScriptedPrompts prompts;
-  prompts.QueueDialog([](QDialog& dialog) {
-    auto* window = qobject_cast<CalcWindow*>(&dialog);
-    EXPECT_NE(window, nullptr);
-    if (!window) return int(QDialog::Rejected);
-    EXPECT_EQ(window->encounter().attacker(3).judgment_value, 70);
-    EXPECT_EQ(ControlById<QLineEdit>(*window, kAttackerRows[2].name)->text(), "鬼");
-    EXPECT_EQ(ControlById<QLineEdit>(*window, kAttackerRows[2].dice)->text(), "2");
-    return int(QDialog::Rejected);
-  });
-  CalcApp(prompts).Run(roster);
-  EXPECT_TRUE(prompts.Exhausted());
+  CalcApp app(prompts);
+  CalcWindow& window = app.Open(roster);
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(window.encounter().attacker(3).judgment_value, 70);
+  EXPECT_EQ(window.grid().attacker(3).name().text(), "鬼");
+  EXPECT_EQ(window.grid().attacker(3).dice().text(), "2");
+  EXPECT_TRUE(window.screen()->availableGeometry().contains(window.frameGeometry()));
   EXPECT_TRUE(prompts.errors.isEmpty());
 }
 
@@ -207,23 +201,25 @@ TEST(CalcAppTest, PreparationAfterTheRosterIsShownRecalculated) {
   const QString roster = folder.filePath("one.qvr");
   WriteAll(roster, "P,1,\"\",50,2,3\r\nM,1,\"\",30,0,0,5\r\n");
   testing::ScriptedPrompts prompts;
-  prompts.QueueDialog([](QDialog& dialog) {
-    auto& window = static_cast<CalcWindow&>(dialog);
-    EXPECT_EQ(window.encounter().attacker(1).judgment_value, 50);
-    EXPECT_EQ(ControlById<QLineEdit>(window, kPairings[0][0].technique)->text(), "-0");
-    return int(QDialog::Rejected);
-  });
+  CalcApp app(prompts);
   // Evasion kind なし: the attacker's own chance and no technique.
-  CalcApp(prompts).Run(roster, [](Encounter& e) { e.attacker(1).evasion_kind = 3; });
-  EXPECT_TRUE(prompts.Exhausted());
+  CalcWindow& window = app.Open(roster, [](Encounter& e) { e.attacker(1).evasion_kind = 3; });
+  EXPECT_EQ(window.encounter().attacker(1).judgment_value, 50);
+  EXPECT_EQ(window.grid().pairing(1, 1).technique().text(), "-0");
 }
 
-TEST(CalcAppTest, MissingRosterIsReportedAndTheWindowStillOpens) {
+// The event loop runs the window until it closes; a missing roster is
+// reported and the window opens all the same.
+TEST(CalcAppTest, RunShowsTheWindowUntilItClosesAndReportsAMissingRoster) {
   testing::ScriptedPrompts prompts;
   bool opened = false;
-  prompts.QueueDialog([&opened](QDialog& dialog) {
-    opened = qobject_cast<CalcWindow*>(&dialog) != nullptr;
-    return int(QDialog::Rejected);
+  QTimer::singleShot(0, [&opened] {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      if (auto* shown = qobject_cast<CalcWindow*>(widget); shown && shown->isVisible()) {
+        opened = true;
+        shown->close();
+      }
+    }
   });
   CalcApp(prompts).Run("/nonexistent/roster.qvr");
   EXPECT_TRUE(opened);

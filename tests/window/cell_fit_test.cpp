@@ -1,10 +1,11 @@
-// Every kind of cell of the window and the dialogs shows its text whole for
-// typical and extreme values: the text fits the visible part of its control
-// (font metrics against the contents, less any button over it), and a
-// number reads back as the same value to the digits shown. CTest runs this
-// program at scale 1 and again with QT_SCALE_FACTOR=2.
+// Every result of the window shows its value readably for typical and
+// extreme values: the fitted text fits its cell and reads back as the same
+// value to the digits shown, and no longer text of the value would fit.
+// The inputs of the window and the dialogs show their values whole.
+// CTest runs this program at scale 1 and again with QT_SCALE_FACTOR=2.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,7 +28,7 @@
 #include "files/file_io.h"
 #include "files/roster_file.h"
 #include "gui/number_fit.h"
-#include "resources/calc_window_ids.h"
+#include "tests/support/grid_texts.h"
 #include "tests/support/gui_helpers.h"
 #include "window/calc_window.h"
 #include "window/matchup_detail_dialog.h"
@@ -63,11 +64,9 @@ int TextRoom(const QLineEdit& edit) {
 
 ::testing::AssertionResult ShowsWhole(const QLineEdit* edit) {
   const int needed = edit->fontMetrics().horizontalAdvance(edit->text());
-  const int room = TextRoom(*edit);
-  if (needed <= room) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure()
-         << "field " << edit->objectName().toStdString() << " \"" << edit->text().toStdString()
-         << "\" needs " << needed << " px, has " << room;
+  if (needed <= TextRoom(*edit)) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "\"" << edit->text().toStdString() << "\" needs "
+                                       << needed << " px, has " << TextRoom(*edit);
 }
 
 // The significant digits a number's text shows ("0.0500" and "5.00e3" show 3).
@@ -98,16 +97,26 @@ int SignificantDigits(const QString& shown) {
 }
 
 // No text of the value with more digits would also have fitted.
-::testing::AssertionResult UsesTheRoom(const QLineEdit* cell, double value) {
+::testing::AssertionResult UsesTheRoom(const ResultCell& cell, double value) {
   for (int digits = 1; digits <= kMostDigits; ++digits) {
     const QString longer = NumberText(value, digits);
-    if (SignificantDigits(longer) > SignificantDigits(cell->text()) &&
-        cell->fontMetrics().horizontalAdvance(longer) <= TextRoom(*cell)) {
-      return ::testing::AssertionFailure() << "\"" << longer.toStdString() << "\" fits "
-                                           << cell->objectName().toStdString() << " too";
+    if (SignificantDigits(longer) > SignificantDigits(cell.text()) &&
+        cell.fontMetrics().horizontalAdvance(longer) <= cell.TextRoom()) {
+      return ::testing::AssertionFailure() << "\"" << longer.toStdString() << "\" fits too";
     }
   }
   return ::testing::AssertionSuccess();
+}
+
+// Fits, reads back as `value` and leaves no room for more digits.
+::testing::AssertionResult ShowsReadably(const ResultCell& cell, double value) {
+  const int needed = cell.fontMetrics().horizontalAdvance(cell.text());
+  if (needed > cell.TextRoom()) {
+    return ::testing::AssertionFailure() << "\"" << cell.text().toStdString() << "\" needs "
+                                         << needed << " px, has " << cell.TextRoom();
+  }
+  if (const auto read = ReadsBackAs(cell.text(), value); !read) return read;
+  return UsesTheRoom(cell, value);
 }
 
 Encounter ExampleParty() {
@@ -153,6 +162,8 @@ struct EncounterCase {
 const EncounterCase kEncounters[] = {{"example party", ExampleParty},
                                      {"extreme values", ExtremeEncounter}};
 
+// In the natural size and in a window made wider: the cells then fit more
+// digits.
 TEST(CellFit, EveryNumberOfTheGridShowsWholeAndReadsBack) {
   for (const EncounterCase& c : kEncounters) {
     testing::ScriptedPrompts prompts;
@@ -160,30 +171,26 @@ TEST(CellFit, EveryNumberOfTheGridShowsWholeAndReadsBack) {
     window.encounter() = c.make();
     window.RefreshInputs();
     window.Recalculate();
-    const Encounter& e = window.encounter();
-    for (int row = 1; row <= Encounter::kSlots; ++row) {
-      const grid::AttackerRowIds& ids = grid::kAttackerRows[row - 1];
-      const AttackerSummary& summary = e.summary(row);
-      const std::pair<int, double> outputs[] = {{ids.success, summary.success_percent},
-                                                {ids.expectation, summary.damage_expectation}};
-      for (const auto& [id, value] : outputs) {
-        const QLineEdit* cell = testing::Edit(window, id);
-        EXPECT_TRUE(ShowsWhole(cell)) << c.what;
-        EXPECT_TRUE(ReadsBackAs(cell->text(), value)) << c.what << " " << id;
-        EXPECT_EQ(cell->toolTip().toStdString(), FormatGeneral(value)) << c.what << " " << id;
-      }
-      for (int column = 1; column <= Encounter::kSlots; ++column) {
-        const grid::PairingIds& cell_ids = grid::kPairings[row - 1][column - 1];
-        const MatchupResult& result = e.result(row, column);
-        const std::pair<int, double> pairing[] = {{cell_ids.chance, result.attack_chance},
-                                                  {cell_ids.damage, result.expected_damage}};
-        for (const auto& [id, value] : pairing) {
-          const QLineEdit* cell = testing::Edit(window, id);
-          EXPECT_TRUE(ShowsWhole(cell)) << c.what;
-          EXPECT_TRUE(ReadsBackAs(cell->text(), value)) << c.what << " " << id;
-          EXPECT_TRUE(UsesTheRoom(cell, value)) << c.what;
+    window.show();
+    for (const int extra : {0, 400}) {
+      window.resize(window.grid().minimumSizeHint() + QSize(extra, 80));
+      QApplication::processEvents();
+      const Encounter& e = window.encounter();
+      for (int row = 1; row <= Encounter::kSlots; ++row) {
+        AttackerRow& cells = window.grid().attacker(row);
+        EXPECT_TRUE(ShowsReadably(cells.success(), e.summary(row).success_percent)) << c.what;
+        EXPECT_TRUE(ShowsReadably(cells.expectation(), e.summary(row).damage_expectation))
+            << c.what;
+        EXPECT_EQ(cells.expectation().WholeText().toStdString(),
+                  FormatGeneral(e.summary(row).damage_expectation));
+        for (int column = 1; column <= Encounter::kSlots; ++column) {
+          PairingCell& pairing = window.grid().pairing(row, column);
+          const MatchupResult& result = e.result(row, column);
+          EXPECT_TRUE(ShowsReadably(pairing.chance(), result.attack_chance)) << c.what;
+          EXPECT_TRUE(ShowsReadably(pairing.damage(), result.expected_damage)) << c.what;
+          EXPECT_LE(pairing.technique().fontMetrics().horizontalAdvance(pairing.technique().text()),
+                    pairing.technique().TextRoom());
         }
-        EXPECT_TRUE(ShowsWhole(testing::Edit(window, cell_ids.technique))) << c.what;
       }
     }
   }
@@ -221,16 +228,11 @@ TEST(CellFit, InputsOfTheGameRangeShowWholeFromTheFirstCharacter) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   window.encounter() = GameRangeEncounter();
   window.RefreshInputs();
-  for (int slot = 1; slot <= Encounter::kSlots; ++slot) {
-    const grid::AttackerRowIds& row = grid::kAttackerRows[slot - 1];
-    const grid::DefenderColumnIds& column = grid::kDefenderColumns[slot - 1];
-    for (int id : {row.name, row.judgment, row.dice, row.bonus, column.name, column.evasion,
-                   column.defence}) {
-      EXPECT_TRUE(ShowsWhole(testing::Edit(window, id))) << "slot " << slot;
-    }
+  for (QLineEdit* input : testing::GridInputs(window)) {
+    EXPECT_TRUE(ShowsWhole(input)) << input->text().toStdString();
   }
   for (const char* typed : {"100,100,100", "-99,-99,-99", "999,999,999"}) {
-    QLineEdit* evasion = testing::Edit(window, grid::kDefenderColumns[4].evasion);
+    QLineEdit* evasion = &window.grid().defender(5).evasion();
     testing::Retype(evasion, typed);
     EXPECT_TRUE(ShowsWhole(evasion)) << typed;
   }
@@ -239,11 +241,11 @@ TEST(CellFit, InputsOfTheGameRangeShowWholeFromTheFirstCharacter) {
   // text shows its start.
   window.encounter().attacker(2).damage_bonus = kMax;
   window.RefreshInputs();
-  EXPECT_EQ(testing::Edit(window, grid::kAttackerRows[1].bonus)->cursorPosition(), 0);
-  QLineEdit* name = testing::Edit(window, grid::kDefenderColumns[1].name);
+  EXPECT_EQ(window.grid().attacker(2).bonus().cursorPosition(), 0);
+  QLineEdit* name = &window.grid().defender(2).name();
   testing::Retype(name, QStringLiteral("竜王ヴァルガード"));
   EXPECT_EQ(name->cursorPosition(), 8);
-  testing::Edit(window, grid::kDefenderColumns[2].name)->setFocus();
+  window.grid().defender(3).name().setFocus();
   EXPECT_EQ(name->cursorPosition(), 0);
 }
 
@@ -342,6 +344,7 @@ TEST(CellFit, CaptionsAndListEntriesShowWhole) {
 
 TEST(NumberFit, TakesTheMostDigitsThatFitAndAnExponentWhenTheValueIsTooLarge) {
   const QFontMetrics metrics(QApplication::font());
+  const NumberWidths widths(QApplication::font());
   const int digit = metrics.horizontalAdvance(QLatin1Char('0'));
   const struct {
     double value;
@@ -364,6 +367,8 @@ TEST(NumberFit, TakesTheMostDigitsThatFitAndAnExponentWhenTheValueIsTooLarge) {
     // digits holds the texts above.
     EXPECT_EQ(FitNumber(c.value, metrics, c.room_in_digits * digit).toStdString(), c.shown)
         << c.value << " in " << c.room_in_digits;
+    // The advances measured once give the same fit as shaping each text.
+    EXPECT_EQ(FitNumber(c.value, widths, c.room_in_digits * digit).toStdString(), c.shown);
   }
   // Nothing narrower than one digit exists: the one-digit form is given.
   EXPECT_EQ(FitNumber(9019431316.4, metrics, 1), "9e9");

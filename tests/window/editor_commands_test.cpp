@@ -13,25 +13,19 @@
 #include "editors/slot_chooser.h"
 #include "engine/text.h"
 #include "files/cp932.h"
-#include "gui/dialog_builder.h"
 #include "gui/dialog_buttons.h"
-#include "resources/calc_window_ids.h"
 #include "tests/support/grid_texts.h"
 #include "window/calc_window.h"
 
 namespace zelmora {
 namespace {
 
-using grid::kAttackerRows;
-using grid::kDefenderColumns;
-using grid::kPairings;
-
 using testing::Click;
 using testing::Commit;
 using testing::Edit;
 
 // Every input and output text of the grid.
-QStringList GridTexts(const QWidget& window) {
+QStringList GridTexts(CalcWindow& window) {
   return testing::GridOutputTexts(window) + testing::GridInputTexts(window);
 }
 
@@ -59,13 +53,13 @@ class EditorCommandsTest : public ::testing::Test {
     window.show();
     const char* names[] = {"剣士", "弓兵", "魔術師", "僧侶", "盗賊"};
     for (int slot = 1; slot <= 5; ++slot) {
-      Commit(Edit(window, kAttackerRows[slot - 1].name), names[slot - 1]);
-      Commit(Edit(window, kAttackerRows[slot - 1].judgment), QString::number(20 + 10 * slot));
-      Commit(Edit(window, kAttackerRows[slot - 1].dice), "2");
-      Commit(Edit(window, kDefenderColumns[slot - 1].evasion), QString::number(5 * slot));
+      Commit(&window.grid().attacker(slot).name(), names[slot - 1]);
+      Commit(&window.grid().attacker(slot).judgment(), QString::number(20 + 10 * slot));
+      Commit(&window.grid().attacker(slot).dice(), "2");
+      Commit(&window.grid().defender(slot).evasion(), QString::number(5 * slot));
     }
-    Commit(Edit(window, kAttackerRows[3].judgment), "12abc");
-    Commit(Edit(window, kDefenderColumns[1].defence), "3,x");
+    Commit(&window.grid().attacker(4).judgment(), "12abc");
+    Commit(&window.grid().defender(2).defence(), "3,x");
   }
   void TearDown() override { EXPECT_TRUE(prompts.Exhausted()); }
 
@@ -77,13 +71,13 @@ TEST_F(EditorCommandsTest, OkOnRowTwoRewritesEveryAttackerRowAndRecalculatesAll)
   prompts.QueueDialog(InEditor<AttackerEditor>(
       "弓兵", [](AttackerEditor& editor) { Commit(editor.fields().dice_count, "5"); },
       &DialogButtons::ok));
-  Click(window, kAttackerRows[1].editor);
+  window.grid().attacker(2).editor_button().click();
 
   EXPECT_EQ(window.encounter().attacker(2).dice_count, 5);
-  EXPECT_EQ(Edit(window, kAttackerRows[1].dice)->text(), "5");
-  EXPECT_EQ(Edit(window, kAttackerRows[3].judgment)->text(), "12");     // canonical now
-  EXPECT_EQ(Edit(window, kDefenderColumns[1].defence)->text(), "3,x");  // other side as typed
-  EXPECT_EQ(Edit(window, kDefenderColumns[1].evasion)->text(), "10");
+  EXPECT_EQ(window.grid().attacker(2).dice().text(), "5");
+  EXPECT_EQ(window.grid().attacker(4).judgment().text(), "12");  // canonical now
+  EXPECT_EQ(window.grid().defender(2).defence().text(), "3,x");  // other side as typed
+  EXPECT_EQ(window.grid().defender(2).evasion().text(), "10");
   EXPECT_EQ(testing::GridOutputTexts(window), testing::ExpectedOutputTexts(window.encounter()));
 }
 
@@ -97,11 +91,11 @@ TEST_F(EditorCommandsTest, CancelAfterEditingChangesNoRecordAndNoText) {
         Commit(editor.fields().judgment_value, "99");
       },
       &DialogButtons::cancel));
-  Click(window, kAttackerRows[1].editor);
+  window.grid().attacker(2).editor_button().click();
   prompts.QueueDialog(InEditor<DefenderEditor>(
       "", [](DefenderEditor& editor) { Commit(editor.fields().melee_evasion, "70"); },
       &DialogButtons::cancel));
-  Click(window, kDefenderColumns[2].editor);
+  window.grid().defender(3).editor_button().click();
 
   EXPECT_EQ(window.encounter().attackers(), before.attackers());
   EXPECT_EQ(window.encounter().defenders(), before.defenders());
@@ -115,14 +109,14 @@ TEST_F(EditorCommandsTest, SwapOneWithThreeThenOkShowsBothRows) {
       "剣士", [](AttackerEditor& editor) { Click(editor.slot_buttons().swap()); },
       &DialogButtons::ok));
   prompts.QueueDialog(testing::AnswerChooser(3));
-  Click(window, kAttackerRows[0].editor);
+  window.grid().attacker(1).editor_button().click();
 
   EXPECT_EQ(window.encounter().attacker(1), third);
   EXPECT_EQ(window.encounter().attacker(3), first);
-  EXPECT_EQ(Edit(window, kAttackerRows[0].name)->text(), "魔術師");
-  EXPECT_EQ(Edit(window, kAttackerRows[0].judgment)->text(), "50");
-  EXPECT_EQ(Edit(window, kAttackerRows[2].name)->text(), "剣士");
-  EXPECT_EQ(Edit(window, kAttackerRows[2].judgment)->text(), "30");
+  EXPECT_EQ(window.grid().attacker(1).name().text(), "魔術師");
+  EXPECT_EQ(window.grid().attacker(1).judgment().text(), "50");
+  EXPECT_EQ(window.grid().attacker(3).name().text(), "剣士");
+  EXPECT_EQ(window.grid().attacker(3).judgment().text(), "30");
   EXPECT_EQ(testing::GridOutputTexts(window), testing::ExpectedOutputTexts(window.encounter()));
 }
 
@@ -134,13 +128,13 @@ TEST_F(EditorCommandsTest, DefenderOkRewritesTheDefenderColumnsOnly) {
         Commit(editor.fields().magic_evasion, "40");
       },
       &DialogButtons::ok));
-  Click(window, kDefenderColumns[2].editor);
+  window.grid().defender(3).editor_button().click();
 
   EXPECT_EQ(window.encounter().defender(3).name, testing::Cp932("骸骨"));
-  EXPECT_EQ(Edit(window, kDefenderColumns[2].name)->text(), "骸骨");
-  EXPECT_EQ(Edit(window, kDefenderColumns[2].evasion)->text(), "15,0,40");
-  EXPECT_EQ(Edit(window, kDefenderColumns[1].defence)->text(), "3,0");
-  EXPECT_EQ(Edit(window, kAttackerRows[3].judgment)->text(), "12abc");  // other side as typed
+  EXPECT_EQ(window.grid().defender(3).name().text(), "骸骨");
+  EXPECT_EQ(window.grid().defender(3).evasion().text(), "15,0,40");
+  EXPECT_EQ(window.grid().defender(2).defence().text(), "3,0");
+  EXPECT_EQ(window.grid().attacker(4).judgment().text(), "12abc");  // other side as typed
   EXPECT_EQ(testing::GridOutputTexts(window), testing::ExpectedOutputTexts(window.encounter()));
 }
 

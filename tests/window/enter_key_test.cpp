@@ -13,17 +13,12 @@
 #include "editors/modifiers_dialog.h"
 #include "editors/slot_button_row.h"
 #include "editors/slot_chooser.h"
-#include "gui/dialog_builder.h"
 #include "gui/dialog_buttons.h"
-#include "resources/calc_window_ids.h"
 #include "tests/support/gui_helpers.h"
 #include "window/calc_window.h"
 
 namespace zelmora {
 namespace {
-
-using grid::kAttackerRows;
-using grid::kDefenderColumns;
 
 using testing::ShowActive;
 
@@ -39,8 +34,6 @@ void Focus(QWidget* control) {
   control->setFocus(Qt::TabFocusReason);
   ASSERT_EQ(Focused(), control);
 }
-
-void Focus(const QWidget& window, int id) { Focus(ControlById(window, id)); }
 
 // The result a dialog closed with; a dialog that a key left open fails.
 int ClosedWith(QDialog& dialog) {
@@ -154,7 +147,7 @@ TEST_F(EnterKeyTest, ModifiersDialogEnterOnCancelDiscardsAndEnterInAFieldConfirm
 // Enter on the bonus button or an editor button opens that dialog and leaves
 // the typed texts alone; Enter in a cell runs 再計算, which rewrites them.
 TEST_F(EnterKeyTest, WindowEnterOnAButtonPressesItAndInACellRecalculates) {
-  QLineEdit* judgment = ControlById<QLineEdit>(window, kAttackerRows[0].judgment);
+  QLineEdit* judgment = &window.grid().attacker(1).judgment();
   judgment->setFocus();
   judgment->selectAll();
   QTest::keyClicks(judgment, "12abc");
@@ -164,22 +157,23 @@ TEST_F(EnterKeyTest, WindowEnterOnAButtonPressesItAndInACellRecalculates) {
     opened = dialog.windowTitle();
     return int{QDialog::Rejected};
   };
-  const std::pair<int, const char*> buttons[] = {
-      {grid::kModifiersButton, "ボーナス／ペナルティ"},
-      {kAttackerRows[1].editor, "行動側詳細設定"},
-      {kDefenderColumns[4].editor, "受け側詳細設定"},
+  const std::pair<QWidget*, const char*> buttons[] = {
+      {&window.grid().modifiers_button(), "ボーナス／ペナルティ"},
+      {&window.grid().attacker(2).editor_button(), "行動側詳細設定"},
+      {&window.grid().defender(5).editor_button(), "受け側詳細設定"},
+      {&window.grid().results(), "命中率、ダメージ詳細"},
   };
-  for (const auto& [id, title] : buttons) {
+  for (const auto& [control, title] : buttons) {
     prompts.QueueDialog(note_title);
     ShowActive(window);
-    Focus(window, id);
+    Focus(control);
     Press(Qt::Key_Return);
-    EXPECT_EQ(opened, QString::fromUtf8(title)) << id;
-    EXPECT_EQ(judgment->text(), "12abc") << id;
+    EXPECT_EQ(opened, QString::fromUtf8(title)) << title;
+    EXPECT_EQ(judgment->text(), "12abc") << title;
   }
 
   ShowActive(window);
-  Focus(window, kAttackerRows[0].judgment);
+  Focus(judgment);
   Press(Qt::Key_Return);
   EXPECT_EQ(judgment->text(), "12");
   EXPECT_TRUE(window.isVisible());

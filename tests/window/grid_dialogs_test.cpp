@@ -11,8 +11,6 @@
 #include "editors/modifiers_dialog.h"
 #include "engine/labels.h"
 #include "files/cp932.h"
-#include "gui/dialog_builder.h"
-#include "resources/calc_window_ids.h"
 #include "tests/support/grid_texts.h"
 #include "tests/support/sample_records.h"
 #include "window/calc_window.h"
@@ -78,7 +76,7 @@ DetailSeen OpenDetailOfRow3Column5(CalcWindow& window, ScriptedPrompts& prompts)
             f.attack_chance->text(), f.technique->text(),     f.expected_damage->text()};
     return QDialog::Accepted;
   });
-  ControlById<QPushButton>(window, grid::kPairings[2][4].detail)->click();
+  window.grid().pairing(3, 5).detail_button().click();
   EXPECT_TRUE(prompts.Exhausted());
   return seen;
 }
@@ -91,7 +89,7 @@ TEST(GridDialogs, DetailButtonHandsOverItsPairingAndTheStoredResults) {
   e.defender(5) = ExampleDefender();
   window.RefreshInputs();
   window.Recalculate();
-  ASSERT_EQ(Text(window, grid::kPairings[2][4].technique), "A");
+  ASSERT_EQ(window.grid().pairing(3, 5).technique().text(), "A");
   const Encounter before = window.encounter();
   const QStringList outputs = GridOutputTexts(window);
 
@@ -102,10 +100,10 @@ TEST(GridDialogs, DetailButtonHandsOverItsPairingAndTheStoredResults) {
   EXPECT_EQ(seen.attacker, QStringLiteral("弓兵"));
   EXPECT_EQ(seen.defender, QStringLiteral("騎士"));
   EXPECT_EQ(seen.judgment, "90");
-  EXPECT_EQ(Text(window, grid::kPairings[2][4].chance), "49");
+  EXPECT_EQ(window.grid().pairing(3, 5).chance().text(), "49");
   EXPECT_EQ(seen.chance, "49");
   EXPECT_EQ(seen.technique, "A");
-  EXPECT_EQ(Text(window, grid::kPairings[2][4].damage), "3.486");
+  EXPECT_EQ(window.grid().pairing(3, 5).damage().text(), "3.486");
   EXPECT_EQ(seen.damage, "3.486");
 
   e.attacker(3).judgment_value = 50;
@@ -153,7 +151,7 @@ TEST(GridDialogs, ModifiersOkWithoutTypingZeroesTheHiddenEntries) {
     EXPECT_EQ(ModifierFields(dialog).physical_defence->text(), "5");
     return QDialog::Accepted;
   });
-  ControlById<QPushButton>(window, grid::kModifiersButton)->click();
+  window.grid().modifiers_button().click();
   const GlobalModifiers& m = window.encounter().modifiers();
   EXPECT_EQ(m.hit_bonus, (std::array<std::int32_t, 3>{1, 2, 0}));
   EXPECT_EQ(m.damage_bonus, (std::array<std::int32_t, 3>{3, 4, 0}));
@@ -166,7 +164,7 @@ TEST(GridDialogs, ModifiersOkStoresTypedTextsAndRecalculatesEveryOutput) {
   CalcWindow window(prompts);
   FillEncounter(window);
   // A text the user typed in the grid keeps its typed form: OK refreshes no input.
-  Retype(ControlById<QLineEdit>(window, grid::kAttackerRows[3].judgment), "62abc");
+  Retype(&window.grid().attacker(4).judgment(), "62abc");
   const QStringList inputs = GridInputTexts(window);
   const QStringList outputs = GridOutputTexts(window);
 
@@ -177,7 +175,7 @@ TEST(GridDialogs, ModifiersOkStoresTypedTextsAndRecalculatesEveryOutput) {
     Retype(ModifierFields(dialog).magic_defence, "");
     return QDialog::Accepted;
   });
-  ControlById<QPushButton>(window, grid::kModifiersButton)->click();
+  window.grid().modifiers_button().click();
 
   const GlobalModifiers& m = window.encounter().modifiers();
   EXPECT_EQ(m.hit_bonus[0], 20);
@@ -194,11 +192,9 @@ TEST(GridDialogs, ModifiersOkStoresTypedTextsAndRecalculatesEveryOutput) {
   reference.Recalculate();
   const QStringList recalculated = GridOutputTexts(window);
   EXPECT_EQ(recalculated, GridOutputTexts(reference));
-  const std::vector<int> ids = testing::GridOutputIds();
   for (qsizetype i = 0; i < outputs.size(); ++i) {
     if (!QStringList{"-0", "-10", "-20", "-30", "-40", "-50", "A"}.contains(outputs[i])) {
-      EXPECT_NE(recalculated[i], outputs[i])
-          << "cell " << ids[static_cast<std::size_t>(i)] << " kept its old value";
+      EXPECT_NE(recalculated[i], outputs[i]) << "result " << i << " kept its old value";
     }
   }
 }
@@ -216,7 +212,7 @@ TEST(GridDialogs, ModifiersCancelAfterChangingEveryFieldChangesNothing) {
     for (QLineEdit* field : dialog.findChildren<QLineEdit*>()) Retype(field, "33");
     return QDialog::Rejected;
   });
-  ControlById<QPushButton>(window, grid::kModifiersButton)->click();
+  window.grid().modifiers_button().click();
 
   EXPECT_TRUE(prompts.Exhausted());
   EXPECT_EQ(window.encounter().modifiers(), before.modifiers());

@@ -9,8 +9,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "gui/dialog_builder.h"
-#include "resources/calc_window_ids.h"
 #include "tests/support/gui_helpers.h"
 #include "window/calc_window.h"
 
@@ -40,8 +38,7 @@ int main(int argc, char** argv) {
     std::puts("ready");
     std::fflush(stdout);
   });
-  auto& judgment =
-      *zelmora::ControlById<QLineEdit>(window, zelmora::grid::kAttackerRows[0].judgment);
+  QLineEdit& judgment = window.grid().attacker(1).judgment();
   for (int k = 1;; ++k) {
     window.encounter().modifiers() = zelmora::ModifiersFromShown({k, k, k, k, k, k, k, k});
     for (int slot = 1; slot <= Encounter::kSlots; ++slot) {

@@ -9,10 +9,6 @@
 #include <vector>
 
 #include "engine/text.h"
-#include "gui/dialog_builder.h"
-#include "gui/number_fit.h"
-#include "resources/calc_window_ids.h"
-#include "resources/calc_window_menu.h"
 #include "tests/support/gui_helpers.h"
 #include "tests/support/sample_table.h"
 #include "window/calc_window.h"
@@ -23,15 +19,7 @@
 namespace zelmora {
 namespace {
 
-using grid::kAttackerRows;
-using grid::kDefenderColumns;
-using grid::kPairings;
-using testing::MenuAction;
-
-Rgb ToRgb(const QColor& c) {
-  return {static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
-          static_cast<std::uint8_t>(c.blue())};
-}
+using Command = CalcWindow::Command;
 
 class PairingHighlightTest : public ::testing::Test {
  protected:
@@ -42,22 +30,14 @@ class PairingHighlightTest : public ::testing::Test {
   }
   void TearDown() override { EXPECT_TRUE(prompts.Exhausted()); }
 
-  QLineEdit* Cell(int id) const { return testing::Edit(*window, id); }
-  // The background a result cell has when nothing marks it.
-  QColor Plain() const { return Cell(kAttackerRows[0].success)->palette().color(QPalette::Base); }
-  QColor Background(int row, int column) const {
-    return Cell(kPairings[row - 1][column - 1].chance)->palette().color(QPalette::Base);
-  }
+  PairingCell& Pairing(int row, int column) const { return window->grid().pairing(row, column); }
   // Marked: the value bold and underlined, and the pairing's three cells on
-  // one tint that differs from the plain background.
+  // one tint.
   bool Marked(int row, int column) const {
-    const auto& ids = kPairings[row - 1][column - 1];
-    const QFont font = Cell(ids.damage)->font();
-    const QColor tint = Background(row, column);
-    const bool tinted = tint != Plain() &&
-                        Cell(ids.technique)->palette().color(QPalette::Base) == tint &&
-                        Cell(ids.damage)->palette().color(QPalette::Base) == tint;
-    return font.bold() && font.underline() && tinted;
+    PairingCell& p = Pairing(row, column);
+    const std::optional<Tint> tint = p.chance().tint();
+    return p.damage().emphasised() && p.damage().font().bold() && p.damage().font().underline() &&
+           tint && p.technique().tint() == tint && p.damage().tint() == tint;
   }
   std::vector<int> MarkedColumns(int row) const {
     std::vector<int> columns;
@@ -72,30 +52,30 @@ class PairingHighlightTest : public ::testing::Test {
 };
 
 TEST_F(PairingHighlightTest, MarkMovesWhenTypingMakesAnotherDefenderBetterAndTextsStay) {
-  EXPECT_TRUE(MenuAction(*window, menu::kMarkBestTargets)->isChecked());
-  EXPECT_FALSE(MenuAction(*window, menu::kHeatMap)->isChecked());
+  EXPECT_TRUE(window->action(Command::kMarkBestTargets).isChecked());
+  EXPECT_FALSE(window->action(Command::kHeatMap).isChecked());
   for (int row = 1; row <= 5; ++row) EXPECT_TRUE(MarkedColumns(row).empty()) << row;  // all 0
 
-  testing::Retype(Cell(kAttackerRows[0].judgment), "80");
-  testing::Retype(Cell(kAttackerRows[0].dice), "2");
-  testing::Retype(Cell(kAttackerRows[0].bonus), "2");
+  testing::Retype(&window->grid().attacker(1).judgment(), "80");
+  testing::Retype(&window->grid().attacker(1).dice(), "2");
+  testing::Retype(&window->grid().attacker(1).bonus(), "2");
   const char* defences[] = {"6,0", "2,0", "4,0", "8,0", "8,0"};
   for (int column = 0; column < 5; ++column)
-    testing::Retype(Cell(kDefenderColumns[column].defence), defences[column]);
+    testing::Retype(&window->grid().defender(column + 1).defence(), defences[column]);
   EXPECT_EQ(MarkedColumns(1), std::vector<int>{2});
 
-  testing::Retype(Cell(kDefenderColumns[2].defence), "0,0");
+  testing::Retype(&window->grid().defender(3).defence(), "0,0");
   EXPECT_GT(window->encounter().result(1, 3).expected_damage,
             window->encounter().result(1, 2).expected_damage);
   EXPECT_EQ(MarkedColumns(1), std::vector<int>{3});
   for (int row = 2; row <= 5; ++row) EXPECT_TRUE(MarkedColumns(row).empty()) << row;
   // Marking changes the look only: the cell still holds the grid's value,
   // fitted whole to the wider bold digits.
-  const QLineEdit& best = *Cell(kPairings[0][2].damage);
-  EXPECT_EQ(best.toolTip(), QString::fromStdString(
-                                FormatGeneral(window->encounter().result(1, 3).expected_damage)));
-  EXPECT_LE(best.fontMetrics().horizontalAdvance(best.text()), VisibleTextWidth(best));
-  EXPECT_TRUE(best.toolTip().startsWith(best.text().left(4))) << best.text().toStdString();
+  const ResultCell& best = Pairing(1, 3).damage();
+  EXPECT_EQ(best.WholeText(), QString::fromStdString(
+                                  FormatGeneral(window->encounter().result(1, 3).expected_damage)));
+  EXPECT_LE(best.fontMetrics().horizontalAdvance(best.text()), best.TextRoom());
+  EXPECT_TRUE(best.WholeText().startsWith(best.text().left(4))) << best.text().toStdString();
 }
 
 TEST_F(PairingHighlightTest, TiesAreAllMarkedAndRowsWithNothingPositiveMarkNothing) {
@@ -139,33 +119,33 @@ TEST_F(PairingHighlightTest, BothSwitchesAreKeptAcrossARestart) {
   testing::FillSampleTable(window->encounter());
   window->RecalculateAll();
   ASSERT_FALSE(MarkedColumns(1).empty());
-  MenuAction(*window, menu::kMarkBestTargets)->trigger();
-  MenuAction(*window, menu::kHeatMap)->trigger();
+  window->action(Command::kMarkBestTargets).trigger();
+  window->action(Command::kHeatMap).trigger();
   EXPECT_TRUE(MarkedColumns(1).empty());
 
   window = std::make_unique<CalcWindow>(prompts);
   testing::FillSampleTable(window->encounter());
   window->RecalculateAll();
-  EXPECT_FALSE(MenuAction(*window, menu::kMarkBestTargets)->isChecked());
-  EXPECT_TRUE(MenuAction(*window, menu::kHeatMap)->isChecked());
+  EXPECT_FALSE(window->action(Command::kMarkBestTargets).isChecked());
+  EXPECT_TRUE(window->action(Command::kHeatMap).isChecked());
   for (int row = 1; row <= 5; ++row) {
     for (int column = 1; column <= 5; ++column) {
-      EXPECT_FALSE(Cell(kPairings[row - 1][column - 1].damage)->font().bold());
+      EXPECT_FALSE(Pairing(row, column).damage().font().bold());
     }
   }
-  EXPECT_NE(Background(1, 1), Plain());
+  EXPECT_TRUE(Pairing(1, 1).chance().tint());
 
-  MenuAction(*window, menu::kMarkBestTargets)->trigger();
-  MenuAction(*window, menu::kHeatMap)->trigger();
+  window->action(Command::kMarkBestTargets).trigger();
+  window->action(Command::kHeatMap).trigger();
   window = std::make_unique<CalcWindow>(prompts);
-  EXPECT_TRUE(MenuAction(*window, menu::kMarkBestTargets)->isChecked());
-  EXPECT_FALSE(MenuAction(*window, menu::kHeatMap)->isChecked());
+  EXPECT_TRUE(window->action(Command::kMarkBestTargets).isChecked());
+  EXPECT_FALSE(window->action(Command::kHeatMap).isChecked());
 }
 
 // Darker means more damage, whatever the hue looks like to the user, and the
 // text stays readable on every tint.
 TEST_F(PairingHighlightTest, HeatMapTintsDarkenWithDamageAndKeepTextReadable) {
-  MenuAction(*window, menu::kHeatMap)->trigger();
+  window->action(Command::kHeatMap).trigger();
   testing::FillSampleTable(window->encounter());
   window->encounter().attacker(5).damage_bonus = -30;
   window->RecalculateAll();
@@ -178,15 +158,15 @@ TEST_F(PairingHighlightTest, HeatMapTintsDarkenWithDamageAndKeepTextReadable) {
   for (int row = 1; row <= 5; ++row) {
     for (int column = 1; column <= 5; ++column) {
       const double damage = window->encounter().result(row, column).expected_damage;
-      const QPalette palette = Cell(kPairings[row - 1][column - 1].damage)->palette();
-      const Rgb background = ToRgb(palette.color(QPalette::Base));
+      const std::optional<Tint> tint = Pairing(row, column).damage().tint();
       if (damage <= 0) {
-        EXPECT_EQ(palette.color(QPalette::Base), Plain()) << row << "," << column;
+        EXPECT_FALSE(tint) << row << "," << column;
         ++neutral;
         continue;
       }
-      EXPECT_GE(ContrastRatio(background, ToRgb(palette.color(QPalette::Text))), 4.5);
-      tinted.push_back({damage, RelativeLuminance(background)});
+      ASSERT_TRUE(tint) << row << "," << column;
+      EXPECT_GE(ContrastRatio(tint->background, tint->text), 4.5);
+      tinted.push_back({damage, RelativeLuminance(tint->background)});
     }
   }
   ASSERT_GE(neutral, 5);

@@ -9,18 +9,14 @@
 #include "editors/attacker_editor.h"
 #include "editors/modifiers_dialog.h"
 #include "files/cp932.h"
-#include "gui/dialog_builder.h"
 #include "gui/field_notice.h"
 #include "gui/name_field.h"
-#include "resources/calc_window_ids.h"
 #include "tests/support/gui_helpers.h"
 #include "window/calc_window.h"
 
 namespace zelmora {
 namespace {
 
-using grid::kAttackerRows;
-using grid::kDefenderColumns;
 using testing::Commit;
 
 bool NoticeShown(const QWidget& window) {
@@ -33,21 +29,20 @@ class TypedInputTest : public ::testing::Test {
   void SetUp() override { testing::ShowActive(window); }
   void TearDown() override { EXPECT_TRUE(prompts.Exhausted()); }
 
-  QLineEdit* Cell(int id) { return testing::Edit(window, id); }
-  void ClickRecalculate() { testing::Click(window, grid::kRecalculateButton); }
+  void ClickRecalculate() { window.grid().recalculate_button().click(); }
 
   testing::ScriptedPrompts prompts;
   CalcWindow window{prompts};
 };
 
 TEST_F(TypedInputTest, FullWidthNumbersInTheGridReadAsAsciiAndNamesStayAsTyped) {
-  Commit(Cell(kAttackerRows[0].judgment), QStringLiteral("５５"));
-  Commit(Cell(kAttackerRows[0].bonus), QStringLiteral("－３"));
-  Commit(Cell(kAttackerRows[1].bonus), QStringLiteral("\u2212２"));
-  Commit(Cell(kAttackerRows[1].dice), QStringLiteral("＋４"));
-  Commit(Cell(kDefenderColumns[0].evasion), QStringLiteral("３０，２５，１０"));
-  Commit(Cell(kDefenderColumns[0].defence), QStringLiteral("４，２"));
-  Commit(Cell(kAttackerRows[0].name), QStringLiteral("５５"));
+  Commit(&window.grid().attacker(1).judgment(), QStringLiteral("５５"));
+  Commit(&window.grid().attacker(1).bonus(), QStringLiteral("－３"));
+  Commit(&window.grid().attacker(2).bonus(), QStringLiteral("\u2212２"));
+  Commit(&window.grid().attacker(2).dice(), QStringLiteral("＋４"));
+  Commit(&window.grid().defender(1).evasion(), QStringLiteral("３０，２５，１０"));
+  Commit(&window.grid().defender(1).defence(), QStringLiteral("４，２"));
+  Commit(&window.grid().attacker(1).name(), QStringLiteral("５５"));
 
   const Attacker& first = window.encounter().attacker(1);
   EXPECT_EQ(first.judgment_value, 55);
@@ -59,13 +54,14 @@ TEST_F(TypedInputTest, FullWidthNumbersInTheGridReadAsAsciiAndNamesStayAsTyped) 
             (std::array{30, 25, 10}));
   EXPECT_EQ((std::array{d.physical_defence, d.magic_defence}), (std::array{4, 2}));
   EXPECT_EQ(first.name, *Cp932FromUtf8("５５"));
-  EXPECT_EQ(Cell(kAttackerRows[0].judgment)->text(), QStringLiteral("５５"));  // until written back
+  EXPECT_EQ(window.grid().attacker(1).judgment().text(),
+            QStringLiteral("５５"));  // until written back
 
   ClickRecalculate();
-  EXPECT_EQ(Cell(kAttackerRows[0].judgment)->text(), "55");
-  EXPECT_EQ(Cell(kAttackerRows[0].bonus)->text(), "-3");
-  EXPECT_EQ(Cell(kDefenderColumns[0].evasion)->text(), "30,25,10");
-  EXPECT_EQ(Cell(kAttackerRows[0].name)->text(), QStringLiteral("５５"));
+  EXPECT_EQ(window.grid().attacker(1).judgment().text(), "55");
+  EXPECT_EQ(window.grid().attacker(1).bonus().text(), "-3");
+  EXPECT_EQ(window.grid().defender(1).evasion().text(), "30,25,10");
+  EXPECT_EQ(window.grid().attacker(1).name().text(), QStringLiteral("５５"));
 }
 
 TEST_F(TypedInputTest, FullWidthNumbersInTheDialogsReadAsAscii) {
@@ -79,7 +75,7 @@ TEST_F(TypedInputTest, FullWidthNumbersInTheDialogsReadAsAscii) {
   window.EditAttacker(3);
   EXPECT_EQ(window.encounter().attacker(3).judgment_value, 70);
   EXPECT_EQ(window.encounter().attacker(3).attack_count, 2);
-  EXPECT_EQ(Cell(kAttackerRows[2].judgment)->text(), "70");
+  EXPECT_EQ(window.grid().attacker(3).judgment().text(), "70");
 
   prompts.QueueDialog([](QDialog& dialog) {
     Commit(dynamic_cast<ModifiersDialog&>(dialog).fields().physical_hit, QStringLiteral("－１５"));
@@ -93,8 +89,8 @@ TEST_F(TypedInputTest, FullWidthNumbersInTheDialogsReadAsAscii) {
 // The notice names the character, takes no focus, and the next click and
 // key go where the user meant them.
 TEST_F(TypedInputTest, RefusalNoticeNeverTakesTheNextClickOrKeyAndGoesWithTheName) {
-  QLineEdit* name = Cell(kDefenderColumns[0].name);
-  QLineEdit* evasion = Cell(kDefenderColumns[1].evasion);
+  QLineEdit* name = &window.grid().defender(1).name();
+  QLineEdit* evasion = &window.grid().defender(2).evasion();
   Commit(name, QStringLiteral("竜€"));
   EXPECT_EQ(name->text(), QString());  // the whole commit is refused
   ASSERT_TRUE(NoticeShown(window));
@@ -130,14 +126,14 @@ TEST_F(TypedInputTest, NameWithUndecodableBytesCanBeEditedAndBackspaced) {
   ClickRecalculate();
   EXPECT_EQ(window.encounter().attacker(1).name, "AB\x82");
 
-  QLineEdit* first = Cell(kAttackerRows[0].name);
+  QLineEdit* first = &window.grid().attacker(1).name();
   first->setFocus();
   first->end(false);
   QTest::keyClick(first, Qt::Key_Backspace);
   EXPECT_EQ(window.encounter().attacker(1).name, "AB");
   EXPECT_EQ(first->text(), "AB");
 
-  QLineEdit* second = Cell(kAttackerRows[1].name);
+  QLineEdit* second = &window.grid().attacker(2).name();
   second->setFocus();
   second->setCursorPosition(1);
   QTest::keyClicks(second, "x");

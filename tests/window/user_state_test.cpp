@@ -17,8 +17,6 @@
 
 #include "files/kept_table.h"
 #include "files/roster_file.h"
-#include "resources/calc_window_ids.h"
-#include "resources/calc_window_menu.h"
 #include "tests/support/grid_texts.h"
 #include "tests/support/sample_table.h"
 #include "window/calc_window.h"
@@ -28,8 +26,8 @@
 namespace zelmora {
 namespace {
 
-using grid::kAttackerRows;
 using namespace testing;  // the GUI test helpers
+using Command = CalcWindow::Command;
 
 // Every test starts without a kept table and without recent files.
 class UserStateTest : public ::testing::Test {
@@ -42,10 +40,9 @@ class UserStateTest : public ::testing::Test {
   void TearDown() override { EXPECT_TRUE(prompts.Exhausted()); }
 
   QString Path(const QString& name) const { return folder.filePath(name); }
-  static QStringList RecentEntries(const QWidget& window) {
+  static QStringList RecentEntries(CalcWindow& window) {
     QStringList texts;
-    auto* menu = window.findChild<QMenu*>(QString::number(menu::kRecentFiles));
-    for (QAction* entry : menu->actions()) texts << entry->text();
+    for (QAction* entry : window.recent_menu().actions()) texts << entry->text();
     return texts;
   }
   // A window that keeps its table, as the program's start-up makes it.
@@ -62,18 +59,18 @@ class UserStateTest : public ::testing::Test {
 
 TEST_F(UserStateTest, TypedTableIsKeptAfterTheDelayAndRestoresExactly) {
   auto typed = KeepingWindow(5);
-  EXPECT_FALSE(MenuAction(*typed, menu::kRestoreKept)->isEnabled());
+  EXPECT_FALSE(typed->action(Command::kRestoreKept).isEnabled());
   testing::FillSampleTable(typed->encounter());
   typed->RecalculateAll();
   QSignalSpy written(&typed->keeper(), &TableKeeper::Written);
-  QTest::keyClicks(Edit(*typed, kAttackerRows[3].judgment), "7");
+  QTest::keyClicks(&typed->grid().attacker(4).judgment(), "7");
   ASSERT_TRUE(written.wait(5000));
-  EXPECT_TRUE(MenuAction(*typed, menu::kRestoreKept)->isEnabled());
+  EXPECT_TRUE(typed->action(Command::kRestoreKept).isEnabled());
 
   CalcWindow fresh(prompts);
   fresh.show();
-  ASSERT_TRUE(MenuAction(fresh, menu::kRestoreKept)->isEnabled());
-  MenuAction(fresh, menu::kRestoreKept)->trigger();
+  ASSERT_TRUE(fresh.action(Command::kRestoreKept).isEnabled());
+  fresh.action(Command::kRestoreKept).trigger();
   EXPECT_TRUE(SameTable(fresh.encounter(), typed->encounter()));
   EXPECT_EQ(fresh.encounter().attacker(4).judgment_value,
             typed->encounter().attacker(4).judgment_value);
@@ -87,12 +84,12 @@ TEST_F(UserStateTest, EveryWayOfClosingWritesThePendingChangeAndNothingElse) {
   const std::function<void(CalcWindow&)> ways[] = {
       [](CalcWindow& w) { QTest::keyClick(&w, Qt::Key_Escape); },
       [](CalcWindow& w) { w.close(); },
-      [](CalcWindow& w) { MenuAction(w, menu::kExit)->trigger(); },
+      [](CalcWindow& w) { w.action(Command::kExit).trigger(); },
   };
   int value = 10;
   for (const auto& close : ways) {
     auto window = KeepingWindow(60000);
-    QTest::keyClicks(Edit(*window, kAttackerRows[0].judgment), "1");
+    QTest::keyClicks(&window->grid().attacker(1).judgment(), "1");
     ++value;
     window->encounter().modifiers() = ModifiersFromShown({value, 0, 0, 0, 0, 0, 0, 0});
     close(*window);
@@ -124,16 +121,16 @@ TEST_F(UserStateTest, UnreadableKeptTableIsReportedAndChangesNothing) {
   WriteAll(TableKeeper::Path(), "");
   CalcWindow window(prompts);
   window.show();
-  QTest::keyClicks(Edit(window, kAttackerRows[1].judgment), "5x");
+  QTest::keyClicks(&window.grid().attacker(2).judgment(), "5x");
   const Encounter before = window.encounter();
-  const QString typed = Edit(window, kAttackerRows[1].judgment)->text();
+  const QString typed = window.grid().attacker(2).judgment().text();
   for (const auto& [bytes, reason] : cases) {
     WriteAll(TableKeeper::Path(), bytes);
-    MenuAction(window, menu::kRestoreKept)->trigger();
+    window.action(Command::kRestoreKept).trigger();
     ASSERT_FALSE(prompts.errors.isEmpty());
     EXPECT_TRUE(prompts.errors.takeLast().contains(reason)) << reason.toStdString();
     EXPECT_TRUE(SameTable(window.encounter(), before));
-    EXPECT_EQ(Edit(window, kAttackerRows[1].judgment)->text(), typed);
+    EXPECT_EQ(window.grid().attacker(2).judgment().text(), typed);
   }
 }
 
@@ -143,10 +140,10 @@ TEST_F(UserStateTest, RecentRostersNewestFirstAtMostEightAndAnUnreadableOneLeave
   testing::FillSampleTable(window.encounter());
   for (int i = 1; i <= 9; ++i) {
     prompts.QueueFileName(Path(QStringLiteral("r%1.qvr").arg(i)));
-    MenuAction(window, menu::kSaveAll)->trigger();
+    window.action(Command::kSaveAll).trigger();
   }
   prompts.QueueFileName(Path("r5.qvr"));
-  MenuAction(window, menu::kLoadAll)->trigger();
+  window.action(Command::kLoadAll).trigger();
   const QStringList order = {"r5", "r9", "r8", "r7", "r6", "r4", "r3", "r2"};
   QStringList expected;
   for (int i = 0; i < order.size(); ++i) {
@@ -159,7 +156,7 @@ TEST_F(UserStateTest, RecentRostersNewestFirstAtMostEightAndAnUnreadableOneLeave
   CalcWindow next(prompts);
   next.show();
   EXPECT_EQ(RecentEntries(next), expected);
-  auto* menu = next.findChild<QMenu*>(QString::number(menu::kRecentFiles));
+  QMenu* menu = &next.recent_menu();
   menu->actions()[2]->trigger();
   EXPECT_EQ(next.encounter().defenders(), window.encounter().defenders());
   EXPECT_EQ(RecentEntries(next).first(), "&1 " + Path("r8.qvr"));
@@ -197,7 +194,7 @@ TEST_F(UserStateTest, DroppedRosterLoadsAndAnythingElseChangesNothing) {
   WriteAll(Path("notes.txt"), SaveAllBytes(sample));
   CalcWindow window(prompts);
   window.show();
-  QLineEdit& name = *Edit(window, kAttackerRows[0].name);
+  QLineEdit& name = *&window.grid().attacker(1).name();
   const QList<QList<QUrl>> refused = {
       {QUrl::fromLocalFile(Path("notes.txt"))},
       {QUrl::fromLocalFile(Path("party.QVR")), QUrl::fromLocalFile(Path("notes.txt"))},

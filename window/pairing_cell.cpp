@@ -1,0 +1,116 @@
+#include "window/pairing_cell.h"
+
+#include <QGridLayout>
+#include <QPainter>
+
+#include "window/grid_units.h"
+
+namespace zelmora {
+namespace {
+
+// The first column in dialog units: "成功率" at 2 (21 wide), the chance at
+// 23 (23), "高度" at 46 (14), the technique at 60 (13); "期待DMG" at 2 (31),
+// the damage at 33 (22), "詳細" at 55 (17). The other columns: the chance at
+// 1 (20) and the technique at 21 (13), right-aligned, apart from it; the
+// damage at 1 (22) and the blank button at 23 (11 by 10). Lines at 6 and 19
+// in a band of 35, 11 high. The chance and the damage take any width the
+// window gives.
+struct Place {
+  int line, column, width;
+};
+struct Arrangement {
+  Place labels[3];
+  Place chance, technique, damage, detail;
+  int left;
+};
+constexpr Arrangement kFirstColumn = {
+    {{0, 0, 21}, {0, 2, 14}, {1, 0, 31}}, {0, 1, 23}, {0, 3, 13}, {1, 1, 22}, {1, 2, 17}, 2};
+constexpr Arrangement kOtherColumns = {{}, {0, 1, 20}, {0, 3, 13}, {1, 1, 22}, {1, 2, 11}, 1};
+const char* const kLabels[] = {"成功率", "高度", "期待DMG"};
+
+}  // namespace
+
+PairingCell::PairingCell(int row, int column, const DialogUnits& units, QWidget* parent)
+    : QWidget(parent),
+      row_(row),
+      column_(column),
+      chance_(column == 1 ? Qt::AlignHCenter : Qt::AlignLeft),
+      technique_(column == 1 ? Qt::AlignHCenter : Qt::AlignRight),
+      damage_(column == 1 ? Qt::AlignHCenter : Qt::AlignLeft) {
+  const Arrangement& at = column == 1 ? kFirstColumn : kOtherColumns;
+  // Each line is a grid of its own, so that the two lines divide the width
+  // differently.
+  auto* lines = new QVBoxLayout(this);
+  lines->setContentsMargins(units.X(at.left), units.Y(6), column == 1 ? 0 : units.X(1),
+                            units.Y(35) - units.Y(30));
+  lines->setSpacing(units.Y(19) - units.Y(17));
+  QHBoxLayout* line[2] = {new QHBoxLayout, new QHBoxLayout};
+  for (QHBoxLayout* l : line) {
+    l->setSpacing(0);
+    lines->addLayout(l);
+  }
+  QWidget* placed[2][4] = {};
+  const auto put = [&](QWidget& widget, const Place& place) {
+    placed[place.line][place.column] = &widget;
+  };
+  for (ResultCell* cell : {&chance_, &damage_}) cell->setMinimumHeight(units.Y(11));
+  SetMinimumUnits(chance_, units, at.chance.width, 11);
+  SetMinimumUnits(damage_, units, at.damage.width, 11);
+  SetFixedUnits(technique_, units, at.technique.width, 11);
+  put(chance_, at.chance);
+  put(technique_, at.technique);
+  put(damage_, at.damage);
+  if (column == 1) {
+    detail_.setText(QStringLiteral("詳細"));
+    SetFixedUnits(detail_, units, at.detail.width, 11);
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+      labels_[i] = std::make_unique<Caption>(QString::fromUtf8(kLabels[i]));
+      SetFixedUnits(*labels_[i], units, at.labels[i].width, 11);
+      put(*labels_[i], at.labels[i]);
+    }
+  } else {
+    SetFixedUnits(detail_, units, at.detail.width, 10);
+  }
+  put(detail_, at.detail);
+  detail_.setFocusPolicy(Qt::NoFocus);
+  for (int l = 0; l < 2; ++l) {
+    for (QWidget* widget : placed[l]) {
+      if (widget) line[l]->addWidget(widget, widget == &chance_ || widget == &damage_ ? 1 : 0);
+    }
+  }
+}
+
+void PairingCell::ShowResult(const MatchupResult& result) {
+  chance_.ShowNumber(result.attack_chance);
+  technique_.ShowText(QString::fromStdString(result.technique));
+  damage_.ShowNumber(result.expected_damage);
+}
+
+void PairingCell::SetLook(const std::optional<Tint>& tint, bool best) {
+  chance_.SetLook(tint, false);
+  technique_.SetLook(tint, false);
+  damage_.SetLook(tint, best);
+}
+
+void PairingCell::SetNames(const QString& attacker, const QString& defender) {
+  const QString opens = QStringLiteral("%1 対 %2 の詳細").arg(attacker, defender);
+  detail_.setToolTip(opens);
+  detail_.setAccessibleName(opens);
+}
+
+void PairingCell::SetFocusFrame(bool shown) {
+  if (shown == focus_frame_) return;
+  focus_frame_ = shown;
+  update();
+}
+
+// The frame runs round the cell's edge, in the margin its results leave,
+// in the colour of a selection so that it stands out from the tints.
+void PairingCell::paintEvent(QPaintEvent*) {
+  if (!focus_frame_) return;
+  QPainter painter(this);
+  painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+  painter.drawRect(rect().adjusted(1, 1, -1, -1));
+}
+
+}  // namespace zelmora
