@@ -15,7 +15,12 @@ CalcWindow& CalcApp::Open(const QString& roster_path, const Preparation& prepare
   // Before the first widget, so that Qt's own dialogs speak Japanese too.
   LoadQtJapanese(*QCoreApplication::instance());
   window_ = std::make_unique<CalcWindow>(prompts_);
-  if (!roster_path.isEmpty()) window_->LoadRoster(roster_path);
+  if (roster_path.isEmpty()) {
+    window_->RestoreKeptTableAtStart();
+  } else {
+    window_->LoadRoster(roster_path);
+  }
+  window_->ForgetHistory();
   if (prepare) {
     prepare(window_->encounter());
     window_->RecalculateAll();
