@@ -1,15 +1,17 @@
 #include "app/command_line.h"
 
+#include <errno.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <new>
+#include <variant>
 #include <vector>
 
 #include "app/command_line_messages.h"
 #include "app/option_table.h"
-#include "app/terminal_text.h"
 #include "app/wrapped_text.h"
 #include "files/cp932.h"
 #include "files/csv_export.h"
@@ -18,6 +20,8 @@
 #include "files/json_export.h"
 #include "files/reports.h"
 #include "files/roster_file.h"
+#include "files/terminal_text.h"
+#include "files/write_target.h"
 
 namespace zelmora {
 namespace {
@@ -30,17 +34,63 @@ constexpr std::size_t kHelpColumn = 23;
 struct ReportKind {
   std::string_view option;
   std::optional<std::string> CommandLine::*path;
-  std::string (*file_bytes)(const Encounter&);
-  std::string (*output_bytes)(const Encounter&);  // for standard output: UTF-8
+  void (*write_file)(const Encounter&, ByteSink&);
+  void (*write_output)(const Encounter&, ByteSink&);  // for standard output
+  bool cp932;                                         // standard output gets it converted to UTF-8
 };
 
-std::string TextReportUtf8(const Encounter& e) { return Utf8FromCp932(TextReport(e)); }
-
 constexpr std::array kReportKinds = {
-    ReportKind{"--txt", &CommandLine::txt_path, TextReport, TextReportUtf8},
-    ReportKind{"--html", &CommandLine::html_path, HtmlReport, HtmlReportUtf8},
-    ReportKind{"--json", &CommandLine::json_path, JsonExport, JsonExport},
-    ReportKind{"--csv", &CommandLine::csv_path, CsvExport, CsvExport},
+    ReportKind{"--txt", &CommandLine::txt_path, WriteTextReport, WriteTextReport, true},
+    ReportKind{"--html", &CommandLine::html_path, WriteHtmlReport, WriteHtmlReportForUtf8, true},
+    ReportKind{"--json", &CommandLine::json_path, WriteJsonExport, WriteJsonExport, false},
+    ReportKind{"--csv", &CommandLine::csv_path, WriteCsvExport, WriteCsvExport, false},
+};
+
+// A report on its way to standard output: code page 932 converted to UTF-8
+// where the report is in it, and control characters made visible on a
+// terminal. Works a buffer at a time, cut where a character ends, so that
+// neither step ever sees half a character.
+class ShownOutput : public ByteSink {
+ public:
+  ShownOutput(ByteSink& out, bool cp932, bool terminal)
+      : out_(out), cp932_(cp932), terminal_(terminal) {}
+
+  void Append(std::string_view bytes) override {
+    pending_.append(bytes);
+    if (pending_.size() >= kBufferBytes) Pass(WholeCharacters());
+  }
+  void Finish() { Pass(pending_.size()); }
+
+ private:
+  static constexpr std::size_t kBufferBytes = std::size_t{1} << 16;
+
+  // How many pending bytes end on a character boundary.
+  std::size_t WholeCharacters() const {
+    if (!cp932_) {
+      std::size_t end = pending_.size();
+      while (end > 0 && (static_cast<unsigned char>(pending_[end - 1]) & 0xC0) == 0x80) --end;
+      return end > 0 ? end - 1 : 0;  // the sequence that starts there may be cut
+    }
+    std::size_t end = 0;
+    while (end < pending_.size()) {
+      const std::size_t next = end + Cp932CharacterBytes(pending_[end]);
+      if (next > pending_.size()) break;
+      end = next;
+    }
+    return end;
+  }
+
+  void Pass(std::size_t count) {
+    const std::string_view part = std::string_view(pending_).substr(0, count);
+    const std::string utf8 = cp932_ ? Utf8FromCp932(part) : std::string(part);
+    out_.Append(terminal_ ? WithVisibleControls(utf8) : utf8);
+    pending_.erase(0, count);
+  }
+
+  ByteSink& out_;
+  bool cp932_;
+  bool terminal_;
+  std::string pending_;
 };
 
 CommandLine UsageError(std::string error) {
@@ -50,14 +100,36 @@ CommandLine UsageError(std::string error) {
   return command;
 }
 
-// Whether two names lead to one file: the same path once "." and ".." are
-// resolved, or one existing file under two names (links included).
+// Where a name leads once every link is followed, in its folder or in the
+// folders above: the folder (device and inode) and the name in it. Nothing
+// where the path does not resolve to a file that could be written.
+struct Destination {
+  dev_t device;
+  ino_t folder;
+  std::string name;
+
+  bool operator==(const Destination&) const = default;
+};
+
+std::optional<Destination> DestinationOf(const std::string& path) {
+  const std::variant<WriteTarget, std::string> resolved = ResolveWriteTarget(path);
+  const auto* target = std::get_if<WriteTarget>(&resolved);
+  struct stat folder;
+  if (target == nullptr || fstat(target->folder.get(), &folder) != 0) return std::nullopt;
+  return Destination{folder.st_dev, folder.st_ino, target->name};
+}
+
+// Whether two names lead to one file: one destination through whatever
+// links their folders are, one existing file under two names, or one path
+// once "." and ".." are taken away (a folder still to be made).
 bool SameFile(const std::string& a, const std::string& b) {
+  const std::optional<Destination> first = DestinationOf(a);
+  if (first && first == DestinationOf(b)) return true;
   namespace fs = std::filesystem;
   std::error_code first_error, second_error;
-  const fs::path first = fs::absolute(a, first_error).lexically_normal();
-  const fs::path second = fs::absolute(b, second_error).lexically_normal();
-  if (!first_error && !second_error && first == second) return true;
+  const fs::path first_path = fs::absolute(a, first_error).lexically_normal();
+  const fs::path second_path = fs::absolute(b, second_error).lexically_normal();
+  if (!first_error && !second_error && first_path == second_path) return true;
   struct stat first_stat, second_stat;
   return stat(a.c_str(), &first_stat) == 0 && stat(b.c_str(), &second_stat) == 0 &&
          first_stat.st_dev == second_stat.st_dev && first_stat.st_ino == second_stat.st_ino;
@@ -91,8 +163,8 @@ bool NamesReport(const CommandLine& command) {
 }
 
 void ReportFileError(const Console& console, const FileError& error) {
-  console.err << kProgramName << ": " << error.path << ": "
-              << ReasonIn(console.language, error.reason) << '\n';
+  console.err << kProgramName << ": " << TerminalSafe(error.path) << ": "
+              << TerminalSafe(ReasonIn(console.language, error.reason)) << '\n';
 }
 
 bool WriteOut(const Console& console, std::string_view bytes) {
@@ -185,13 +257,18 @@ void ApplySettings(const CommandLine& command, Encounter& encounter) {
 
 bool PrepareEncounter(const CommandLine& command, const Console& console, Encounter& encounter) {
   if (!command.roster.empty()) {
-    const RosterLoad load = LoadAll(command.roster, encounter);
+    RosterLoad load;
+    try {
+      load = LoadAll(command.roster, encounter);
+    } catch (const std::bad_alloc&) {
+      load.error = FileError{command.roster, ErrorReason(ENOMEM)};
+    }
     if (load.error) {
       ReportFileError(console, *load.error);
       return false;
     }
     if (load.read_as_utf8)
-      console.err << kProgramName << ": " << command.roster << ": read as UTF-8\n";
+      console.err << kProgramName << ": " << TerminalSafe(command.roster) << ": read as UTF-8\n";
   }
   ApplySettings(command, encounter);
   encounter.Recalculate();
@@ -206,12 +283,19 @@ int RunReports(const CommandLine& command, const Console& console) {
   for (const ReportKind& kind : kReportKinds) {
     const std::optional<std::string>& path = command.*kind.path;
     if (!path) continue;
+    std::optional<FileError> error;
     if (*path == kStandardOutput) {
-      const std::string bytes = kind.output_bytes(encounter);
-      if (!WriteOut(console, terminal ? WithVisibleControls(bytes) : bytes)) {
-        status = kExitFileError;
-      }
-    } else if (const auto error = WriteFileSafely(*path, kind.file_bytes(encounter))) {
+      const auto write = [&](ByteSink& out) {
+        ShownOutput shown(out, kind.cp932, terminal);
+        kind.write_output(encounter, shown);
+        shown.Finish();
+      };
+      error = WriteToDescriptor(console.out, write,
+                                std::string(messages::kStandardOutputName.In(console.language)));
+    } else {
+      error = WriteFileSafely(*path, [&](ByteSink& file) { kind.write_file(encounter, file); });
+    }
+    if (error) {
       ReportFileError(console, *error);
       status = kExitFileError;
     }
@@ -226,7 +310,7 @@ int RunWithoutWindow(const CommandLine& command, const Console& console) {
     case CommandLine::Mode::kVersion:
       return WriteOut(console, VersionText()) ? kExitSuccess : kExitFileError;
     case CommandLine::Mode::kUsageError:
-      console.err << kProgramName << ": " << command.error << '\n'
+      console.err << kProgramName << ": " << TerminalSafe(command.error) << '\n'
                   << Filled(messages::kTryHelp.In(console.language), {kProgramName}) << '\n';
       return kExitUsage;
     case CommandLine::Mode::kReports:

@@ -37,6 +37,14 @@ inline constexpr LocalizedText kReportOverRoster{
 inline constexpr LocalizedText kSameFile{"{} and {} name the same file: {}",
                                          "{} と {} が同じファイルを指しています: {}"};
 
+// A settings file that could stall the start: its path, the reason, and
+// where it was moved.
+inline constexpr LocalizedText kSettingsSetAside{
+    "{}: {}; set aside as {}, the default settings are used",
+    "{}: {}。{} に退避し、既定の設定を使います"};
+inline constexpr LocalizedText kSettingsNotRead{"{}: {}; the default settings are used",
+                                                "{}: {}。既定の設定を使います"};
+
 // `pattern` with each "{}" replaced by the next of `values`.
 std::string Filled(std::string_view pattern, std::initializer_list<std::string_view> values);
 

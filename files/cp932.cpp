@@ -22,12 +22,16 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kLookAlik
     {"\u2014", "\u2015"},  // em dash -> horizontal bar
 }};
 
+// Every look-alike starts with one of these bytes.
+bool MayStartLookAlike(char byte) { return byte == '\xC2' || byte == '\xE2' || byte == '\xE3'; }
+
 std::string MapLookAlikes(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
   while (!utf8.empty()) {
     bool mapped = false;
     for (const auto& [from, to] : kLookAlikes) {
+      if (!MayStartLookAlike(utf8.front())) break;
       if (utf8.substr(0, from.size()) == from) {
         out += to;
         utf8.remove_prefix(from.size());
@@ -61,6 +65,7 @@ class Converter {
   std::optional<std::string> Convert(std::string_view in,
                                      std::optional<std::string_view> replacement) {
     if (cd_ == kNoConverter) return std::nullopt;
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
     std::string out;
     std::string buffer(in);
     char* src = buffer.data();
@@ -85,21 +90,54 @@ class Converter {
   iconv_t cd_;
 };
 
+// Opened once per thread: opening costs more than converting a roster.
+Converter& FromCp932() {
+  thread_local Converter converter("UTF-8", "CP932");
+  return converter;
+}
+
+// Code page 932 to UTF-8 with `replacement` for what does not decode, or
+// nothing without one. ASCII is the same in both, and most of a report or a
+// roster: only the runs of other characters go through the converter.
+std::optional<std::string> ConvertedFromCp932(std::string_view cp932,
+                                              std::optional<std::string_view> replacement) {
+  Converter& converter = FromCp932();
+  std::string out;
+  out.reserve(cp932.size() + cp932.size() / 2);
+  std::size_t at = 0;
+  while (at < cp932.size()) {
+    std::size_t end = at;
+    while (end < cp932.size() && static_cast<unsigned char>(cp932[end]) < 0x80) ++end;
+    out.append(cp932.substr(at, end - at));
+    at = end;
+    while (end < cp932.size() && static_cast<unsigned char>(cp932[end]) >= 0x80) {
+      end = std::min(cp932.size(), end + Cp932CharacterBytes(cp932[end]));
+    }
+    if (end == at) continue;
+    const std::optional<std::string> converted =
+        converter.Convert(cp932.substr(at, end - at), replacement);
+    if (!converted) return std::nullopt;
+    out += *converted;
+    at = end;
+  }
+  return out;
+}
+
 }  // namespace
 
+// Opened once per thread and direction: opening costs more than converting
+// a line. Each conversion starts from the initial state.
 std::optional<std::string> Cp932FromUtf8(std::string_view utf8) {
-  Converter converter("CP932", "UTF-8");
+  thread_local Converter converter("CP932", "UTF-8");
   return converter.Convert(MapLookAlikes(utf8), std::nullopt);
 }
 
 std::string Utf8FromCp932(std::string_view cp932) {
-  Converter converter("UTF-8", "CP932");
-  return converter.Convert(cp932, "\uFFFD").value_or(std::string());
+  return ConvertedFromCp932(cp932, "\uFFFD").value_or(std::string());
 }
 
 bool IsCp932Text(std::string_view bytes) {
-  Converter converter("UTF-8", "CP932");
-  return converter.Convert(bytes, std::nullopt).has_value();
+  return ConvertedFromCp932(bytes, std::nullopt).has_value();
 }
 
 // A hand check rather than a conversion: a 64 MB file would need four

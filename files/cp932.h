@@ -27,6 +27,13 @@ bool IsUtf8Text(std::string_view bytes);
 // as UTF-8; empty when every one can be held.
 std::string FirstUnholdable(std::string_view utf8);
 
+// How many bytes the character starting with `first` takes: two after a
+// lead byte (0x81 to 0x9F, 0xE0 to 0xFC), one otherwise.
+constexpr std::size_t Cp932CharacterBytes(char first) {
+  const auto byte = static_cast<unsigned char>(first);
+  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC) ? 2 : 1;
+}
+
 // A UTF-8 string literal as a template argument.
 template <std::size_t N>
 struct Utf8Literal {

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "engine/encounter.h"
+#include "files/byte_sink.h"
 
 namespace zelmora {
 
@@ -13,10 +14,16 @@ namespace zelmora {
 // ends. Columns: attacker, attacker_name, defender, defender_name,
 // attack_chance, technique_penalty (empty when auto-triggered),
 // auto_triggered (1 or 0), expected_damage.
+// A name beginning with =, +, -, @, tab or CR gets a leading apostrophe, so
+// that a spreadsheet shows it as text and never runs it as a formula.
 std::string CsvExport(const Encounter& encounter);
+void WriteCsvExport(const Encounter& encounter, ByteSink& sink);
 
 // A field as CSV writes it: quoted, with doubled quotes, when it holds a
 // comma, a quote or a line break; as it is otherwise.
 std::string CsvField(std::string_view text);
+// A name as CSV writes it: a leading apostrophe where a spreadsheet would
+// take it for a formula, then as CsvField.
+std::string CsvNameField(std::string_view name);
 
 }  // namespace zelmora

@@ -13,7 +13,7 @@ namespace {
 
 // The errors a user meets with files, worded for a game master rather than
 // for a programmer.
-constexpr std::array<std::pair<int, LocalizedText>, 13> kReasons{{
+constexpr std::array<std::pair<int, LocalizedText>, 14> kReasons{{
     {ENOENT, {"no such file or folder", "ファイルまたはフォルダがありません"}},
     {EACCES, {"permission denied", "アクセスが許可されていません"}},
     {EPERM, {"operation not permitted", "操作が許可されていません"}},
@@ -27,11 +27,15 @@ constexpr std::array<std::pair<int, LocalizedText>, 13> kReasons{{
     {ELOOP, {"too many symbolic links", "シンボリックリンクが多すぎます"}},
     {EIO, {"input/output error", "入出力エラーが起きました"}},
     {ENOMEM, {"not enough memory", "メモリが足りません"}},
+    {EEXIST, {"a file of that name already exists", "同じ名前のファイルがすでにあります"}},
 }};
 
 constexpr std::array kReasonsWithoutErrno{
     LocalizedText{"not a regular file", kNotRegularFileReason},
     LocalizedText{"file too large (at most 64 MiB can be read)", kTooLargeToReadReason},
+    LocalizedText{"a folder of another user", kForeignFolderReason},
+    LocalizedText{"a folder other users may write to", kSharedFolderReason},
+    LocalizedText{"file too large (settings are read up to 1 MiB)", kTooLargeSettingsReason},
 };
 
 }  // namespace

@@ -74,6 +74,52 @@ int WriteAll(int fd, std::string_view bytes) {
   return 0;
 }
 
+// Bytes on their way to a descriptor, written a buffer at a time; the first
+// failure is kept and later bytes are dropped.
+class DescriptorSink : public ByteSink {
+ public:
+  explicit DescriptorSink(int fd) : fd_(fd) { buffer_.reserve(kBufferBytes); }
+
+  void Append(std::string_view bytes) override {
+    if (error_ != 0) return;
+    if (buffer_.size() + bytes.size() <= kBufferBytes) {
+      buffer_.append(bytes);
+      return;
+    }
+    Flush();
+    if (error_ == 0) error_ = WriteAll(fd_, bytes);
+  }
+
+  // Returns 0 or the errno of the first failure.
+  int Finish() {
+    Flush();
+    return error_;
+  }
+
+ private:
+  static constexpr std::size_t kBufferBytes = std::size_t{1} << 16;
+
+  void Flush() {
+    if (error_ == 0) error_ = WriteAll(fd_, buffer_);
+    buffer_.clear();
+  }
+
+  int fd_;
+  std::string buffer_;
+  int error_ = 0;
+};
+
+// Runs `write` into `fd`; running out of memory on the way is ENOMEM.
+int Produce(int fd, const ByteWriter& write) {
+  try {
+    DescriptorSink sink(fd);
+    write(sink);
+    return sink.Finish();
+  } catch (const std::bad_alloc&) {
+    return ENOMEM;
+  }
+}
+
 std::optional<std::string> RefusedToRead(const struct stat& info) {
   if (auto refused = NonRegularFileReason(info.st_mode)) return refused;
   if (static_cast<std::uintmax_t>(info.st_size) > kMaxReadBytes) {
@@ -167,8 +213,8 @@ UniqueFd OpenReplaced(const WriteTarget& target) {
   return fd;
 }
 
-int Fill(const WriteTarget& target, int fd, std::string_view bytes) {
-  int error = WriteAll(fd, bytes);
+int Fill(const WriteTarget& target, int fd, const ByteWriter& write) {
+  int error = Produce(fd, write);
   if (error == 0 && target.existing) {
     error = KeepMetadata(*target.existing, OpenReplaced(target).get(), fd);
   }
@@ -176,12 +222,24 @@ int Fill(const WriteTarget& target, int fd, std::string_view bytes) {
   return error;
 }
 
-// A new file never replaces one that appeared meanwhile.
+// Several writers may make one new file at once: a regular file that one of
+// them put there meanwhile is replaced, the last write winning; anything
+// else that appeared is not.
+bool AppearedRegularFile(const WriteTarget& target) {
+  struct stat info;
+  return fstatat(target.folder.get(), target.name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+         S_ISREG(info.st_mode);
+}
+
 int Rename(const WriteTarget& target, const std::string& from) {
   const int folder = target.folder.get();
-  const unsigned flags = target.existing ? 0 : RENAME_NOREPLACE;
-  if (renameat2(folder, from.c_str(), folder, target.name.c_str(), flags) == 0) return 0;
-  if (errno != EINVAL || flags == 0) return errno;
+  if (!target.existing) {
+    if (renameat2(folder, from.c_str(), folder, target.name.c_str(), RENAME_NOREPLACE) == 0) {
+      return 0;
+    }
+    // EINVAL: a file system without RENAME_NOREPLACE.
+    if (errno != EINVAL && !(errno == EEXIST && AppearedRegularFile(target))) return errno;
+  }
   return renameat(folder, from.c_str(), folder, target.name.c_str()) == 0 ? 0 : errno;
 }
 
@@ -192,10 +250,13 @@ int Publish(const WriteTarget& target, TemporaryFile& temporary) {
   const int folder = target.folder.get();
   if (temporary.name.empty()) {
     if (!target.existing) {
-      if (const int error = LinkUnnamed(temporary.fd.get(), folder, target.name)) return error;
-      const int error = temporary.fd.Close();
-      if (error != 0) unlinkat(folder, target.name.c_str(), 0);
-      return error;
+      const int error = LinkUnnamed(temporary.fd.get(), folder, target.name);
+      if (error == 0) {
+        const int close_error = temporary.fd.Close();
+        if (close_error != 0) unlinkat(folder, target.name.c_str(), 0);
+        return close_error;
+      }
+      if (error != EEXIST || !AppearedRegularFile(target)) return error;
     }
     std::string name = NewTemporaryName();
     if (const int error = LinkUnnamed(temporary.fd.get(), folder, name)) return error;
@@ -205,12 +266,13 @@ int Publish(const WriteTarget& target, TemporaryFile& temporary) {
   return Rename(target, temporary.name);
 }
 
-int Save(const WriteTarget& target, std::string_view bytes, Temporary kind) {
+int Save(const WriteTarget& target, const ByteWriter& write, Temporary kind, mode_t new_file_mode) {
   const int folder = target.folder.get();
   TemporaryFile temporary;
-  const mode_t mode = target.existing ? 0600 : 0666;  // a new file: 0666 less the umask
+  // A replaced file's mode is copied onto the temporary once it is filled.
+  const mode_t mode = target.existing ? 0600 : new_file_mode;
   if (const int error = CreateTemporary(folder, mode, kind, temporary)) return error;
-  int error = Fill(target, temporary.fd.get(), bytes);
+  int error = Fill(target, temporary.fd.get(), write);
   if (error == 0) error = Publish(target, temporary);
   if (error != 0) {
     if (!temporary.name.empty()) unlinkat(folder, temporary.name.c_str(), 0);
@@ -232,18 +294,32 @@ ReadResult ReadFileBytes(const std::string& path, std::size_t max_lines) {
 }
 
 std::optional<FileError> WriteFileSafely(const std::string& path, std::string_view bytes,
-                                         Temporary temporary) {
+                                         Temporary temporary, mode_t new_file_mode) {
+  return WriteFileSafely(
+      path, [bytes](ByteSink& sink) { sink.Append(bytes); }, temporary, new_file_mode);
+}
+
+std::optional<FileError> WriteFileSafely(const std::string& path, const ByteWriter& write,
+                                         Temporary temporary, mode_t new_file_mode) {
   std::variant<WriteTarget, std::string> resolved = ResolveWriteTarget(path);
   if (const auto* reason = std::get_if<std::string>(&resolved)) return FileError{path, *reason};
   const WriteTarget& target = std::get<WriteTarget>(resolved);
   RemoveStaleTemporaries(target.folder.get());
-  if (const int error = Save(target, bytes, temporary)) return ErrorOf(path, error);
+  if (const int error = Save(target, write, temporary, new_file_mode)) {
+    return ErrorOf(path, error);
+  }
   return std::nullopt;
 }
 
 std::optional<FileError> WriteToDescriptor(int fd, std::string_view bytes,
                                            const std::string& name) {
   if (const int error = WriteAll(fd, bytes); error != 0) return ErrorOf(name, error);
+  return std::nullopt;
+}
+
+std::optional<FileError> WriteToDescriptor(int fd, const ByteWriter& write,
+                                           const std::string& name) {
+  if (const int error = Produce(fd, write); error != 0) return ErrorOf(name, error);
   return std::nullopt;
 }
 

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <cstddef>
 #include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "files/byte_sink.h"
 
 // Whole-file reading and safe writing. Every failure carries the file name
 // and the reason, so that no caller can mistake it for success.
@@ -42,15 +46,24 @@ enum class Temporary { kUnnamedWherePossible, kNamed };
 // the close, then renames it over the target and syncs the folder. Only a
 // regular file is replaced (or a new one made); a link is followed only where
 // the kernel's protected_symlinks rule allows. On failure the old file is
-// unchanged and no temporary is left. A new file gets the usual permissions
-// (0666 less the umask, or the folder's default ACL); a replaced one keeps
+// unchanged and no temporary is left. A new file gets `new_file_mode` less
+// the umask (or the folder's default ACL); a replaced one keeps
 // its owner, group, mode and extended attributes where it may. A file size
 // limit is an error like any other.
 std::optional<FileError> WriteFileSafely(const std::string& path, std::string_view bytes,
-                                         Temporary temporary = Temporary::kUnnamedWherePossible);
+                                         Temporary temporary = Temporary::kUnnamedWherePossible,
+                                         mode_t new_file_mode = 0666);
+// The same with the bytes written as `write` produces them, so that a large
+// report is never held whole; running out of memory while producing them
+// fails the write like any other error.
+std::optional<FileError> WriteFileSafely(const std::string& path, const ByteWriter& write,
+                                         Temporary temporary = Temporary::kUnnamedWherePossible,
+                                         mode_t new_file_mode = 0666);
 
 // Writes all bytes to an open descriptor (standard output, a pipe), short
 // writes included; `name` is what an error calls the destination.
 std::optional<FileError> WriteToDescriptor(int fd, std::string_view bytes, const std::string& name);
+std::optional<FileError> WriteToDescriptor(int fd, const ByteWriter& write,
+                                           const std::string& name);
 
 }  // namespace zelmora

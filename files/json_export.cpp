@@ -143,4 +143,7 @@ std::string JsonExport(const Encounter& e) {
   return document.Text();
 }
 
+// The document is small but for the names, each of which it holds once.
+void WriteJsonExport(const Encounter& e, ByteSink& sink) { sink.Append(JsonExport(e)); }
+
 }  // namespace zelmora

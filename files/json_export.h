@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/encounter.h"
+#include "files/byte_sink.h"
 
 namespace zelmora {
 
@@ -15,5 +16,6 @@ inline constexpr int kJsonFormatVersion = 1;
 // the raw roll chances of each pairing's detail, which the results do not
 // keep. The README describes the keys.
 std::string JsonExport(const Encounter& encounter);
+void WriteJsonExport(const Encounter& encounter, ByteSink& sink);
 
 }  // namespace zelmora

@@ -1,5 +1,6 @@
 #include "files/reports.h"
 
+#include <algorithm>
 #include <array>
 #include <initializer_list>
 #include <string_view>
@@ -16,18 +17,60 @@ constexpr int kSlots = Encounter::kSlots;
 constexpr std::size_t kMatrixNameBytes = 10;
 constexpr std::string_view kUnknownCode = "?";
 
-// Appends lines, each ending with CR LF.
+// What a name's byte becomes in a report, or nothing when it stays: names
+// never break a line, and in HTML markup characters become entities.
+std::string_view Replacement(char c, bool html) {
+  switch (c) {
+    case '\r':
+    case '\n':
+      return " ";
+    case '&':
+      return html ? "&amp;" : "";
+    case '<':
+      return html ? "&lt;" : "";
+    case '>':
+      return html ? "&gt;" : "";
+    case '"':
+      return html ? "&quot;" : "";
+    default:
+      return "";
+  }
+}
+
+// A whole name as one part of a line, written into the page without a copy,
+// so that a huge name costs no more memory than it already takes.
+struct Name {
+  std::string_view bytes;
+  bool html = false;
+};
+
+// Writes lines, each ending with CR LF, as they are made: no more than one
+// line (less its names) is ever held.
 class Page {
  public:
+  explicit Page(ByteSink& sink) : sink_(sink) {}
+
   template <class... Parts>
   void Line(const Parts&... parts) {
-    (bytes_.append(parts), ...);
-    bytes_ += "\r\n";
+    (Put(parts), ...);
+    sink_.Append("\r\n");
   }
-  std::string Take() { return std::move(bytes_); }
 
  private:
-  std::string bytes_;
+  void Put(std::string_view text) { sink_.Append(text); }
+  void Put(const Name& name) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < name.bytes.size(); ++i) {
+      const std::string_view replacement = Replacement(name.bytes[i], name.html);
+      if (replacement.empty()) continue;
+      sink_.Append(name.bytes.substr(start, i - start));
+      sink_.Append(replacement);
+      start = i + 1;
+    }
+    sink_.Append(name.bytes.substr(start));
+  }
+
+  ByteSink& sink_;
 };
 
 std::string Concat(std::initializer_list<std::string_view> parts) {
@@ -39,41 +82,33 @@ std::string Concat(std::initializer_list<std::string_view> parts) {
 std::string Blanks(std::size_t count) { return std::string(count, ' '); }
 std::string Int(std::int32_t value) { return FormatInt(value); }
 
-// A name on one line of a report.
-std::string ReportName(std::string_view name) {
-  std::string out(name);
-  for (char& c : out) {
-    if (c == '\r' || c == '\n') c = ' ';
-  }
-  return out;
-}
-
-// The first ten bytes, even when that splits a two-byte character.
-std::string MatrixName(std::string_view name) {
-  return ReportName(name.substr(0, kMatrixNameBytes));
-}
-
-std::string HtmlEscaped(std::string_view text) {
+// A short name as a report shows it (see Replacement).
+std::string Shown(std::string_view name, bool html) {
   std::string out;
-  for (const char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      default:
-        out += c;
+  for (const char c : name) {
+    const std::string_view replacement = Replacement(c, html);
+    if (replacement.empty()) {
+      out += c;
+    } else {
+      out += replacement;
     }
   }
   return out;
+}
+
+// The whole characters of the first ten bytes; a two-byte character that
+// does not fit becomes a blank, so the width stays ten and the page stays
+// valid code page 932.
+std::string MatrixName(std::string_view name) {
+  std::size_t end = 0;
+  while (end < name.size()) {
+    const std::size_t next = end + Cp932CharacterBytes(name[end]);
+    if (next > kMatrixNameBytes) break;
+    end = next;
+  }
+  std::string cut(name.substr(0, end));
+  if (end < kMatrixNameBytes && end < name.size()) cut += ' ';
+  return cut;
 }
 
 std::string_view AutoTriggerLabel(std::int32_t flag) {
@@ -133,19 +168,25 @@ const std::array<std::string_view, 8>& BonusLabels() {
 }
 constexpr std::size_t kAttackSideBonuses = 4;
 
-std::string TextDefenderRow(const Defender& d) {
-  return Concat({PadRight(ReportName(d.name), 23), " ", PadLeft(Int(d.melee_evasion), 3), "% ",
-                 PadLeft(Int(d.ranged_evasion), 3), "% ", PadLeft(Int(d.magic_evasion), 3), "%   ",
-                 PadLeft(Int(d.physical_defence), 3), "  ", PadLeft(Int(d.magic_defence), 3),
-                 "    ", AffinitySymbols(d)});
+// The blanks that pad a name to `width` bytes.
+std::string PaddingAfter(std::string_view name, std::size_t width) {
+  return Blanks(width - std::min(width, name.size()));
 }
 
-std::string TextAttackerRow(const Attacker& a) {
-  return Concat({PadRight(ReportName(a.name), 23), " ", AutoTriggerLabel(a.auto_trigger), " ",
-                 PadLeft(Int(a.judgment_value), 3), "% ", PadLeft(PowerText(a), 9), "  ",
-                 EvasionLabel(a.evasion_kind), " ", DefenceLabel(a.defence_flags), " ",
-                 OptionLabel(a.defence_flags), "   ", Int(a.attack_count), "   ",
-                 AttributeLabel(a.attack_attribute)});
+void TextDefenderLine(Page& page, const Defender& d) {
+  page.Line(
+      Name{d.name}, PaddingAfter(d.name, 23),
+      Concat({" ", PadLeft(Int(d.melee_evasion), 3), "% ", PadLeft(Int(d.ranged_evasion), 3), "% ",
+              PadLeft(Int(d.magic_evasion), 3), "%   ", PadLeft(Int(d.physical_defence), 3), "  ",
+              PadLeft(Int(d.magic_defence), 3), "    ", AffinitySymbols(d)}));
+}
+
+void TextAttackerLine(Page& page, const Attacker& a) {
+  page.Line(Name{a.name}, PaddingAfter(a.name, 23),
+            Concat({" ", AutoTriggerLabel(a.auto_trigger), " ", PadLeft(Int(a.judgment_value), 3),
+                    "% ", PadLeft(PowerText(a), 9), "  ", EvasionLabel(a.evasion_kind), " ",
+                    DefenceLabel(a.defence_flags), " ", OptionLabel(a.defence_flags), "   ",
+                    Int(a.attack_count), "   ", AttributeLabel(a.attack_attribute)}));
 }
 
 std::string TextBonusRow(std::string_view label, std::int32_t value) {
@@ -154,13 +195,15 @@ std::string TextBonusRow(std::string_view label, std::int32_t value) {
 
 std::string TextMatrixHeader(const Encounter& e) {
   std::string line = Blanks(11);
-  for (int j = 1; j <= kSlots; ++j) line += PadLeft(MatrixName(e.defender(j).name), 10) + "  ";
+  for (int j = 1; j <= kSlots; ++j) {
+    line += PadLeft(Shown(MatrixName(e.defender(j).name), false), 10) + "  ";
+  }
   return line;
 }
 
 template <class Cell>
 std::string TextMatrixRow(const Encounter& e, int row, Cell cell) {
-  std::string line = PadLeft(MatrixName(e.attacker(row).name), 10) + " ";
+  std::string line = PadLeft(Shown(MatrixName(e.attacker(row).name), false), 10) + " ";
   for (int j = 1; j <= kSlots; ++j) line += cell(e.result(row, j));
   return line;
 }
@@ -175,31 +218,32 @@ void TextMatrix(Page& page, const Encounter& e, std::string_view title, Cell cel
 std::string Cell(std::string_view content) { return "<TD>" + std::string(content) + "</TD>"; }
 std::string PercentCell(std::int32_t value) { return Cell(Int(value) + "%"); }
 
-std::string HtmlDefenderRow(const Defender& d) {
-  return "<TR>" + Cell(HtmlEscaped(ReportName(d.name))) + PercentCell(d.melee_evasion) +
-         PercentCell(d.ranged_evasion) + PercentCell(d.magic_evasion) +
-         Cell(Int(d.physical_defence)) + Cell(Int(d.magic_defence)) + Cell(AffinitySymbols(d)) +
-         "</TR>";
+void HtmlDefenderLine(Page& page, const Defender& d) {
+  page.Line("<TR><TD>", Name{d.name, true}, "</TD>",
+            PercentCell(d.melee_evasion) + PercentCell(d.ranged_evasion) +
+                PercentCell(d.magic_evasion) + Cell(Int(d.physical_defence)) +
+                Cell(Int(d.magic_defence)) + Cell(AffinitySymbols(d)) + "</TR>");
 }
 
-std::string HtmlAttackerRow(const Attacker& a) {
-  return "<TR>" + Cell(HtmlEscaped(ReportName(a.name))) + Cell(AutoTriggerLabel(a.auto_trigger)) +
-         PercentCell(a.judgment_value) + Cell(PowerText(a)) + Cell(EvasionLabel(a.evasion_kind)) +
-         Cell(DefenceLabel(a.defence_flags)) + Cell(OptionLabel(a.defence_flags)) +
-         Cell(Int(a.attack_count)) + Cell(AttributeLabel(a.attack_attribute)) + "</TR>";
+void HtmlAttackerLine(Page& page, const Attacker& a) {
+  page.Line("<TR><TD>", Name{a.name, true}, "</TD>",
+            Cell(AutoTriggerLabel(a.auto_trigger)) + PercentCell(a.judgment_value) +
+                Cell(PowerText(a)) + Cell(EvasionLabel(a.evasion_kind)) +
+                Cell(DefenceLabel(a.defence_flags)) + Cell(OptionLabel(a.defence_flags)) +
+                Cell(Int(a.attack_count)) + Cell(AttributeLabel(a.attack_attribute)) + "</TR>");
 }
 
 std::string HtmlMatrixHeader(const Encounter& e) {
   std::string line = "<TR><TD></TD>";
-  for (int j = 1; j <= kSlots; ++j) line += Cell(HtmlEscaped(MatrixName(e.defender(j).name)));
+  for (int j = 1; j <= kSlots; ++j) line += Cell(Shown(MatrixName(e.defender(j).name), true));
   return line + "</TR>";
 }
 
 template <class CellOf>
-std::string HtmlMatrixRow(const Encounter& e, int row, CellOf cell) {
-  std::string line = "<TR>" + Cell(HtmlEscaped(ReportName(e.attacker(row).name)));
-  for (int j = 1; j <= kSlots; ++j) line += cell(e.result(row, j));
-  return line + "</TR>";
+void HtmlMatrixLine(Page& page, const Encounter& e, int row, CellOf cell) {
+  std::string cells;
+  for (int j = 1; j <= kSlots; ++j) cells += cell(e.result(row, j));
+  page.Line("<TR><TD>", Name{e.attacker(row).name, true}, "</TD>", cells, "</TR>");
 }
 
 void SectionEnd(Page& page) {
@@ -214,12 +258,12 @@ void HtmlMatrix(Page& page, const Encounter& e, std::string_view title, CellOf c
   page.Line(title);
   page.Line("<TABLE BORDER=1>");
   page.Line(HtmlMatrixHeader(e));
-  for (int i = 1; i <= kSlots; ++i) page.Line(HtmlMatrixRow(e, i, cell));
+  for (int i = 1; i <= kSlots; ++i) HtmlMatrixLine(page, e, i, cell);
   SectionEnd(page);
 }
 
-std::string HtmlPage(const Encounter& e, std::string_view head) {
-  Page page;
+void WriteHtmlPage(const Encounter& e, std::string_view head, ByteSink& sink) {
+  Page page(sink);
   page.Line("<HTML>");
   page.Line(head);
   page.Line("<BODY>");
@@ -230,14 +274,14 @@ std::string HtmlPage(const Encounter& e, std::string_view head) {
                       "<TD>相性</TD></TR>">());
   page.Line(Cp932Text<"<TR><TD>名称</TD><TD>格闘</TD><TD>射撃</TD><TD>魔法</TD><TD>物理</TD>"
                       "<TD>魔法</TD><TD>剣物技火氷電風心禁聖呪</TD></TR>">());
-  for (const Defender& d : e.defenders()) page.Line(HtmlDefenderRow(d));
+  for (const Defender& d : e.defenders()) HtmlDefenderLine(page, d);
   SectionEnd(page);
 
   page.Line(Cp932Text<"<H3>攻撃側設定</H3>">());
   page.Line("<TABLE BORDER=1>");
   page.Line(Cp932Text<"<TR><TD>名称</TD><TD>Ａ</TD><TD>判定</TD><TD>威力</TD><TD>回避</TD>"
                       "<TD>防御</TD><TD>特性</TD><TD>回数</TD><TD>相性</TD></TR>">());
-  for (const Attacker& a : e.attackers()) page.Line(HtmlAttackerRow(a));
+  for (const Attacker& a : e.attackers()) HtmlAttackerLine(page, a);
   SectionEnd(page);
 
   page.Line(Cp932Text<"<H3>ボーナス／ペナルティ</H3>">());
@@ -254,7 +298,18 @@ std::string HtmlPage(const Encounter& e, std::string_view head) {
   HtmlMatrix(page, e, Cp932Text<"<H3>期待ダメージ</H3>">(), HtmlDamageCell);
   page.Line("</BODY>");
   page.Line("</HTML>");
-  return page.Take();
+}
+
+std::string_view HtmlHead() {
+  return Cp932Text<
+      "<HEAD><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; "
+      "charset=Shift_JIS\"><TITLE>ZELMORA確率計算プログラム</TITLE></HEAD>">();
+}
+
+std::string_view HtmlHeadForUtf8() {
+  return Cp932Text<
+      "<HEAD><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; "
+      "charset=UTF-8\"><TITLE>ZELMORA確率計算プログラム</TITLE></HEAD>">();
 }
 
 }  // namespace
@@ -275,17 +330,17 @@ std::string HtmlDamageCell(const MatchupResult& r) {
   return Cell(FormatFixed(r.expected_damage, 3));
 }
 
-std::string TextReport(const Encounter& e) {
-  Page page;
+void WriteTextReport(const Encounter& e, ByteSink& sink) {
+  Page page(sink);
   page.Line(Cp932Text<"防御側設定                   回避           防御               相性">());
   page.Line(
       Cp932Text<"名称                    格闘 射撃 魔法   物理 魔法   剣物技火氷電風心禁聖呪">());
-  for (const Defender& d : e.defenders()) page.Line(TextDefenderRow(d));
+  for (const Defender& d : e.defenders()) TextDefenderLine(page, d);
   page.Line();
 
   page.Line(Cp932Text<"攻撃側設定">());
   page.Line(Cp932Text<"名称                    Ａ 判定    威力    回避 防御 特性 回数 相性">());
-  for (const Attacker& a : e.attackers()) page.Line(TextAttackerRow(a));
+  for (const Attacker& a : e.attackers()) TextAttackerLine(page, a);
   page.Line();
 
   page.Line(Cp932Text<"ボーナス／ペナルティ">());
@@ -302,19 +357,24 @@ std::string TextReport(const Encounter& e) {
   page.Line();
   page.Line();
   TextMatrix(page, e, Cp932Text<"期待ダメージ">(), TextDamageCell);
-  return page.Take();
+}
+
+void WriteHtmlReport(const Encounter& e, ByteSink& sink) { WriteHtmlPage(e, HtmlHead(), sink); }
+
+void WriteHtmlReportForUtf8(const Encounter& e, ByteSink& sink) {
+  WriteHtmlPage(e, HtmlHeadForUtf8(), sink);
+}
+
+std::string TextReport(const Encounter& e) {
+  return CollectBytes([&e](ByteSink& sink) { WriteTextReport(e, sink); });
 }
 
 std::string HtmlReport(const Encounter& e) {
-  return HtmlPage(
-      e, Cp932Text<"<HEAD><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; "
-                   "charset=Shift_JIS\"><TITLE>ZELMORA確率計算プログラム</TITLE></HEAD>">());
+  return CollectBytes([&e](ByteSink& sink) { WriteHtmlReport(e, sink); });
 }
 
 std::string HtmlReportUtf8(const Encounter& e) {
-  return Utf8FromCp932(
-      HtmlPage(e, Cp932Text<"<HEAD><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; "
-                            "charset=UTF-8\"><TITLE>ZELMORA確率計算プログラム</TITLE></HEAD>">()));
+  return Utf8FromCp932(CollectBytes([&e](ByteSink& sink) { WriteHtmlReportForUtf8(e, sink); }));
 }
 
 }  // namespace zelmora

@@ -3,11 +3,19 @@
 #include <string>
 
 #include "engine/encounter.h"
+#include "files/byte_sink.h"
 
 // The two reports of the current records, modifiers and stored results,
 // as code page 932 bytes with CR LF line ends. Neither recalculates.
 // Names never break a line: a CR or LF in a name is printed as a blank.
 namespace zelmora {
+
+// Each report written into a sink line by line, and the same whole.
+void WriteTextReport(const Encounter& encounter, ByteSink& sink);
+void WriteHtmlReport(const Encounter& encounter, ByteSink& sink);
+// The HTML report still in code page 932 but with a head that declares
+// UTF-8: for a sink that converts it.
+void WriteHtmlReportForUtf8(const Encounter& encounter, ByteSink& sink);
 
 std::string TextReport(const Encounter& encounter);  // 45 lines
 std::string HtmlReport(const Encounter& encounter);  // 70 lines, names escaped

@@ -30,14 +30,16 @@ set(CPACK_PACKAGE_CONTACT ${ZELMORA_MAINTAINER})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # Stripped as dh_strip does: the symbols, and the compiler's notes too.
 set(CPACK_STRIP_FILES ON)
-set(program "${CMAKE_INSTALL_BINDIR}/zelmora")
-install(CODE "
-  if(CMAKE_INSTALL_DO_STRIP)
-    execute_process(
-      COMMAND strip --remove-section=.comment --remove-section=.note --strip-unneeded
-              \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${program}\"
-      COMMAND_ERROR_IS_FATAL ANY)
-  endif()")
+# Both programs: the command line and the window's program it hands over to.
+foreach(program "${CMAKE_INSTALL_BINDIR}/zelmora" "${CMAKE_INSTALL_LIBEXECDIR}/zelmora/zelmora-window")
+  install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+      execute_process(
+        COMMAND strip --remove-section=.comment --remove-section=.note --strip-unneeded
+                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${program}\"
+        COMMAND_ERROR_IS_FATAL ANY)
+    endif()")
+endforeach()
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

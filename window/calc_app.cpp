@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "gui/file_error_message.h"
 #include "gui/qt_translations.h"
 #include "window/calc_window.h"
 
@@ -12,13 +13,19 @@ CalcApp::CalcApp(Prompts& prompts) : prompts_(prompts) {}
 CalcApp::~CalcApp() = default;
 
 CalcWindow& CalcApp::Open(const QString& roster_path, const Preparation& prepare) {
+  return OpenWithRosterBytes(roster_path.isEmpty() ? std::string() : FilePathBytes(roster_path),
+                             prepare);
+}
+
+CalcWindow& CalcApp::OpenWithRosterBytes(const std::string& roster_path,
+                                         const Preparation& prepare) {
   // Before the first widget, so that Qt's own dialogs speak Japanese too.
   LoadQtJapanese(*QCoreApplication::instance());
   window_ = std::make_unique<CalcWindow>(prompts_);
-  if (roster_path.isEmpty()) {
+  if (roster_path.empty()) {
     window_->RestoreKeptTableAtStart();
   } else {
-    window_->LoadRoster(roster_path);
+    window_->LoadRosterBytes(roster_path);
   }
   window_->ForgetHistory();
   if (prepare) {
@@ -34,6 +41,11 @@ CalcWindow& CalcApp::Open(const QString& roster_path, const Preparation& prepare
 
 void CalcApp::Run(const QString& roster_path, const Preparation& prepare) {
   Open(roster_path, prepare);
+  QApplication::exec();
+}
+
+void CalcApp::RunWithRosterBytes(const std::string& roster_path, const Preparation& prepare) {
+  OpenWithRosterBytes(roster_path, prepare);
   QApplication::exec();
 }
 

@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "engine/encounter.h"
 #include "gui/prompts.h"
@@ -29,8 +30,12 @@ class CalcApp {
   // recalculated. Every later change, and whatever is
   // pending when the window closes, is kept for 前回の内容を復元.
   CalcWindow& Open(const QString& roster_path = {}, const Preparation& prepare = {});
+  // The same with the roster named by the bytes of its path, as a command
+  // line gives it: a name that is not text in the locale's encoding opens too.
+  CalcWindow& OpenWithRosterBytes(const std::string& roster_path, const Preparation& prepare = {});
   // Opens the window and runs the event loop until it closes.
   void Run(const QString& roster_path = {}, const Preparation& prepare = {});
+  void RunWithRosterBytes(const std::string& roster_path, const Preparation& prepare = {});
 
  private:
   Prompts& prompts_;

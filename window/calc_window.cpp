@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -12,6 +13,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QTimer>
 #include <algorithm>
 #include <string>
 
@@ -296,6 +298,10 @@ void CalcWindow::BindUserState() {
           update_restore);
   connect(recent_menu_, &QMenu::aboutToShow, this, &CalcWindow::FillRecentMenu);
   FillRecentMenu();
+  // Shown in the status bar once the window is up, until another notice.
+  connect(&keeper_, &TableKeeper::Unusable, this, [this](const QString& message) {
+    QTimer::singleShot(0, this, [this, message] { statusBar()->showMessage(message); });
+  });
 
   auto* drop = new RosterDrop([this](const QString& path) { LoadRoster(path); }, this);
   setAcceptDrops(true);
@@ -504,17 +510,20 @@ void CalcWindow::LoadAll() {
   if (!path.isEmpty()) LoadRoster(path);
 }
 
-bool CalcWindow::LoadRoster(const QString& path) {
-  const RosterLoad load = zelmora::LoadAll(FilePathBytes(path), encounter_);
+bool CalcWindow::LoadRoster(const QString& path) { return LoadRosterBytes(FilePathBytes(path)); }
+
+bool CalcWindow::LoadRosterBytes(const std::string& path) {
+  const RosterLoad load = zelmora::LoadAll(path, encounter_);
   if (load.error) {
     prompts_.ShowError(this, ReadErrorMessage(*load.error));
     return false;
   }
   RefreshInputs();
   Recalculate();
-  RememberRoster(path);
-  BelongTo(path);
-  if (load.read_as_utf8) prompts_.ShowNotice(this, Utf8RosterNotice(path));
+  const QString shown = QFile::decodeName(QByteArray::fromStdString(path));
+  RememberRoster(shown);
+  BelongTo(shown);
+  if (load.read_as_utf8) prompts_.ShowNotice(this, Utf8RosterNotice(shown));
   return true;
 }
 

@@ -4,6 +4,7 @@
 #include <QString>
 #include <array>
 #include <memory>
+#include <string>
 
 #include "engine/encounter.h"
 #include "engine/slot_selection.h"
@@ -120,6 +121,9 @@ class CalcWindow : public QMainWindow {
   // whole grid refreshed and recalculated. Reports a file that cannot be read
   // and returns false, changing nothing.
   bool LoadRoster(const QString& path);
+  // The same from a path as the bytes the system knows it by, whatever their
+  // encoding (a name from a command line).
+  bool LoadRosterBytes(const std::string& path);
 
   // Shows the window at its natural size, or as much of it as the screen
   // holds, wholly on the screen; the grid scrolls within it.

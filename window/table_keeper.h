@@ -3,16 +3,21 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <memory>
 
 #include "engine/encounter.h"
+#include "files/file_io.h"
+
+class QSocketNotifier;
 
 namespace zelmora {
 
 // Keeps the window's table in the user's state folder so that a table lost
 // by closing the window can be restored at the next start. A change is
 // written a moment later, several quick changes at once; closing writes
-// what is still pending. Nothing is written until keeping starts, so a
-// window only looked at never replaces the table kept by an earlier run.
+// what is still pending, and so do SIGTERM and SIGHUP (a logout) before
+// the program ends. Nothing is written until keeping starts, so a window
+// only looked at never replaces the table kept by an earlier run.
 class TableKeeper : public QObject {
   Q_OBJECT
 
@@ -21,12 +26,15 @@ class TableKeeper : public QObject {
   static constexpr int kDefaultDelayMs = 700;
 
   explicit TableKeeper(const Encounter& encounter);
+  ~TableKeeper() override;
 
-  // XDG_STATE_HOME when it is set, otherwise the user's data folder;
-  // "zelmora/table.qvr" inside it; empty when the user has no such folder.
+  // "zelmora/table.qvr" in the user's state folder (files/user_folders.h);
+  // empty when the user has no such folder or it is not safe to use.
   static QString Path();
   static bool Exists();
 
+  // Starts keeping; a state folder that cannot be used is reported once,
+  // through Unusable, and the window goes on without a kept table.
   void Start(int delay_ms = kDefaultDelayMs);
   // The table changed: it is written when the delay has run out.
   void Changed();
@@ -35,10 +43,16 @@ class TableKeeper : public QObject {
 
  signals:
   void Written();
+  // Why the table is not kept, in a sentence for the window to show.
+  void Unusable(const QString& message);
 
  private:
+  void OnTerminationSignal();
+  void WarnOnce(const FileError& error);
+
   const Encounter& encounter_;
   QTimer timer_;
+  std::unique_ptr<QSocketNotifier> signal_notifier_;
   bool started_ = false;
   bool pending_ = false;
   bool warned_ = false;  // a failing folder is reported once, not at every change

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <string.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <sstream>
@@ -196,6 +197,43 @@ TEST_F(RunTest, NeverWritesTwoReportsIntoOneFileNorOverTheRoster) {
   EXPECT_EQ(Run({"--txt", target, "--json", link, roster_}), kExitUsage);
   EXPECT_EQ(testing::Slurp(target), "old");
   EXPECT_EQ(err_.str().rfind("zelmora: --txt and --json name the same file: " + link, 0), 0u);
+
+  // One new file through a link to its own folder, or to a folder above.
+  ASSERT_EQ(symlink(".", folder_.File("here").c_str()), 0);
+  ASSERT_EQ(mkdir(folder_.File("sub").c_str(), 0700), 0);
+  ASSERT_EQ(symlink("..", folder_.File("sub/up").c_str()), 0);
+  for (const std::string& other : {folder_.File("here/new.txt"), folder_.File("sub/up/new.txt")}) {
+    err_.str("");
+    EXPECT_EQ(Run({"--txt", folder_.File("new.txt"), "--html", other, roster_}), kExitUsage);
+    EXPECT_FALSE(std::filesystem::exists(folder_.File("new.txt")));
+  }
+}
+
+// Neither a file name nor an option can drive the terminal from a message.
+TEST_F(RunTest, MessagesShowControlCharactersOfNamesAndOptions) {
+  const std::string hostile = folder_.File("no/\x1b]0;x\a\x1b[2J\nzelmora: forged.txt");
+  EXPECT_EQ(Run({"--txt", hostile, roster_}), kExitFileError);
+  EXPECT_EQ(Run({"--\u009b2J", roster_}), kExitUsage);
+  const std::string messages = err_.str();
+  EXPECT_EQ(messages.find_first_of("\x1b\a"), std::string::npos);
+  EXPECT_EQ(messages.find("\u009b"), std::string::npos);
+  EXPECT_NE(messages.find("\u241B]0;x\u2407\u241B[2J\u240Azelmora: forged.txt"), std::string::npos);
+  EXPECT_EQ(testing::CountLines(messages), 3u);  // two errors and the hint
+}
+
+// Standard output is converted a buffer at a time: characters that straddle
+// the buffers' edges come out whole.
+TEST_F(RunTest, LongNamesReachStandardOutputWhole) {
+  encounter_.attacker(1).name = "a";  // then the two-byte characters sit at odd offsets
+  for (int i = 0; i < 30000; ++i) encounter_.attacker(1).name += testing::Cp932("鬼a");
+  encounter_.defender(2).name = encounter_.attacker(1).name.substr(1);
+  ASSERT_EQ(SaveAll(roster_, encounter_), std::nullopt);
+  EXPECT_EQ(Run({"--txt", "-", roster_}), kExitSuccess);
+  EXPECT_EQ(Out(), Utf8FromCp932(TextReport(encounter_)));
+  EXPECT_EQ(Run({"--html", "-", roster_}), kExitSuccess);
+  EXPECT_EQ(Out(), HtmlReportUtf8(encounter_));
+  EXPECT_EQ(Run({"--json", "-", roster_}), kExitSuccess);
+  EXPECT_EQ(Out(), JsonExport(encounter_));
 }
 
 TEST_F(RunTest, WritesJsonAndCsvBesideTheReports) {

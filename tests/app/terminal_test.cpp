@@ -8,10 +8,10 @@
 #include <thread>
 
 #include "app/command_line.h"
-#include "app/terminal_text.h"
 #include "files/cp932.h"
 #include "files/reports.h"
 #include "files/roster_file.h"
+#include "files/terminal_text.h"
 #include "tests/files/files_test_support.h"
 
 namespace zelmora {

@@ -81,6 +81,24 @@ TEST(CsvExportTest, QuotesOnlyWhatNeedsIt) {
   EXPECT_EQ(CsvField(""), "");
 }
 
+// A spreadsheet runs a cell starting with these as a formula; the JSON
+// keeps the name as it is.
+TEST(CsvExportTest, NamesASpreadsheetWouldRunGetALeadingApostrophe) {
+  struct Case {
+    std::string name, field;
+  };
+  for (const Case& c :
+       {Case{"=1+1", "'=1+1"}, Case{"+SUM(A1:A3)", "'+SUM(A1:A3)"}, Case{"-2", "'-2"},
+        Case{"@x", "'@x"}, Case{"\tT", "'\tT"}, Case{"\rR", "\"'\rR\""}, Case{"=a,b", "\"'=a,b\""},
+        Case{"a=1", "a=1"}, Case{"", ""}}) {
+    EXPECT_EQ(CsvNameField(c.name), c.field) << c.name;
+  }
+  Encounter e;
+  e.defender(1).name = "=HYPERLINK(\"x\")";
+  EXPECT_NE(CsvExport(e).find(",\"'=HYPERLINK(\"\"x\"\")\","), std::string::npos);
+  EXPECT_NE(JsonExport(e).find("\"=HYPERLINK(\\\"x\\\")\""), std::string::npos);
+}
+
 TEST(CsvExportTest, HeaderAndTwentyFiveRowsWithAByteOrderMark) {
   Encounter e;
   e.attacker(2).name = testing::Cp932("弓兵,ケイ");

@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <new>
 #include <vector>
 
 #include "files/error_reason.h"
@@ -238,6 +239,47 @@ TEST_F(SafeWriterTest, SaveRemovesOnlyStaleTemporariesOfTheUser) {
   if (as_root) expected.push_back(others);
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(folder_.Entries(), expected);
+}
+
+// A report produced piece by piece that runs out of memory halfway is a
+// failed write like any other: the file named, the old one kept, nothing left.
+TEST_F(SafeWriterTest, RunningOutOfMemoryWhileProducingKeepsTheOldFile) {
+  const std::string path = folder_.File("report.htm");
+  testing::Put(path, kOld);
+  const auto write = [](ByteSink& sink) {
+    sink.Append(std::string(100000, 'x'));  // past the first buffer
+    throw std::bad_alloc();
+  };
+  for (const Temporary kind : {Temporary::kUnnamedWherePossible, Temporary::kNamed}) {
+    EXPECT_EQ(WriteFileSafely(path, write, kind), (FileError{path, ErrorReason(ENOMEM)}));
+    EXPECT_EQ(Slurp(path), kOld);
+    EXPECT_EQ(folder_.Entries(), std::vector<std::string>{"report.htm"});
+  }
+}
+
+// Twenty first writes of one new file at once: every one succeeds and the
+// file is one of them whole.
+TEST_F(SafeWriterTest, SimultaneousFirstWritesOfOneFileAllSucceed) {
+  for (const Temporary kind : {Temporary::kUnnamedWherePossible, Temporary::kNamed}) {
+    const std::string path = folder_.File("new.txt");
+    std::filesystem::remove(path);
+    std::vector<pid_t> writers;
+    for (int i = 0; i < 20; ++i) {
+      writers.push_back(fork());
+      if (writers.back() == 0) {
+        _exit(WriteFileSafely(path, std::string(100000, static_cast<char>('a' + i)), kind) ? 1 : 0);
+      }
+    }
+    for (const pid_t writer : writers) {
+      int status = -1;
+      ASSERT_EQ(waitpid(writer, &status, 0), writer);
+      EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    }
+    const std::string written = Slurp(path);
+    ASSERT_EQ(written.size(), 100000u);
+    EXPECT_EQ(written, std::string(100000, written[0]));
+    EXPECT_EQ(folder_.Entries(), std::vector<std::string>{"new.txt"});
+  }
 }
 
 TEST(ErrorReasonTest, CommonReasonsAreJapaneseInAnyLocaleOthersTheSystems) {

@@ -12,6 +12,11 @@ share=$stage/share
 id=org.zelmora.calculator
 
 test -x "$stage/bin/zelmora"
+# The installed command line finds the window's program: without a display
+# it is that program that declines.
+test -x "$stage/libexec/zelmora/zelmora-window"
+window_answer=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$stage/bin/zelmora" 2>&1 || true)
+[[ $window_answer == *"no display to open the window on"* ]] || { echo "$window_answer"; exit 1; }
 desktop-file-validate "$share/applications/$id.desktop"
 grep -qx 'Exec=zelmora %f' "$share/applications/$id.desktop"
 grep -qx 'MimeType=application/x-zelmora-roster;' "$share/applications/$id.desktop"

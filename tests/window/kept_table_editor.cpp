@@ -3,7 +3,8 @@
 // Step k types k into attacker 1's judgment value after setting all eight
 // modifiers to k and every evasion kind to k % 4, so a kept table shows by
 // itself whether its parts belong to one step. Prints "ready" once the
-// first table is kept.
+// first table is kept; given a delay in milliseconds, keeps with that delay
+// and prints "ready" after the first step instead.
 #include <QApplication>
 #include <QLineEdit>
 #include <cstdio>
@@ -30,14 +31,16 @@ int main(int argc, char** argv) {
     window.encounter().defender(slot).name.assign(kNameBytes, static_cast<char>('m' + slot));
   }
   window.RecalculateAll();
-  window.keeper().Start(0);
-  bool kept = false;
-  QObject::connect(&window.keeper(), &zelmora::TableKeeper::Written, [&kept] {
-    if (kept) return;
-    kept = true;
+  const int delay_ms = argc > 1 ? std::atoi(argv[1]) : 0;
+  window.keeper().Start(delay_ms);
+  bool ready = false;
+  const auto say_ready = [&ready] {
+    if (ready) return;
+    ready = true;
     std::puts("ready");
     std::fflush(stdout);
-  });
+  };
+  if (delay_ms == 0) QObject::connect(&window.keeper(), &zelmora::TableKeeper::Written, say_ready);
   QLineEdit& judgment = window.grid().attacker(1).judgment();
   for (int k = 1;; ++k) {
     window.encounter().modifiers() = zelmora::ModifiersFromShown({k, k, k, k, k, k, k, k});
@@ -46,6 +49,7 @@ int main(int argc, char** argv) {
     }
     judgment.selectAll();
     zelmora::testing::CommitText(&judgment, QString::number(k));
+    if (delay_ms > 0) say_ready();
     QApplication::processEvents();
   }
 }

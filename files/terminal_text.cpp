@@ -1,4 +1,4 @@
-#include "app/terminal_text.h"
+#include "files/terminal_text.h"
 
 #include "engine/text.h"
 
@@ -15,14 +15,12 @@ std::string Utf8Of(char32_t code) {
           static_cast<char>(0x80 | (code & 0x3F))};
 }
 
-}  // namespace
-
-std::string WithVisibleControls(std::string_view utf8) {
+std::string Visible(std::string_view utf8, bool keep_line_ends) {
   std::string out;
   out.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size(); ++i) {
     const auto byte = static_cast<unsigned char>(utf8[i]);
-    const bool line_end = byte == '\r' || byte == '\n';
+    const bool line_end = keep_line_ends && (byte == '\r' || byte == '\n');
     if (byte < 0x20 && !line_end) {
       out += Utf8Of(kControlPictures + byte);
     } else if (byte == 0x7F) {
@@ -36,5 +34,11 @@ std::string WithVisibleControls(std::string_view utf8) {
   }
   return out;
 }
+
+}  // namespace
+
+std::string WithVisibleControls(std::string_view utf8) { return Visible(utf8, true); }
+
+std::string TerminalSafe(std::string_view text) { return Visible(text, false); }
 
 }  // namespace zelmora

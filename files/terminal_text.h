@@ -11,4 +11,8 @@ namespace zelmora {
 // control pictures (ESC shows as U+241B), DEL U+2421, C1 controls U+FFFD.
 std::string WithVisibleControls(std::string_view utf8);
 
+// A name, path or option quoted in a message: as above, the line ends
+// visible too, so that it cannot forge a line of its own.
+std::string TerminalSafe(std::string_view text);
+
 }  // namespace zelmora

@@ -1,0 +1,99 @@
+#include <unistd.h>
+#include <xcb/xcb.h>
+
+#include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/command_line_messages.h"
+#include "app/message_language.h"
+#include "app/option_table.h"
+#include "files/error_reason.h"
+#include "files/terminal_text.h"
+#include "files/user_folders.h"
+#include "gui/prompts.h"
+#include "window/calc_app.h"
+
+namespace {
+
+constexpr int kExitNoDisplay = 1;
+
+// Qt aborts when it cannot reach a display, so look first: a platform asked
+// for by name or a Wayland session is taken at its word; an X display must
+// answer.
+bool HasDisplay() {
+  auto set = [](const char* name) {
+    const char* value = std::getenv(name);
+    return value && *value;
+  };
+  if (set("QT_QPA_PLATFORM") || set("WAYLAND_DISPLAY")) return true;
+  if (!set("DISPLAY")) return false;
+  xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+  const bool answers = xcb_connection_has_error(connection) == 0;
+  xcb_disconnect(connection);
+  return answers;
+}
+
+// A settings file that could stall the start (a FIFO, a device, a huge
+// file) is moved aside before the settings are first read; where it cannot
+// be moved, this run keeps its settings nowhere and uses the defaults.
+void SetAsideUnreadableSettingsWithNotice(zelmora::Language language) {
+  namespace messages = zelmora::messages;
+  const auto set_aside = zelmora::SetAsideUnreadableSettings();
+  if (!set_aside) return;
+  const std::string path = zelmora::TerminalSafe(set_aside->problem.path);
+  const std::string reason = zelmora::ReasonIn(language, set_aside->problem.reason);
+  std::string notice;
+  if (set_aside->moved_to.empty()) {
+    static const QTemporaryDir for_this_run;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, for_this_run.path());
+    notice = messages::Filled(messages::kSettingsNotRead.In(language), {path, reason});
+  } else {
+    notice = messages::Filled(messages::kSettingsSetAside.In(language),
+                              {path, reason, zelmora::TerminalSafe(set_aside->moved_to)});
+  }
+  std::cerr << zelmora::kProgramName << ": " << notice << '\n';
+}
+
+// The window, with the roster of the command line loaded and the settings a
+// roster does not carry applied.
+int OpenWindow(const zelmora::CommandLine& command, zelmora::Language language, int argc,
+               char** argv) {
+  SetAsideUnreadableSettingsWithNotice(language);
+  QApplication app(argc, argv);
+  // The desktop matches the window to its entry and icon by this name.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.zelmora.calculator"));
+  zelmora::DesktopPrompts prompts;
+  zelmora::CalcApp::Preparation prepare;
+  if (command.modifiers || command.evasion_kinds) {
+    prepare = [&command](zelmora::Encounter& encounter) {
+      zelmora::ApplySettings(command, encounter);
+    };
+  }
+  zelmora::CalcApp(prompts).RunWithRosterBytes(command.roster, prepare);
+  return zelmora::kExitSuccess;
+}
+
+}  // namespace
+
+// The window's program: `zelmora` hands over the command lines that want
+// the window, unchanged; anything else is answered as `zelmora` would.
+int main(int argc, char** argv) {
+  const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+  const zelmora::Language language = zelmora::EnvironmentMessageLanguage();
+  const zelmora::CommandLine command = zelmora::ParseCommandLine(arguments, language);
+  const zelmora::Console console{STDOUT_FILENO, std::cerr, language};
+  if (command.mode != zelmora::CommandLine::Mode::kWindow) {
+    return zelmora::RunWithoutWindow(command, console);
+  }
+  if (!HasDisplay()) {
+    std::cerr << "zelmora: " << zelmora::messages::kNoDisplay.In(language) << '\n';
+    return kExitNoDisplay;
+  }
+  return OpenWindow(command, language, argc, argv);
+}
