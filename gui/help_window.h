@@ -10,6 +10,8 @@ namespace zelmora {
 // Japanese, on the grid, the abbreviations and the rules the numbers
 // follow. Pages come from the program's resources.
 class HelpWindow : public QWidget {
+  Q_OBJECT  // ShowFor finds the window's own help among its children by type
+
  public:
   explicit HelpWindow(QWidget* parent = nullptr);
 

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "files/roster_file.h"
+#include "gui/help_window.h"
 #include "tests/support/grid_texts.h"
 #include "tests/support/gui_helpers.h"
 #include "tests/support/sample_table.h"
@@ -63,8 +64,8 @@ TEST(DesktopCommandsTest, UndoAndRedoWalkTypingLoadAndNewExactly) {
 }
 
 // 全てセーブ asks only while the table belongs to no roster, 名前を付けて保存
-// always, each offering the table's name.
-TEST(DesktopCommandsTest, SaveAllAsksOnlyTheFirstTime) {
+// always, each offering the table's name; F1 opens the help window.
+TEST(DesktopCommandsTest, SaveAllAsksOnlyTheFirstTimeAndF1OpensTheHelp) {
   QTemporaryDir folder;
   ScriptedPrompts prompts;
   CalcWindow window(prompts);
@@ -83,6 +84,8 @@ TEST(DesktopCommandsTest, SaveAllAsksOnlyTheFirstTime) {
   ASSERT_EQ(prompts.save_choices.size(), 2u);
   EXPECT_EQ(prompts.save_choices[0].suggested_name, "Rina_1");
   EXPECT_EQ(prompts.save_choices[1].suggested_name, "party");
+  Press(name, "F1");
+  EXPECT_TRUE(window.findChild<HelpWindow*>()->isWindow());
 }
 
 // Started without a roster: the kept table, where undo stops; a damaged one
