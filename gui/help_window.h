@@ -12,8 +12,7 @@ namespace zelmora {
 class HelpWindow : public QWidget {
   Q_OBJECT  // ShowFor finds the window's own help among its children by type
 
- public:
-  explicit HelpWindow(QWidget* parent = nullptr);
+      public : explicit HelpWindow(QWidget* parent = nullptr);
 
   // F1: shows the help window of `parent`, made on first use, and brings it
   // to the front, so that pressing F1 again opens no second one.
