@@ -10,9 +10,11 @@ namespace zelmora {
 // Japanese, on the grid, the abbreviations and the rules the numbers
 // follow. Pages come from the program's resources.
 class HelpWindow : public QWidget {
-  Q_OBJECT  // ShowFor finds the window's own help among its children by type
+  // ShowFor finds the window's own help among its children by this type.
+  Q_OBJECT
 
-      public : explicit HelpWindow(QWidget* parent = nullptr);
+ public:
+  explicit HelpWindow(QWidget* parent = nullptr);
 
   // F1: shows the help window of `parent`, made on first use, and brings it
   // to the front, so that pressing F1 again opens no second one.
