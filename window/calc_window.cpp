@@ -27,6 +27,7 @@
 #include "files/roster_file.h"
 #include "gui/cp932_qstring.h"
 #include "gui/dialog_units.h"
+#include "gui/file_dialog.h"
 #include "gui/file_error_message.h"
 #include "gui/help_window.h"
 #include "gui/name_field.h"
@@ -329,7 +330,9 @@ void CalcWindow::FillRecentMenu() {
   recent_menu_->setEnabled(!paths.isEmpty());
 }
 
+// The next file dialog starts beside it, however the roster came.
 void CalcWindow::RememberRoster(const QString& path) {
+  FileDialog::RememberFolder(path);
   RecentFiles::Add(path);
   FillRecentMenu();
 }
