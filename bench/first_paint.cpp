@@ -5,7 +5,6 @@
 // under callgrind.
 #include <QApplication>
 #include <QDialog>
-#include <QFile>
 #include <QLabel>
 #include <QTimer>
 #include <cstdlib>
@@ -42,7 +41,7 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.zelmora.calculator"));
     zelmora::DesktopPrompts prompts;
     zelmora::CalcApp calc(prompts);
-    calc.Open(QFile::decodeName(argv[2])).installEventFilter(&quit);
+    calc.OpenWithRosterBytes(argv[2]).installEventFilter(&quit);
     return QApplication::exec();
   }
   QDialog dialog;

@@ -13,7 +13,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
-#include <QTimer>
 #include <algorithm>
 #include <string>
 
@@ -299,10 +298,9 @@ void CalcWindow::BindUserState() {
           update_restore);
   connect(recent_menu_, &QMenu::aboutToShow, this, &CalcWindow::FillRecentMenu);
   FillRecentMenu();
-  // Shown in the status bar once the window is up, until another notice.
-  connect(&keeper_, &TableKeeper::Unusable, this, [this](const QString& message) {
-    QTimer::singleShot(0, this, [this, message] { statusBar()->showMessage(message); });
-  });
+  // A kept table that cannot be written is said once, and stays said.
+  connect(&keeper_, &TableKeeper::Unusable, this,
+          [this](const QString& message) { statusBar()->showMessage(message); });
 
   auto* drop = new RosterDrop([this](const QString& path) { LoadRoster(path); }, this);
   setAcceptDrops(true);

@@ -98,9 +98,12 @@ void ResultsGrid::ShowMenu(const QPoint& global_position) {
   menu.exec(global_position);
 }
 
+// The scroll area brings the whole grid into sight after Tab gave it the
+// focus; the framed pairing is brought into sight after that.
 void ResultsGrid::focusInEvent(QFocusEvent* event) {
   current().SetFocusFrame(true);
-  emit CurrentShown(current());
+  QMetaObject::invokeMethod(
+      this, [this] { emit CurrentShown(current()); }, Qt::QueuedConnection);
   QWidget::focusInEvent(event);
 }
 
