@@ -355,6 +355,12 @@ void CalcWindow::Recalculate(SlotSelection rows, SlotSelection columns) {
 
 void CalcWindow::TableChanged(const std::string& group) {
   history_.Record(TableStateOf(encounter_), group);
+  // A change at the end of the history may have dropped the steps that
+  // could have been redone, and their rosters with them.
+  if (!history_.CanRedo()) {
+    rosters_.resize(history_.Position() + 1);
+    rosters_.back() = roster_path_;
+  }
   keeper_.Changed();
   ShowHistory();
 }
@@ -366,12 +372,17 @@ void CalcWindow::ShowHistory() {
 }
 
 void CalcWindow::BelongTo(const QString& roster) {
-  roster_path_ = roster;
+  rosters_[history_.Position()] = roster;
   history_.MarkClean();
+  ShowRoster();
+}
+
+void CalcWindow::ShowRoster() {
+  roster_path_ = rosters_[history_.Position()];
   setWindowTitle(
-      roster.isEmpty()
+      roster_path_.isEmpty()
           ? kProgramTitle + QStringLiteral("[*]")
-          : QStringLiteral("%1 — %2[*]").arg(kProgramTitle, QFileInfo(roster).fileName()));
+          : QStringLiteral("%1 — %2[*]").arg(kProgramTitle, QFileInfo(roster_path_).fileName()));
   ShowHistory();
 }
 
@@ -384,15 +395,24 @@ void CalcWindow::ShowTable(const TableState& state) {
 
 void CalcWindow::ForgetHistory() {
   history_ = TableHistory(TableStateOf(encounter_));
+  rosters_ = {roster_path_};
   ShowHistory();
 }
 
+// A step back or forth returns to the roster its table belonged to, so that
+// 全てセーブ after undoing a load writes where that table came from.
 void CalcWindow::Undo() {
-  if (history_.CanUndo()) ShowTable(history_.Undo());
+  if (!history_.CanUndo()) return;
+  history_.Undo();
+  ShowRoster();
+  ShowTable(history_.Current());
 }
 
 void CalcWindow::Redo() {
-  if (history_.CanRedo()) ShowTable(history_.Redo());
+  if (!history_.CanRedo()) return;
+  history_.Redo();
+  ShowRoster();
+  ShowTable(history_.Current());
 }
 
 void CalcWindow::ShowResults(SlotSelection rows, SlotSelection columns) {

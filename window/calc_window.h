@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/encounter.h"
 #include "engine/slot_selection.h"
@@ -146,6 +147,8 @@ class CalcWindow : public QMainWindow {
   void TableChanged(const std::string& group = {});
   // The roster the table now belongs to, saved as it stands.
   void BelongTo(const QString& roster);
+  // The roster of the current step in the title.
+  void ShowRoster();
   void ShowTable(const TableState& state);
   // The title, its modified mark and undo and redo as the history stands.
   void ShowHistory();
@@ -168,6 +171,8 @@ class CalcWindow : public QMainWindow {
   TableKeeper keeper_{encounter_};
   TableHistory history_{TableStateOf(encounter_)};
   QString roster_path_;
+  // The roster each state of the history belongs to, by its position.
+  std::vector<QString> rosters_{QString()};
   std::unique_ptr<class PairingHighlight> highlight_;
   std::array<QAction*, kCommandCount> actions_{};
   QMenu* recent_menu_ = nullptr;

@@ -51,6 +51,7 @@ TEST(DesktopCommandsTest, SaveOnceThenUndoAndRedoEachTableExactly) {
   Press(judgment, "Ctrl+Z");
   Press(judgment, "Ctrl+Z");
   EXPECT_EQ(GridInputTexts(window) + GridOutputTexts(window), saved);
+  EXPECT_EQ(window.roster_path(), folder.filePath("party.qvr"));  // Ctrl+S writes there
   for (const char* undone : {"45", "0"}) {
     Press(judgment, "Ctrl+Z");
     EXPECT_EQ(judgment->text(), undone);
