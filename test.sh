@@ -4,7 +4,8 @@
 #   ./test.sh          the suite (engine, files, window, installation checks)
 #   ./test.sh --all    also the format and lint checks, the Debian package, the
 #                      suite under AddressSanitizer and UndefinedBehaviorSanitizer,
-#                      and bounded fuzzing
+#                      bounded fuzzing, and the Windows program cross-built, tested
+#                      under Wine and zipped
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -23,4 +24,5 @@ if $all; then
   tools/check-package.sh
   cmake --workflow --preset sanitize
   tools/fuzz.sh "${ZELMORA_FUZZ_SECONDS:-120}"
+  tools/windows/build.sh
 fi

@@ -1,5 +1,4 @@
 #include <unistd.h>
-#include <xcb/xcb.h>
 
 #include <QApplication>
 #include <QSettings>
@@ -13,6 +12,8 @@
 #include "app/command_line_messages.h"
 #include "app/message_language.h"
 #include "app/option_table.h"
+#include "app/startup.h"
+#include "app/window_startup.h"
 #include "files/error_reason.h"
 #include "files/terminal_text.h"
 #include "files/user_folders.h"
@@ -22,22 +23,6 @@
 namespace {
 
 constexpr int kExitNoDisplay = 1;
-
-// Qt aborts when it cannot reach a display, so look first: a platform asked
-// for by name or a Wayland session is taken at its word; an X display must
-// answer.
-bool HasDisplay() {
-  auto set = [](const char* name) {
-    const char* value = std::getenv(name);
-    return value && *value;
-  };
-  if (set("QT_QPA_PLATFORM") || set("WAYLAND_DISPLAY")) return true;
-  if (!set("DISPLAY")) return false;
-  xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-  const bool answers = xcb_connection_has_error(connection) == 0;
-  xcb_disconnect(connection);
-  return answers;
-}
 
 // A settings file that could stall the start (a FIFO, a device, a huge
 // file) is moved aside before the settings are first read; where it cannot
@@ -64,6 +49,7 @@ void SetAsideUnreadableSettingsWithNotice(zelmora::Language language) {
 // roster does not carry applied.
 int OpenWindow(const zelmora::CommandLine& command, zelmora::Language language, int argc,
                char** argv) {
+  zelmora::PrepareForWindow();
   SetAsideUnreadableSettingsWithNotice(language);
   QApplication app(argc, argv);
   // The desktop matches the window to its entry and icon by this name.
@@ -84,14 +70,15 @@ int OpenWindow(const zelmora::CommandLine& command, zelmora::Language language, 
 // The window's program: `zelmora` hands over the command lines that want
 // the window, unchanged; anything else is answered as `zelmora` would.
 int main(int argc, char** argv) {
-  const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+  const std::vector<std::string> utf8_arguments = zelmora::CommandArguments(argc, argv);
+  const std::vector<std::string_view> arguments(utf8_arguments.begin(), utf8_arguments.end());
   const zelmora::Language language = zelmora::EnvironmentMessageLanguage();
   const zelmora::CommandLine command = zelmora::ParseCommandLine(arguments, language);
   const zelmora::Console console{STDOUT_FILENO, std::cerr, language};
   if (command.mode != zelmora::CommandLine::Mode::kWindow) {
     return zelmora::RunWithoutWindow(command, console);
   }
-  if (!HasDisplay()) {
+  if (!zelmora::HasDisplay()) {
     std::cerr << "zelmora: " << zelmora::messages::kNoDisplay.In(language) << '\n';
     return kExitNoDisplay;
   }

@@ -1,11 +1,10 @@
 #include "files/cp932.h"
 
-#include <errno.h>
-#include <iconv.h>
-
 #include <array>
 #include <cstdint>
 #include <utility>
+
+#include "files/cp932_platform.h"
 
 namespace zelmora {
 namespace {
@@ -21,6 +20,14 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kLookAlik
     {"\u00AC", "\uFFE2"},  // not sign
     {"\u2014", "\u2015"},  // em dash -> horizontal bar
 }};
+
+// Characters one platform's converter takes and another's refuses. None is
+// taken anywhere, so that a text saves the same everywhere: the yen sign and
+// overline would become the backslash and tilde (a silent change), and the
+// rest are Windows's stand-ins for the single bytes below.
+constexpr std::array<std::string_view, 7> kRefused = {
+    "\u00A5", "\u203E", "\u0080", "\uF8F0", "\uF8F1", "\uF8F2", "\uF8F3",
+};
 
 // Every look-alike starts with one of these bytes.
 bool MayStartLookAlike(char byte) { return byte == '\xC2' || byte == '\xE2' || byte == '\xE3'; }
@@ -47,97 +54,64 @@ std::string MapLookAlikes(std::string_view utf8) {
   return out;
 }
 
-// iconv_open reports failure as (iconv_t)-1: the cast is the library's own
-// convention, so the int-to-pointer check is silenced where it is compared.
-const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1);  // NOLINT(performance-no-int-to-ptr)
-
-class Converter {
- public:
-  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
-  ~Converter() {
-    if (cd_ != kNoConverter) iconv_close(cd_);
+bool HoldsRefused(std::string_view utf8) {
+  for (const std::string_view refused : kRefused) {
+    if (utf8.find(refused) != std::string_view::npos) return true;
   }
-  Converter(const Converter&) = delete;
-  Converter& operator=(const Converter&) = delete;
-
-  // Converts `in`; on a sequence that cannot be converted, appends
-  // `replacement` and skips one byte when `replacement` is given, else fails.
-  std::optional<std::string> Convert(std::string_view in,
-                                     std::optional<std::string_view> replacement) {
-    if (cd_ == kNoConverter) return std::nullopt;
-    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-    std::string out;
-    std::string buffer(in);
-    char* src = buffer.data();
-    std::size_t left = buffer.size();
-    char chunk[256];
-    while (left > 0) {
-      char* dst = chunk;
-      std::size_t room = sizeof chunk;
-      const std::size_t done = iconv(cd_, &src, &left, &dst, &room);
-      out.append(chunk, static_cast<std::size_t>(dst - chunk));
-      if (done != static_cast<std::size_t>(-1) || errno == E2BIG) continue;
-      if (!replacement) return std::nullopt;
-      out += *replacement;  // EILSEQ or EINVAL (a lead byte at the end)
-      ++src;
-      --left;
-      iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-    }
-    return out;
-  }
-
- private:
-  iconv_t cd_;
-};
-
-// Opened once per thread: opening costs more than converting a roster.
-Converter& FromCp932() {
-  thread_local Converter converter("UTF-8", "CP932");
-  return converter;
+  return false;
 }
 
-// Code page 932 to UTF-8 with `replacement` for what does not decode, or
-// nothing without one. ASCII is the same in both, and most of a report or a
-// roster: only the runs of other characters go through the converter.
-std::optional<std::string> ConvertedFromCp932(std::string_view cp932,
-                                              std::optional<std::string_view> replacement) {
-  Converter& converter = FromCp932();
+// The bytes of the character that starts `cp932`: 1 or 2, or 0 for a byte
+// that starts none. Windows reads 0x80, 0xA0 and 0xFD-0xFF as characters of
+// its own and Linux refuses them; they start none here, on every platform.
+std::size_t CharacterLength(std::string_view cp932) {
+  const auto byte = static_cast<unsigned char>(cp932.front());
+  if (byte < 0x80 || (byte >= 0xA1 && byte <= 0xDF)) return 1;
+  const bool lead = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+  return lead && cp932.size() >= 2 ? 2 : 0;
+}
+
+bool WellFormed(std::string_view cp932) {
+  while (!cp932.empty()) {
+    const std::size_t length = CharacterLength(cp932);
+    if (length == 0) return false;
+    cp932.remove_prefix(length);
+  }
+  return true;
+}
+
+// One character at a time; a byte that starts no character, or one whose
+// character the code page lacks, becomes U+FFFD and the next byte is read
+// afresh.
+std::string DecodeEachCharacter(std::string_view cp932) {
   std::string out;
-  out.reserve(cp932.size() + cp932.size() / 2);
-  std::size_t at = 0;
-  while (at < cp932.size()) {
-    std::size_t end = at;
-    while (end < cp932.size() && static_cast<unsigned char>(cp932[end]) < 0x80) ++end;
-    out.append(cp932.substr(at, end - at));
-    at = end;
-    while (end < cp932.size() && static_cast<unsigned char>(cp932[end]) >= 0x80) {
-      end = std::min(cp932.size(), end + Cp932CharacterBytes(cp932[end]));
-    }
-    if (end == at) continue;
-    const std::optional<std::string> converted =
-        converter.Convert(cp932.substr(at, end - at), replacement);
-    if (!converted) return std::nullopt;
-    out += *converted;
-    at = end;
+  while (!cp932.empty()) {
+    const std::size_t length = CharacterLength(cp932);
+    std::optional<std::string> character;
+    if (length > 0) character = PlatformUtf8FromCp932(cp932.substr(0, length));
+    out += character.value_or("\uFFFD");
+    cp932.remove_prefix(character ? length : 1);
   }
   return out;
 }
 
 }  // namespace
 
-// Opened once per thread and direction: opening costs more than converting
-// a line. Each conversion starts from the initial state.
 std::optional<std::string> Cp932FromUtf8(std::string_view utf8) {
-  thread_local Converter converter("CP932", "UTF-8");
-  return converter.Convert(MapLookAlikes(utf8), std::nullopt);
+  std::string mapped = MapLookAlikes(utf8);
+  if (HoldsRefused(mapped)) return std::nullopt;
+  return PlatformCp932FromUtf8(mapped);
 }
 
 std::string Utf8FromCp932(std::string_view cp932) {
-  return ConvertedFromCp932(cp932, "\uFFFD").value_or(std::string());
+  if (WellFormed(cp932)) {
+    if (auto whole = PlatformUtf8FromCp932(cp932)) return *std::move(whole);
+  }
+  return DecodeEachCharacter(cp932);
 }
 
 bool IsCp932Text(std::string_view bytes) {
-  return ConvertedFromCp932(bytes, std::nullopt).has_value();
+  return WellFormed(bytes) && PlatformUtf8FromCp932(bytes).has_value();
 }
 
 // A hand check rather than a conversion: a 64 MB file would need four

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-// Code page 932 (Japanese Windows) conversion through the C library.
+// Code page 932 (Japanese Windows) conversion, the same on every platform.
 namespace zelmora {
 
 // UTF-8 to code page 932. The characters Linux input methods produce for

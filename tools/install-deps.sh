@@ -18,8 +18,11 @@ tests=(
   clang-format clang-tidy                   # style and lint checks
   python3 groff-base man-db dpkg-dev lintian attr acl  # data, manual pages, package, file tests
 )
-# Fuzzing wants clang and its sanitizer and libFuzzer runtimes.
-fuzz=(clang-14 libclang-rt-14-dev)
+# ./test.sh --all also fuzzes, with clang and its sanitizer and libFuzzer
+# runtimes, and cross-builds for Windows, testing under Wine and zipping.
+fuzz=(clang-14 libclang-rt-14-dev
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev mingw-w64-tools
+  wine wine64 qt6-base-dev-tools zip)
 
 case "${1:-}" in
   "") ;;

@@ -114,7 +114,7 @@ class RunTest : public ::testing::Test {
   }
 
   int Run(std::initializer_list<std::string_view> arguments, const std::string& out_path) {
-    const int fd = open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    const int fd = open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     EXPECT_GE(fd, 0) << out_path;
     const auto span = std::span<const std::string_view>(arguments.begin(), arguments.size());
     const int status =
@@ -177,6 +177,7 @@ TEST_F(RunTest, FileErrorsNameTheFileAndExitWithOne) {
   EXPECT_EQ(err_.str(), "zelmora: " + under_file + ": not a folder\n");
   EXPECT_EQ(testing::Slurp(htm), HtmlReport(encounter_));  // the other report is still written
 
+  if (!std::filesystem::exists("/dev/full")) return;  // a full disk, where there is one to ask for
   err_.str("");
   EXPECT_EQ(Run({"--txt", "-", roster_}, "/dev/full"), kExitFileError);
   EXPECT_EQ(err_.str(), "zelmora: standard output: no space left on the disk\n");
@@ -192,7 +193,7 @@ TEST_F(RunTest, NeverWritesTwoReportsIntoOneFileNorOverTheRoster) {
   const std::string target = folder_.File("out.txt");
   const std::string link = folder_.File("link.txt");
   testing::Put(target, "old");
-  ASSERT_EQ(symlink(target.c_str(), link.c_str()), 0);
+  std::filesystem::create_hard_link(target, link);
   err_.str("");
   EXPECT_EQ(Run({"--txt", target, "--json", link, roster_}), kExitUsage);
   EXPECT_EQ(testing::Slurp(target), "old");

@@ -1,27 +1,17 @@
 #include "engine/labels.h"
 
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <string>
+
+#include "files/cp932.h"
 
 namespace zelmora {
 namespace {
 
-// Converts a label to UTF-8 with the C library, so that a mistyped byte in a
-// table shows as the wrong word.
-std::string Utf8(std::string_view cp932) {
-  iconv_t cd = iconv_open("UTF-8", "CP932");
-  std::string in(cp932), out(in.size() * 3, '\0');
-  char* src = in.data();
-  char* dst = out.data();
-  std::size_t src_left = in.size(), dst_left = out.size();
-  const bool ok = iconv(cd, &src, &src_left, &dst, &dst_left) != static_cast<std::size_t>(-1);
-  iconv_close(cd);
-  if (!ok) return "<invalid>";
-  out.resize(out.size() - dst_left);
-  return out;
-}
+// A label in UTF-8, so that a mistyped byte in a table shows as the wrong
+// word (or as U+FFFD).
+std::string Utf8(std::string_view cp932) { return Utf8FromCp932(cp932); }
 
 std::string Joined(LabelTable table) {
   std::string all;

@@ -22,5 +22,23 @@ TEST(Cp932Test, NeverChangesTextSilently) {
   EXPECT_EQ(Utf8FromCp932(std::string("\x82\x00z", 3)), std::string("\uFFFD\0z", 5));
 }
 
+// Where Windows's and Linux's converters differ, both give these answers.
+TEST(Cp932Test, AgreesAcrossPlatformsWhereTheirConvertersDiffer) {
+  for (const char* refused : {"\u00A5", "\u203E", "\u0080", "\uF8F0", "\uF8F3"}) {
+    EXPECT_EQ(Cp932FromUtf8(refused), std::nullopt) << refused;
+  }
+  for (const char* lone : {"\x80", "\xA0", "\xFD", "\xFE", "\xFF"}) {
+    EXPECT_EQ(Utf8FromCp932(std::string("a") + lone + "b"), "a\uFFFDb") << +lone[0];
+  }
+  std::size_t decoded = 0;
+  for (int lead = 0x81; lead <= 0xFC; lead = lead == 0x9F ? 0xE0 : lead + 1) {
+    for (int trail = 0x40; trail <= 0xFC; ++trail) {
+      const std::string pair{static_cast<char>(lead), static_cast<char>(trail)};
+      decoded += Utf8FromCp932(pair).find("\uFFFD") == std::string::npos;
+    }
+  }
+  EXPECT_EQ(decoded, 9604u);
+}
+
 }  // namespace
 }  // namespace zelmora

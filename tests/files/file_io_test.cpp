@@ -17,6 +17,7 @@
 
 #include "files/error_reason.h"
 #include "tests/files/files_test_support.h"
+#include "tests/files/posix_test_support.h"
 
 namespace zelmora {
 namespace {

@@ -1,15 +1,10 @@
 #pragma once
 
-#include <dirent.h>
-#include <stdlib.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,10 +12,6 @@
 #include "tests/support/test_text.h"
 
 namespace zelmora::testing {
-
-// Another user and group, for the tests that run as root.
-inline constexpr uid_t kNobody = 65534;
-inline constexpr gid_t kNogroup = 65534;
 
 inline std::size_t CountLines(std::string_view bytes) {
   return static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
@@ -37,23 +28,17 @@ inline void Put(const std::string& path, std::string_view bytes) {
       .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-// Runs `body` in a child process and gives the child's wait status, -1 if
-// it could not be started; what `body` returns is the child's exit code.
-template <typename Body>
-int WaitStatusOfChild(Body body) {
-  const pid_t child = fork();
-  if (child == 0) _exit(body());
-  int status = -1;
-  if (child < 0 || waitpid(child, &status, 0) != child) return -1;
-  return status;
-}
-
 // A private folder, removed with everything in it at the end of the test.
 class TempFolder {
  public:
   TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zelmora-test-XXXXXX").string();
-    if (const char* made = mkdtemp(pattern.data())) path_ = made;
+    std::random_device random;
+    for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+      const auto folder =
+          std::filesystem::temp_directory_path() / ("zelmora-test-" + std::to_string(random()));
+      std::error_code error;
+      if (std::filesystem::create_directory(folder, error)) path_ = folder.generic_string();
+    }
   }
   ~TempFolder() {
     std::error_code ignored;

@@ -11,6 +11,7 @@
 #include "files/file_io.h"
 #include "files/roster_file.h"
 #include "tests/files/files_test_support.h"
+#include "tests/files/posix_test_support.h"
 
 namespace zelmora {
 namespace {

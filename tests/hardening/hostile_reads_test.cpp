@@ -14,6 +14,7 @@
 #include "files/monster_sheet.h"
 #include "files/roster_file.h"
 #include "tests/files/files_test_support.h"
+#include "tests/files/posix_test_support.h"
 
 namespace zelmora {
 namespace {

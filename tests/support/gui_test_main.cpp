@@ -7,23 +7,28 @@
 #include <QApplication>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <cstdlib>
 
 #include "gui/qt_translations.h"
 
 int main(int argc, char** argv) {
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  // Set here rather than by the test runner: Wine drops QT_ variables.
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QTemporaryDir runtime_dir;
-  if (!std::getenv("XDG_RUNTIME_DIR")) {
-    setenv("XDG_RUNTIME_DIR", runtime_dir.path().toLocal8Bit().constData(), 1);
+  if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {
+    qputenv("XDG_RUNTIME_DIR", runtime_dir.path().toUtf8());
   }
   QTemporaryDir home;
-  const QByteArray home_path = home.path().toLocal8Bit();
+  const QByteArray home_path = home.path().toUtf8();
   for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"}) {
-    setenv(name, (home_path + '/' + name).constData(), 1);
+    qputenv(name, home_path + '/' + name);
   }
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                     QString::fromLocal8Bit(home_path + "/XDG_CONFIG_HOME"));
+  // A file in the private home on every platform: Windows's native settings
+  // are the registry, which no path moves.
+  QSettings::setDefaultFormat(QSettings::IniFormat);
+  for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+    QSettings::setPath(format, QSettings::UserScope,
+                       QString::fromUtf8(home_path + "/XDG_CONFIG_HOME"));
+  }
   ::testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
   zelmora::LoadQtJapanese(app);

@@ -1,0 +1,235 @@
+#include "files/file_io.h"
+
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <new>
+#include <utility>
+
+#include "files/error_reason.h"
+#include "files/temporary_names.h"
+#include "files/temporary_names_windows.h"
+#include "files/wide_text.h"
+#include "files/windows_error.h"
+
+namespace zelmora {
+namespace {
+
+// Owns one handle and closes it when it goes.
+class Handle {
+ public:
+  explicit Handle(HANDLE handle) : handle_(handle) {}
+  ~Handle() { Close(); }
+  Handle(const Handle&) = delete;
+  Handle& operator=(const Handle&) = delete;
+
+  HANDLE get() const { return handle_; }
+  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+  // Returns whether closing succeeded (or there was nothing to close).
+  bool Close() {
+    const HANDLE handle = std::exchange(handle_, INVALID_HANDLE_VALUE);
+    return handle == INVALID_HANDLE_VALUE || CloseHandle(handle);
+  }
+
+ private:
+  HANDLE handle_;
+};
+
+// Windows says only "path not found" where a folder on the way is a file;
+// Linux names that, and so does the program on both.
+std::string ReasonFor(const std::wstring& path, DWORD code) {
+  if (code == ERROR_PATH_NOT_FOUND) {
+    std::wstring folder = path;
+    for (std::size_t end; (end = folder.find_last_of(L"\\/")) != std::wstring::npos;) {
+      folder.resize(end);
+      const DWORD attributes = GetFileAttributesW(folder.c_str());
+      if (attributes == INVALID_FILE_ATTRIBUTES) continue;
+      if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) return ErrorReason(ENOTDIR);
+      break;
+    }
+  }
+  return WindowsErrorReason(code);
+}
+
+FileError Failed(const std::string& path, DWORD code) { return {path, WindowsErrorReason(code)}; }
+
+ReadResult FailedRead(const std::string& path, std::string reason) {
+  ReadResult result;
+  result.error = FileError{path, std::move(reason)};
+  return result;
+}
+
+// Only a file on a disk is read or replaced: not a folder, not a device
+// such as CON or NUL, not a pipe. Nothing for such a file.
+std::optional<std::string> RefusedKind(HANDLE file) {
+  BY_HANDLE_FILE_INFORMATION info;
+  if (GetFileType(file) != FILE_TYPE_DISK || !GetFileInformationByHandle(file, &info)) {
+    return std::string(kNotRegularFileReason);
+  }
+  if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return ErrorReason(EISDIR);
+  return std::nullopt;
+}
+
+// Opens `path` for `access`, sharing it with other readers and writers;
+// folders open too, so that they are named for what they are.
+HANDLE OpenShared(const std::wstring& path, DWORD access) {
+  return CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
+
+ReadResult ReadBounded(const std::string& path, std::size_t max_lines) {
+  const std::optional<std::wstring> wide = WideFromUtf8(path);
+  if (!wide) return FailedRead(path, WindowsErrorReason(ERROR_INVALID_NAME));
+  Handle file(OpenShared(*wide, GENERIC_READ));
+  if (!file.valid()) return FailedRead(path, ReasonFor(*wide, GetLastError()));
+  if (auto refused = RefusedKind(file.get())) return FailedRead(path, *refused);
+  LARGE_INTEGER size;
+  if (!GetFileSizeEx(file.get(), &size))
+    return FailedRead(path, WindowsErrorReason(GetLastError()));
+  if (static_cast<std::uint64_t>(size.QuadPart) > kMaxReadBytes) {
+    return FailedRead(path, std::string(kTooLargeToReadReason));
+  }
+  ReadResult result;
+  result.bytes.reserve(static_cast<std::size_t>(size.QuadPart));
+  std::size_t lines = 0;
+  char buffer[1 << 16];
+  while (lines < max_lines) {
+    DWORD got = 0;
+    if (!ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) {
+      return FailedRead(path, WindowsErrorReason(GetLastError()));
+    }
+    if (got == 0) break;
+    if (result.bytes.size() + got > kMaxReadBytes) {
+      return FailedRead(path, std::string(kTooLargeToReadReason));
+    }
+    result.bytes.append(buffer, got);
+    lines += static_cast<std::size_t>(std::count(buffer, buffer + got, '\n'));
+  }
+  return result;
+}
+
+// The folder and the full path of a save's target.
+struct Target {
+  std::wstring folder;
+  std::wstring path;
+  bool exists = false;
+};
+
+std::optional<std::string> ResolveTarget(const std::string& path, Target& target) {
+  const std::optional<std::wstring> wide = WideFromUtf8(path);
+  if (!wide || wide->empty()) return WindowsErrorReason(ERROR_INVALID_NAME);
+  wchar_t* name = nullptr;
+  std::wstring full(MAX_PATH, L'\0');
+  DWORD length =
+      GetFullPathNameW(wide->c_str(), static_cast<DWORD>(full.size()), full.data(), &name);
+  if (length >= full.size()) {
+    full.resize(length);
+    length = GetFullPathNameW(wide->c_str(), length, full.data(), &name);
+  }
+  if (length == 0) return WindowsErrorReason(GetLastError());
+  if (name == nullptr) return ErrorReason(EISDIR);  // the path ends in a separator
+  target.folder.assign(full.data(), static_cast<std::size_t>(name - full.data()) - 1);
+  full.resize(length);
+  target.path = full;
+
+  Handle existing(OpenShared(target.path, 0));
+  if (!existing.valid()) {
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND) return std::nullopt;
+    return ReasonFor(target.path, error);
+  }
+  if (auto refused = RefusedKind(existing.get())) return refused;
+  const DWORD attributes = GetFileAttributesW(target.path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+    return std::string(kReadOnlyFileReason);
+  }
+  // Replacing needs the rights to delete the file and set its attributes,
+  // and that no other program holds it without sharing them. Asked first, as
+  // a failed replacement may leave a file of its own behind.
+  Handle replaceable(CreateFileW(target.path.c_str(), DELETE | FILE_WRITE_ATTRIBUTES,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                 OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (!replaceable.valid()) return WindowsErrorReason(GetLastError());
+  target.exists = true;
+  return std::nullopt;
+}
+
+// Returns 0 or the error of the first failing step.
+DWORD Fill(HANDLE file, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+    DWORD written = 0;
+    if (!WriteFile(file, bytes.data(), chunk, &written, nullptr)) return GetLastError();
+    if (written == 0) return ERROR_WRITE_FAULT;  // no progress: never spin
+    bytes.remove_prefix(written);
+  }
+  return FlushFileBuffers(file) ? 0 : GetLastError();
+}
+
+// The temporary replaces the target in one step that keeps the target's
+// security and streams; a new file is moved in, never over a file that
+// appeared meanwhile.
+DWORD Publish(const Target& target, const std::wstring& temporary) {
+  const bool placed =
+      target.exists ? ReplaceFileW(target.path.c_str(), temporary.c_str(), nullptr,
+                                   REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
+                    : MoveFileExW(temporary.c_str(), target.path.c_str(), MOVEFILE_WRITE_THROUGH);
+  if (placed) return 0;
+  const DWORD error = GetLastError();
+  // Replacing failed after the target was opened: it is still there, whole,
+  // and another program holding it open is what stops the replacement.
+  if (error == ERROR_UNABLE_TO_REMOVE_REPLACED || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT) {
+    return ERROR_SHARING_VIOLATION;
+  }
+  return error;
+}
+
+DWORD Save(const Target& target, std::string_view bytes) {
+  const std::optional<std::wstring> name = WideFromUtf8(NewTemporaryName());
+  const std::wstring temporary = target.folder + L"\\" + name.value_or(L".zelmora");
+  Handle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                          FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valid()) return GetLastError();
+  DWORD error = Fill(file.get(), bytes);
+  if (!file.Close() && error == 0) error = GetLastError();
+  if (error == 0) error = Publish(target, temporary);
+  if (error != 0) DeleteFileW(temporary.c_str());
+  return error;
+}
+
+}  // namespace
+
+ReadResult ReadFileBytes(const std::string& path, std::size_t max_lines) {
+  try {
+    return ReadBounded(path, max_lines);
+  } catch (const std::bad_alloc&) {
+    return FailedRead(path, ErrorReason(ENOMEM));
+  }
+}
+
+std::optional<FileError> WriteFileSafely(const std::string& path, std::string_view bytes,
+                                         Temporary /*always named on Windows*/) {
+  Target target;
+  if (auto refused = ResolveTarget(path, target)) return FileError{path, *refused};
+  RemoveStaleTemporariesIn(target.folder);
+  if (const DWORD error = Save(target, bytes)) return Failed(path, error);
+  return std::nullopt;
+}
+
+// Binary mode, so that the C library adds no carriage returns of its own.
+std::optional<FileError> WriteToDescriptor(int fd, std::string_view bytes,
+                                           const std::string& name) {
+  _setmode(fd, _O_BINARY);
+  while (!bytes.empty()) {
+    const auto chunk = static_cast<unsigned int>(std::min<std::size_t>(bytes.size(), 1u << 30));
+    const int written = _write(fd, bytes.data(), chunk);
+    if (written < 0) return FileError{name, ErrorReason(errno)};
+    if (written == 0) return FileError{name, ErrorReason(EIO)};
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return std::nullopt;
+}
+
+}  // namespace zelmora

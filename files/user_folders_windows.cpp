@@ -1,0 +1,44 @@
+#include "files/user_folders.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+
+#include "files/wide_text.h"
+#include "files/windows_error.h"
+
+namespace zelmora {
+namespace {
+
+// The folder a variable names when it holds an absolute path: the state
+// folder may be moved like on Linux (the tests do), else the user's local
+// application-data folder.
+std::wstring StateFolder() {
+  for (const wchar_t* variable : {L"XDG_STATE_HOME", L"LOCALAPPDATA"}) {
+    const wchar_t* value = _wgetenv(variable);
+    if (value != nullptr && value[0] != L'\0' && value[1] == L':') return value;
+  }
+  return {};
+}
+
+}  // namespace
+
+// "zelmora\table.qvr" in the user's local application-data folder; the
+// folder is the user's own there, so nothing more is asked of it.
+KeptTablePlace FindKeptTablePlace() {
+  const std::wstring base = StateFolder();
+  if (base.empty()) return {};
+  const std::wstring folder = base + L"\\zelmora";
+  KeptTablePlace place;
+  if (!CreateDirectoryW(folder.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
+    place.refused = FileError{Utf8FromWide(folder), WindowsErrorReason(GetLastError())};
+    return place;
+  }
+  place.path = Utf8FromWide(folder + L"\\table.qvr");
+  return place;
+}
+
+// Settings live in an INI file Qt reads itself; nothing is set aside.
+std::optional<SettingsSetAside> SetAsideUnreadableSettings() { return std::nullopt; }
+
+}  // namespace zelmora
