@@ -44,6 +44,8 @@ class TableHistory {
   const TableState& Undo();
   const TableState& Redo();
   const TableState& Current() const { return states_[current_]; }
+  // The current state's place in the list, 0 for the first.
+  std::size_t Position() const { return current_; }
 
   // The current state is the one saved; the title's modified flag is off
   // while the history stands there.

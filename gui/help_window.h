@@ -10,6 +10,9 @@ namespace zelmora {
 // Japanese, on the grid, the abbreviations and the rules the numbers
 // follow. Pages come from the program's resources.
 class HelpWindow : public QWidget {
+  // ShowFor finds the window's own help among its children by this type.
+  Q_OBJECT
+
  public:
   explicit HelpWindow(QWidget* parent = nullptr);
 

@@ -22,7 +22,12 @@ CalcWindow& CalcApp::OpenWithRosterBytes(const std::string& roster_path,
   // Before the first widget, so that Qt's own dialogs speak Japanese too.
   LoadQtJapanese(*QCoreApplication::instance());
   window_ = std::make_unique<CalcWindow>(prompts_);
-  if (!roster_path.empty()) window_->LoadRosterBytes(roster_path);
+  if (roster_path.empty()) {
+    window_->RestoreKeptTableAtStart();
+  } else {
+    window_->LoadRosterBytes(roster_path);
+  }
+  window_->ForgetHistory();
   if (prepare) {
     prepare(window_->encounter());
     window_->RecalculateAll();

@@ -24,8 +24,10 @@ class CalcApp {
   ~CalcApp();
 
   // Shows the window. With a roster path the window opens with that roster
-  // loaded, as "全てロード" does; a preparation then adjusts the records
-  // and the grid is recalculated. Every later change, and whatever is
+  // loaded, as "全てロード" does, without one with the table kept by the last
+  // run, as 前回の内容を復元 does; undo goes no further back. A preparation
+  // then adjusts the records (an undoable change) and the grid is
+  // recalculated. Every later change, and whatever is
   // pending when the window closes, is kept for 前回の内容を復元.
   CalcWindow& Open(const QString& roster_path = {}, const Preparation& prepare = {});
   // The same with the roster named by the bytes of its path, as a command

@@ -1,9 +1,12 @@
 #include "window/calc_window.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -23,9 +26,13 @@
 #include "files/roster_file.h"
 #include "gui/cp932_qstring.h"
 #include "gui/dialog_units.h"
+#include "gui/file_dialog.h"
 #include "gui/file_error_message.h"
+#include "gui/help_window.h"
 #include "gui/name_field.h"
 #include "gui/numeric_text.h"
+#include "gui/report_printer.h"
+#include "gui/results_clipboard.h"
 #include "window/about_dialog.h"
 #include "window/app_icon.h"
 #include "window/matchup_detail_dialog.h"
@@ -126,35 +133,48 @@ using Command = CalcWindow::Command;
 
 enum class ItemKind { kCommand, kCheckable, kSubmenu, kSeparator };
 
-// The menu bar in display order. Texts carry "&" before the mnemonic; there
-// are no keyboard accelerators.
+// The menu bar in display order. Texts carry "&" before the mnemonic; keys
+// are in QKeySequence's portable text, several separated by "; ", the first
+// of them shown in the menu.
 struct MenuItem {
   const char* menu;  // nullptr: a command on the bar itself
   const char* text;
   Command command;
   void (CalcWindow::*run)();
+  const char* keys = nullptr;
   ItemKind kind = ItemKind::kCommand;
 };
 constexpr MenuItem kSeparatorIn(const char* menu) {
-  return {menu, nullptr, Command::kExit, nullptr, ItemKind::kSeparator};
+  return {menu, nullptr, Command::kExit, nullptr, nullptr, ItemKind::kSeparator};
 }
 constexpr const char* kFile = "ファイル(&F)";
+constexpr const char* kEdit = "編集(&E)";
 constexpr const char* kView = "表示(&V)";
+constexpr const char* kHelp = "ヘルプ(&H)";
 constexpr MenuItem kMenu[] = {
-    {kFile, "全てセーブ(&S)", Command::kSaveAll, &CalcWindow::SaveAll},
-    {kFile, "全てロード(&O)", Command::kLoadAll, &CalcWindow::LoadAll},
+    {kFile, "新規(&N)", Command::kNew, &CalcWindow::NewTable, "Ctrl+N"},
+    {kFile, "全てセーブ(&S)", Command::kSaveAll, &CalcWindow::SaveAll, "Ctrl+S"},
+    {kFile, "名前を付けて保存(&A)...", Command::kSaveAs, &CalcWindow::SaveAs, "Ctrl+Shift+S"},
+    {kFile, "全てロード(&O)", Command::kLoadAll, &CalcWindow::LoadAll, "Ctrl+O"},
     kSeparatorIn(kFile),
     {kFile, "TXT出力(&T)", Command::kTextReport, &CalcWindow::WriteTextReport},
     {kFile, "HTML出力(&H)", Command::kHtmlReport, &CalcWindow::WriteHtmlReport},
+    {kFile, "印刷(&P)...", Command::kPrint, &CalcWindow::Print, "Ctrl+P"},
     kSeparatorIn(kFile),
     {kFile, "前回の内容を復元(&R)", Command::kRestoreKept, &CalcWindow::RestoreKeptTable},
-    {kFile, "最近使ったファイル(&F)", Command::kRecentFiles, nullptr, ItemKind::kSubmenu},
+    {kFile, "最近使ったファイル(&F)", Command::kRecentFiles, nullptr, nullptr, ItemKind::kSubmenu},
     kSeparatorIn(kFile),
     {kFile, "終了(&X)", Command::kExit, &CalcWindow::Exit},
-    {nullptr, "再計算(&C)", Command::kRecalculate, &CalcWindow::RecalculateAll},
-    {kView, "最適な標的を強調(&B)", Command::kMarkBestTargets, nullptr, ItemKind::kCheckable},
-    {kView, "ヒートマップ(&H)", Command::kHeatMap, nullptr, ItemKind::kCheckable},
-    {"ヘルプ(&H)", "バージョン情報...(&A)", Command::kAbout, &CalcWindow::ShowAbout},
+    {kEdit, "元に戻す(&U)", Command::kUndo, &CalcWindow::Undo, "Ctrl+Z"},
+    {kEdit, "やり直し(&R)", Command::kRedo, &CalcWindow::Redo, "Ctrl+Shift+Z; Ctrl+Y"},
+    kSeparatorIn(kEdit),
+    {kEdit, "結果をコピー(&C)", Command::kCopyResults, &CalcWindow::CopyResults, "Ctrl+C"},
+    {nullptr, "再計算(&C)", Command::kRecalculate, &CalcWindow::RecalculateAll, "F5"},
+    {kView, "最適な標的を強調(&B)", Command::kMarkBestTargets, nullptr, nullptr,
+     ItemKind::kCheckable},
+    {kView, "ヒートマップ(&H)", Command::kHeatMap, nullptr, nullptr, ItemKind::kCheckable},
+    {kHelp, "ヘルプ(&H)", Command::kHelp, &CalcWindow::ShowHelp, "F1"},
+    {kHelp, "バージョン情報...(&A)", Command::kAbout, &CalcWindow::ShowAbout},
 };
 
 // Whether column `column` is the best target of a row whose best targets
@@ -175,6 +195,8 @@ QString ShownName(const std::string& name, const char* side, int slot) {
 
 constexpr int kNoticeMilliseconds = 4000;
 
+const QString kProgramTitle = QStringLiteral("ZELMORA 確率計算プログラム");
+
 }  // namespace
 
 CalcWindow::CalcWindow(Prompts& prompts) : QMainWindow(nullptr), prompts_(prompts) {
@@ -183,7 +205,6 @@ CalcWindow::CalcWindow(Prompts& prompts) : QMainWindow(nullptr), prompts_(prompt
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
-  setWindowTitle(QStringLiteral("ZELMORA 確率計算プログラム"));
   setWindowIcon(AppIcon());
   setFont(DialogFont());
   auto* scroll = new QScrollArea(this);
@@ -204,6 +225,7 @@ CalcWindow::CalcWindow(Prompts& prompts) : QMainWindow(nullptr), prompts_(prompt
 
   RefreshInputs();
   Recalculate();
+  BelongTo({});
 }
 
 CalcWindow::~CalcWindow() = default;
@@ -228,8 +250,7 @@ void CalcWindow::BindButtons() {
   connect(&grid_->results(), &ResultsGrid::CurrentShown, this, [this](PairingCell& pairing) {
     static_cast<QScrollArea*>(centralWidget())->ensureWidgetVisible(&pairing, 0, 0);
   });
-  connect(&grid_->results(), &ResultsGrid::ValuesCopied, this,
-          [this] { Notify(QStringLiteral("成功率・高度・期待DMG をコピーしました")); });
+  connect(&grid_->results(), &ResultsGrid::CopyRequested, this, &CalcWindow::CopyPairing);
   connect(&grid_->recalculate_button(), &QPushButton::clicked, this, &CalcWindow::RecalculateAll);
   connect(&grid_->modifiers_button(), &QPushButton::clicked, this, &CalcWindow::EditModifiers);
 }
@@ -256,6 +277,7 @@ void CalcWindow::BuildMenu() {
       action = current ? current->addAction(text) : bar->addAction(text);
     }
     action->setCheckable(item.kind == ItemKind::kCheckable);
+    if (item.keys) action->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(item.keys)));
     if (item.run) connect(action, &QAction::triggered, this, item.run);
     actions_[static_cast<std::size_t>(item.command)] = action;
   }
@@ -284,6 +306,9 @@ void CalcWindow::BindUserState() {
   setAcceptDrops(true);
   installEventFilter(drop);
   for (QLineEdit* edit : findChildren<QLineEdit*>()) edit->installEventFilter(drop);
+
+  // Typing joins one undo step only while the focus stays in its field.
+  connect(qApp, &QApplication::focusChanged, this, [this] { history_.EndGroup(); });
 }
 
 // Entries are numbered for their mnemonic. The old actions may be the one
@@ -303,7 +328,9 @@ void CalcWindow::FillRecentMenu() {
   recent_menu_->setEnabled(!paths.isEmpty());
 }
 
+// The next file dialog starts beside it, however the roster came.
 void CalcWindow::RememberRoster(const QString& path) {
+  FileDialog::RememberFolder(path);
   RecentFiles::Add(path);
   FillRecentMenu();
 }
@@ -323,7 +350,69 @@ void CalcWindow::Recalculate(SlotSelection rows, SlotSelection columns) {
   encounter_.Recalculate(rows, columns);
   ShowResults(rows, columns);
   highlight_->Apply();
+  TableChanged();
+}
+
+void CalcWindow::TableChanged(const std::string& group) {
+  history_.Record(TableStateOf(encounter_), group);
+  // A change at the end of the history may have dropped the steps that
+  // could have been redone, and their rosters with them.
+  if (!history_.CanRedo()) {
+    rosters_.resize(history_.Position() + 1);
+    rosters_.back() = roster_path_;
+  }
   keeper_.Changed();
+  ShowHistory();
+}
+
+void CalcWindow::ShowHistory() {
+  action(Command::kUndo).setEnabled(history_.CanUndo());
+  action(Command::kRedo).setEnabled(history_.CanRedo());
+  setWindowModified(!history_.IsClean());
+}
+
+void CalcWindow::BelongTo(const QString& roster) {
+  rosters_[history_.Position()] = roster;
+  history_.MarkClean();
+  ShowRoster();
+}
+
+void CalcWindow::ShowRoster() {
+  roster_path_ = rosters_[history_.Position()];
+  setWindowTitle(
+      roster_path_.isEmpty()
+          ? kProgramTitle + QStringLiteral("[*]")
+          : QStringLiteral("%1 — %2[*]").arg(kProgramTitle, QFileInfo(roster_path_).fileName()));
+  ShowHistory();
+}
+
+// Every record is written back to its cells, since any of them may differ.
+void CalcWindow::ShowTable(const TableState& state) {
+  ApplyTableState(state, encounter_);
+  RefreshInputs();
+  Recalculate();
+}
+
+void CalcWindow::ForgetHistory() {
+  history_ = TableHistory(TableStateOf(encounter_));
+  rosters_ = {roster_path_};
+  ShowHistory();
+}
+
+// A step back or forth returns to the roster its table belonged to, so that
+// 全てセーブ after undoing a load writes where that table came from.
+void CalcWindow::Undo() {
+  if (!history_.CanUndo()) return;
+  history_.Undo();
+  ShowRoster();
+  ShowTable(history_.Current());
+}
+
+void CalcWindow::Redo() {
+  if (!history_.CanRedo()) return;
+  history_.Redo();
+  ShowRoster();
+  ShowTable(history_.Current());
 }
 
 void CalcWindow::ShowResults(SlotSelection rows, SlotSelection columns) {
@@ -355,14 +444,16 @@ void CalcWindow::OnInputEdited(int field_index, int slot) {
   const InputField& field = kInputFields[field_index];
   QLineEdit& cell = field.cell(*grid_, slot);
   const bool attacker = field.side == Side::kAttacker;
+  const std::string group = std::to_string(field_index) + ':' + std::to_string(slot);
   if (field.name) {
     TakeNameEdit(cell, field.name(encounter_, slot));
-    keeper_.Changed();
+    TableChanged(group);
     ShowPairingNames(attacker ? SlotSelection::Only(slot) : SlotSelection::None(),
                      attacker ? SlotSelection::None() : SlotSelection::Only(slot));
     return;
   }
   field.store_number(encounter_, slot, NumericText(cell.text()));
+  history_.Record(TableStateOf(encounter_), group);
   if (attacker) {
     Recalculate(SlotSelection::Only(slot), SlotSelection::All());
   } else {
@@ -410,9 +501,29 @@ void CalcWindow::EditModifiers() {
   Recalculate();
 }
 
+void CalcWindow::NewTable() {
+  ShowTable(TableStateOf(Encounter()));
+  BelongTo({});
+}
+
 void CalcWindow::SaveAll() {
-  const QString path = SaveBytes(RosterFileChoice(), SaveAllBytes(encounter_));
-  if (!path.isEmpty()) RememberRoster(path);
+  if (roster_path_.isEmpty()) {
+    SaveAs();
+  } else {
+    WriteRoster(roster_path_);
+  }
+}
+
+void CalcWindow::SaveAs() {
+  const QString path = prompts_.SaveFileName(this, Suggesting(RosterFileChoice()));
+  if (!path.isEmpty()) WriteRoster(path);
+}
+
+bool CalcWindow::WriteRoster(const QString& path) {
+  if (!WriteBytes(path, SaveAllBytes(encounter_))) return false;
+  RememberRoster(path);
+  BelongTo(path);
+  return true;
 }
 
 void CalcWindow::LoadAll() {
@@ -432,6 +543,7 @@ bool CalcWindow::LoadRosterBytes(const std::string& path) {
   Recalculate();
   const QString shown = QFile::decodeName(QByteArray::fromStdString(path));
   RememberRoster(shown);
+  BelongTo(shown);
   if (load.read_as_utf8) prompts_.ShowNotice(this, Utf8RosterNotice(shown));
   return true;
 }
@@ -467,20 +579,49 @@ void CalcWindow::RestoreKeptTable() {
   Recalculate();
 }
 
-void CalcWindow::WriteTextReport() { SaveBytes(TextReportFileChoice(), TextReport(encounter_)); }
+void CalcWindow::RestoreKeptTableAtStart() {
+  if (TableKeeper::Exists()) RestoreKeptTable();
+}
 
-void CalcWindow::WriteHtmlReport() { SaveBytes(HtmlReportFileChoice(), HtmlReport(encounter_)); }
+void CalcWindow::WriteTextReport() {
+  SaveBytes(Suggesting(TextReportFileChoice()), TextReport(encounter_));
+}
 
-QString CalcWindow::SaveBytes(const FileChoice& choice, const std::string& bytes) {
-  QString path = prompts_.SaveFileName(this, choice);
-  if (path.isEmpty()) return {};
+void CalcWindow::WriteHtmlReport() {
+  SaveBytes(Suggesting(HtmlReportFileChoice()), HtmlReport(encounter_));
+}
+
+FileChoice CalcWindow::Suggesting(const FileChoice& choice) const {
+  return choice.Suggesting(SuggestedName(roster_path_, encounter_.attacker(1).name));
+}
+
+void CalcWindow::SaveBytes(const FileChoice& choice, const std::string& bytes) {
+  const QString path = prompts_.SaveFileName(this, choice);
+  if (!path.isEmpty()) WriteBytes(path, bytes);
+}
+
+bool CalcWindow::WriteBytes(const QString& path, const std::string& bytes) {
   if (const auto error = WriteFileSafely(FilePathBytes(path), bytes)) {
     prompts_.ShowError(this, WriteErrorMessage(*error));
-    return {};
+    return false;
   }
   Notify(QStringLiteral("保存しました: %1").arg(QDir::toNativeSeparators(path)));
-  return path;
+  return true;
 }
+
+void CalcWindow::CopyResults() {
+  QApplication::clipboard()->setText(ResultsClipboardText(encounter_));
+  Notify(QStringLiteral("結果をコピーしました"));
+}
+
+void CalcWindow::CopyPairing(int row, int column) {
+  QApplication::clipboard()->setText(PairingClipboardText(encounter_, row, column));
+  Notify(QStringLiteral("成功率・高度・期待DMG をコピーしました"));
+}
+
+void CalcWindow::Print() { PrintTextReport(prompts_, this, encounter_); }
+
+void CalcWindow::ShowHelp() { HelpWindow::ShowFor(*this); }
 
 void CalcWindow::Notify(const QString& notice) {
   statusBar()->showMessage(notice, kNoticeMilliseconds);

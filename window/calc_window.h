@@ -5,9 +5,11 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/encounter.h"
 #include "engine/slot_selection.h"
+#include "engine/table_history.h"
 #include "gui/prompts.h"
 #include "window/calc_grid.h"
 #include "window/table_keeper.h"
@@ -22,23 +24,32 @@ namespace zelmora {
 // in the status bar. The encounter's records are the truth: an edit changes
 // its record and recalculates its row or column, and a cell redraws only
 // when its value changes. Only the user's edits run the change handlers.
-// Escape closes the window at once, as 終了 does.
+// Every change of the table can be undone; the title names the roster the
+// table belongs to and marks a change not yet saved to it. Escape closes
+// the window at once, as 終了 does.
 class CalcWindow : public QMainWindow {
   Q_OBJECT
 
  public:
   // The menu's commands, in the order of the menu bar.
   enum class Command {
+    kNew,
     kSaveAll,
+    kSaveAs,
     kLoadAll,
     kTextReport,
     kHtmlReport,
+    kPrint,
     kRestoreKept,
     kRecentFiles,
     kExit,
+    kUndo,
+    kRedo,
+    kCopyResults,
     kRecalculate,
     kMarkBestTargets,
     kHeatMap,
+    kHelp,
     kAbout,
   };
   static constexpr int kCommandCount = static_cast<int>(Command::kAbout) + 1;
@@ -68,8 +79,23 @@ class CalcWindow : public QMainWindow {
   void EditDefender(int slot);
   void ShowMatchupDetail(int row, int column);
   void EditModifiers();
+  // 新規: every record and the modifiers back to their defaults, belonging
+  // to no roster; undoable.
+  void NewTable();
+  // To the roster the table belongs to, without asking; the first time as
+  // SaveAs.
   void SaveAll();
+  // Asks for the roster, suggesting the current one's name or the first
+  // attacker's.
+  void SaveAs();
   void LoadAll();
+  void Undo();
+  void Redo();
+  // The results as tab-separated text, and one pairing's three values.
+  void CopyResults();
+  void CopyPairing(int row, int column);
+  void Print();
+  void ShowHelp();
   void WriteTextReport();
   void WriteHtmlReport();
   void ShowAbout();
@@ -78,6 +104,16 @@ class CalcWindow : public QMainWindow {
   void RestoreKeptTable();
   // Loads a roster of the recent list; one that cannot be read leaves it.
   void OpenRecentFile(const QString& path);
+  // At start without a roster: the kept table, if there is one, as
+  // RestoreKeptTable brings it back.
+  void RestoreKeptTableAtStart();
+  // The table as it stands is where undo stops and counts as unchanged: the
+  // start-up's load or restore is no step of its own.
+  void ForgetHistory();
+
+  const TableHistory& history() const { return history_; }
+  // The roster the table was last loaded from or saved to; empty for none.
+  const QString& roster_path() const { return roster_path_; }
 
   // Keeps the table in the user's state folder once started.
   TableKeeper& keeper() { return keeper_; }
@@ -106,18 +142,37 @@ class CalcWindow : public QMainWindow {
   void FillRecentMenu();
   void RememberRoster(const QString& path);
   void OnInputEdited(int field, int slot);
+  // Records the table in the undo history (a non-empty group joins typing
+  // on in one field) and tells the keeper.
+  void TableChanged(const std::string& group = {});
+  // The roster the table now belongs to, saved as it stands.
+  void BelongTo(const QString& roster);
+  // The roster of the current step in the title.
+  void ShowRoster();
+  void ShowTable(const TableState& state);
+  // The title, its modified mark and undo and redo as the history stands.
+  void ShowHistory();
   void ShowResults(SlotSelection rows, SlotSelection columns);
   // The names the detail buttons of the selected rows and columns give.
   void ShowPairingNames(SlotSelection rows, SlotSelection columns);
   void Notify(const QString& notice);
-  // Writes `bytes` to a file the user picks; reports a failure. Returns the
-  // path written, or an empty string.
-  QString SaveBytes(const FileChoice& choice, const std::string& bytes);
+  // Writes `bytes` to a file the user picks; reports a failure.
+  void SaveBytes(const FileChoice& choice, const std::string& bytes);
+  // Writes `bytes` to `path` and tells so; reports a failure and returns
+  // false.
+  bool WriteBytes(const QString& path, const std::string& bytes);
+  bool WriteRoster(const QString& path);
+  // A save dialog's choice offering the name of the table.
+  FileChoice Suggesting(const FileChoice& choice) const;
 
   Prompts& prompts_;
   Encounter encounter_;
   CalcGrid* grid_ = nullptr;
   TableKeeper keeper_{encounter_};
+  TableHistory history_{TableStateOf(encounter_)};
+  QString roster_path_;
+  // The roster each state of the history belongs to, by its position.
+  std::vector<QString> rosters_{QString()};
   std::unique_ptr<class PairingHighlight> highlight_;
   std::array<QAction*, kCommandCount> actions_{};
   QMenu* recent_menu_ = nullptr;

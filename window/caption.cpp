@@ -2,13 +2,18 @@
 
 #include <QPainter>
 
+#include "gui/term_tooltips.h"
+
 namespace zelmora {
 
 Caption::Caption(const QString& text, Qt::Alignment alignment, QWidget* parent)
-    : QWidget(parent), text_(text), alignment_(alignment) {}
+    : QWidget(parent), text_(text), alignment_(alignment) {
+  setToolTip(TermTooltip(text));
+}
 
 void Caption::SetText(const QString& text, Qt::Alignment alignment) {
   text_ = text;
+  setToolTip(TermTooltip(text));
   alignment_ = alignment;
   update();
 }

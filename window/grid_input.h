@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace zelmora {
@@ -8,7 +9,9 @@ namespace zelmora {
 // An input cell of the grid: a bordered field that takes any text and,
 // once the focus leaves it, shows its text from the first character again,
 // so that a long name shows its head rather than its tail. A popup (a
-// context menu) does not count as leaving the field.
+// context menu) does not count as leaving the field. The undo and redo keys
+// belong to the window, whose history undoes the whole table, this field's
+// typing included.
 class GridInput : public QLineEdit {
  public:
   using QLineEdit::QLineEdit;
@@ -22,9 +25,23 @@ class GridInput : public QLineEdit {
   }
 
  protected:
+  bool event(QEvent* event) override {
+    if (event->type() == QEvent::ShortcutOverride &&
+        IsUndoOrRedo(*static_cast<QKeyEvent*>(event))) {
+      return true;  // not accepted: the window's shortcut runs
+    }
+    return QLineEdit::event(event);
+  }
+
   void focusOutEvent(QFocusEvent* event) override {
     if (event->reason() != Qt::PopupFocusReason) setCursorPosition(0);
     QLineEdit::focusOutEvent(event);
+  }
+
+ private:
+  static bool IsUndoOrRedo(const QKeyEvent& key) {
+    return key.matches(QKeySequence::Undo) || key.matches(QKeySequence::Redo) ||
+           key.keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
   }
 };
 

@@ -19,6 +19,7 @@
 #include "gui/dialog_lines.h"
 #include "gui/dialog_units.h"
 #include "gui/number_fit.h"
+#include "gui/term_tooltips.h"
 #include "gui/text_fields.h"
 
 namespace zelmora {
@@ -189,19 +190,20 @@ void MatchupDetailDialog::LayOut() {
 }
 
 // A heading over each column, a heading before each row, and a cell at
-// every crossing; the cells touch.
+// every crossing; the cells touch. A heading's tooltip explains its term.
 QGridLayout* MatchupDetailDialog::LayOutTable() {
   auto* grid = new QGridLayout;
   grid->setSpacing(0);
+  const auto heading = [this](const char* text, Qt::Alignment alignment) {
+    QLabel* label = NewLabel(*this, QString::fromUtf8(text), alignment);
+    label->setToolTip(TermTooltip(label->text()));
+    return label;
+  };
   for (int column = 0; column <= kTableColumns; ++column) {
-    grid->addWidget(NewLabel(*this, QString::fromUtf8(kColumnHeadings[column]),
-                             Qt::AlignLeft | Qt::AlignBottom),
-                    0, column);
+    grid->addWidget(heading(kColumnHeadings[column], Qt::AlignLeft | Qt::AlignBottom), 0, column);
   }
   for (int row = 0; row < kTableRows; ++row) {
-    grid->addWidget(
-        NewLabel(*this, QString::fromUtf8(kRowHeadings[row]), Qt::AlignLeft | Qt::AlignVCenter),
-        row + 1, 0);
+    grid->addWidget(heading(kRowHeadings[row], Qt::AlignLeft | Qt::AlignVCenter), row + 1, 0);
     for (int column = 0; column < kTableColumns; ++column) {
       grid->addWidget(table_[row][column], row + 1, column + 1);
     }

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QPainter>
 
+#include "gui/term_tooltips.h"
 #include "window/grid_units.h"
 
 namespace zelmora {
@@ -82,7 +83,9 @@ PairingCell::PairingCell(int row, int column, const DialogUnits& units, QWidget*
 
 void PairingCell::ShowResult(const MatchupResult& result) {
   chance_.ShowNumber(result.attack_chance);
-  technique_.ShowText(QString::fromStdString(result.technique));
+  const QString technique = QString::fromStdString(result.technique);
+  technique_.ShowText(technique);
+  technique_.SetExplanation(TechniqueTooltip(technique));
   damage_.ShowNumber(result.expected_damage);
 }
 

@@ -89,7 +89,8 @@ const QString& ResultCell::text() const {
 bool ResultCell::event(QEvent* event) {
   switch (event->type()) {
     case QEvent::ToolTip:
-      QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), WholeText(), this);
+      QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
+                         explanation_.isEmpty() ? WholeText() : explanation_, this);
       return true;
     case QEvent::FontChange:
       widths_.reset();

@@ -20,6 +20,9 @@ class ResultCell : public QWidget {
 
   void ShowNumber(double value);
   void ShowText(const QString& text);
+  // What the tooltip says instead of the whole value (a technique's
+  // meaning); none when empty.
+  void SetExplanation(const QString& explanation) { explanation_ = explanation; }
   // A tint behind the text; emphasis makes the text bold and underlined.
   void SetLook(const std::optional<Tint>& tint, bool emphasised);
 
@@ -46,6 +49,7 @@ class ResultCell : public QWidget {
   std::optional<double> number_;
   mutable QString shown_;
   mutable bool fitted_ = true;
+  QString explanation_;
   std::optional<Tint> tint_;
   bool emphasised_ = false;
   // Advances of the cell's font, shared by every cell with the same font.

@@ -1,7 +1,5 @@
 #include "window/results_grid.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -33,14 +31,6 @@ void ResultsGrid::SetCurrent(int row, int column) {
   current_column_ = column;
   current().SetFocusFrame(hasFocus());
   if (hasFocus()) emit CurrentShown(current());
-}
-
-void ResultsGrid::CopyValues(int row, int column) {
-  PairingCell& pairing = cell(row, column);
-  QApplication::clipboard()->setText(pairing.chance().WholeText() + QLatin1Char('\t') +
-                                     pairing.technique().WholeText() + QLatin1Char('\t') +
-                                     pairing.damage().WholeText());
-  emit ValuesCopied(row, column);
 }
 
 // A press on a pairing frames it and brings the focus here; a double click
@@ -104,7 +94,7 @@ void ResultsGrid::ShowMenu(const QPoint& global_position) {
   connect(menu.addAction(QStringLiteral("詳細(&D)")), &QAction::triggered, this,
           [this, row, column] { emit DetailRequested(row, column); });
   connect(menu.addAction(QStringLiteral("値をコピー(&C)")), &QAction::triggered, this,
-          [this, row, column] { CopyValues(row, column); });
+          [this, row, column] { emit CopyRequested(row, column); });
   menu.exec(global_position);
 }
 

@@ -28,15 +28,13 @@ class ResultsGrid : public QWidget {
   int current_row() const { return current_row_; }
   int current_column() const { return current_column_; }
   void SetCurrent(int row, int column);
-  // The pairing's chance, technique and expected damage, whole and
-  // tab-separated, onto the clipboard.
-  void CopyValues(int row, int column);
 
  signals:
   void DetailRequested(int row, int column);
   // The framed pairing moved or took the focus: it should be in sight.
   void CurrentShown(PairingCell& pairing);
-  void ValuesCopied(int row, int column);
+  // The menu's 値をコピー: the pairing's three values to the clipboard.
+  void CopyRequested(int row, int column);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -45,6 +45,7 @@ TEST(HelpTest, PagesAndTooltipsExplainEveryAbbreviationAndInputReadsAsTyped) {
   EXPECT_EQ(ParseEvasionText(NumericText(QStringLiteral("ー５，－５､−５"))), (E{-5, -5, -5}));
   EXPECT_EQ(ParseEvasionText(NumericText(QStringLiteral("‐5,ｰ5,＋5"))), (E{-5, -5, 5}));
   QWidget window;
+  QWidget other_child(&window);  // F1 must find the help window, not this
   HelpWindow& help = HelpWindow::ShowFor(window);
   EXPECT_EQ(&HelpWindow::ShowFor(window), &help);  // F1 again opens no second one
   QString pages;

@@ -40,7 +40,7 @@ class CalcWindowTest : public ::testing::Test {
 };
 
 TEST_F(CalcWindowTest, FirstPictureShowsDefaultTextsAndTheirResults) {
-  EXPECT_EQ(window.windowTitle(), "ZELMORA 確率計算プログラム");
+  EXPECT_EQ(window.windowTitle(), "ZELMORA 確率計算プログラム[*]");
   EXPECT_TRUE(window.windowFlags() & Qt::WindowMinimizeButtonHint);
   EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
   EXPECT_FALSE(window.windowIcon().pixmap(32).isNull());
@@ -308,15 +308,14 @@ TEST_F(CalcWindowTest, MenuBarHasItsMenusInOrderWithRecalculateOnTheBar) {
       }
     }
   }
-  EXPECT_EQ(top, (QStringList{"ファイル(&F)", "  全てセーブ(&S)", "  全てロード(&O)", "  -",
-                              "  TXT出力(&T)", "  HTML出力(&H)", "  -", "  前回の内容を復元(&R)",
-                              "  最近使ったファイル(&F)", "  -", "  終了(&X)", "再計算(&C)",
-                              "表示(&V)", "  最適な標的を強調(&B)", "  ヒートマップ(&H)",
-                              "ヘルプ(&H)", "  バージョン情報...(&A)"}));
+  EXPECT_EQ(
+      top.join("|"),
+      "ファイル(&F)|  新規(&N)|  全てセーブ(&S)|  名前を付けて保存(&A)...|  全てロード(&O)|  -|  "
+      "TXT出力(&T)|  HTML出力(&H)|  印刷(&P)...|  -|  前回の内容を復元(&R)|  "
+      "最近使ったファイル(&F)|  -|  終了(&X)|編集(&E)|  元に戻す(&U)|  やり直し(&R)|  -|  "
+      "結果をコピー(&C)|再計算(&C)|表示(&V)|  最適な標的を強調(&B)|  ヒートマップ(&H)|ヘルプ(&H)|  "
+      "ヘルプ(&H)|  バージョン情報...(&A)");
   EXPECT_EQ(window.action(Command::kRecalculate).text(), "再計算(&C)");
-  for (QAction* action : window.findChildren<QAction*>()) {
-    EXPECT_TRUE(action->shortcut().isEmpty()) << action->text().toStdString();
-  }
 }
 
 TEST_F(CalcWindowTest, AboutBoxShowsItsTextsAndLeavesTheGridAsItWas) {
@@ -405,7 +404,7 @@ TEST_F(CalcWindowTest, PairingsAreReachedAndOpenedFromTheKeyboard) {
   EXPECT_EQ(opened,
             (std::vector<QString>{"zelmora::MatchupDetailDialog", "zelmora::MatchupDetailDialog"}));
   Retype(&window.grid().attacker(4).judgment(), "50");
-  results.CopyValues(4, 1);
+  emit results.CopyRequested(4, 1);
   const Encounter& e = window.encounter();
   EXPECT_EQ(QApplication::clipboard()->text(),
             QString::fromStdString(FormatGeneral(e.result(4, 1).attack_chance) + '\t' +

@@ -140,7 +140,7 @@ TEST_F(UserStateTest, RecentRostersNewestFirstAtMostEightAndAnUnreadableOneLeave
   testing::FillSampleTable(window.encounter());
   for (int i = 1; i <= 9; ++i) {
     prompts.QueueFileName(Path(QStringLiteral("r%1.qvr").arg(i)));
-    window.action(Command::kSaveAll).trigger();
+    window.action(Command::kSaveAs).trigger();
   }
   prompts.QueueFileName(Path("r5.qvr"));
   window.action(Command::kLoadAll).trigger();

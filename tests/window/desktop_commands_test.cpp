@@ -1,0 +1,79 @@
+// The window's desktop commands, driven by their keys.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "files/roster_file.h"
+#include "tests/support/grid_texts.h"
+#include "tests/support/gui_helpers.h"
+#include "tests/support/sample_table.h"
+#include "window/calc_app.h"
+#include "window/calc_window.h"
+
+namespace zelmora {
+namespace {
+
+using namespace testing;  // the GUI test helpers
+
+void Press(QWidget* widget, const char* keys) {
+  const QKeyCombination key = QKeySequence(QString::fromUtf8(keys))[0];
+  QTest::keyClick(widget, key.key(), key.keyboardModifiers());
+}
+
+// 全てセーブ asks only the first time; the title marks what is not saved;
+// undo walks back through 新規 and a load to each table exactly, typing one
+// step per field and focus.
+TEST(DesktopCommandsTest, SaveOnceThenUndoAndRedoEachTableExactly) {
+  QTemporaryDir folder;
+  ScriptedPrompts prompts;
+  CalcWindow window(prompts);
+  ShowActive(window);
+  QLineEdit* name = &window.grid().attacker(1).name();
+  QLineEdit* judgment = &window.grid().attacker(1).judgment();
+  Retype(name, "Rina/1");
+  Retype(judgment, "45");
+  prompts.QueueFileName(folder.filePath("party.qvr"));
+  Press(judgment, "Ctrl+S");
+  Retype(judgment, "456");
+  EXPECT_TRUE(window.isWindowModified());
+  Press(judgment, "Ctrl+S");
+  EXPECT_EQ(ReadAll(folder.filePath("party.qvr")), SaveAllBytes(window.encounter()));
+  EXPECT_EQ(window.windowTitle(), "ZELMORA 確率計算プログラム — party.qvr[*]");
+  EXPECT_FALSE(window.isWindowModified());
+  EXPECT_EQ(prompts.save_choices.at(0).suggested_name, "Rina_1");
+
+  const QStringList saved = GridInputTexts(window) + GridOutputTexts(window);
+  FillSampleTable(window.encounter());
+  WriteAll(folder.filePath("other.qvr"), SaveAllBytes(window.encounter()));
+  ASSERT_TRUE(window.LoadRoster(folder.filePath("other.qvr")));
+  Press(judgment, "Ctrl+N");
+  EXPECT_TRUE(SameTable(window.encounter(), Encounter()));
+  Press(judgment, "Ctrl+Z");
+  Press(judgment, "Ctrl+Z");
+  EXPECT_EQ(GridInputTexts(window) + GridOutputTexts(window), saved);
+  EXPECT_EQ(window.roster_path(), folder.filePath("party.qvr"));  // Ctrl+S writes there
+  for (const char* undone : {"45", "0"}) {
+    Press(judgment, "Ctrl+Z");
+    EXPECT_EQ(judgment->text(), undone);
+  }
+  Press(judgment, "Ctrl+Shift+Z");
+  Press(judgment, "Ctrl+Y");
+  EXPECT_EQ(judgment->text(), "456");
+}
+
+// Started without a roster: the kept table, where undo stops.
+TEST(DesktopCommandsTest, StartsWithTheKeptTable) {
+  ScriptedPrompts prompts;
+  CalcWindow typed(prompts);
+  typed.keeper().Start(0);
+  FillSampleTable(typed.encounter());
+  typed.RecalculateAll();
+  typed.keeper().WriteNow();
+  CalcApp app(prompts);
+  CalcWindow& window = app.Open();
+  EXPECT_TRUE(SameTable(window.encounter(), typed.encounter()));
+  EXPECT_FALSE(window.action(CalcWindow::Command::kUndo).isEnabled());
+}
+
+}  // namespace
+}  // namespace zelmora
