@@ -157,7 +157,7 @@ std::optional<std::string> ResolveTarget(const std::string& path, Target& target
 }
 
 // Returns 0 or the error of the first failing step.
-DWORD Fill(HANDLE file, std::string_view bytes) {
+DWORD WriteAll(HANDLE file, std::string_view bytes) {
   while (!bytes.empty()) {
     const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
     DWORD written = 0;
@@ -165,6 +165,59 @@ DWORD Fill(HANDLE file, std::string_view bytes) {
     if (written == 0) return ERROR_WRITE_FAULT;  // no progress: never spin
     bytes.remove_prefix(written);
   }
+  return 0;
+}
+
+// Bytes on their way to a handle, written a buffer at a time; the first
+// failure is kept and later bytes are dropped.
+class HandleSink : public ByteSink {
+ public:
+  explicit HandleSink(HANDLE file) : file_(file) { buffer_.reserve(kBufferBytes); }
+
+  void Append(std::string_view bytes) override {
+    if (error_ != 0) return;
+    if (buffer_.size() + bytes.size() <= kBufferBytes) {
+      buffer_.append(bytes);
+      return;
+    }
+    Flush();
+    if (error_ == 0) error_ = WriteAll(file_, bytes);
+  }
+
+  // Returns 0 or the error of the first failure.
+  DWORD Finish() {
+    Flush();
+    return error_;
+  }
+
+ private:
+  static constexpr std::size_t kBufferBytes = std::size_t{1} << 16;
+
+  void Flush() {
+    if (error_ == 0) error_ = WriteAll(file_, buffer_);
+    buffer_.clear();
+  }
+
+  HANDLE file_;
+  std::string buffer_;
+  DWORD error_ = 0;
+};
+
+// Returns 0 or the error of the first failure; running out of memory while
+// producing the bytes is one too.
+DWORD Produce(HANDLE file, const ByteWriter& write) {
+  try {
+    HandleSink sink(file);
+    write(sink);
+    return sink.Finish();
+  } catch (const std::bad_alloc&) {
+    return ERROR_NOT_ENOUGH_MEMORY;
+  }
+}
+
+DWORD Fill(HANDLE file, const ByteWriter& write) {
+  const DWORD error = Produce(file, write);
+  if (error != 0) return error;
   return FlushFileBuffers(file) ? 0 : GetLastError();
 }
 
@@ -186,13 +239,13 @@ DWORD Publish(const Target& target, const std::wstring& temporary) {
   return error;
 }
 
-DWORD Save(const Target& target, std::string_view bytes) {
+DWORD Save(const Target& target, const ByteWriter& write) {
   const std::optional<std::wstring> name = WideFromUtf8(NewTemporaryName());
   const std::wstring temporary = target.folder + L"\\" + name.value_or(L".zelmora");
   Handle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                           FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) return GetLastError();
-  DWORD error = Fill(file.get(), bytes);
+  DWORD error = Fill(file.get(), write);
   if (!file.Close() && error == 0) error = GetLastError();
   if (error == 0) error = Publish(target, temporary);
   if (error != 0) DeleteFileW(temporary.c_str());
@@ -210,25 +263,35 @@ ReadResult ReadFileBytes(const std::string& path, std::size_t max_lines) {
 }
 
 std::optional<FileError> WriteFileSafely(const std::string& path, std::string_view bytes,
-                                         Temporary /*always named on Windows*/) {
+                                         Temporary temporary, mode_t new_file_mode) {
+  return WriteFileSafely(
+      path, [bytes](ByteSink& sink) { sink.Append(bytes); }, temporary, new_file_mode);
+}
+
+// The temporary is always named on Windows; a new file's access follows its
+// folder's inherited ACL, which is what a mode means there.
+std::optional<FileError> WriteFileSafely(const std::string& path, const ByteWriter& write,
+                                         Temporary /*temporary*/, mode_t /*new_file_mode*/) {
   Target target;
   if (auto refused = ResolveTarget(path, target)) return FileError{path, *refused};
   RemoveStaleTemporariesIn(target.folder);
-  if (const DWORD error = Save(target, bytes)) return Failed(path, error);
+  if (const DWORD error = Save(target, write)) return Failed(path, error);
   return std::nullopt;
 }
 
 // Binary mode, so that the C library adds no carriage returns of its own.
 std::optional<FileError> WriteToDescriptor(int fd, std::string_view bytes,
                                            const std::string& name) {
+  return WriteToDescriptor(
+      fd, [bytes](ByteSink& sink) { sink.Append(bytes); }, name);
+}
+
+std::optional<FileError> WriteToDescriptor(int fd, const ByteWriter& write,
+                                           const std::string& name) {
   _setmode(fd, _O_BINARY);
-  while (!bytes.empty()) {
-    const auto chunk = static_cast<unsigned int>(std::min<std::size_t>(bytes.size(), 1u << 30));
-    const int written = _write(fd, bytes.data(), chunk);
-    if (written < 0) return FileError{name, ErrorReason(errno)};
-    if (written == 0) return FileError{name, ErrorReason(EIO)};
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
+  const auto file = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
+  if (file == INVALID_HANDLE_VALUE) return FileError{name, ErrorReason(EBADF)};
+  if (const DWORD error = Produce(file, write)) return Failed(name, error);
   return std::nullopt;
 }
 

@@ -28,6 +28,8 @@ std::wstring StateFolder() {
 KeptTablePlace FindKeptTablePlace() {
   const std::wstring base = StateFolder();
   if (base.empty()) return {};
+  // A moved state folder may not exist yet; the application-data folder does.
+  CreateDirectoryW(base.c_str(), nullptr);
   const std::wstring folder = base + L"\\zelmora";
   KeptTablePlace place;
   if (!CreateDirectoryW(folder.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {

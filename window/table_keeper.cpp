@@ -1,50 +1,16 @@
 #include "window/table_keeper.h"
 
-#include <fcntl.h>
-#include <signal.h>
-#include <unistd.h>
-
 #include <QFile>
 #include <QFileInfo>
-#include <QSocketNotifier>
-#include <array>
 
 #include "files/file_io.h"
 #include "files/kept_table.h"
 #include "files/terminal_text.h"
 #include "files/user_folders.h"
+#include "window/end_request.h"
 
 namespace zelmora {
 namespace {
-
-// SIGTERM and SIGHUP reach the event loop through a pipe: the handler only
-// writes the signal's number, the one thing it may safely do.
-constexpr std::array kTerminationSignals = {SIGTERM, SIGHUP};
-std::array<int, 2> signal_pipe = {-1, -1};
-
-void OnSignal(int signal_number) {
-  const int saved_errno = errno;
-  const char number = static_cast<char>(signal_number);
-  [[maybe_unused]] const ssize_t written = write(signal_pipe[1], &number, 1);
-  errno = saved_errno;
-}
-
-bool CatchTerminationSignals() {
-  if (signal_pipe[0] < 0 && pipe2(signal_pipe.data(), O_CLOEXEC | O_NONBLOCK) != 0) return false;
-  struct sigaction action {};
-  action.sa_handler = OnSignal;
-  action.sa_flags = SA_RESTART;
-  sigemptyset(&action.sa_mask);
-  for (const int number : kTerminationSignals) sigaction(number, &action, nullptr);
-  return true;
-}
-
-// The signal's own end of the program, as if it had not been caught.
-[[noreturn]] void EndBy(int signal_number) {
-  signal(signal_number, SIG_DFL);
-  raise(signal_number);
-  _exit(128 + signal_number);
-}
 
 QString Shown(const std::string& path) {
   return QFile::decodeName(QByteArray::fromStdString(path));
@@ -69,11 +35,8 @@ bool TableKeeper::Exists() {
 void TableKeeper::Start(int delay_ms) {
   timer_.setInterval(delay_ms);
   started_ = true;
-  if (CatchTerminationSignals()) {
-    signal_notifier_ = std::make_unique<QSocketNotifier>(signal_pipe[0], QSocketNotifier::Read);
-    connect(signal_notifier_.get(), &QSocketNotifier::activated, this,
-            &TableKeeper::OnTerminationSignal);
-  }
+  if (!watching_end_) OnEndRequested(this, [this] { WriteNow(); });
+  watching_end_ = true;
   if (const auto refused = FindKeptTablePlace().refused) WarnOnce(*refused);
 }
 
@@ -84,13 +47,6 @@ void TableKeeper::WarnOnce(const FileError& error) {
                               .arg(Shown(error.path), QString::fromStdString(error.reason));
   qWarning("%s", TerminalSafe(message.toStdString()).c_str());
   emit Unusable(message);
-}
-
-void TableKeeper::OnTerminationSignal() {
-  char number = 0;
-  if (read(signal_pipe[0], &number, 1) != 1) return;
-  WriteNow();
-  EndBy(number);
 }
 
 // The timer is not restarted by later changes, so typing without a pause

@@ -3,20 +3,17 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
-#include <memory>
 
 #include "engine/encounter.h"
 #include "files/file_io.h"
-
-class QSocketNotifier;
 
 namespace zelmora {
 
 // Keeps the window's table in the user's state folder so that a table lost
 // by closing the window can be restored at the next start. A change is
 // written a moment later, several quick changes at once; closing writes
-// what is still pending, and so do SIGTERM and SIGHUP (a logout) before
-// the program ends. Nothing is written until keeping starts, so a window
+// what is still pending, and so does the system ending the program
+// (window/end_request.h). Nothing is written until keeping starts, so a window
 // only looked at never replaces the table kept by an earlier run.
 class TableKeeper : public QObject {
   Q_OBJECT
@@ -47,13 +44,12 @@ class TableKeeper : public QObject {
   void Unusable(const QString& message);
 
  private:
-  void OnTerminationSignal();
   void WarnOnce(const FileError& error);
 
   const Encounter& encounter_;
   QTimer timer_;
-  std::unique_ptr<QSocketNotifier> signal_notifier_;
   bool started_ = false;
+  bool watching_end_ = false;  // the system's end of the program is watched
   bool pending_ = false;
   bool warned_ = false;  // a failing folder is reported once, not at every change
 };

@@ -14,6 +14,9 @@ namespace zelmora {
 namespace {
 
 TEST(CalcAppTest, RosterNamedInShiftJisOpens) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows names files in UTF-16: a name is never bare bytes there";
+#endif
   QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());
   const std::string path = folder.path().toStdString() + "/\x8b\x53.qvr";  // 鬼 in code page 932

@@ -40,6 +40,8 @@ class UserStateTest : public ::testing::Test {
   void TearDown() override { EXPECT_TRUE(prompts.Exhausted()); }
 
   QString Path(const QString& name) const { return folder.filePath(name); }
+  // As a menu shows the path: with the platform's separators.
+  QString Shown(const QString& name) const { return QDir::toNativeSeparators(Path(name)); }
   static QStringList RecentEntries(CalcWindow& window) {
     QStringList texts;
     for (QAction* entry : window.recent_menu().actions()) texts << entry->text();
@@ -147,7 +149,7 @@ TEST_F(UserStateTest, RecentRostersNewestFirstAtMostEightAndAnUnreadableOneLeave
   const QStringList order = {"r5", "r9", "r8", "r7", "r6", "r4", "r3", "r2"};
   QStringList expected;
   for (int i = 0; i < order.size(); ++i) {
-    expected << QStringLiteral("&%1 %2").arg(i + 1).arg(Path(order[i] + ".qvr"));
+    expected << QStringLiteral("&%1 %2").arg(i + 1).arg(Shown(order[i] + ".qvr"));
   }
   EXPECT_EQ(RecentEntries(window), expected);
 
@@ -159,7 +161,7 @@ TEST_F(UserStateTest, RecentRostersNewestFirstAtMostEightAndAnUnreadableOneLeave
   QMenu* menu = &next.recent_menu();
   menu->actions()[2]->trigger();
   EXPECT_EQ(next.encounter().defenders(), window.encounter().defenders());
-  EXPECT_EQ(RecentEntries(next).first(), "&1 " + Path("r8.qvr"));
+  EXPECT_EQ(RecentEntries(next).first(), "&1 " + Shown("r8.qvr"));
 
   QFile::remove(Path("r9.qvr"));
   const Encounter before = next.encounter();

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds zelmora.exe and its tests for 64-bit Windows with MinGW-w64, runs
-# the suite under Wine, and packs zelmora-VERSION-windows-x86_64.zip: the
-# program, the Qt and MinGW DLLs it needs, Qt's Japanese texts, the example
+# Builds zelmora.exe, zelmora-window.exe and their tests for 64-bit Windows
+# with MinGW-w64, runs the suite under Wine, and packs
+# zelmora-VERSION-windows-x86_64.zip: the programs, the Qt and MinGW DLLs they need, Qt's Japanese texts, the example
 # roster and a README. The zip's path is the last line printed.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -31,7 +31,7 @@ name=zelmora-$version-windows-x86_64
 stage=$build/$name
 rm -rf "$stage" "$build/$name.zip"
 mkdir -p "$stage"/{platforms,styles,translations,examples,LICENSES}
-cp "$build/app/zelmora.exe" "$stage/"
+cp "$build/app/zelmora.exe" "$build/app/zelmora-window.exe" "$stage/"
 for dll in Qt6Core Qt6Gui Qt6Widgets Qt6PrintSupport; do cp "$qt/bin/$dll.dll" "$stage/"; done
 cp "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
 cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
