@@ -19,14 +19,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const std::string saved = SaveAllBytes(loaded);
   Encounter reloaded;
-  // A file that is neither code page 932 nor UTF-8 is read byte for byte;
-  // its saved names may then read as UTF-8 holding a character code page
-  // 932 cannot, which the reader refuses whole rather than guess at. Any
-  // other refusal or change is a fault.
-  if (LoadAllBytes(saved, reloaded).refusal) {
+  const RosterRead again = LoadAllBytes(saved, reloaded);
+  if (again.read_as_utf8) {
+    // A file that is neither code page 932 nor UTF-8 is read byte for byte;
+    // its saved names may then read as UTF-8: converted, or refused whole
+    // for a character code page 932 cannot hold. Only such a file may, and
+    // what is saved from that reading is stable.
     if (IsCp932Text(saved) || !IsUtf8Text(saved)) std::abort();
+    if (again.refusal) return 0;
+    const std::string resaved = SaveAllBytes(reloaded);
+    Encounter third;
+    if (LoadAllBytes(resaved, third).refusal || SaveAllBytes(third) != resaved) std::abort();
     return 0;
   }
-  if (SaveAllBytes(reloaded) != saved) std::abort();
+  if (again.refusal || SaveAllBytes(reloaded) != saved) std::abort();
   return 0;
 }
