@@ -36,17 +36,19 @@ void ResultsGrid::SetCurrent(int row, int column) {
 // A press on a pairing frames it and brings the focus here; a double click
 // opens its detail; its context menu is the grid's.
 bool ResultsGrid::eventFilter(QObject* watched, QEvent* event) {
-  auto* pairing = static_cast<PairingCell*>(watched);
+  // Only the pairings are watched, but a pairing being destroyed is no
+  // longer one: it is taken as such only for the events handled here.
+  const auto pairing = [watched] { return static_cast<PairingCell*>(watched); };
   switch (event->type()) {
     case QEvent::MouseButtonPress:
-      SetCurrent(pairing->row(), pairing->column());
+      SetCurrent(pairing()->row(), pairing()->column());
       setFocus(Qt::MouseFocusReason);
       return true;
     case QEvent::MouseButtonDblClick:
-      emit DetailRequested(pairing->row(), pairing->column());
+      emit DetailRequested(pairing()->row(), pairing()->column());
       return true;
     case QEvent::ContextMenu:
-      SetCurrent(pairing->row(), pairing->column());
+      SetCurrent(pairing()->row(), pairing()->column());
       setFocus(Qt::MouseFocusReason);
       ShowMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
       return true;
