@@ -110,8 +110,17 @@ std::string Utf8FromCp932(std::string_view cp932) {
   return DecodeEachCharacter(cp932);
 }
 
+// Only the double-byte characters ask the converter, gathered in one piece:
+// a long file is mostly ASCII and half-width kana, which need no asking.
 bool IsCp932Text(std::string_view bytes) {
-  return WellFormed(bytes) && PlatformUtf8FromCp932(bytes).has_value();
+  std::string double_bytes;
+  while (!bytes.empty()) {
+    const std::size_t length = CharacterLength(bytes);
+    if (length == 0) return false;
+    if (length == 2) double_bytes.append(bytes.substr(0, 2));
+    bytes.remove_prefix(length);
+  }
+  return double_bytes.empty() || PlatformUtf8FromCp932(double_bytes).has_value();
 }
 
 // A hand check rather than a conversion: a 64 MB file would need four
