@@ -50,7 +50,7 @@ void BM_Keystroke(benchmark::State& state) {
   window.RecalculateAll();
   window.show();
   QApplication::processEvents();
-  QLineEdit& judgment = window.grid().attacker(3).judgment();
+  QLineEdit& judgment = window.grid().attacker(3).judgment().LineEdit();
   judgment.setFocus();
   judgment.end(false);
   bool typed = false;

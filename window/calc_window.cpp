@@ -13,8 +13,10 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QTimer>
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "editors/attacker_editor.h"
 #include "editors/defender_editor.h"
@@ -205,7 +207,6 @@ CalcWindow::CalcWindow(Prompts& prompts) : QMainWindow(nullptr), prompts_(prompt
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
-  setWindowIcon(AppIcon());
   setFont(DialogFont());
   auto* scroll = new QScrollArea(this);
   scroll->setFrameShape(QFrame::NoFrame);
@@ -233,7 +234,7 @@ CalcWindow::~CalcWindow() = default;
 void CalcWindow::BindInputs() {
   for (int field = 0; field < kFieldCount; ++field) {
     for (int slot = 1; slot <= Encounter::kSlots; ++slot) {
-      connect(&kInputFields[field].cell(*grid_, slot), &QLineEdit::textEdited, this,
+      connect(&kInputFields[field].cell(*grid_, slot), &GridInput::TextEdited, this,
               [this, field, slot] { OnInputEdited(field, slot); });
     }
   }
@@ -305,7 +306,7 @@ void CalcWindow::BindUserState() {
   auto* drop = new RosterDrop([this](const QString& path) { LoadRoster(path); }, this);
   setAcceptDrops(true);
   installEventFilter(drop);
-  for (QLineEdit* edit : findChildren<QLineEdit*>()) edit->installEventFilter(drop);
+  for (GridInput* input : findChildren<GridInput*>()) input->FilterEvents(drop);
 
   // Typing joins one undo step only while the focus stays in its field.
   connect(qApp, &QApplication::focusChanged, this, [this] { history_.EndGroup(); });
@@ -442,7 +443,7 @@ void CalcWindow::ShowPairingNames(SlotSelection rows, SlotSelection columns) {
 
 void CalcWindow::OnInputEdited(int field_index, int slot) {
   const InputField& field = kInputFields[field_index];
-  QLineEdit& cell = field.cell(*grid_, slot);
+  QLineEdit& cell = field.cell(*grid_, slot).LineEdit();
   const bool attacker = field.side == Side::kAttacker;
   const std::string group = std::to_string(field_index) + ':' + std::to_string(slot);
   if (field.name) {
@@ -650,6 +651,15 @@ void CalcWindow::keyPressEvent(QKeyEvent* event) {
     default:
       QMainWindow::keyPressEvent(event);
   }
+}
+
+// Decoding the icon's pictures costs as much as painting a quarter of the
+// grid, so it waits for the first picture: the title bar and the task bar
+// get it a moment later, the grid comes sooner.
+void CalcWindow::paintEvent(QPaintEvent* event) {
+  QMainWindow::paintEvent(event);
+  if (std::exchange(icon_asked_, true)) return;
+  QTimer::singleShot(0, this, [this] { setWindowIcon(AppIcon()); });
 }
 
 void CalcWindow::closeEvent(QCloseEvent* event) {

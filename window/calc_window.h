@@ -133,6 +133,7 @@ class CalcWindow : public QMainWindow {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void BindInputs();
@@ -176,6 +177,7 @@ class CalcWindow : public QMainWindow {
   std::unique_ptr<class PairingHighlight> highlight_;
   std::array<QAction*, kCommandCount> actions_{};
   QMenu* recent_menu_ = nullptr;
+  bool icon_asked_ = false;
 };
 
 }  // namespace zelmora

@@ -14,8 +14,8 @@ namespace zelmora::testing {
 
 // Each attacker's name, judgment value, dice and bonus, then each
 // defender's name, evasion and defence.
-inline std::vector<QLineEdit*> GridInputs(CalcWindow& window) {
-  std::vector<QLineEdit*> cells;
+inline std::vector<GridInput*> GridCells(CalcWindow& window) {
+  std::vector<GridInput*> cells;
   for (int slot = 1; slot <= Encounter::kSlots; ++slot) {
     AttackerRow& r = window.grid().attacker(slot);
     cells.insert(cells.end(), {&r.name(), &r.judgment(), &r.dice(), &r.bonus()});
@@ -26,6 +26,18 @@ inline std::vector<QLineEdit*> GridInputs(CalcWindow& window) {
   }
   return cells;
 }
+
+// The same cells' line edits, made where they were not yet.
+inline std::vector<QLineEdit*> GridInputs(CalcWindow& window) {
+  std::vector<QLineEdit*> edits;
+  for (GridInput* cell : GridCells(window)) edits.push_back(&cell->LineEdit());
+  return edits;
+}
+
+// A grid cell is typed in through its line edit.
+inline void Type(GridInput* cell, const QString& text) { Type(&cell->LineEdit(), text); }
+inline void Retype(GridInput* cell, const QString& text) { Retype(&cell->LineEdit(), text); }
+inline void Commit(GridInput* cell, const QString& text) { Commit(&cell->LineEdit(), text); }
 
 // Every result of one attacker row: its two summary cells, then chance,
 // technique and damage of each pairing.
@@ -41,7 +53,7 @@ inline std::vector<ResultCell*> RowOutputs(CalcWindow& window, int row) {
 
 inline QStringList GridInputTexts(CalcWindow& window) {
   QStringList texts;
-  for (QLineEdit* cell : GridInputs(window)) texts << cell->text();
+  for (GridInput* cell : GridCells(window)) texts << cell->text();
   return texts;
 }
 

@@ -74,7 +74,7 @@ TEST_F(CalcWindowFilesTest, SaveAllThenLoadAllRestoresEveryRecord) {
 TEST_F(CalcWindowFilesTest, LoadAllRefreshesAndRecalculatesEverything) {
   testing::FillSampleTable(window.encounter());
   window.RecalculateAll();
-  QLineEdit* judgment = &window.grid().attacker(1).judgment();
+  QLineEdit* judgment = &window.grid().attacker(1).judgment().LineEdit();
   QTest::keyClicks(judgment, "7abc");  // typed text is canonicalised by the load
   // One defender line only: slot 2 changes, everything else stays.
   WriteAll(Path("oni.qvr"), "M,2,\"\x8b\x53\",10,20,30,5,6,1,1,1,1,1,1,1,1,1,1,1\r\n");
@@ -168,7 +168,7 @@ TEST_F(CalcWindowFilesTest, UnwritableTargetShowsOneErrorAndLeavesTheOldFile) {
 
 TEST_F(CalcWindowFilesTest, UnreadableRosterShowsOneErrorAndChangesNothing) {
   testing::FillSampleTable(window.encounter());
-  QTest::keyClicks(&window.grid().attacker(1).judgment(), "9");
+  QTest::keyClicks(&window.grid().attacker(1).judgment().LineEdit(), "9");
   const QString typed = window.grid().attacker(1).judgment().text();
   const Encounter before = window.encounter();
   const QString missing = Path("missing.qvr");

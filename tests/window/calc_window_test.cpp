@@ -13,16 +13,19 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 #include <clocale>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "engine/text.h"
+#include "files/cp932.h"
 #include "gui/dialog_buttons.h"
 #include "gui/field_notice.h"
 #include "gui/name_field.h"
 #include "tests/support/grid_texts.h"
+#include "tests/support/sample_table.h"
 
 namespace zelmora {
 namespace {
@@ -43,7 +46,8 @@ TEST_F(CalcWindowTest, FirstPictureShowsDefaultTextsAndTheirResults) {
   EXPECT_EQ(window.windowTitle(), "ZELMORA 確率計算プログラム[*]");
   EXPECT_TRUE(window.windowFlags() & Qt::WindowMinimizeButtonHint);
   EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
-  EXPECT_FALSE(window.windowIcon().pixmap(32).isNull());
+  // Decoded once the first picture is painted.
+  EXPECT_TRUE(QTest::qWaitFor([this] { return !window.windowIcon().pixmap(32).isNull(); }));
   QStringList defaults;
   for (int slot = 1; slot <= 5; ++slot)
     defaults << ""
@@ -89,7 +93,7 @@ TEST_F(CalcWindowTest, TypingFourThenFiveRecalculatesOnlyRowTwoEachTime) {
   for (int row : {1, 3, 4, 5}) window.encounter().attacker(row).judgment_value = 90;
   window.encounter().defender(1).melee_evasion = 25;
 
-  QLineEdit* judgment = &window.grid().attacker(2).judgment();
+  QLineEdit* judgment = &window.grid().attacker(2).judgment().LineEdit();
   Clear(judgment);
   Type(judgment, "4");
   EXPECT_EQ(window.encounter().attacker(2).judgment_value, 4);
@@ -108,7 +112,7 @@ TEST_F(CalcWindowTest, TypingFourThenFiveRecalculatesOnlyRowTwoEachTime) {
 }
 
 TEST_F(CalcWindowTest, EmptiedDiceCountStoresZeroAndStaysEmptyUntilRefresh) {
-  QLineEdit* dice = &window.grid().attacker(3).dice();
+  QLineEdit* dice = &window.grid().attacker(3).dice().LineEdit();
   Retype(dice, "3");
   EXPECT_EQ(window.encounter().attacker(3).dice_count, 3);
   const QString with_three = window.grid().attacker(3).expectation().text();
@@ -124,7 +128,7 @@ TEST_F(CalcWindowTest, EmptiedDiceCountStoresZeroAndStaysEmptyUntilRefresh) {
 }
 
 TEST_F(CalcWindowTest, MinusSignAloneStoresZeroThenTheDigitStoresMinusFive) {
-  QLineEdit* bonus = &window.grid().attacker(1).bonus();
+  QLineEdit* bonus = &window.grid().attacker(1).bonus().LineEdit();
   Retype(bonus, "7");
   Clear(bonus);
   Type(bonus, "-");
@@ -149,7 +153,7 @@ TEST_F(CalcWindowTest, EvasionTextsReachTheRecordAsTyped) {
   };
   window.encounter().attacker(4).judgment_value = 60;
   window.Recalculate();
-  QLineEdit* evasion = &window.grid().defender(2).evasion();
+  QLineEdit* evasion = &window.grid().defender(2).evasion().LineEdit();
   for (const EvasionCase& c : cases) {
     window.encounter().defender(2).melee_evasion = 99;  // every part is rewritten
     Retype(evasion, QString::fromUtf8(c.text));
@@ -173,7 +177,7 @@ TEST_F(CalcWindowTest, DefenceTextsReadTwoValuesAndRecalculateTheColumn) {
   attacker.dice_count = 2;
   attacker.damage_bonus = 3;
   window.Recalculate(SlotSelection::Only(1), SlotSelection::All());
-  QLineEdit* defence = &window.grid().defender(5).defence();
+  QLineEdit* defence = &window.grid().defender(5).defence().LineEdit();
 
   Retype(defence, "7");
   EXPECT_EQ(window.encounter().defender(5).physical_defence, 7);
@@ -204,7 +208,7 @@ TEST_F(CalcWindowTest, JapaneseNamesAreStoredAsCodePageBytesAndNeverRecalculate)
 }
 
 TEST_F(CalcWindowTest, CharacterTheCodePageCannotHoldIsRefusedWithAReason) {
-  QLineEdit* name = &window.grid().defender(3).name();
+  QLineEdit* name = &window.grid().defender(3).name().LineEdit();
   Type(name, "竜");
   Type(name, "ñ");
   EXPECT_EQ(name->text(), "竜");
@@ -255,14 +259,14 @@ TEST_F(CalcWindowTest, RecalculateCanonicalisesEveryInputAndKeepsNames) {
 }
 
 TEST_F(CalcWindowTest, EnterInAnyCellAndTheMenuBarRunRecalculateAndKeepTheWindowOpen) {
-  QLineEdit* judgment = &window.grid().attacker(1).judgment();
+  QLineEdit* judgment = &window.grid().attacker(1).judgment().LineEdit();
   Retype(judgment, "12abc");
   QTest::keyClick(judgment, Qt::Key_Return);
   EXPECT_EQ(judgment->text(), "12");
   EXPECT_TRUE(window.isVisible());
 
   window.encounter().defender(4).magic_evasion = 8;
-  QTest::keyClick(&window.grid().defender(1).name(), Qt::Key_Enter);
+  QTest::keyClick(&window.grid().defender(1).name().LineEdit(), Qt::Key_Enter);
   EXPECT_EQ(window.grid().defender(4).evasion().text(), "0,0,8");
 
   Retype(&window.grid().attacker(5).bonus(), "3x");
@@ -273,12 +277,12 @@ TEST_F(CalcWindowTest, EnterInAnyCellAndTheMenuBarRunRecalculateAndKeepTheWindow
 
 TEST_F(CalcWindowTest, EscapeAndExitCloseAtOnceWithoutAQuestion) {
   Retype(&window.grid().attacker(1).judgment(), "40");
-  QTest::keyClick(&window.grid().attacker(1).judgment(), Qt::Key_Escape);
+  QTest::keyClick(&window.grid().attacker(1).judgment().LineEdit(), Qt::Key_Escape);
   EXPECT_FALSE(window.isVisible());
 
   CalcWindow second(prompts);
   second.show();
-  QTest::keyClicks(&second.grid().attacker(1).judgment(), "7");
+  QTest::keyClicks(&second.grid().attacker(1).judgment().LineEdit(), "7");
   second.action(Command::kExit).trigger();
   EXPECT_FALSE(second.isVisible());
 
@@ -335,25 +339,69 @@ TEST_F(CalcWindowTest, AboutBoxShowsItsTextsAndLeavesTheGridAsItWas) {
   EXPECT_EQ(testing::GridOutputTexts(window), before);
 }
 
-// The focusable controls reached by Tab from "再計算", in order: the 25
-// pairings are one stop, between the inputs and the editor buttons.
+// The controls Tab reaches from "再計算", in order, and Shift+Tab in the
+// reverse order: the 25 pairings are one stop, between the inputs and the
+// editor buttons. An input cell's line edit is made as the focus arrives
+// and takes the cell's place.
 TEST_F(CalcWindowTest, TabOrderRunsThroughInputsThenResultsThenEditorButtonsThenBonus) {
+  ShowActive(window);
   CalcGrid& grid = window.grid();
+  EXPECT_EQ(window.focusWidget(), &grid.recalculate_button());
+  const auto walk = [](Qt::Key key) {
+    std::vector<QWidget*> order = {QApplication::focusWidget()};
+    for (int stop = 0; stop < 60; ++stop) {
+      QTest::keyClick(QApplication::focusWidget(), key);
+      if (QApplication::focusWidget() == order.front()) break;
+      order.push_back(QApplication::focusWidget());
+    }
+    return order;
+  };
+  const std::vector<QWidget*> forward = walk(Qt::Key_Tab);
+  std::vector<QWidget*> backward = walk(Qt::Key_Backtab);
+
   std::vector<QWidget*> expected = {&grid.recalculate_button()};
   for (QLineEdit* input : GridInputs(window)) expected.push_back(input);
   expected.push_back(&grid.results());
   for (int slot = 1; slot <= 5; ++slot) expected.push_back(&grid.attacker(slot).editor_button());
   for (int slot = 1; slot <= 5; ++slot) expected.push_back(&grid.defender(slot).editor_button());
   expected.push_back(&grid.modifiers_button());
+  EXPECT_EQ(forward, expected);
+  std::reverse(backward.begin() + 1, backward.end());
+  EXPECT_EQ(backward, expected);
+}
 
-  EXPECT_EQ(window.focusWidget(), &grid.recalculate_button());
-  std::vector<QWidget*> order;
-  QWidget* widget = &grid.recalculate_button();
-  do {
-    if (widget->focusPolicy() & Qt::TabFocus) order.push_back(widget);
-    widget = widget->nextInFocusChain();
-  } while (widget != &grid.recalculate_button());
-  EXPECT_EQ(order, expected);
+// The grid starts without a line edit; a cell looks the same before and
+// after its line edit takes it over.
+TEST_F(CalcWindowTest, InputCellsArePaintedUntilUsedAndLookTheSameAsLineEdits) {
+  EXPECT_TRUE(window.grid().findChildren<QLineEdit*>().isEmpty());
+  testing::FillSampleTable(window.encounter());
+  window.encounter().attacker(2).name = *Cp932FromUtf8("剣士アルド");
+  window.RecalculateAll();
+  const auto picture = [](QWidget& cell) {
+    return cell.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  };
+  for (GridInput* cell : GridCells(window)) {
+    const QImage painted = picture(*cell);
+    cell->LineEdit();
+    EXPECT_EQ(picture(*cell), painted) << cell->text().toStdString();
+  }
+}
+
+// A click goes on in the new line edit, its cursor where the click was;
+// Tab into a cell selects its text, so that typing replaces it.
+TEST_F(CalcWindowTest, ClickOrTabIntoAPaintedCellWorksAsInALineEdit) {
+  ShowActive(window);
+  GridInput& dice = window.grid().attacker(3).dice();
+  dice.ShowText(QStringLiteral("12"));
+  QTest::mouseClick(&dice, Qt::LeftButton, {}, QPoint(dice.width() - 4, dice.height() / 2));
+  ASSERT_EQ(QApplication::focusWidget(), &dice.LineEdit());
+  EXPECT_EQ(dice.LineEdit().cursorPosition(), 2);
+
+  window.grid().attacker(1).name().setFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QTest::keyClicks(QApplication::focusWidget(), "42");
+  EXPECT_EQ(window.grid().attacker(1).judgment().text(), "42");
+  EXPECT_EQ(window.encounter().attacker(1).judgment_value, 42);
 }
 
 TEST_F(CalcWindowTest, ResultsAreAlignedByColumnAndButtonsSayWhatTheyOpen) {
@@ -413,7 +461,7 @@ TEST_F(CalcWindowTest, PairingsAreReachedAndOpenedFromTheKeyboard) {
 }
 
 TEST_F(CalcWindowTest, WritingCellsNeverRunsAHandlerNorTouchesUnchangedText) {
-  QLineEdit* judgment = &window.grid().attacker(1).judgment();
+  QLineEdit* judgment = &window.grid().attacker(1).judgment().LineEdit();
   Retype(judgment, "25");
   judgment->setCursorPosition(1);
   window.encounter().attacker(1).judgment_value = 80;

@@ -232,7 +232,7 @@ TEST(CellFit, InputsOfTheGameRangeShowWholeFromTheFirstCharacter) {
     EXPECT_TRUE(ShowsWhole(input)) << input->text().toStdString();
   }
   for (const char* typed : {"100,100,100", "-99,-99,-99", "999,999,999"}) {
-    QLineEdit* evasion = &window.grid().defender(5).evasion();
+    QLineEdit* evasion = &window.grid().defender(5).evasion().LineEdit();
     testing::Retype(evasion, typed);
     EXPECT_TRUE(ShowsWhole(evasion)) << typed;
   }
@@ -241,8 +241,8 @@ TEST(CellFit, InputsOfTheGameRangeShowWholeFromTheFirstCharacter) {
   // text shows its start.
   window.encounter().attacker(2).damage_bonus = kMax;
   window.RefreshInputs();
-  EXPECT_EQ(window.grid().attacker(2).bonus().cursorPosition(), 0);
-  QLineEdit* name = &window.grid().defender(2).name();
+  EXPECT_EQ(window.grid().attacker(2).bonus().LineEdit().cursorPosition(), 0);
+  QLineEdit* name = &window.grid().defender(2).name().LineEdit();
   testing::Retype(name, QStringLiteral("竜王ヴァルガード"));
   EXPECT_EQ(name->cursorPosition(), 8);
   window.grid().defender(3).name().setFocus();

@@ -28,8 +28,8 @@ TEST(DesktopCommandsTest, SaveOnceThenUndoAndRedoEachTableExactly) {
   ScriptedPrompts prompts;
   CalcWindow window(prompts);
   ShowActive(window);
-  QLineEdit* name = &window.grid().attacker(1).name();
-  QLineEdit* judgment = &window.grid().attacker(1).judgment();
+  QLineEdit* name = &window.grid().attacker(1).name().LineEdit();
+  QLineEdit* judgment = &window.grid().attacker(1).judgment().LineEdit();
   Retype(name, "Rina/1");
   Retype(judgment, "45");
   prompts.QueueFileName(folder.filePath("party.qvr"));

@@ -147,7 +147,7 @@ TEST_F(EnterKeyTest, ModifiersDialogEnterOnCancelDiscardsAndEnterInAFieldConfirm
 // Enter on the bonus button or an editor button opens that dialog and leaves
 // the typed texts alone; Enter in a cell runs 再計算, which rewrites them.
 TEST_F(EnterKeyTest, WindowEnterOnAButtonPressesItAndInACellRecalculates) {
-  QLineEdit* judgment = &window.grid().attacker(1).judgment();
+  QLineEdit* judgment = &window.grid().attacker(1).judgment().LineEdit();
   judgment->setFocus();
   judgment->selectAll();
   QTest::keyClicks(judgment, "12abc");

@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
   };
   if (delay_ms == 0) QObject::connect(&window.keeper(), &zelmora::TableKeeper::Written, say_ready);
-  QLineEdit& judgment = window.grid().attacker(1).judgment();
+  QLineEdit& judgment = window.grid().attacker(1).judgment().LineEdit();
   for (int k = 1;; ++k) {
     window.encounter().modifiers() = zelmora::ModifiersFromShown({k, k, k, k, k, k, k, k});
     for (int slot = 1; slot <= Encounter::kSlots; ++slot) {

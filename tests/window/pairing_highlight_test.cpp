@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "engine/text.h"
-#include "tests/support/gui_helpers.h"
+#include "tests/support/grid_texts.h"
 #include "tests/support/sample_table.h"
 #include "window/calc_window.h"
 #include "window/matchup_detail_dialog.h"

@@ -11,7 +11,7 @@
 #include "files/cp932.h"
 #include "gui/field_notice.h"
 #include "gui/name_field.h"
-#include "tests/support/gui_helpers.h"
+#include "tests/support/grid_texts.h"
 #include "window/calc_window.h"
 
 namespace zelmora {
@@ -89,8 +89,8 @@ TEST_F(TypedInputTest, FullWidthNumbersInTheDialogsReadAsAscii) {
 // The notice names the character, takes no focus, and the next click and
 // key go where the user meant them.
 TEST_F(TypedInputTest, RefusalNoticeNeverTakesTheNextClickOrKeyAndGoesWithTheName) {
-  QLineEdit* name = &window.grid().defender(1).name();
-  QLineEdit* evasion = &window.grid().defender(2).evasion();
+  QLineEdit* name = &window.grid().defender(1).name().LineEdit();
+  QLineEdit* evasion = &window.grid().defender(2).evasion().LineEdit();
   Commit(name, QStringLiteral("竜€"));
   EXPECT_EQ(name->text(), QString());  // the whole commit is refused
   ASSERT_TRUE(NoticeShown(window));
@@ -126,14 +126,14 @@ TEST_F(TypedInputTest, NameWithUndecodableBytesCanBeEditedAndBackspaced) {
   ClickRecalculate();
   EXPECT_EQ(window.encounter().attacker(1).name, "AB\x82");
 
-  QLineEdit* first = &window.grid().attacker(1).name();
+  QLineEdit* first = &window.grid().attacker(1).name().LineEdit();
   first->setFocus();
   first->end(false);
   QTest::keyClick(first, Qt::Key_Backspace);
   EXPECT_EQ(window.encounter().attacker(1).name, "AB");
   EXPECT_EQ(first->text(), "AB");
 
-  QLineEdit* second = &window.grid().attacker(2).name();
+  QLineEdit* second = &window.grid().attacker(2).name().LineEdit();
   second->setFocus();
   second->setCursorPosition(1);
   QTest::keyClicks(second, "x");

@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include "files/cp932.h"
 #include "files/kept_table.h"
 #include "files/roster_file.h"
 #include "tests/support/grid_texts.h"
@@ -65,7 +66,7 @@ TEST_F(UserStateTest, TypedTableIsKeptAfterTheDelayAndRestoresExactly) {
   testing::FillSampleTable(typed->encounter());
   typed->RecalculateAll();
   QSignalSpy written(&typed->keeper(), &TableKeeper::Written);
-  QTest::keyClicks(&typed->grid().attacker(4).judgment(), "7");
+  QTest::keyClicks(&typed->grid().attacker(4).judgment().LineEdit(), "7");
   ASSERT_TRUE(written.wait(5000));
   EXPECT_TRUE(typed->action(Command::kRestoreKept).isEnabled());
 
@@ -91,7 +92,7 @@ TEST_F(UserStateTest, EveryWayOfClosingWritesThePendingChangeAndNothingElse) {
   int value = 10;
   for (const auto& close : ways) {
     auto window = KeepingWindow(60000);
-    QTest::keyClicks(&window->grid().attacker(1).judgment(), "1");
+    QTest::keyClicks(&window->grid().attacker(1).judgment().LineEdit(), "1");
     ++value;
     window->encounter().modifiers() = ModifiersFromShown({value, 0, 0, 0, 0, 0, 0, 0});
     close(*window);
@@ -123,7 +124,7 @@ TEST_F(UserStateTest, UnreadableKeptTableIsReportedAndChangesNothing) {
   WriteAll(TableKeeper::Path(), "");
   CalcWindow window(prompts);
   window.show();
-  QTest::keyClicks(&window.grid().attacker(2).judgment(), "5x");
+  QTest::keyClicks(&window.grid().attacker(2).judgment().LineEdit(), "5x");
   const Encounter before = window.encounter();
   const QString typed = window.grid().attacker(2).judgment().text();
   for (const auto& [bytes, reason] : cases) {
@@ -196,7 +197,8 @@ TEST_F(UserStateTest, DroppedRosterLoadsAndAnythingElseChangesNothing) {
   WriteAll(Path("notes.txt"), SaveAllBytes(sample));
   CalcWindow window(prompts);
   window.show();
-  QLineEdit& name = *&window.grid().attacker(1).name();
+  QLineEdit& name = window.grid().attacker(1).name().LineEdit();
+  GridInput& painted = window.grid().attacker(2).name();  // no line edit yet
   const QList<QList<QUrl>> refused = {
       {QUrl::fromLocalFile(Path("notes.txt"))},
       {QUrl::fromLocalFile(Path("party.QVR")), QUrl::fromLocalFile(Path("notes.txt"))},
@@ -205,14 +207,31 @@ TEST_F(UserStateTest, DroppedRosterLoadsAndAnythingElseChangesNothing) {
   for (const QList<QUrl>& urls : refused) {
     EXPECT_FALSE(DragAndDrop(name, urls)) << urls.front().toString().toStdString();
     EXPECT_FALSE(DragAndDrop(window, urls)) << urls.front().toString().toStdString();
+    EXPECT_FALSE(DragAndDrop(painted, urls)) << urls.front().toString().toStdString();
   }
   EXPECT_TRUE(SameTable(window.encounter(), Encounter{}));
   EXPECT_EQ(name.text(), "");
   EXPECT_TRUE(RecentFiles::List().isEmpty());
 
-  EXPECT_TRUE(DragAndDrop(name, {QUrl::fromLocalFile(Path("party.QVR"))}));
+  EXPECT_TRUE(DragAndDrop(painted, {QUrl::fromLocalFile(Path("party.QVR"))}));
   EXPECT_EQ(window.encounter().defenders(), sample.defenders());
   EXPECT_EQ(name.text(), "攻1");
+
+  // Text dragged over a cell never used goes into it, as typing would: the
+  // cell makes its line edit, which the drag reaches at the next move.
+  QMimeData text;
+  text.setText(QStringLiteral("鬼"));
+  GridInput& cell = window.grid().defender(4).name();
+  QWidget* target = &cell;
+  for (int entered = 0; entered < 2; ++entered) {
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    target = cell.findChild<QLineEdit*>();
+    ASSERT_NE(target, nullptr);
+  }
+  QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &drop);
+  EXPECT_EQ(window.encounter().defender(4).name.substr(0, 2), *Cp932FromUtf8("鬼"));
   EXPECT_EQ(RecentFiles::List(), QStringList{Path("party.QVR")});
   EXPECT_TRUE(prompts.errors.isEmpty());
 }
