@@ -1,6 +1,8 @@
 #include "window/attacker_row.h"
 
 #include <QGridLayout>
+#include <QHelpEvent>
+#include <QPainter>
 
 #include "window/grid_units.h"
 
@@ -22,9 +24,6 @@ AttackerRow::AttackerRow(int slot, const DialogUnits& units, QWidget* parent) : 
   SetFixedUnits(bonus_, units, 12, 11);
   SetFixedUnits(percent_, units, 6, 11);
   SetFixedUnits(dice_plus_, units, 9, 11);
-  for (ResultCell* cell : {&success_, &expectation_}) SetMinimumUnits(*cell, units, 18, 11);
-  success_.setMaximumWidth(units.X(18));
-  expectation_.setMaximumWidth(units.X(18));
 
   auto* grid = new QGridLayout(this);
   grid->setContentsMargins(units.X(1), units.Y(6), 0, units.Y(35) - units.Y(30));
@@ -40,9 +39,24 @@ AttackerRow::AttackerRow(int slot, const DialogUnits& units, QWidget* parent) : 
   grid->setColumnMinimumWidth(5, units.X(1));
   grid->addWidget(&dice_plus_, 1, 6);
   grid->addWidget(&bonus_, 1, 7);
-  grid->addWidget(&success_, 0, 8);
-  grid->addWidget(&expectation_, 1, 8);
+  const QSize result(units.X(18), units.Y(11));
+  grid->addItem(success_.MakePlace(result, result.width()), 0, 8);
+  grid->addItem(expectation_.MakePlace(result, result.width()), 1, 8);
   grid->setColumnStretch(2, 1);
+}
+
+bool AttackerRow::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip &&
+      ShowResultToolTip(*static_cast<QHelpEvent*>(event), *this, {&success_, &expectation_})) {
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+void AttackerRow::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  success_.Paint(painter);
+  expectation_.Paint(painter);
 }
 
 void AttackerRow::ShowSummary(const AttackerSummary& summary) {

@@ -29,6 +29,10 @@ class AttackerRow : public QWidget {
 
   void ShowSummary(const AttackerSummary& summary);
 
+ protected:
+  bool event(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
  private:
   GridButton editor_;
   GridInput name_;
@@ -37,8 +41,8 @@ class AttackerRow : public QWidget {
   GridInput dice_;
   Caption dice_plus_{QStringLiteral("D+")};
   GridInput bonus_;
-  ResultCell success_{Qt::AlignHCenter};
-  ResultCell expectation_{Qt::AlignHCenter};
+  ResultCell success_{*this, Qt::AlignHCenter};  // painted by the row
+  ResultCell expectation_{*this, Qt::AlignHCenter};
 };
 
 }  // namespace zelmora

@@ -1,7 +1,9 @@
 #include "window/pairing_cell.h"
 
 #include <QGridLayout>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QPaintEvent>
 
 #include "gui/term_tooltips.h"
 #include "window/grid_units.h"
@@ -35,9 +37,9 @@ PairingCell::PairingCell(int row, int column, const DialogUnits& units, QWidget*
     : QWidget(parent),
       row_(row),
       column_(column),
-      chance_(column == 1 ? Qt::AlignHCenter : Qt::AlignLeft),
-      technique_(column == 1 ? Qt::AlignHCenter : Qt::AlignRight),
-      damage_(column == 1 ? Qt::AlignHCenter : Qt::AlignLeft) {
+      chance_(*this, column == 1 ? Qt::AlignHCenter : Qt::AlignLeft),
+      technique_(*this, column == 1 ? Qt::AlignHCenter : Qt::AlignRight),
+      damage_(*this, column == 1 ? Qt::AlignHCenter : Qt::AlignLeft) {
   const Arrangement& at = column == 1 ? kFirstColumn : kOtherColumns;
   // Each line is a grid of its own, so that the two lines divide the width
   // differently.
@@ -50,33 +52,39 @@ PairingCell::PairingCell(int row, int column, const DialogUnits& units, QWidget*
     l->setSpacing(0);
     lines->addLayout(l);
   }
-  QWidget* placed[2][4] = {};
-  const auto put = [&](QWidget& widget, const Place& place) {
-    placed[place.line][place.column] = &widget;
+  // Each line from left to right: the widgets, and the places of the
+  // results, which the cell paints.
+  QWidget* widgets[2][4] = {};
+  QLayoutItem* places[2][4] = {};
+  const auto result = [&](ResultCell& cell, const Place& place, bool grows) {
+    const QSize minimum(units.X(place.width), units.Y(11));
+    places[place.line][place.column] =
+        cell.MakePlace(minimum, grows ? QLAYOUTSIZE_MAX : minimum.width());
   };
-  for (ResultCell* cell : {&chance_, &damage_}) cell->setMinimumHeight(units.Y(11));
-  SetMinimumUnits(chance_, units, at.chance.width, 11);
-  SetMinimumUnits(damage_, units, at.damage.width, 11);
-  SetFixedUnits(technique_, units, at.technique.width, 11);
-  put(chance_, at.chance);
-  put(technique_, at.technique);
-  put(damage_, at.damage);
+  result(chance_, at.chance, true);
+  result(technique_, at.technique, false);
+  result(damage_, at.damage, true);
   if (column == 1) {
     detail_.setText(QStringLiteral("詳細"));
     SetFixedUnits(detail_, units, at.detail.width, 11);
     for (std::size_t i = 0; i < labels_.size(); ++i) {
       labels_[i] = std::make_unique<Caption>(QString::fromUtf8(kLabels[i]));
       SetFixedUnits(*labels_[i], units, at.labels[i].width, 11);
-      put(*labels_[i], at.labels[i]);
+      widgets[at.labels[i].line][at.labels[i].column] = labels_[i].get();
     }
   } else {
     SetFixedUnits(detail_, units, at.detail.width, 10);
   }
-  put(detail_, at.detail);
+  widgets[at.detail.line][at.detail.column] = &detail_;
   detail_.setFocusPolicy(Qt::NoFocus);
+  // The chance and the damage share what width the window gives.
   for (int l = 0; l < 2; ++l) {
-    for (QWidget* widget : placed[l]) {
-      if (widget) line[l]->addWidget(widget, widget == &chance_ || widget == &damage_ ? 1 : 0);
+    for (int c = 0; c < 4; ++c) {
+      if (widgets[l][c]) line[l]->addWidget(widgets[l][c]);
+      if (!places[l][c]) continue;
+      line[l]->addItem(places[l][c]);
+      const bool grows = places[l][c]->expandingDirections() & Qt::Horizontal;
+      line[l]->setStretch(line[l]->count() - 1, grows ? 1 : 0);
     }
   }
 }
@@ -107,11 +115,22 @@ void PairingCell::SetFocusFrame(bool shown) {
   update();
 }
 
+bool PairingCell::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip &&
+      ShowResultToolTip(*static_cast<QHelpEvent*>(event), *this, {&chance_, &technique_, &damage_})) {
+    return true;
+  }
+  return QWidget::event(event);
+}
+
 // The frame runs round the cell's edge, in the margin its results leave,
 // in the colour of a selection so that it stands out from the tints.
-void PairingCell::paintEvent(QPaintEvent*) {
-  if (!focus_frame_) return;
+void PairingCell::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
+  for (const ResultCell* cell : {&chance_, &technique_, &damage_}) {
+    if (event->rect().intersects(cell->geometry())) cell->Paint(painter);
+  }
+  if (!focus_frame_) return;
   painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
   painter.drawRect(rect().adjusted(1, 1, -1, -1));
 }

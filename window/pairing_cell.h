@@ -44,6 +44,7 @@ class PairingCell : public QWidget {
   bool focus_frame() const { return focus_frame_; }
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:
@@ -51,7 +52,7 @@ class PairingCell : public QWidget {
   int column_;
   ResultCell chance_;
   ResultCell technique_;
-  ResultCell damage_;
+  ResultCell damage_;  // painted by the cell, as the two above
   GridButton detail_;
   std::array<std::unique_ptr<Caption>, 3> labels_;  // first column only
   bool focus_frame_ = false;

@@ -2,7 +2,10 @@
 
 #include <QHelpEvent>
 #include <QPainter>
+#include <QLayoutItem>
 #include <QToolTip>
+#include <QWidget>
+#include <algorithm>
 #include <vector>
 
 #include "engine/text.h"
@@ -27,24 +30,50 @@ std::shared_ptr<const NumberWidths> WidthsFor(const QFont& font) {
 
 }  // namespace
 
-ResultCell::ResultCell(Qt::Alignment alignment, QWidget* parent)
-    : QWidget(parent), alignment_(alignment) {
-  setAttribute(Qt::WA_OpaquePaintEvent);
-  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+// A result's place in its owner's layout: a size range and the rectangle
+// the layout gives. Unlike a spacer it is never empty, so that the layout
+// keeps its spacing round it.
+class ResultCell::Place final : public QLayoutItem {
+ public:
+  Place(QSize minimum, int maximum_width)
+      : minimum_(minimum), maximum_(maximum_width, minimum.height()) {}
+
+  QSize sizeHint() const override { return minimum_; }
+  QSize minimumSize() const override { return minimum_; }
+  QSize maximumSize() const override { return maximum_; }
+  Qt::Orientations expandingDirections() const override {
+    return maximum_.width() > minimum_.width() ? Qt::Horizontal : Qt::Orientations();
+  }
+  bool isEmpty() const override { return false; }
+  void setGeometry(const QRect& rect) override { rect_ = rect; }
+  QRect geometry() const override { return rect_; }
+
+ private:
+  QSize minimum_;
+  QSize maximum_;
+  QRect rect_;
+};
+
+ResultCell::ResultCell(QWidget& owner, Qt::Alignment alignment)
+    : owner_(owner), alignment_(alignment) {}
+
+QLayoutItem* ResultCell::MakePlace(QSize minimum, int maximum_width) {
+  place_ = new Place(minimum, std::max(maximum_width, minimum.width()));
+  return place_;
 }
 
 void ResultCell::ShowNumber(double value) {
   if (number_ == value) return;
   number_ = value;
-  Refit();
+  fitted_room_ = -1;
+  Update();
 }
 
 void ResultCell::ShowText(const QString& text) {
   number_.reset();
-  fitted_ = true;
   if (text == shown_) return;
   shown_ = text;
-  update();
+  Update();
 }
 
 void ResultCell::SetLook(const std::optional<Tint>& tint, bool emphasised) {
@@ -52,72 +81,80 @@ void ResultCell::SetLook(const std::optional<Tint>& tint, bool emphasised) {
   tint_ = tint;
   if (emphasised != emphasised_) {
     emphasised_ = emphasised;
-    QFont bold = font();
-    bold.setBold(emphasised);
-    bold.setUnderline(emphasised);
-    setFont(bold);  // the value is fitted again to the wider digits
+    widths_.reset();
+    fitted_room_ = -1;  // fitted again to the wider digits
   }
-  update();
+  Update();
 }
 
 QString ResultCell::WholeText() const {
   return number_ ? QString::fromStdString(FormatGeneral(*number_)) : shown_;
 }
 
-int ResultCell::TextRoom() const { return std::max(width() - 2 * kPad, 0); }
+QFont ResultCell::font() const {
+  QFont font = owner_.font();
+  font.setBold(emphasised_);
+  font.setUnderline(emphasised_);
+  return font;
+}
+
+QRect ResultCell::geometry() const { return place_ ? place_->geometry() : QRect(); }
+
+// Before its owner is first laid out, a cell has its smallest width.
+int ResultCell::TextRoom() const {
+  if (!place_) return 0;
+  const int width =
+      place_->geometry().isValid() ? place_->geometry().width() : place_->minimumSize().width();
+  return std::max(width - 2 * kPad, 0);
+}
+
+void ResultCell::Update() const { owner_.update(geometry()); }
 
 const NumberWidths& ResultCell::Widths() const {
-  if (!widths_) widths_ = WidthsFor(font());
+  if (!widths_ || !(widths_->font() == font())) widths_ = WidthsFor(font());
   return *widths_;
 }
 
-void ResultCell::Refit() {
-  if (!number_) return;
-  fitted_ = false;
-  update();
-}
-
+// A number is fitted again whenever its room or its font has changed since.
 const QString& ResultCell::text() const {
-  if (!fitted_) {
-    shown_ = FitNumber(*number_, Widths(), TextRoom());
-    fitted_ = true;
+  if (number_ && (fitted_room_ != TextRoom() || fitted_with_ != &Widths())) {
+    fitted_room_ = TextRoom();
+    fitted_with_ = &Widths();
+    shown_ = FitNumber(*number_, *fitted_with_, fitted_room_);
   }
   return shown_;
 }
 
-// The whole value is worked out only when the tooltip is asked for.
-bool ResultCell::event(QEvent* event) {
-  switch (event->type()) {
-    case QEvent::ToolTip:
-      QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
-                         explanation_.isEmpty() ? WholeText() : explanation_, this);
-      return true;
-    case QEvent::FontChange:
-      widths_.reset();
-      Refit();
-      break;
-    default:
-      break;
-  }
-  return QWidget::event(event);
-}
-
 // The text is placed by its known width rather than laid out in a
 // rectangle: a number's width is a sum of cached advances.
-void ResultCell::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  painter.fillRect(rect(), tint_ ? ToColor(tint_->background) : palette().color(QPalette::Window));
-  painter.setPen(tint_ ? ToColor(tint_->text) : palette().color(QPalette::WindowText));
+void ResultCell::Paint(QPainter& painter) const {
+  const QRect place = geometry();
+  painter.fillRect(place,
+                   tint_ ? ToColor(tint_->background) : owner_.palette().color(QPalette::Window));
   const QString& shown = text();
+  if (shown.isEmpty()) return;
+  const QFont font = this->font();
+  const QFontMetrics metrics(font);
   const int width =
-      number_ ? static_cast<int>(Widths().Of(shown)) : fontMetrics().horizontalAdvance(shown);
-  int x = kPad;
-  if (alignment_ & Qt::AlignRight) x = this->width() - kPad - width;
-  if (alignment_ & Qt::AlignHCenter) x = (this->width() - width) / 2;
-  const QFontMetrics metrics = fontMetrics();
-  painter.drawText(QPoint(x, (height() - metrics.height()) / 2 + metrics.ascent()), shown);
+      number_ ? static_cast<int>(Widths().Of(shown)) : metrics.horizontalAdvance(shown);
+  int x = place.left() + kPad;
+  if (alignment_ & Qt::AlignRight) x = place.right() + 1 - kPad - width;
+  if (alignment_ & Qt::AlignHCenter) x = place.left() + (place.width() - width) / 2;
+  painter.setFont(font);
+  painter.setPen(tint_ ? ToColor(tint_->text) : owner_.palette().color(QPalette::WindowText));
+  painter.drawText(QPoint(x, place.top() + (place.height() - metrics.height()) / 2 + metrics.ascent()),
+                   shown);
 }
 
-void ResultCell::resizeEvent(QResizeEvent*) { Refit(); }
+// The whole value is worked out only when the tooltip is asked for.
+bool ShowResultToolTip(const QHelpEvent& event, QWidget& owner,
+                       std::initializer_list<const ResultCell*> cells) {
+  for (const ResultCell* cell : cells) {
+    if (!cell->geometry().contains(event.pos())) continue;
+    QToolTip::showText(event.globalPos(), cell->ToolTip(), &owner, cell->geometry());
+    return true;
+  }
+  return false;
+}
 
 }  // namespace zelmora
