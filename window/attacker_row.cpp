@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QHelpEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "window/grid_units.h"
@@ -53,10 +54,11 @@ bool AttackerRow::event(QEvent* event) {
   return QWidget::event(event);
 }
 
-void AttackerRow::paintEvent(QPaintEvent*) {
+void AttackerRow::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  success_.Paint(painter);
-  expectation_.Paint(painter);
+  for (const ResultCell* cell : {&success_, &expectation_}) {
+    if (event->rect().intersects(cell->geometry())) cell->Paint(painter);
+  }
 }
 
 void AttackerRow::ShowSummary(const AttackerSummary& summary) {

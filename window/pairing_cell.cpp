@@ -2,8 +2,8 @@
 
 #include <QGridLayout>
 #include <QHelpEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 #include "gui/term_tooltips.h"
 #include "window/grid_units.h"
@@ -116,8 +116,8 @@ void PairingCell::SetFocusFrame(bool shown) {
 }
 
 bool PairingCell::event(QEvent* event) {
-  if (event->type() == QEvent::ToolTip &&
-      ShowResultToolTip(*static_cast<QHelpEvent*>(event), *this, {&chance_, &technique_, &damage_})) {
+  if (event->type() == QEvent::ToolTip && ShowResultToolTip(*static_cast<QHelpEvent*>(event), *this,
+                                                            {&chance_, &technique_, &damage_})) {
     return true;
   }
   return QWidget::event(event);

@@ -1,8 +1,8 @@
 #include "window/result_cell.h"
 
 #include <QHelpEvent>
-#include <QPainter>
 #include <QLayoutItem>
+#include <QPainter>
 #include <QToolTip>
 #include <QWidget>
 #include <algorithm>
@@ -91,11 +91,15 @@ QString ResultCell::WholeText() const {
   return number_ ? QString::fromStdString(FormatGeneral(*number_)) : shown_;
 }
 
-QFont ResultCell::font() const {
-  QFont font = owner_.font();
-  font.setBold(emphasised_);
-  font.setUnderline(emphasised_);
-  return font;
+// Kept between paints: a font made anew would look its glyphs up anew.
+const QFont& ResultCell::font() const {
+  if (!(owner_font_ == owner_.font()) || font_.bold() != emphasised_) {
+    owner_font_ = owner_.font();
+    font_ = owner_font_;
+    font_.setBold(emphasised_);
+    font_.setUnderline(emphasised_);
+  }
+  return font_;
 }
 
 QRect ResultCell::geometry() const { return place_ ? place_->geometry() : QRect(); }
@@ -133,7 +137,7 @@ void ResultCell::Paint(QPainter& painter) const {
                    tint_ ? ToColor(tint_->background) : owner_.palette().color(QPalette::Window));
   const QString& shown = text();
   if (shown.isEmpty()) return;
-  const QFont font = this->font();
+  const QFont& font = this->font();
   const QFontMetrics metrics(font);
   const int width =
       number_ ? static_cast<int>(Widths().Of(shown)) : metrics.horizontalAdvance(shown);
@@ -142,8 +146,8 @@ void ResultCell::Paint(QPainter& painter) const {
   if (alignment_ & Qt::AlignHCenter) x = place.left() + (place.width() - width) / 2;
   painter.setFont(font);
   painter.setPen(tint_ ? ToColor(tint_->text) : owner_.palette().color(QPalette::WindowText));
-  painter.drawText(QPoint(x, place.top() + (place.height() - metrics.height()) / 2 + metrics.ascent()),
-                   shown);
+  painter.drawText(
+      QPoint(x, place.top() + (place.height() - metrics.height()) / 2 + metrics.ascent()), shown);
 }
 
 // The whole value is worked out only when the tooltip is asked for.

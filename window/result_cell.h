@@ -50,7 +50,7 @@ class ResultCell {
   bool emphasised() const { return emphasised_; }
   const std::optional<Tint>& tint() const { return tint_; }
   // The owner's font, bold and underlined when emphasised.
-  QFont font() const;
+  const QFont& font() const;
   QFontMetrics fontMetrics() const { return QFontMetrics(font()); }
   // Where the owner's layout put the cell, in the owner's coordinates.
   QRect geometry() const;
@@ -74,6 +74,8 @@ class ResultCell {
   QString explanation_;
   std::optional<Tint> tint_;
   bool emphasised_ = false;
+  mutable QFont owner_font_;
+  mutable QFont font_;
   // Advances of the cell's font, shared by every cell with the same font.
   mutable std::shared_ptr<const NumberWidths> widths_;
 };
