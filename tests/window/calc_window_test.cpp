@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QHelpEvent>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 #include <algorithm>
 #include <clocale>
 #include <ostream>
@@ -24,6 +26,7 @@
 #include "gui/dialog_buttons.h"
 #include "gui/field_notice.h"
 #include "gui/name_field.h"
+#include "gui/term_tooltips.h"
 #include "tests/support/grid_texts.h"
 #include "tests/support/sample_table.h"
 
@@ -402,6 +405,24 @@ TEST_F(CalcWindowTest, ClickOrTabIntoAPaintedCellWorksAsInALineEdit) {
   QTest::keyClicks(QApplication::focusWidget(), "42");
   EXPECT_EQ(window.grid().attacker(1).judgment().text(), "42");
   EXPECT_EQ(window.encounter().attacker(1).judgment_value, 42);
+}
+
+// Results are painted by their pairing or row, which shows the tooltip of
+// the one under the pointer: the whole value, or what a technique means.
+TEST_F(CalcWindowTest, ResultTooltipsGiveTheWholeValueOrTheTechnique) {
+  testing::FillSampleTable(window.encounter());
+  window.RecalculateAll();
+  const auto tip = [](QWidget& owner, const ResultCell& cell) {
+    const QPoint at = cell.geometry().center();
+    QHelpEvent hover(QEvent::ToolTip, at, owner.mapToGlobal(at));
+    QApplication::sendEvent(&owner, &hover);
+    return QToolTip::text();
+  };
+  PairingCell& pairing = window.grid().pairing(2, 3);
+  EXPECT_EQ(tip(pairing, pairing.damage()), pairing.damage().WholeText());
+  EXPECT_EQ(tip(pairing, pairing.technique()), TechniqueTooltip(pairing.technique().text()));
+  AttackerRow& row = window.grid().attacker(4);
+  EXPECT_EQ(tip(row, row.expectation()), row.expectation().WholeText());
 }
 
 TEST_F(CalcWindowTest, ResultsAreAlignedByColumnAndButtonsSayWhatTheyOpen) {
