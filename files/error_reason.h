@@ -29,6 +29,14 @@ inline constexpr std::string_view kSharedFolderReason = "ほかのユーザー�
 inline constexpr std::string_view kTooLargeSettingsReason =
     "ファイルが大きすぎます（設定として読み込めるのは 1 MiB まで）";
 
+// What Windows says in codes of its own (files/windows_error.h).
+inline constexpr std::string_view kInUseReason = "ほかのプログラムがファイルを使っています";
+inline constexpr std::string_view kLockedReason = "ほかのプログラムがファイルをロックしています";
+inline constexpr std::string_view kWriteProtectedReason = "ディスクが書き込み禁止になっています";
+inline constexpr std::string_view kInvalidNameReason = "ファイル名に使えない文字があります";
+// A target whose read-only attribute is set: Windows says only "access denied".
+inline constexpr std::string_view kReadOnlyFileReason = "読み取り専用のファイルです";
+
 // Why a file of `mode` is neither read nor replaced: a folder, or anything
 // else that is not a regular file. Nothing for a regular file.
 std::optional<std::string> NonRegularFileReason(mode_t mode);

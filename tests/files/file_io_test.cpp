@@ -297,10 +297,15 @@ TEST(ErrorReasonTest, CommonReasonsAreJapaneseInAnyLocaleOthersTheSystems) {
 }
 
 TEST(ErrorReasonTest, TheProgramsReasonsHaveTheirEnglishTheSystemsStayAsTheyAre) {
-  std::vector<std::string> reasons{std::string(kNotRegularFileReason),
-                                   std::string(kTooLargeToReadReason)};
+  std::vector<std::string> reasons;
+  for (const std::string_view reason :
+       {kNotRegularFileReason, kTooLargeToReadReason, kForeignFolderReason, kSharedFolderReason,
+        kTooLargeSettingsReason, kInUseReason, kLockedReason, kWriteProtectedReason,
+        kInvalidNameReason, kReadOnlyFileReason}) {
+    reasons.emplace_back(reason);
+  }
   for (const int error : {ENOENT, EACCES, EPERM, EROFS, ENOSPC, EDQUOT, EFBIG, EISDIR, ENOTDIR,
-                          ENAMETOOLONG, ELOOP, EIO, ENOMEM}) {
+                          ENAMETOOLONG, ELOOP, EIO, ENOMEM, EEXIST}) {
     reasons.push_back(ErrorReason(error));
   }
   for (const std::string& reason : reasons) {

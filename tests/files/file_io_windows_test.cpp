@@ -1,3 +1,4 @@
+#include <errno.h>
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -41,7 +42,7 @@ TEST_F(WindowsWriterTest, KeepsATargetAnotherProgramHoldsOrThatIsReadOnly) {
   Write("held.qvr", "new");
   CloseHandle(other);
   ASSERT_TRUE(error_);
-  EXPECT_EQ(*error_, (FileError{held, WindowsErrorReason(ERROR_SHARING_VIOLATION)}));
+  EXPECT_EQ(*error_, (FileError{held, std::string(kInUseReason)}));
   EXPECT_EQ(Slurp(held), "old");
 
   const std::string read_only = Write("read-only.qvr", "old");
@@ -60,6 +61,13 @@ TEST_F(WindowsWriterTest, RemovesOnlyTemporariesOfEndedProcesses) {
   testing::Put(folder_.File(".zelmora-999996-1"), "left by an ended process");
   Write("party.qvr", "new");
   EXPECT_EQ(folder_.Entries(), (std::vector<std::string>{own, "party.qvr"}));
+}
+
+// Windows's codes say what the errno of the same trouble says.
+TEST(WindowsErrorReasonTest, CodesForTheSameTroubleGiveTheErrnosReason) {
+  EXPECT_EQ(WindowsErrorReason(ERROR_PATH_NOT_FOUND), ErrorReason(ENOENT));
+  EXPECT_EQ(WindowsErrorReason(ERROR_FILE_EXISTS), ErrorReason(EEXIST));
+  EXPECT_EQ(WindowsErrorReason(ERROR_CRC), ErrorReason(EIO));
 }
 
 TEST(WindowsSameFileTest, IgnoresCaseAndResolvesDots) {
