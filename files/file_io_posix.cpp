@@ -74,50 +74,10 @@ int WriteAll(int fd, std::string_view bytes) {
   return 0;
 }
 
-// Bytes on their way to a descriptor, written a buffer at a time; the first
-// failure is kept and later bytes are dropped.
-class DescriptorSink : public ByteSink {
- public:
-  explicit DescriptorSink(int fd) : fd_(fd) { buffer_.reserve(kBufferBytes); }
-
-  void Append(std::string_view bytes) override {
-    if (error_ != 0) return;
-    if (buffer_.size() + bytes.size() <= kBufferBytes) {
-      buffer_.append(bytes);
-      return;
-    }
-    Flush();
-    if (error_ == 0) error_ = WriteAll(fd_, bytes);
-  }
-
-  // Returns 0 or the errno of the first failure.
-  int Finish() {
-    Flush();
-    return error_;
-  }
-
- private:
-  static constexpr std::size_t kBufferBytes = std::size_t{1} << 16;
-
-  void Flush() {
-    if (error_ == 0) error_ = WriteAll(fd_, buffer_);
-    buffer_.clear();
-  }
-
-  int fd_;
-  std::string buffer_;
-  int error_ = 0;
-};
-
 // Runs `write` into `fd`; running out of memory on the way is ENOMEM.
 int Produce(int fd, const ByteWriter& write) {
-  try {
-    DescriptorSink sink(fd);
-    write(sink);
-    return sink.Finish();
-  } catch (const std::bad_alloc&) {
-    return ENOMEM;
-  }
+  return WriteBuffered<int>(
+      write, [fd](std::string_view bytes) { return WriteAll(fd, bytes); }, ENOMEM);
 }
 
 std::optional<std::string> RefusedToRead(const struct stat& info) {

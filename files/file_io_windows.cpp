@@ -168,51 +168,12 @@ DWORD WriteAll(HANDLE file, std::string_view bytes) {
   return 0;
 }
 
-// Bytes on their way to a handle, written a buffer at a time; the first
-// failure is kept and later bytes are dropped.
-class HandleSink : public ByteSink {
- public:
-  explicit HandleSink(HANDLE file) : file_(file) { buffer_.reserve(kBufferBytes); }
-
-  void Append(std::string_view bytes) override {
-    if (error_ != 0) return;
-    if (buffer_.size() + bytes.size() <= kBufferBytes) {
-      buffer_.append(bytes);
-      return;
-    }
-    Flush();
-    if (error_ == 0) error_ = WriteAll(file_, bytes);
-  }
-
-  // Returns 0 or the error of the first failure.
-  DWORD Finish() {
-    Flush();
-    return error_;
-  }
-
- private:
-  static constexpr std::size_t kBufferBytes = std::size_t{1} << 16;
-
-  void Flush() {
-    if (error_ == 0) error_ = WriteAll(file_, buffer_);
-    buffer_.clear();
-  }
-
-  HANDLE file_;
-  std::string buffer_;
-  DWORD error_ = 0;
-};
-
 // Returns 0 or the error of the first failure; running out of memory while
 // producing the bytes is one too.
 DWORD Produce(HANDLE file, const ByteWriter& write) {
-  try {
-    HandleSink sink(file);
-    write(sink);
-    return sink.Finish();
-  } catch (const std::bad_alloc&) {
-    return ERROR_NOT_ENOUGH_MEMORY;
-  }
+  return WriteBuffered<DWORD>(
+      write, [file](std::string_view bytes) { return WriteAll(file, bytes); },
+      ERROR_NOT_ENOUGH_MEMORY);
 }
 
 DWORD Fill(HANDLE file, const ByteWriter& write) {
