@@ -5,8 +5,7 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <iostream>
-#include <string_view>
-#include <vector>
+#include <string>
 
 #include "app/command_line.h"
 #include "app/command_line_messages.h"
@@ -70,10 +69,8 @@ int OpenWindow(const zelmora::CommandLine& command, zelmora::Language language, 
 // The window's program: `zelmora` hands over the command lines that want
 // the window, unchanged; anything else is answered as `zelmora` would.
 int main(int argc, char** argv) {
-  const std::vector<std::string> utf8_arguments = zelmora::CommandArguments(argc, argv);
-  const std::vector<std::string_view> arguments(utf8_arguments.begin(), utf8_arguments.end());
   const zelmora::Language language = zelmora::EnvironmentMessageLanguage();
-  const zelmora::CommandLine command = zelmora::ParseCommandLine(arguments, language);
+  const zelmora::CommandLine command = zelmora::ParseOwnCommandLine(argc, argv, language);
   const zelmora::Console console{STDOUT_FILENO, std::cerr, language};
   if (command.mode != zelmora::CommandLine::Mode::kWindow) {
     return zelmora::RunWithoutWindow(command, console);
