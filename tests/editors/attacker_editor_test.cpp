@@ -27,13 +27,6 @@ constexpr auto kDefenceOption = &Fields::defence_option;
 constexpr auto kAttackAttribute = &Fields::attack_attribute;
 constexpr auto kAttackCount = &Fields::attack_count;
 constexpr auto kAutoTrigger = &Fields::auto_trigger;
-constexpr auto kOk = &DialogButtons::ok;
-constexpr auto kCancel = &DialogButtons::cancel;
-constexpr auto kSwap = &SlotButtonRow::swap;
-constexpr auto kCopy = &SlotButtonRow::copy;
-constexpr auto kSaveOne = &SlotButtonRow::save_one;
-constexpr auto kLoadOne = &SlotButtonRow::load_one;
-constexpr auto kQvmImport = &SlotButtonRow::import_sheet;
 using EditField = QLineEdit* Fields::*;
 using ListField = QComboBox* Fields::*;
 
@@ -128,7 +121,7 @@ TEST_F(AttackerEditorTest, ShowingARecordWritesNothingBackAndQvmImportDoesNothin
   EXPECT_EQ(List(editor, kAttackAttribute)->currentText(), QStringLiteral("諸惑星の加護"));
   EXPECT_EQ(List(editor, kAutoTrigger)->currentText(), QStringLiteral("可"));
 
-  Click(editor, kQvmImport);  // "QVM取り込み": no question may be asked
+  Click(editor, kImportSheet);  // "QVM取り込み": no question may be asked
   EXPECT_EQ(editor.working(), stored);
   EXPECT_EQ(encounter.attacker(3), stored);
 }

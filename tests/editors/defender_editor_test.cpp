@@ -20,13 +20,6 @@ constexpr auto kRangedEvasion = &Fields::ranged_evasion;
 constexpr auto kMagicEvasion = &Fields::magic_evasion;
 constexpr auto kPhysicalDefence = &Fields::physical_defence;
 constexpr auto kMagicDefence = &Fields::magic_defence;
-constexpr auto kOk = &DialogButtons::ok;
-constexpr auto kCancel = &DialogButtons::cancel;
-constexpr auto kSwap = &SlotButtonRow::swap;
-constexpr auto kCopy = &SlotButtonRow::copy;
-constexpr auto kSaveOne = &SlotButtonRow::save_one;
-constexpr auto kLoadOne = &SlotButtonRow::load_one;
-constexpr auto kImportSheet = &SlotButtonRow::import_sheet;
 using EditField = QLineEdit* Fields::*;
 
 // The affinity list of an attack attribute.

@@ -22,10 +22,10 @@ constexpr auto kPhysicalEvasion = &Fields::physical_evasion;
 constexpr auto kMagicEvasion = &Fields::magic_evasion;
 constexpr auto kPhysicalDefence = &Fields::physical_defence;
 constexpr auto kMagicDefence = &Fields::magic_defence;
-constexpr auto kOk = &DialogButtons::ok;
-constexpr auto kCancel = &DialogButtons::cancel;
 using testing::Button;
 using testing::Edit;
+using testing::kCancel;
+using testing::kOk;
 using testing::Retype;
 
 GlobalModifiers RecordWithHiddenEntries() {

@@ -53,6 +53,15 @@ void Click(const Dialog& dialog, Which button) {
   Click(Button(dialog, button));
 }
 
+// The buttons every dialog or editor has, for Button and Click.
+constexpr auto kOk = &DialogButtons::ok;
+constexpr auto kCancel = &DialogButtons::cancel;
+constexpr auto kSwap = &SlotButtonRow::swap;
+constexpr auto kCopy = &SlotButtonRow::copy;
+constexpr auto kSaveOne = &SlotButtonRow::save_one;
+constexpr auto kLoadOne = &SlotButtonRow::load_one;
+constexpr auto kImportSheet = &SlotButtonRow::import_sheet;
+
 // Shows a window as exec() would, so that focus and the default button act
 // as they do for the user.
 inline void ShowActive(QWidget& window) {
