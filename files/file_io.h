@@ -50,15 +50,21 @@ enum class Temporary { kUnnamedWherePossible, kNamed };
 // the umask (or the folder's default ACL); a replaced one keeps
 // its owner, group, mode and extended attributes where it may. A file size
 // limit is an error like any other.
-std::optional<FileError> WriteFileSafely(const std::string& path, std::string_view bytes,
-                                         Temporary temporary = Temporary::kUnnamedWherePossible,
-                                         mode_t new_file_mode = 0666);
+inline std::optional<FileError> WriteFileSafely(
+    const std::string& path, std::string_view bytes,
+    Temporary temporary = Temporary::kUnnamedWherePossible, mode_t new_file_mode = 0666);
 // The same with the bytes written as `write` produces them, so that a large
 // report is never held whole; running out of memory while producing them
 // fails the write like any other error.
 std::optional<FileError> WriteFileSafely(const std::string& path, const ByteWriter& write,
                                          Temporary temporary = Temporary::kUnnamedWherePossible,
                                          mode_t new_file_mode = 0666);
+
+inline std::optional<FileError> WriteFileSafely(const std::string& path, std::string_view bytes,
+                                                Temporary temporary, mode_t new_file_mode) {
+  return WriteFileSafely(
+      path, [bytes](ByteSink& sink) { sink.Append(bytes); }, temporary, new_file_mode);
+}
 
 // Writes all bytes to an open descriptor (standard output, a pipe), short
 // writes included; `name` is what an error calls the destination.

@@ -253,12 +253,6 @@ ReadResult ReadFileBytes(const std::string& path, std::size_t max_lines) {
   }
 }
 
-std::optional<FileError> WriteFileSafely(const std::string& path, std::string_view bytes,
-                                         Temporary temporary, mode_t new_file_mode) {
-  return WriteFileSafely(
-      path, [bytes](ByteSink& sink) { sink.Append(bytes); }, temporary, new_file_mode);
-}
-
 std::optional<FileError> WriteFileSafely(const std::string& path, const ByteWriter& write,
                                          Temporary temporary, mode_t new_file_mode) {
   std::variant<WriteTarget, std::string> resolved = ResolveWriteTarget(path);

@@ -223,12 +223,6 @@ ReadResult ReadFileBytes(const std::string& path, std::size_t max_lines) {
   }
 }
 
-std::optional<FileError> WriteFileSafely(const std::string& path, std::string_view bytes,
-                                         Temporary temporary, mode_t new_file_mode) {
-  return WriteFileSafely(
-      path, [bytes](ByteSink& sink) { sink.Append(bytes); }, temporary, new_file_mode);
-}
-
 // The temporary is always named on Windows; a new file's access follows its
 // folder's inherited ACL, which is what a mode means there.
 std::optional<FileError> WriteFileSafely(const std::string& path, const ByteWriter& write,
