@@ -28,14 +28,9 @@ std::optional<std::string> PlatformCp932FromUtf8(std::string_view utf8) {
 }
 
 std::optional<std::string> PlatformUtf8FromCp932(std::string_view cp932) {
-  if (cp932.empty()) return std::string();
-  const int size = static_cast<int>(cp932.size());
-  const int length =
-      MultiByteToWideChar(kCodePage, MB_ERR_INVALID_CHARS, cp932.data(), size, nullptr, 0);
-  if (length <= 0) return std::nullopt;
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(kCodePage, MB_ERR_INVALID_CHARS, cp932.data(), size, wide.data(), length);
-  return Utf8FromWide(wide);
+  const std::optional<std::wstring> wide = WideFromCodePage(kCodePage, cp932);
+  if (!wide) return std::nullopt;
+  return Utf8FromWide(*wide);
 }
 
 }  // namespace zelmora

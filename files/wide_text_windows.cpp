@@ -4,15 +4,19 @@
 
 namespace zelmora {
 
-std::optional<std::wstring> WideFromUtf8(std::string_view utf8) {
-  if (utf8.empty()) return std::wstring();
-  const int size = static_cast<int>(utf8.size());
+std::optional<std::wstring> WideFromCodePage(unsigned code_page, std::string_view text) {
+  if (text.empty()) return std::wstring();
+  const int size = static_cast<int>(text.size());
   const int length =
-      MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size, nullptr, 0);
+      MultiByteToWideChar(code_page, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
   if (length <= 0) return std::nullopt;
   std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size, wide.data(), length);
+  MultiByteToWideChar(code_page, MB_ERR_INVALID_CHARS, text.data(), size, wide.data(), length);
   return wide;
+}
+
+std::optional<std::wstring> WideFromUtf8(std::string_view utf8) {
+  return WideFromCodePage(CP_UTF8, utf8);
 }
 
 std::string Utf8FromWide(std::wstring_view wide) {
