@@ -56,9 +56,7 @@ bool AttackerRow::event(QEvent* event) {
 
 void AttackerRow::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  for (const ResultCell* cell : {&success_, &expectation_}) {
-    if (event->rect().intersects(cell->geometry())) cell->Paint(painter);
-  }
+  PaintResults(painter, event->rect(), {&success_, &expectation_});
 }
 
 void AttackerRow::ShowSummary(const AttackerSummary& summary) {

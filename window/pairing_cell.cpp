@@ -127,9 +127,7 @@ bool PairingCell::event(QEvent* event) {
 // in the colour of a selection so that it stands out from the tints.
 void PairingCell::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  for (const ResultCell* cell : {&chance_, &technique_, &damage_}) {
-    if (event->rect().intersects(cell->geometry())) cell->Paint(painter);
-  }
+  PaintResults(painter, event->rect(), {&chance_, &technique_, &damage_});
   if (!focus_frame_) return;
   painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
   painter.drawRect(rect().adjusted(1, 1, -1, -1));

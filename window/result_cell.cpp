@@ -150,6 +150,13 @@ void ResultCell::Paint(QPainter& painter) const {
       QPoint(x, place.top() + (place.height() - metrics.height()) / 2 + metrics.ascent()), shown);
 }
 
+void PaintResults(QPainter& painter, const QRect& area,
+                  std::initializer_list<const ResultCell*> cells) {
+  for (const ResultCell* cell : cells) {
+    if (area.intersects(cell->geometry())) cell->Paint(painter);
+  }
+}
+
 // The whole value is worked out only when the tooltip is asked for.
 bool ShowResultToolTip(const QHelpEvent& event, QWidget& owner,
                        std::initializer_list<const ResultCell*> cells) {

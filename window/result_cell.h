@@ -80,6 +80,10 @@ class ResultCell {
   mutable std::shared_ptr<const NumberWidths> widths_;
 };
 
+// Paints those of an owner's `cells` that cross `area`.
+void PaintResults(QPainter& painter, const QRect& area,
+                  std::initializer_list<const ResultCell*> cells);
+
 // Shows the tooltip of the one of `cells` under the event's position, if
 // any; returns whether there was one.
 bool ShowResultToolTip(const QHelpEvent& event, QWidget& owner,
