@@ -1,8 +1,10 @@
 #include "gui/dialog_units.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 
 namespace zelmora {
 
@@ -17,6 +19,32 @@ QFont DialogFont() {
   // them not a pixel changes.
   font.setStyleStrategy(QFont::PreferNoShaping);
   return font;
+}
+
+// A font that merges others in looks up, for each script it meets, which
+// installed fonts could stand in for a character it lacks: for the window,
+// which meets several scripts at its first picture, the largest single cost
+// of it. The Japanese families listed hold every character code page 932
+// has but U+2211 and the user-defined ones, so where one of them is found
+// the window does without; FontFor merges again for a text that needs it.
+QFont WindowFont() {
+  QFont font = DialogFont();
+  font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoFontMerging));
+  return font.families().contains(QFontInfo(font).family()) ? font : DialogFont();
+}
+
+QFont MergingFont(QFont font) {
+  font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() & ~QFont::NoFontMerging));
+  return font;
+}
+
+QFont FontFor(const QFont& font, const QString& text) {
+  if (!(font.styleStrategy() & QFont::NoFontMerging)) return font;
+  const QFontMetrics metrics(font);
+  const QList<uint> characters = text.toUcs4();
+  const bool held = std::all_of(characters.begin(), characters.end(),
+                                [&metrics](uint c) { return metrics.inFontUcs4(c); });
+  return held ? font : MergingFont(font);
 }
 
 // The cells hold numbers, so a horizontal unit follows the width of a digit

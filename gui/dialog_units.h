@@ -10,6 +10,18 @@ namespace zelmora {
 // layout does not depend on the machine's default font.
 QFont DialogFont();
 
+// The calculator window's font: DialogFont() without other fonts merged in
+// where one of its Japanese families is installed, so that the window's
+// first picture need not look for stand-ins for missing characters.
+QFont WindowFont();
+
+// `font` with other fonts merged in for the characters it lacks.
+QFont MergingFont(QFont font);
+
+// `font`, or MergingFont(font) if `font` lacks a character of `text`: for
+// texts the user gives, drawn in the window's font.
+QFont FontFor(const QFont& font, const QString& text);
+
 // Dialog units: a horizontal unit is a quarter of a digit's width and a
 // vertical one an eighth of a line, both a quarter larger than the font.
 class DialogUnits {

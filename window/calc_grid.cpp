@@ -28,7 +28,7 @@ constexpr HeaderCaption kCaptions[] = {
 }  // namespace
 
 CalcGrid::CalcGrid(QWidget* parent) : QWidget(parent), layout_(new QGridLayout(this)) {
-  setFont(DialogFont());
+  setFont(WindowFont());
   const DialogUnits units(font());
   layout_->setSpacing(0);
   layout_->setContentsMargins(0, 0, units.X(1), 0);

@@ -207,7 +207,7 @@ CalcWindow::CalcWindow(Prompts& prompts) : QMainWindow(nullptr), prompts_(prompt
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
-  setFont(DialogFont());
+  setFont(WindowFont());
   auto* scroll = new QScrollArea(this);
   scroll->setFrameShape(QFrame::NoFrame);
   scroll->setWidgetResizable(true);
@@ -301,7 +301,7 @@ void CalcWindow::BindUserState() {
   FillRecentMenu();
   // A kept table that cannot be written is said once, and stays said.
   connect(&keeper_, &TableKeeper::Unusable, this,
-          [this](const QString& message) { statusBar()->showMessage(message); });
+          [this](const QString& message) { ShowStatus(message, 0); });
 
   auto* drop = new RosterDrop([this](const QString& path) { LoadRoster(path); }, this);
   setAcceptDrops(true);
@@ -624,8 +624,12 @@ void CalcWindow::Print() { PrintTextReport(prompts_, this, encounter_); }
 
 void CalcWindow::ShowHelp() { HelpWindow::ShowFor(*this); }
 
-void CalcWindow::Notify(const QString& notice) {
-  statusBar()->showMessage(notice, kNoticeMilliseconds);
+void CalcWindow::Notify(const QString& notice) { ShowStatus(notice, kNoticeMilliseconds); }
+
+// A message may name a file, in any script.
+void CalcWindow::ShowStatus(const QString& message, int milliseconds) {
+  statusBar()->setFont(FontFor(font(), message));
+  statusBar()->showMessage(message, milliseconds);
 }
 
 void CalcWindow::ShowAbout() {

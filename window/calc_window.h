@@ -156,7 +156,10 @@ class CalcWindow : public QMainWindow {
   void ShowResults(SlotSelection rows, SlotSelection columns);
   // The names the detail buttons of the selected rows and columns give.
   void ShowPairingNames(SlotSelection rows, SlotSelection columns);
+  // A short notice in the status bar.
   void Notify(const QString& notice);
+  // `message` in the status bar for `milliseconds`, or until the next one (0).
+  void ShowStatus(const QString& message, int milliseconds);
   // Writes `bytes` to a file the user picks; reports a failure.
   void SaveBytes(const FileChoice& choice, const std::string& bytes);
   // Writes `bytes` to `path` and tells so; reports a failure and returns

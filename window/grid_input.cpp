@@ -7,8 +7,11 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <QStyleOptionFrame>
+#include <QTextLayout>
 #include <algorithm>
 #include <utility>
+
+#include "gui/dialog_units.h"
 
 namespace zelmora {
 namespace {
@@ -82,6 +85,8 @@ void GridInput::focusInEvent(QFocusEvent* event) {
 // It stands in the Tab order where the cell stands.
 QLineEdit* GridInput::MakeLineEdit() {
   line_edit_ = new CellLineEdit(text_, this);
+  // What the user types next may be any character.
+  line_edit_->setFont(MergingFont(font()));
   text_.clear();
   line_edit_->setCursorPosition(0);
   line_edit_->setGeometry(rect());
@@ -178,18 +183,23 @@ void GridInput::paintEvent(QPaintEvent*) {
   DrawPanel(painter, panel);
   if (text_.isEmpty()) return;
   const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &panel, this);
-  const QFontMetrics metrics = fontMetrics();
+  painter.setFont(FontFor(font(), text_));
+  const QFontMetrics metrics = painter.fontMetrics();
   // Centred as a line edit centres it: by the taller of the line and the
   // text's own ink.
   const int height = std::max(metrics.boundingRect(text_).height(), metrics.height());
   const int top = contents.y() + (contents.height() - height + 1) / 2;
   painter.setClipRect(contents);
   painter.setPen(palette().color(QPalette::Text));
-  // The line's own ascent is finer than the metrics' rounded one (at a
-  // scale of 2, half a pixel is a pixel); a line edit keeps the difference.
-  const qreal ascent = QFontMetricsF(font()).ascent();
-  const int shift = static_cast<int>(ascent - metrics.ascent());
-  painter.drawText(QPointF(contents.x() + kHorizontalMargin, top - shift + ascent), text_);
+  // On the baseline of the text's own line, whose ascent is that of the
+  // tallest font the text draws from; a line edit keeps the difference from
+  // the rounded one of the metrics (at a scale of 2, half a pixel is a pixel).
+  QTextLayout layout(text_, painter.font());
+  layout.beginLayout();
+  const QTextLine line = layout.createLine();
+  layout.endLayout();
+  const int shift = qRound(line.ascent()) - metrics.ascent();
+  layout.draw(&painter, QPointF(contents.x() + kHorizontalMargin, top - shift));
 }
 
 }  // namespace zelmora

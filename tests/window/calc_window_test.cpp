@@ -374,11 +374,13 @@ TEST_F(CalcWindowTest, TabOrderRunsThroughInputsThenResultsThenEditorButtonsThen
 }
 
 // The grid starts without a line edit; a cell looks the same before and
-// after its line edit takes it over.
+// after its line edit takes it over, also with a character the window's
+// own font lacks (U+2211).
 TEST_F(CalcWindowTest, InputCellsArePaintedUntilUsedAndLookTheSameAsLineEdits) {
   EXPECT_TRUE(window.grid().findChildren<QLineEdit*>().isEmpty());
   testing::FillSampleTable(window.encounter());
   window.encounter().attacker(2).name = *Cp932FromUtf8("剣士アルド");
+  window.encounter().attacker(3).name = *Cp932FromUtf8("∑の使い手");
   window.RecalculateAll();
   const auto picture = [](QWidget& cell) {
     return cell.grab().toImage().convertToFormat(QImage::Format_RGB32);
