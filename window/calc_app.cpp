@@ -2,13 +2,16 @@
 
 #include <QApplication>
 
+#include "gui/deferred_icon_style.h"
 #include "gui/file_error_message.h"
 #include "gui/qt_translations.h"
 #include "window/calc_window.h"
 
 namespace zelmora {
 
-CalcApp::CalcApp(Prompts& prompts) : prompts_(prompts) {}
+CalcApp::CalcApp(Prompts& prompts) : prompts_(prompts) {
+  QApplication::setStyle(new DeferredIconStyle);
+}
 
 CalcApp::~CalcApp() = default;
 

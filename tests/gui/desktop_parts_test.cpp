@@ -11,6 +11,7 @@
 #include "files/reports.h"
 #include "files/results_text.h"
 #include "gui/cp932_qstring.h"
+#include "gui/deferred_icon_style.h"
 #include "gui/file_dialog.h"
 #include "gui/help_window.h"
 #include "gui/numeric_text.h"
@@ -35,6 +36,21 @@ TEST(FileDialogTest, StartsInTheLastFolderAndOffersTheSuggestedName) {
     FileDialog dialog(nullptr, RosterFileChoice().Suggesting(name), QFileDialog::AcceptSave);
     EXPECT_EQ(QDir(dialog.directory()), QDir(folder.path()));
     EXPECT_EQ(dialog.selectedFiles().value(0), folder.filePath(name + ".qvr"));
+  }
+}
+
+// The menu bar's extension icon, decoded when first drawn, is the style's
+// own at every scale.
+TEST(DeferredIconStyleTest, ExtensionIconIsTheStylesOwn) {
+  DeferredIconStyle style;
+  const auto extension = QStyle::SP_ToolBarHorizontalExtensionButton;
+  const QIcon deferred = style.standardIcon(extension, nullptr, nullptr);
+  const QIcon own = style.baseStyle()->standardIcon(extension);
+  EXPECT_FALSE(deferred.isNull());
+  for (const qreal ratio : {1.0, 1.5, 2.0}) {
+    const QPixmap pixmap = deferred.pixmap(QSize(16, 16), ratio);
+    EXPECT_EQ(pixmap.devicePixelRatio(), ratio);
+    EXPECT_EQ(pixmap.toImage(), own.pixmap(QSize(16, 16), ratio).toImage()) << ratio;
   }
 }
 
