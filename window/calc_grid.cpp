@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "window/grid_accessibility.h"
 #include "window/grid_units.h"
 
 namespace zelmora {
@@ -28,6 +29,7 @@ constexpr HeaderCaption kCaptions[] = {
 }  // namespace
 
 CalcGrid::CalcGrid(QWidget* parent) : QWidget(parent), layout_(new QGridLayout(this)) {
+  InstallGridAccessibility();
   setFont(WindowFont());
   const DialogUnits units(font());
   layout_->setSpacing(0);

@@ -104,7 +104,9 @@ void PairingCell::SetLook(const std::optional<Tint>& tint, bool best) {
 }
 
 void PairingCell::SetNames(const QString& attacker, const QString& defender) {
-  const QString opens = QStringLiteral("%1 対 %2 の詳細").arg(attacker, defender);
+  const QString pairing = QStringLiteral("%1 対 %2").arg(attacker, defender);
+  setAccessibleName(pairing);
+  const QString opens = pairing + QStringLiteral(" の詳細");
   detail_.setToolTip(opens);
   detail_.setAccessibleName(opens);
 }

@@ -22,6 +22,8 @@ namespace zelmora {
 // takes no focus itself: the results grid moves a focus frame over the
 // pairings.
 class PairingCell : public QWidget {
+  Q_OBJECT
+
  public:
   PairingCell(int row, int column, const DialogUnits& units, QWidget* parent = nullptr);
 

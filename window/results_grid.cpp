@@ -5,6 +5,8 @@
 #include <QMenu>
 #include <algorithm>
 
+#include "window/grid_accessibility.h"
+
 namespace zelmora {
 
 ResultsGrid::ResultsGrid(const DialogUnits& units, QWidget* parent) : QWidget(parent) {
@@ -30,7 +32,9 @@ void ResultsGrid::SetCurrent(int row, int column) {
   current_row_ = row;
   current_column_ = column;
   current().SetFocusFrame(hasFocus());
-  if (hasFocus()) emit CurrentShown(current());
+  if (!hasFocus()) return;
+  AnnouncePairing(current());
+  emit CurrentShown(current());
 }
 
 // A press on a pairing frames it and brings the focus here; a double click
@@ -107,6 +111,7 @@ void ResultsGrid::focusInEvent(QFocusEvent* event) {
   QMetaObject::invokeMethod(
       this, [this] { emit CurrentShown(current()); }, Qt::QueuedConnection);
   QWidget::focusInEvent(event);
+  AnnouncePairing(current());
 }
 
 // A context menu keeps the frame where it acts.

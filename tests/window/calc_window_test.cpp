@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -449,6 +450,19 @@ TEST_F(CalcWindowTest, ResultsAreAlignedByColumnAndButtonsSayWhatTheyOpen) {
             "剣士アルド 対 オーガ の詳細");
   EXPECT_EQ(window.grid().pairing(2, 3).detail_button().toolTip(), "攻撃側 2 対 防御側 3 の詳細");
   EXPECT_TRUE(window.grid().recalculate_button().isDefault());
+
+  // What assistive tools read of a painted pairing and a painted cell.
+  const MatchupResult& result = window.encounter().result(1, 2);
+  QAccessibleInterface* pairing =
+      QAccessible::queryAccessibleInterface(&window.grid().pairing(1, 2));
+  EXPECT_EQ(pairing->text(QAccessible::Name), "剣士アルド 対 オーガ");
+  EXPECT_EQ(pairing->text(QAccessible::Description).toStdString(),
+            "成功率 " + FormatGeneral(result.attack_chance) + "、高度 " + result.technique +
+                "、期待DMG " + FormatGeneral(result.expected_damage));
+  GridInput& evasion = window.grid().defender(4).evasion();
+  QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(&evasion);
+  EXPECT_EQ(cell->role(), QAccessible::EditableText);
+  EXPECT_EQ(cell->text(QAccessible::Value), evasion.text());
 }
 
 // Arrows move the frame and stop at the edges; Enter and Space open the
