@@ -32,10 +32,7 @@ class PairingAccessible : public QAccessibleWidget {
 
   QString text(QAccessible::Text kind) const override {
     if (kind != QAccessible::Description) return QAccessibleWidget::text(kind);
-    auto& pairing = *static_cast<PairingCell*>(widget());
-    return QStringLiteral("成功率 %1、高度 %2、期待DMG %3")
-        .arg(pairing.chance().WholeText(), pairing.technique().WholeText(),
-             pairing.damage().WholeText());
+    return static_cast<PairingCell*>(widget())->WholeResults();
   }
 };
 

@@ -4,6 +4,8 @@
 #include <QHelpEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStringList>
+#include <iterator>
 
 #include "gui/term_tooltips.h"
 #include "window/grid_units.h"
@@ -95,6 +97,15 @@ void PairingCell::ShowResult(const MatchupResult& result) {
   technique_.ShowText(technique);
   technique_.SetExplanation(TechniqueTooltip(technique));
   damage_.ShowNumber(result.expected_damage);
+}
+
+QString PairingCell::WholeResults() const {
+  const ResultCell* results[] = {&chance_, &technique_, &damage_};
+  QStringList parts;
+  for (std::size_t i = 0; i < std::size(results); ++i) {
+    parts << QString::fromUtf8(kLabels[i]) + QLatin1Char(' ') + results[i]->WholeText();
+  }
+  return parts.join(QStringLiteral("、"));
 }
 
 void PairingCell::SetLook(const std::optional<Tint>& tint, bool best) {

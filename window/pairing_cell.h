@@ -33,6 +33,8 @@ class PairingCell : public QWidget {
   ResultCell& technique() { return technique_; }
   ResultCell& damage() { return damage_; }
   QPushButton& detail_button() { return detail_; }
+  // The three results whole, each after its label: "成功率 66.33、高度 -30、…".
+  QString WholeResults() const;
 
   void ShowResult(const MatchupResult& result);
   // The tint covers the three results; the best target's damage, the value
