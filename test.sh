@@ -4,8 +4,9 @@
 #   ./test.sh          the suite (engine, files, window, installation checks)
 #   ./test.sh --all    also the format and lint checks, the Debian package, the
 #                      suite under AddressSanitizer and UndefinedBehaviorSanitizer,
-#                      bounded fuzzing, and the Windows program cross-built, tested
-#                      under Wine and zipped
+#                      bounded fuzzing, the speed limits of bench/ (instructions
+#                      counted by callgrind), and the Windows program
+#                      cross-built, tested under Wine and zipped
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -24,5 +25,6 @@ if $all; then
   tools/check-package.sh
   cmake --workflow --preset sanitize
   tools/fuzz.sh "${ZELMORA_FUZZ_SECONDS:-120}"
+  BUILD_DIR=build/dev bench/speed_limits.sh
   tools/windows/build.sh
 fi

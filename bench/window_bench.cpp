@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSettings>
@@ -11,20 +10,11 @@
 #include <memory>
 
 #include "bench/sample_encounter.h"
-#include "gui/prompts.h"
+#include "bench/silent_prompts.h"
 #include "window/calc_window.h"
 
 namespace zelmora {
 namespace {
-
-// Asks nothing: the benchmarks open no dialog.
-class SilentPrompts : public Prompts {
- public:
-  QString OpenFileName(QWidget*, const FileChoice&) override { return {}; }
-  QString SaveFileName(QWidget*, const FileChoice&) override { return {}; }
-  void ShowError(QWidget*, const QString&) override {}
-  int Run(QDialog&) override { return QDialog::Rejected; }
-};
 
 void Press(QLineEdit& edit, Qt::Key key, const QString& text) {
   QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);

@@ -17,6 +17,7 @@ tests=(
   desktop-file-utils appstream shared-mime-info file
   clang-format clang-tidy                   # style and lint checks
   python3 groff-base man-db dpkg-dev lintian attr acl  # data, manual pages, package, file tests
+  valgrind                                  # the speed limits, counted in instructions
 )
 # ./test.sh --all also fuzzes, with clang and its sanitizer and libFuzzer
 # runtimes, and cross-builds for Windows, testing under Wine and zipping.
