@@ -13,8 +13,9 @@ namespace {
 using Entry = std::array<LocalizedText, 2>;  // a term and what it means
 
 constexpr LocalizedText kTitle{"User Commands", "ユーザーコマンド"};
-constexpr LocalizedText kName{"combat calculator for the ZELMORA percentile-dice role-playing game",
-                              "ZELMORA パーセンタイル・ダイス TRPG の戦闘確率計算プログラム"};
+constexpr LocalizedText kSummary{
+    "combat calculator for the ZELMORA percentile-dice role-playing game",
+    "ZELMORA パーセンタイル・ダイス TRPG の戦闘確率計算プログラム"};
 constexpr LocalizedText kIntroduction{
     "A game master enters up to five attackers and five defenders and reads, for all 25 "
     "pairings, the exact chance to get through the defender's evasion, the best advanced "
@@ -177,7 +178,7 @@ std::string ManualPage(Language language) {
   page.Line(".nh");
   if (language == Language::kJapanese) page.Line(".ad l");
   page.Section(SectionId::kName);
-  page.Line(name + " \\- " + Escaped(kName.In(language)));
+  page.Line(name + " \\- " + Escaped(kSummary.In(language)));
   page.Section(SectionId::kSynopsis);
   page.Line(".B " + name + "\n" + Escaped(kSynopsisArguments.In(language)));
 

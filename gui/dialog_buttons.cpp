@@ -26,14 +26,14 @@ DialogButtons::DialogButtons(QDialog& dialog, Kind kind) : QWidget(&dialog) {
 }
 
 QPushButton* DialogButtons::AddButton(const QString& caption, QDialog& dialog,
-                                      void (QDialog::*close)()) {
+                                      void (QDialog::*closing)()) {
   auto* button = new QPushButton(caption, this);
   // Enter presses the focused button, and the default button anywhere else:
   // Qt moves the default to a focused auto-default button and back.
   button->setAutoDefault(true);
   button->setMinimumWidth(DialogUnits(button->font()).X(kButtonWidth));
   layout()->addWidget(button);
-  connect(button, &QPushButton::clicked, &dialog, close);
+  connect(button, &QPushButton::clicked, &dialog, closing);
   return button;
 }
 

@@ -24,7 +24,7 @@ class DialogButtons : public QWidget {
   QPushButton* cancel() const { return cancel_; }
 
  private:
-  QPushButton* AddButton(const QString& caption, QDialog& dialog, void (QDialog::*close)());
+  QPushButton* AddButton(const QString& caption, QDialog& dialog, void (QDialog::*closing)());
 
   QPushButton* ok_ = nullptr;
   QPushButton* cancel_ = nullptr;

@@ -215,7 +215,8 @@ QGridLayout* MatchupDetailDialog::LayOutTable() {
 // "  n D6 + k", both numbers fitted together; the tooltip has them whole.
 void MatchupDetailDialog::SetDamage(std::int32_t dice_count, std::int32_t damage_bonus) {
   auto text = [=](int digits) {
-    return "  " + NumberText(dice_count, digits) + " D6 + " + NumberText(damage_bonus, digits);
+    return QStringLiteral("  ") + NumberText(dice_count, digits) + QStringLiteral(" D6 + ") +
+           NumberText(damage_bonus, digits);
   };
   QLineEdit& field = *fields_.damage;
   SetTextFromStart(field, FitDigits(text, field.fontMetrics(), VisibleTextWidth(field)));

@@ -97,8 +97,8 @@ TEST_P(CrashSafeSavingTest, SaveKilledAtAnyMomentLeavesTheOldOrTheNewFileAndNoTe
 
 INSTANTIATE_TEST_SUITE_P(BothTemporaries, CrashSafeSavingTest,
                          ::testing::Values(Temporary::kUnnamedWherePossible, Temporary::kNamed),
-                         [](const auto& info) {
-                           return info.param == Temporary::kNamed ? std::string("Named")
+                         [](const auto& test) {
+                           return test.param == Temporary::kNamed ? std::string("Named")
                                                                   : std::string("Unnamed");
                          });
 
