@@ -16,7 +16,7 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DZELMORA_GUI=OFF -DZELMORA_BENCH=OFF -DZELMORA_FUZZ=ON \
   -DCMAKE_CXX_FLAGS="$sanitizers" -DCMAKE_EXE_LINKER_FLAGS="$sanitizers" >/dev/null
 
-targets=(roster monster_sheet text_fields reports exports)
+mapfile -t targets <"$build/fuzz/targets.txt"  # as fuzz/CMakeLists.txt lists them
 cmake --build "$build" -j2 --target "${targets[@]/%/_fuzzer}"
 
 mkdir -p "$build/artifacts"

@@ -14,6 +14,7 @@
 #include "files/error_reason.h"
 #include "files/kept_metadata.h"
 #include "files/temporary_names.h"
+#include "files/temporary_names_linux.h"
 #include "files/unique_fd.h"
 #include "files/write_target.h"
 

@@ -1,4 +1,4 @@
-#include "files/temporary_names.h"
+#include "files/temporary_names_linux.h"
 
 #include <dirent.h>
 #include <errno.h>
@@ -9,45 +9,33 @@
 #include <time.h>
 #include <unistd.h>
 
-#include <charconv>
-#include <cstdint>
-#include <string_view>
+#include <limits>
+
+#include "files/temporary_names.h"
 
 namespace zelmora {
 namespace {
 
-constexpr std::string_view kPrefix = ".zelmora-";
-
-// The process a temporary name belongs to, or 0 when it is not one of ours.
-pid_t OwnerProcess(std::string_view name) {
-  if (!name.starts_with(kPrefix)) return 0;
-  name.remove_prefix(kPrefix.size());
-  pid_t pid = 0;
-  const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), pid);
-  if (error != std::errc() || pid <= 0 || end == name.data() + name.size() || *end != '-') return 0;
-  return pid;
-}
-
 bool IsStale(int folder, const char* name) {
-  const pid_t pid = OwnerProcess(name);
-  if (pid == 0) return false;
+  const std::optional<std::uint64_t> owner = TemporaryOwner(name);
+  if (!owner || *owner > std::numeric_limits<pid_t>::max()) return false;
   struct stat info;
   if (fstatat(folder, name, &info, AT_SYMLINK_NOFOLLOW) != 0) return false;
   if (!S_ISREG(info.st_mode) || info.st_uid != geteuid()) return false;
-  return kill(pid, 0) != 0 && errno == ESRCH;
+  return kill(static_cast<pid_t>(*owner), 0) != 0 && errno == ESRCH;
 }
 
 }  // namespace
 
-std::string NewTemporaryName() {
+std::uint64_t CurrentProcess() { return static_cast<std::uint64_t>(getpid()); }
+
+std::uint64_t RandomBits() {
   std::uint64_t random = 0;
   if (getrandom(&random, sizeof random, GRND_NONBLOCK) != sizeof random) {
     random = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(&random)) ^
              static_cast<std::uint64_t>(time(nullptr));
   }
-  char hex[17];
-  const auto end = std::to_chars(hex, hex + sizeof hex, random, 16).ptr;
-  return std::string(kPrefix) + std::to_string(getpid()) + "-" + std::string(hex, end);
+  return random;
 }
 
 void RemoveStaleTemporaries(int folder) {
