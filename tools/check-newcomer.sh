@@ -7,21 +7,13 @@
 #   tools/check-newcomer.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source=$PWD
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-tools/install-deps.sh --tests  # Xvfb, openbox and xdotool
-
-git clone -q "$source" "$work/zelmora"
-# The newcomer's own home: the kept table and settings of this run stay here.
-export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_STATE_HOME=$work/home/.state
-mkdir -p "$HOME"
 
 # The block a README section shows after a line, up to the closing fence.
 shown_after() { awk -v line="$1" 'found && /^```/ { exit } found { print } $0 == line { found = 1 }' README.md; }
 
+# Inside the display: ./run.sh in the clone, its window found and closed.
 window_check() {
+  local work=$1
   cd "$work/zelmora"
   openbox >/dev/null 2>&1 &
   ./run.sh examples/party.qvr >"$work/run.log" 2>&1 &
@@ -47,9 +39,21 @@ window_check() {
   wait "$program" || status=$?
   [[ $status -eq 0 ]] || { echo "the window ended with status $status"; cat "$work/run.log"; return 1; }
 }
-export -f window_check
-export work
-xvfb-run -a -s "-screen 0 1366x768x24" bash -c window_check
+if [[ "${1:-}" == --in-display ]]; then
+  window_check "$2"
+  exit
+fi
+
+source=$PWD
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+tools/install-deps.sh --tests  # Xvfb, openbox and xdotool
+git clone -q "$source" "$work/zelmora"
+# The newcomer's own home: the kept table and settings of this run stay here.
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_STATE_HOME=$work/home/.state
+mkdir -p "$HOME"
+xvfb-run -a -s "-screen 0 1366x768x24" "$source/tools/check-newcomer.sh" --in-display "$work"
 
 # The command-line example, run as the README writes it, with the program
 # run.sh built.
