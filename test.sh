@@ -2,7 +2,8 @@
 # Installs what is missing (the test packages too), builds the program with its
 # tests and benchmarks, and runs the whole test suite.
 #   ./test.sh          the suite (engine, files, window, installation checks)
-#   ./test.sh --all    also the format and lint checks, the Debian package, the
+#   ./test.sh --all    also the format and lint checks, the Debian package installed
+#                      and removed, the README's commands run from a fresh clone, the
 #                      suite under AddressSanitizer and UndefinedBehaviorSanitizer,
 #                      bounded fuzzing, the speed limits of bench/ (instructions
 #                      counted by callgrind), and the Windows program
@@ -23,6 +24,7 @@ if $all; then
   tools/check-format.sh
   tools/check-tidy.sh build/dev
   tools/check-package.sh
+  tools/check-newcomer.sh
   cmake --workflow --preset sanitize
   tools/fuzz.sh "${ZELMORA_FUZZ_SECONDS:-120}"
   BUILD_DIR=build/dev bench/speed_limits.sh
