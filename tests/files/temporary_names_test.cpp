@@ -13,7 +13,7 @@ namespace {
 
 // A name made for a process reads back as that process's, on every
 // platform, whatever the random part.
-TEST(TemporaryNamesTest, NameReadsBackAsItsProcesss) {
+TEST(TemporaryNamesTest, NameReadsBackAsItsProcess) {
   constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
   for (const auto& [process, random] : {std::pair<std::uint64_t, std::uint64_t>{1, 0},
                                         {4242, 0xdeadbeef},
@@ -49,7 +49,7 @@ TEST(TemporaryNamesTest, OtherNamesHaveNoOwner) {
 
 // New names belong to this process and differ, so that two saves at once
 // never take the same temporary.
-TEST(TemporaryNamesTest, NewNamesAreThisProcesssAndDiffer) {
+TEST(TemporaryNamesTest, NewNamesAreThisProcessAndDiffer) {
   const std::string first = NewTemporaryName();
   const std::string second = NewTemporaryName();
   EXPECT_EQ(TemporaryOwner(first), CurrentProcess());
