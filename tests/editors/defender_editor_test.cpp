@@ -243,6 +243,8 @@ TEST_F(DefenderEditorTest, ImportsTheLabelledTextFormAndCancelKeepsTheStoredDefe
 TEST_F(DefenderEditorTest, ImportStopsOnACancelledDialogAndReportsAnUnreadableFile) {
   DefenderEditor editor(encounter, prompts, 2);
   Retype(Edit(editor, kMeleeEvasion), "77");
+  // The record as it was before the click, copied: a reference would follow it.
+  // NOLINTNEXTLINE(performance-unnecessary-copy-initialization)
   const Defender working = editor.working();
   prompts.QueueFileName("");
   Click(editor, kImportSheet);

@@ -16,8 +16,9 @@ namespace {
 
 TEST(ShortestRealTest, ReadsBackAsTheSameDoubleWhateverTheLocale) {
   const bool comma_locale = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
-  std::vector<std::string> texts;
   const std::vector<double> values = {66.33, 0.1, 1.0 / 3.0, -0.754, 1e300, 5e-324, 0.0, 28.42608};
+  std::vector<std::string> texts;
+  texts.reserve(values.size());
   for (const double value : values) texts.push_back(ShortestReal(value));
   std::setlocale(LC_NUMERIC, "C");
   for (std::size_t i = 0; i < values.size(); ++i) {

@@ -141,8 +141,8 @@ TEST_F(ReportTest, MatricesShowTheStoredResultsInTwelveByteColumns) {
   EXPECT_EQ(lines[30], Blanks(11) + "        d1          d2          d3          d4          d5  ");
   EXPECT_EQ(lines[39], lines[30]);
   for (int i = 1; i <= 5; ++i) {
-    const std::string& hit = lines[static_cast<std::size_t>(30 + i)];
-    const std::string& damage = lines[static_cast<std::size_t>(39 + i)];
+    const std::string& hit = lines[30 + static_cast<std::size_t>(i)];
+    const std::string& damage = lines[39 + static_cast<std::size_t>(i)];
     ASSERT_EQ(hit.size(), 11u + 5 * 12) << hit;
     ASSERT_EQ(damage.size(), 11u + 5 * 12) << damage;
     EXPECT_EQ(hit.substr(0, 11), "        a" + std::to_string(i) + " ");

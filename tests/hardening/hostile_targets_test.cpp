@@ -89,7 +89,7 @@ class PlantedLinkTest : public ::testing::Test {
 
   // A link made by `owner` in the shared folder.
   std::string Plant(const std::string& name, const std::string& to, uid_t owner) {
-    const std::string link = shared_ + "/" + name;
+    std::string link = shared_ + "/" + name;
     EXPECT_EQ(symlink(to.c_str(), link.c_str()), 0);
     EXPECT_EQ(lchown(link.c_str(), owner, owner), 0);
     return link;

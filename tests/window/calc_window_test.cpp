@@ -111,7 +111,7 @@ TEST_F(CalcWindowTest, TypingFourThenFiveRecalculatesOnlyRowTwoEachTime) {
   EXPECT_EQ(judgment->text(), "45");
 
   for (int row : {1, 3, 4, 5}) {
-    EXPECT_EQ(RowTexts(window, row), before.mid((row - 1) * 17, 17)) << "row " << row;
+    EXPECT_EQ(RowTexts(window, row), before.mid(qsizetype{row - 1} * 17, 17)) << "row " << row;
   }
 }
 
