@@ -30,6 +30,7 @@
 #include "gui/term_tooltips.h"
 #include "tests/support/grid_texts.h"
 #include "tests/support/sample_table.h"
+#include "tests/support/window_table.h"
 
 namespace zelmora {
 namespace {
@@ -91,11 +92,12 @@ TEST_F(CalcWindowTest, WorkedPairingTypedIntoTheGridShowsItsResultsUnderACommaLo
 }
 
 TEST_F(CalcWindowTest, TypingFourThenFiveRecalculatesOnlyRowTwoEachTime) {
-  // Records changed behind the grid's back: only a recalculation of their
-  // row would show them, so rows 1 and 3 to 5 must keep their old results.
+  // Every row but the typed one keeps its results as they were shown.
+  testing::ChangeTable(window, [](Encounter& e) {
+    for (int row : {1, 3, 4, 5}) e.attacker(row).judgment_value = 90;
+    e.defender(1).melee_evasion = 25;
+  });
   const QStringList before = testing::GridOutputTexts(window);
-  for (int row : {1, 3, 4, 5}) window.encounter().attacker(row).judgment_value = 90;
-  window.encounter().defender(1).melee_evasion = 25;
 
   QLineEdit* judgment = &window.grid().attacker(2).judgment().LineEdit();
   Clear(judgment);
@@ -155,11 +157,11 @@ TEST_F(CalcWindowTest, EvasionTextsReachTheRecordAsTyped) {
       {"5,,7", {5, 0, 7}},  {"1,2,3,4", {1, 2, 3}},  {" 7, 8 ,9", {7, 8, 9}},
       {"１２", {12, 0, 0}}, {"10，20", {10, 20, 0}}, {"　30", {0, 0, 0}},
   };
-  window.encounter().attacker(4).judgment_value = 60;
-  window.Recalculate();
+  testing::ChangeTable(window, [](Encounter& e) { e.attacker(4).judgment_value = 60; });
   QLineEdit* evasion = &window.grid().defender(2).evasion().LineEdit();
   for (const EvasionCase& c : cases) {
-    window.encounter().defender(2).melee_evasion = 99;  // every part is rewritten
+    // Every part is rewritten.
+    testing::ChangeTable(window, [](Encounter& e) { e.defender(2).melee_evasion = 99; });
     Retype(evasion, QString::fromUtf8(c.text));
     const Defender& d = window.encounter().defender(2);
     EXPECT_EQ((std::array<int, 3>{d.melee_evasion, d.ranged_evasion, d.magic_evasion}), c.values)
@@ -176,11 +178,11 @@ TEST_F(CalcWindowTest, EvasionTextsReachTheRecordAsTyped) {
 }
 
 TEST_F(CalcWindowTest, DefenceTextsReadTwoValuesAndRecalculateTheColumn) {
-  Attacker& attacker = window.encounter().attacker(1);
+  Attacker attacker = window.encounter().attacker(1);
   attacker.judgment_value = 50;
   attacker.dice_count = 2;
   attacker.damage_bonus = 3;
-  window.Recalculate(SlotSelection::Only(1), SlotSelection::All());
+  window.document().SetAttacker(1, attacker);
   QLineEdit* defence = &window.grid().defender(5).defence().LineEdit();
 
   Retype(defence, "7");
@@ -199,8 +201,10 @@ TEST_F(CalcWindowTest, DefenceTextsReadTwoValuesAndRecalculateTheColumn) {
 }
 
 TEST_F(CalcWindowTest, JapaneseNamesAreStoredAsCodePageBytesAndNeverRecalculate) {
-  window.encounter().attacker(1).judgment_value = 70;  // stale until a recalculation
-  window.encounter().defender(1).melee_evasion = 40;
+  testing::ChangeTable(window, [](Encounter& e) {
+    e.attacker(1).judgment_value = 70;
+    e.defender(1).melee_evasion = 40;
+  });
   const QStringList before = testing::GridOutputTexts(window);
 
   Type(&window.grid().attacker(1).name(), "鬼");
@@ -229,9 +233,10 @@ TEST_F(CalcWindowTest, CharacterTheCodePageCannotHoldIsRefusedWithAReason) {
 }
 
 TEST_F(CalcWindowTest, UndecodableNameBytesStayUntilThatNameIsEdited) {
-  window.encounter().attacker(2).name = "\x82";  // a lead byte with no trail
-  window.encounter().attacker(3).name = "\x82";
-  window.RefreshInputs();
+  testing::ChangeTable(window, [](Encounter& e) {
+    e.attacker(2).name = "\x82";  // a lead byte with no trail
+    e.attacker(3).name = "\x82";
+  });
   Retype(&window.grid().attacker(2).judgment(), "30");
   window.RecalculateAll();
   EXPECT_EQ(window.encounter().attacker(2).name, "\x82");
@@ -242,12 +247,12 @@ TEST_F(CalcWindowTest, UndecodableNameBytesStayUntilThatNameIsEdited) {
 }
 
 TEST_F(CalcWindowTest, RecalculateCanonicalisesEveryInputAndKeepsNames) {
+  testing::ChangeTable(window, [](Encounter& e) { e.attacker(5).dice_count = 4; });
   Retype(&window.grid().attacker(4).judgment(), "12abc");
   Retype(&window.grid().attacker(4).dice(), "+2");
   Retype(&window.grid().defender(2).evasion(), "10,");
   Retype(&window.grid().defender(2).defence(), "5,6,7");
   Type(&window.grid().attacker(4).name(), "鬼 a,b");
-  window.encounter().attacker(5).dice_count = 4;  // behind the grid's back
 
   QTest::mouseClick(&window.grid().recalculate_button(), Qt::LeftButton);
 
@@ -269,7 +274,7 @@ TEST_F(CalcWindowTest, EnterInAnyCellAndTheMenuBarRunRecalculateAndKeepTheWindow
   EXPECT_EQ(judgment->text(), "12");
   EXPECT_TRUE(window.isVisible());
 
-  window.encounter().defender(4).magic_evasion = 8;
+  testing::ChangeTable(window, [](Encounter& e) { e.defender(4).magic_evasion = 8; });
   QTest::keyClick(&window.grid().defender(1).name().LineEdit(), Qt::Key_Enter);
   EXPECT_EQ(window.grid().defender(4).evasion().text(), "0,0,8");
 
@@ -379,10 +384,11 @@ TEST_F(CalcWindowTest, TabOrderRunsThroughInputsThenResultsThenEditorButtonsThen
 // own font lacks (U+2211).
 TEST_F(CalcWindowTest, InputCellsArePaintedUntilUsedAndLookTheSameAsLineEdits) {
   EXPECT_TRUE(window.grid().findChildren<QLineEdit*>().isEmpty());
-  testing::FillSampleTable(window.encounter());
-  window.encounter().attacker(2).name = *Cp932FromUtf8("剣士アルド");
-  window.encounter().attacker(3).name = *Cp932FromUtf8("∑の使い手");
-  window.RecalculateAll();
+  testing::ChangeTable(window, [](Encounter& e) {
+    testing::FillSampleTable(e);
+    e.attacker(2).name = *Cp932FromUtf8("剣士アルド");
+    e.attacker(3).name = *Cp932FromUtf8("∑の使い手");
+  });
   const auto picture = [](QWidget& cell) {
     return cell.grab().toImage().convertToFormat(QImage::Format_RGB32);
   };
@@ -413,8 +419,7 @@ TEST_F(CalcWindowTest, ClickOrTabIntoAPaintedCellWorksAsInALineEdit) {
 // Results are painted by their pairing or row, which shows the tooltip of
 // the one under the pointer: the whole value, or what a technique means.
 TEST_F(CalcWindowTest, ResultTooltipsGiveTheWholeValueOrTheTechnique) {
-  testing::FillSampleTable(window.encounter());
-  window.RecalculateAll();
+  testing::ChangeTable(window, testing::FillSampleTable);
   const auto tip = [](QWidget& owner, const ResultCell& cell) {
     const QPoint at = cell.geometry().center();
     QHelpEvent hover(QEvent::ToolTip, at, owner.mapToGlobal(at));
@@ -501,11 +506,12 @@ TEST_F(CalcWindowTest, WritingCellsNeverRunsAHandlerNorTouchesUnchangedText) {
   QLineEdit* judgment = &window.grid().attacker(1).judgment().LineEdit();
   Retype(judgment, "25");
   judgment->setCursorPosition(1);
-  window.encounter().attacker(1).judgment_value = 80;
-  window.Recalculate();
+  window.RecalculateAll();
   EXPECT_EQ(judgment->cursorPosition(), 1);  // same text: not rewritten
   EXPECT_EQ(judgment->text(), "25");
-  window.RefreshInputs(SlotSelection::Only(1), SlotSelection::None());
+  Attacker changed = window.encounter().attacker(1);
+  changed.judgment_value = 80;
+  window.document().SetAttacker(1, changed);
   EXPECT_EQ(judgment->text(), "80");
   EXPECT_EQ(window.encounter().attacker(1).judgment_value, 80);
   // A refresh of the defenders only leaves attacker texts as typed.

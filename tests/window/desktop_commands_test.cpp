@@ -7,6 +7,7 @@
 #include "tests/support/grid_texts.h"
 #include "tests/support/gui_helpers.h"
 #include "tests/support/sample_table.h"
+#include "tests/support/window_table.h"
 #include "window/calc_app.h"
 #include "window/calc_window.h"
 
@@ -43,7 +44,7 @@ TEST(DesktopCommandsTest, SaveOnceThenUndoAndRedoEachTableExactly) {
   EXPECT_EQ(prompts.save_choices.at(0).suggested_name, "Rina_1");
 
   const QStringList saved = GridInputTexts(window) + GridOutputTexts(window);
-  FillSampleTable(window.encounter());
+  ChangeTable(window, FillSampleTable);
   WriteAll(folder.filePath("other.qvr"), SaveAllBytes(window.encounter()));
   ASSERT_TRUE(window.LoadRoster(folder.filePath("other.qvr")));
   Press(judgment, "Ctrl+N");
@@ -66,8 +67,7 @@ TEST(DesktopCommandsTest, StartsWithTheKeptTable) {
   ScriptedPrompts prompts;
   CalcWindow typed(prompts);
   typed.keeper().Start(0);
-  FillSampleTable(typed.encounter());
-  typed.RecalculateAll();
+  ChangeTable(typed, FillSampleTable);
   typed.keeper().WriteNow();
   CalcApp app(prompts);
   CalcWindow& window = app.Open();
