@@ -41,6 +41,7 @@
 #include "window/pairing_highlight.h"
 #include "window/recent_files.h"
 #include "window/roster_drop.h"
+#include "window/user_settings.h"
 
 namespace zelmora {
 namespace {
@@ -200,6 +201,9 @@ QString ShownName(const std::string& name, const char* side, int slot) {
 
 constexpr int kNoticeMilliseconds = 4000;
 
+// The window's size and place, kept between runs.
+const QString kGeometryKey = QStringLiteral("window/geometry");
+
 const QString kProgramTitle = QStringLiteral("ZELMORA 確率計算プログラム");
 
 }  // namespace
@@ -288,6 +292,9 @@ void CalcWindow::BuildMenu() {
     if (item.run) connect(action, &QAction::triggered, this, item.run);
     actions_[static_cast<std::size_t>(item.command)] = action;
   }
+  // The desktop's own quit key where it has one (Ctrl+Q on Linux, none on
+  // Windows, where Alt+F4 closes).
+  action(Command::kExit).setShortcuts(QKeySequence::Quit);
 }
 
 // What outlives the window: the kept table, the recent rosters, the view
@@ -645,6 +652,7 @@ void CalcWindow::paintEvent(QPaintEvent* event) {
 
 void CalcWindow::closeEvent(QCloseEvent* event) {
   keeper().WriteNow();
+  UserSettings().setValue(kGeometryKey, saveGeometry());
   QMainWindow::closeEvent(event);
 }
 
@@ -654,6 +662,18 @@ void CalcWindow::ShowOnScreen() {
   const QRect screen =
       (this->screen() ? this->screen() : QGuiApplication::primaryScreen())->availableGeometry();
   const QMargins frame(4, 30, 4, 4);
+  // The size and place of the last run, put back wholly on the screen if
+  // the screen has become smaller.
+  if (const QByteArray kept = UserSettings().value(kGeometryKey).toByteArray();
+      !kept.isEmpty() && restoreGeometry(kept)) {
+    resize(size().boundedTo(screen.marginsRemoved(frame).size()));
+    const QSize outer = size().grownBy(frame);
+    const QPoint inside(std::clamp(pos().x(), screen.left(), screen.right() + 1 - outer.width()),
+                        std::clamp(pos().y(), screen.top(), screen.bottom() + 1 - outer.height()));
+    if (inside != pos()) move(inside);
+    show();
+    return;
+  }
   const QSize natural = grid_->minimumSizeHint() +
                         QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
   const QSize room = screen.marginsRemoved(frame).size();

@@ -1,6 +1,7 @@
 // The window's desktop commands, driven by their keys.
 #include <gtest/gtest.h>
 
+#include <QScreen>
 #include <QTemporaryDir>
 
 #include "files/roster_file.h"
@@ -73,6 +74,33 @@ TEST(DesktopCommandsTest, StartsWithTheKeptTable) {
   CalcWindow& window = app.Open();
   EXPECT_TRUE(SameTable(window.encounter(), typed.encounter()));
   EXPECT_FALSE(window.action(CalcWindow::Command::kUndo).isEnabled());
+}
+
+// Closed at a size and place of the user's, the window opens there again;
+// kept larger than the screen, it opens wholly on it.
+TEST(DesktopCommandsTest, TheWindowKeepsItsSizeAndPlaceOnTheScreen) {
+  ScriptedPrompts prompts;
+  const QRect chosen(50, 60, 520, 380);
+  QRect screen;
+  {
+    CalcApp app(prompts);
+    CalcWindow& window = app.Open();
+    screen = window.screen()->availableGeometry();
+    window.setGeometry(chosen);
+    window.close();
+  }
+  {
+    CalcApp app(prompts);
+    CalcWindow& window = app.Open();
+    EXPECT_EQ(window.geometry(), chosen);
+    window.setGeometry(screen.adjusted(40, 30, 400, 300));
+    window.close();
+  }
+  CalcApp app(prompts);
+  CalcWindow& window = app.Open();
+  const QRect shown = window.frameGeometry();
+  EXPECT_TRUE(screen.contains(shown))
+      << shown.x() << "," << shown.y() << " " << shown.width() << "x" << shown.height();
 }
 
 }  // namespace
