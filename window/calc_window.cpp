@@ -410,8 +410,21 @@ void CalcWindow::ShowResults(SlotSelection rows, SlotSelection columns) {
 }
 
 // A pairing's detail button names both sides, so a name edit renames the
-// buttons of its row or column.
+// buttons of its row or column; the input cells of a named slot are read
+// by its name ("ゴブリン 回避"), the name cell always by its side and slot.
 void CalcWindow::ShowPairingNames(SlotSelection rows, SlotSelection columns) {
+  for (const InputField& field : kInputFields) {
+    const bool attacker = field.side == Side::kAttacker;
+    for (int slot = 1; slot <= Encounter::kSlots; ++slot) {
+      if (!(attacker ? rows : columns).Contains(slot)) continue;
+      const char* side = attacker ? "攻撃側" : "防御側";
+      const QString owner = field.is_name ? ShownName({}, side, slot)
+                                          : ShownName(attacker ? encounter().attacker(slot).name
+                                                               : encounter().defender(slot).name,
+                                                      side, slot);
+      field.cell(*grid_, slot).Name(owner + QLatin1Char(' ') + QString::fromUtf8(field.meaning));
+    }
+  }
   for (int row = 1; row <= Encounter::kSlots; ++row) {
     const QString attacker = ShownName(encounter().attacker(row).name, "攻撃側", row);
     for (int column = 1; column <= Encounter::kSlots; ++column) {

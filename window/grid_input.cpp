@@ -90,11 +90,18 @@ QLineEdit* GridInput::MakeLineEdit() {
   text_.clear();
   line_edit_->setCursorPosition(0);
   line_edit_->setGeometry(rect());
+  line_edit_->setAccessibleName(accessibleName());
   if (filter_) line_edit_->installEventFilter(filter_);
   connect(line_edit_, &QLineEdit::textEdited, this, &GridInput::TextEdited);
   setTabOrder(this, line_edit_);
   line_edit_->show();
   return line_edit_;
+}
+
+void GridInput::Name(const QString& name) {
+  if (accessibleName() == name) return;
+  setAccessibleName(name);
+  if (line_edit_) line_edit_->setAccessibleName(name);
 }
 
 void GridInput::FilterEvents(QObject* filter) {

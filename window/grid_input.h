@@ -30,6 +30,8 @@ class GridInput : public QWidget {
   void ShowText(const QString& text);
   // The line edit that takes the typing, made on first use.
   QLineEdit& LineEdit();
+  // What assistive tools call the cell, and its line edit once made.
+  void Name(const QString& name);
   // Lets `filter` see the events of the cell and of its line edit first.
   void FilterEvents(QObject* filter);
 

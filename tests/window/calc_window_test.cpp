@@ -520,5 +520,38 @@ TEST_F(CalcWindowTest, WritingCellsNeverRunsAHandlerNorTouchesUnchangedText) {
   EXPECT_EQ(judgment->text(), "9z");
 }
 
+// Each of the 35 input cells is named by its slot and what it holds; a
+// named slot's cells by the name, before and after its line edit is made.
+TEST_F(CalcWindowTest, EveryInputCellHasAnAccessibleNameOfItsSlotAndMeaning) {
+  const auto name = [](QWidget& widget) {
+    return QAccessible::queryAccessibleInterface(&widget)->text(QAccessible::Name);
+  };
+  QStringList names;
+  for (int slot = 1; slot <= 5; ++slot) {
+    AttackerRow& row = window.grid().attacker(slot);
+    for (GridInput* cell : {&row.name(), &row.judgment(), &row.dice(), &row.bonus()}) {
+      names << name(*cell);
+    }
+  }
+  for (int slot = 1; slot <= 5; ++slot) {
+    DefenderColumn& column = window.grid().defender(slot);
+    for (GridInput* cell : {&column.name(), &column.evasion(), &column.defence()}) {
+      names << name(*cell);
+    }
+  }
+  EXPECT_EQ(names.size(), 35);
+  EXPECT_EQ(names.mid(0, 4), (QStringList{"攻撃側 1 名称", "攻撃側 1 命中率",
+                                          "攻撃側 1 ダメージダイス", "攻撃側 1 ダメージ修正"}));
+  EXPECT_EQ(names.mid(32, 3), (QStringList{"防御側 5 名称", "防御側 5 回避", "防御側 5 防御"}));
+  EXPECT_EQ(names.removeDuplicates(), 0);
+
+  Type(&window.grid().defender(2).name().LineEdit(), "ゴブリン");
+  EXPECT_EQ(name(window.grid().defender(2).evasion()), "ゴブリン 回避");
+  EXPECT_EQ(name(window.grid().defender(2).evasion().LineEdit()), "ゴブリン 回避");
+  EXPECT_EQ(name(window.grid().defender(2).name().LineEdit()), "防御側 2 名称");
+  window.document().Undo();
+  EXPECT_EQ(name(window.grid().defender(2).defence()), "防御側 2 防御");
+}
+
 }  // namespace
 }  // namespace zelmora
