@@ -18,6 +18,7 @@
 #include "files/user_folders.h"
 #include "gui/prompts.h"
 #include "window/calc_app.h"
+#include "window/calc_window.h"
 
 namespace {
 
@@ -26,10 +27,12 @@ constexpr int kExitNoDisplay = 1;
 // A settings file that could stall the start (a FIFO, a device, a huge
 // file) is moved aside before the settings are first read; where it cannot
 // be moved, this run keeps its settings nowhere and uses the defaults.
-void SetAsideUnreadableSettingsWithNotice(zelmora::Language language) {
+// Returns the notice in Japanese for the window's status bar, where someone
+// who started the program from a menu reads it; empty when all was well.
+std::string SetAsideUnreadableSettingsWithNotice(zelmora::Language language) {
   namespace messages = zelmora::messages;
   const auto set_aside = zelmora::SetAsideUnreadableSettings();
-  if (!set_aside) return;
+  if (!set_aside) return {};
   const std::string path = zelmora::TerminalSafe(set_aside->problem.path);
   const std::string reason = zelmora::ReasonIn(language, set_aside->problem.reason);
   std::string notice;
@@ -42,6 +45,12 @@ void SetAsideUnreadableSettingsWithNotice(zelmora::Language language) {
                               {path, reason, zelmora::TerminalSafe(set_aside->moved_to)});
   }
   std::cerr << zelmora::kProgramName << ": " << notice << '\n';
+  if (language == zelmora::Language::kJapanese) return notice;
+  return zelmora::messages::Filled(
+      (set_aside->moved_to.empty() ? messages::kSettingsNotRead : messages::kSettingsSetAside)
+          .In(zelmora::Language::kJapanese),
+      {path, zelmora::ReasonIn(zelmora::Language::kJapanese, set_aside->problem.reason),
+       zelmora::TerminalSafe(set_aside->moved_to)});
 }
 
 // The window, with the roster of the command line loaded and the settings a
@@ -49,7 +58,7 @@ void SetAsideUnreadableSettingsWithNotice(zelmora::Language language) {
 int OpenWindow(const zelmora::CommandLine& command, zelmora::Language language, int argc,
                char** argv) {
   zelmora::PrepareForWindow();
-  SetAsideUnreadableSettingsWithNotice(language);
+  const std::string settings_notice = SetAsideUnreadableSettingsWithNotice(language);
   QApplication app(argc, argv);
   // The desktop matches the window to its entry and icon by this name.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.zelmora.calculator"));
@@ -60,7 +69,10 @@ int OpenWindow(const zelmora::CommandLine& command, zelmora::Language language, 
       zelmora::ApplySettings(command, encounter);
     };
   }
-  zelmora::CalcApp(prompts).RunWithRosterBytes(command.roster, prepare);
+  zelmora::CalcApp calc_app(prompts);
+  zelmora::CalcWindow& window = calc_app.OpenWithRosterBytes(command.roster, prepare);
+  if (!settings_notice.empty()) window.ShowLastingNotice(QString::fromStdString(settings_notice));
+  QApplication::exec();
   return zelmora::kExitSuccess;
 }
 

@@ -119,6 +119,9 @@ class CalcWindow : public QMainWindow {
   // encoding (a name from a command line).
   bool LoadRosterBytes(const std::string& path);
 
+  // A notice that stays in the status bar until the next one.
+  void ShowLastingNotice(const QString& notice) { ShowStatus(notice, 0); }
+
   // Shows the window at its natural size, or as much of it as the screen
   // holds, wholly on the screen; the grid scrolls within it.
   void ShowOnScreen();
