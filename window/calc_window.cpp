@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +13,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 #include <algorithm>
@@ -292,6 +294,19 @@ void CalcWindow::BuildMenu() {
     if (item.run) connect(action, &QAction::triggered, this, item.run);
     actions_[static_cast<std::size_t>(item.command)] = action;
   }
+  // Shift+F10 opens the context menu of the focused control, as the menu
+  // key does: over the text cursor in a field, over the framed pairing in
+  // the results.
+  auto* menu_key = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+  connect(menu_key, &QShortcut::activated, this, [] {
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus) return;
+    const auto* field = qobject_cast<QLineEdit*>(focus);
+    const QPoint at = field ? field->inputMethodQuery(Qt::ImCursorRectangle).toRect().center()
+                            : focus->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, at, focus->mapToGlobal(at));
+    QApplication::sendEvent(focus, &event);
+  });
   // The desktop's own quit key where it has one (Ctrl+Q on Linux, none on
   // Windows, where Alt+F4 closes).
   action(Command::kExit).setShortcuts(QKeySequence::Quit);

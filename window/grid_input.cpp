@@ -24,8 +24,7 @@ class CellLineEdit : public QLineEdit {
 
  protected:
   bool event(QEvent* event) override {
-    if (event->type() == QEvent::ShortcutOverride &&
-        IsUndoOrRedo(*static_cast<QKeyEvent*>(event))) {
+    if (event->type() == QEvent::ShortcutOverride && IsWindowKey(*static_cast<QKeyEvent*>(event))) {
       return true;  // not accepted: the window's shortcut runs
     }
     return QLineEdit::event(event);
@@ -37,9 +36,12 @@ class CellLineEdit : public QLineEdit {
   }
 
  private:
-  static bool IsUndoOrRedo(const QKeyEvent& key) {
+  // Undo and redo, and Shift+F10, which opens this field's context menu
+  // through the window.
+  static bool IsWindowKey(const QKeyEvent& key) {
     return key.matches(QKeySequence::Undo) || key.matches(QKeySequence::Redo) ||
-           key.keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
+           key.keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
+           key.keyCombination() == QKeyCombination(Qt::ShiftModifier, Qt::Key_F10);
   }
 };
 

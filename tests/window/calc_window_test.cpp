@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolTip>
 #include <algorithm>
 #include <clocale>
@@ -551,6 +552,31 @@ TEST_F(CalcWindowTest, EveryInputCellHasAnAccessibleNameOfItsSlotAndMeaning) {
   EXPECT_EQ(name(window.grid().defender(2).name().LineEdit()), "防御側 2 名称");
   window.document().Undo();
   EXPECT_EQ(name(window.grid().defender(2).defence()), "防御側 2 防御");
+}
+
+// Shift+F10 opens the focused control's context menu: the results' own
+// (詳細, 値をコピー) and a field's editing menu; Escape then closes the menu
+// and leaves the window open.
+TEST_F(CalcWindowTest, ShiftF10OpensTheContextMenuOfTheResultsAndOfAField) {
+  const auto menu_texts = [this](QWidget* focus) {
+    ShowActive(window);
+    focus->setFocus();
+    QStringList texts;
+    QTimer::singleShot(0, [&texts] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (!menu) return;
+      for (QAction* action : menu->actions()) texts << action->text();
+      QTest::keyClick(menu, Qt::Key_Escape);
+    });
+    QTest::keyClick(focus, Qt::Key_F10, Qt::ShiftModifier);
+    QApplication::processEvents();  // a field's menu is a popup of its own
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_TRUE(window.isVisible());
+    return texts;
+  };
+  EXPECT_EQ(menu_texts(&window.grid().results()), (QStringList{"詳細(&D)", "値をコピー(&C)"}));
+  const QStringList field = menu_texts(&window.grid().attacker(1).judgment().LineEdit());
+  EXPECT_GT(field.size(), 3) << field.join(u'|').toStdString();
 }
 
 }  // namespace
