@@ -8,6 +8,7 @@
 #include <QPixmapCache>
 #include <QStyleOptionFrame>
 #include <QTextLayout>
+#include <QToolTip>
 #include <algorithm>
 #include <utility>
 
@@ -104,6 +105,30 @@ void GridInput::Name(const QString& name) {
   if (accessibleName() == name) return;
   setAccessibleName(name);
   if (line_edit_) line_edit_->setAccessibleName(name);
+}
+
+bool GridInput::TextIsCut() const {
+  const QString shown = text();
+  QStyleOptionFrame panel;
+  panel.initFrom(this);
+  panel.rect = contentsRect();
+  panel.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &panel, this);
+  const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &panel, this);
+  return QFontMetrics(FontFor(font(), shown)).horizontalAdvance(shown) >
+         contents.width() - 2 * kHorizontalMargin;
+}
+
+// A text cut at the cell's edge shows whole in a tooltip, over the cell or
+// its line edit (whose own tooltip events come up here).
+bool GridInput::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+  if (TextIsCut()) {
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
+  } else {
+    QToolTip::hideText();
+    event->ignore();
+  }
+  return true;
 }
 
 void GridInput::FilterEvents(QObject* filter) {

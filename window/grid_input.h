@@ -36,12 +36,15 @@ class GridInput : public QWidget {
   void FilterEvents(QObject* filter);
 
   QSize sizeHint() const override;
+  // The text is wider than the cell shows.
+  bool TextIsCut() const;
 
  signals:
   // The user changed the text, as QLineEdit::textEdited.
   void TextEdited();
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;

@@ -579,5 +579,28 @@ TEST_F(CalcWindowTest, ShiftF10OpensTheContextMenuOfTheResultsAndOfAField) {
   EXPECT_GT(field.size(), 3) << field.join(u'|').toStdString();
 }
 
+// A name cut at the cell's edge is whole in the cell's tooltip, before and
+// after its line edit is made; one that fits shows none.
+TEST_F(CalcWindowTest, ACutNameIsWholeInTheCellsTooltip) {
+  window.show();
+  const QString whole = QStringLiteral("竜王ヴァルガード・ザ・エンシェントドラゴン");
+  testing::ChangeTable(window, [&whole](Encounter& e) {
+    e.defender(1).name = *Cp932FromUtf8(whole.toStdString());
+    e.defender(2).name = "Orc";
+  });
+  const auto tip = [](QWidget& widget) {
+    QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), widget.mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(&widget, &hover);
+    return hover.isAccepted() && QToolTip::isVisible() ? QToolTip::text() : QString();
+  };
+  GridInput& cut = window.grid().defender(1).name();
+  EXPECT_TRUE(cut.TextIsCut());
+  EXPECT_EQ(tip(cut), whole);
+  EXPECT_EQ(tip(cut.LineEdit()), whole);
+  GridInput& fits = window.grid().defender(2).name();
+  EXPECT_FALSE(fits.TextIsCut());
+  EXPECT_EQ(tip(fits), "");
+}
+
 }  // namespace
 }  // namespace zelmora
