@@ -8,6 +8,7 @@
 #include "engine/text.h"
 #include "files/cp932.h"
 #include "files/lines.h"
+#include "files/released_pages.h"
 
 namespace zelmora {
 namespace {
@@ -276,26 +277,30 @@ RosterRead LoadAllInPlace(std::string&& bytes, Encounter& encounter) {
   });
   if (taken.empty()) return read;
 
-  // The names unquoted to the front of the bytes, in file order: each one
-  // moves only towards the front, over bytes already read.
+  // Every name but the longest is copied out, and the bytes it stood in
+  // given back: from the end of the file down to the longest, then the
+  // rest. The longest is then unquoted to the front of the bytes and keeps
+  // them; at no time is much more than the file held.
   std::sort(taken.begin(), taken.end(),
             [](const Taken& a, const Taken& b) { return a.start < b.start; });
-  std::size_t front = 0;
-  for (Taken& t : taken) {
-    const std::size_t length =
-        Unquote(std::string_view(bytes.data() + t.start, t.length), bytes.data() + front);
-    t.start = front;
-    t.length = length;
-    front += length;
-  }
   const auto longest =
       std::max_element(taken.begin(), taken.end(),
                        [](const Taken& a, const Taken& b) { return a.length < b.length; });
-  for (auto t = taken.begin(); t != taken.end(); ++t) {
-    if (t != longest) t->name->assign(bytes, t->start, t->length);
+  char* const data = bytes.data();
+  const auto copy_out = [&](const Taken& t, char* dead_end) {
+    *t.name = Unquoted(std::string_view(data + t.start, t.length));
+    ReleasePages(data + t.start, dead_end);
+  };
+  char* dead_end = data + bytes.size();
+  for (auto t = taken.end(); --t != longest;) {
+    copy_out(*t, dead_end);
+    dead_end = data + t->start;
   }
-  bytes.erase(0, longest->start);
-  bytes.resize(longest->length);
+  for (auto t = taken.begin(); t != longest; ++t) copy_out(*t, data + t->start + t->length);
+  const std::size_t length =
+      Unquote(std::string_view(data + longest->start, longest->length), data);
+  ReleasePages(data + length, data + bytes.size());
+  bytes.resize(length);
   *longest->name = std::move(bytes);
   return read;
 }
