@@ -297,6 +297,9 @@ TEST_F(RunTest, HelpVersionAndUsageErrors) {
             "Try 'zelmora --help' for more information.\n");
 }
 
+#ifndef _WIN32
+// Descriptors named as paths, and file names of any bytes, are POSIX's.
+
 // A file opened by the test as the shell opens one for `>>`.
 class AppendedFile {
  public:
@@ -401,6 +404,8 @@ TEST_F(RunTest, RosterMessagesFollowTheLanguageAndEscapeNamesThatAreNoText) {
     EXPECT_EQ(err_.str(), "zelmora: " + shown + ": " + c.message + "\n");
   }
 }
+
+#endif  // _WIN32
 
 TEST_F(RunTest, UnderAJapaneseLocaleEveryMessageIsJapanese) {
   language_ = Language::kJapanese;
