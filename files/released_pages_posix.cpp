@@ -1,18 +1,18 @@
+#include "files/released_pages.h"
+
 #include <sys/mman.h>
 #include <unistd.h>
 
 #include <cstdint>
 
-#include "files/released_pages.h"
-
 namespace zelmora {
 
 void ReleasePages(char* begin, char* end) {
   const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
-  const std::uintptr_t first = (reinterpret_cast<std::uintptr_t>(begin) + page - 1) / page * page;
-  const std::uintptr_t last = reinterpret_cast<std::uintptr_t>(end) / page * page;
   // Pages wholly inside the range only: the bytes around it stay as they are.
-  if (first < last) madvise(reinterpret_cast<void*>(first), last - first, MADV_DONTNEED);
+  char* const first = begin + (page - reinterpret_cast<std::uintptr_t>(begin) % page) % page;
+  char* const last = end - reinterpret_cast<std::uintptr_t>(end) % page;
+  if (first < last) madvise(first, static_cast<std::size_t>(last - first), MADV_DONTNEED);
 }
 
 }  // namespace zelmora
