@@ -24,6 +24,10 @@ inline constexpr LocalizedText kNoDisplay{
     "ウィンドウを開くディスプレイがありません。--txt、--html、--json、--csv "
     "ならディスプレイなしでレポートを書き出せます"};
 
+inline constexpr LocalizedText kNoWindowProgram{
+    "this build has no window; --txt, --html, --json and --csv write reports",
+    "このビルドにはウィンドウがありません。--txt、--html、--json、--csv でレポートを書き出せます"};
+
 inline constexpr LocalizedText kTwoRosters{"more than one roster: {} and {}",
                                            "名簿ファイルが 2 つ以上あります: {} と {}"};
 inline constexpr LocalizedText kUnknownOption{"unknown option: {}", "不明なオプションです: {}"};
