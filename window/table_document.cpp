@@ -68,7 +68,7 @@ void TableDocument::NewTable() {
 
 RosterLoad TableDocument::Load(const std::string& path) {
   Encounter loaded = encounter_;
-  const RosterLoad load = LoadAll(path, loaded);
+  RosterLoad load = LoadAll(path, loaded);
   if (load.error) return load;
   ApplyTableState(TableStateOf(loaded), encounter_);
   history_.Record(TableStateOf(encounter_));
