@@ -36,8 +36,9 @@ void BM_Keystroke(benchmark::State& state) {
   CalcWindow window(prompts);
   const bool heat_map = state.range(0) == 1;
   window.action(CalcWindow::Command::kHeatMap).setChecked(heat_map);
-  FillSampleEncounter(window.encounter());
-  window.RecalculateAll();
+  Encounter table;
+  FillSampleEncounter(table);
+  window.document().SetTable(table);
   window.show();
   QApplication::processEvents();
   QLineEdit& judgment = window.grid().attacker(3).judgment().LineEdit();

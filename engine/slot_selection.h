@@ -12,6 +12,8 @@ class SlotSelection {
   static constexpr SlotSelection Only(int slot) { return SlotSelection(false, slot); }
 
   constexpr bool Contains(int slot) const { return all_ || (slot_ != 0 && slot_ == slot); }
+  constexpr bool IsAll() const { return all_; }
+  constexpr bool IsNone() const { return !all_ && slot_ == 0; }
 
  private:
   constexpr SlotSelection(bool all, int slot) : all_(all), slot_(slot) {}

@@ -14,25 +14,26 @@ void ApplyTableState(const TableState& state, Encounter& encounter) {
   encounter.modifiers() = state.modifiers;
 }
 
-TableHistory::TableHistory(TableState initial) { states_.push_back(std::move(initial)); }
+TableHistory::TableHistory(TableState initial, std::string roster) {
+  steps_.push_back({std::move(initial), std::move(roster)});
+}
 
 void TableHistory::Record(const TableState& after, const std::string& group) {
-  // group_ is set only by a step of its own, so a joined step has one before it.
+  // group_ is set only by a step of its own, which is always the last one,
+  // so a joined step has one before it and nothing to redo after it.
   const bool joins = !group.empty() && group == group_;
+  steps_.resize(current_ + 1);
   if (after == Current() && !joins) return;
-  states_.resize(current_ + 1);
-  if (clean_ > current_) clean_ = kNever;
   group_ = group;
   if (!joins) {
-    states_.push_back(after);
+    steps_.push_back({after, Roster()});
     ++current_;
-  } else if (after == states_[current_ - 1]) {
-    // Typed back to where the step began: no step is left.
-    states_.pop_back();
+  } else if (after == steps_[current_ - 1].state) {
+    steps_.pop_back();
     --current_;
     group_.clear();
   } else {
-    states_[current_] = after;
+    steps_[current_].state = after;
   }
 }
 
@@ -48,9 +49,35 @@ const TableState& TableHistory::Redo() {
   return Current();
 }
 
-void TableHistory::MarkClean() {
-  clean_ = current_;
+void TableHistory::DropSteps() {
+  steps_ = {std::move(steps_[current_])};
+  current_ = 0;
   group_.clear();
+}
+
+void TableHistory::BelongTo(const std::string& roster) { BelongTo(roster, Current()); }
+
+void TableHistory::BelongTo(const std::string& roster, std::optional<TableState> content) {
+  steps_[current_].roster = roster;
+  group_.clear();
+  if (roster.empty()) return;
+  if (content) {
+    saved_.insert_or_assign(roster, std::move(*content));
+  } else {
+    saved_.erase(roster);
+  }
+}
+
+const TableState* TableHistory::SavedContent(const std::string& roster) const {
+  const auto found = saved_.find(roster);
+  return found == saved_.end() ? nullptr : &found->second;
+}
+
+bool TableHistory::IsModified() const {
+  static const TableState kEmpty{};
+  if (Roster().empty()) return !(Current() == kEmpty);
+  const TableState* saved = SavedContent(Roster());
+  return !saved || !(*saved == Current());
 }
 
 }  // namespace zelmora

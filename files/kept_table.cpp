@@ -14,6 +14,11 @@ namespace {
 // The closing line: "#zelmora-kept-table VERSION MODIFIERS EVASION CHECKSUM".
 // The checksum covers every byte before it, the roster lines included.
 constexpr std::string_view kMark = "#zelmora-kept-table ";
+// "#zelmora-kept-roster saved|modified PATH", the path's bytes in hex so that
+// any name fits on one line.
+constexpr std::string_view kRosterMark = "#zelmora-kept-roster ";
+constexpr std::string_view kSaved = "saved";
+constexpr std::string_view kModified = "modified";
 constexpr std::string_view kVersion = "1";
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::size_t kChecksumDigits = 16;
@@ -65,6 +70,46 @@ std::optional<std::array<std::int32_t, N>> ParseCommaList(std::string_view text)
   return values;
 }
 
+std::string_view TakeWord(std::string_view& text);
+
+std::string HexBytes(std::string_view bytes) {
+  std::string text;
+  for (const char c : bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    text += "0123456789abcdef"[byte >> 4];
+    text += "0123456789abcdef"[byte & 0xf];
+  }
+  return text;
+}
+
+std::optional<std::string> BytesOfHex(std::string_view text) {
+  if (text.size() % 2 != 0) return std::nullopt;
+  std::string bytes;
+  for (std::size_t i = 0; i < text.size(); i += 2) {
+    unsigned value = 0;
+    const auto [stop, error] = std::from_chars(text.data() + i, text.data() + i + 2, value, 16);
+    if (error != std::errc() || stop != text.data() + i + 2) return std::nullopt;
+    bytes += static_cast<char>(value);
+  }
+  return bytes;
+}
+
+// The roster line, if `records` (everything before the closing line) ends
+// with one; nullopt when it is there but malformed.
+std::optional<KeptRoster> RosterOf(std::string_view records) {
+  if (!records.ends_with(kLineEnd)) return KeptRoster{};
+  const std::string_view body = records.substr(0, records.size() - kLineEnd.size());
+  const std::size_t newline = body.rfind('\n');
+  std::string_view line = newline == std::string_view::npos ? body : body.substr(newline + 1);
+  if (!line.starts_with(kRosterMark)) return KeptRoster{};
+  line.remove_prefix(kRosterMark.size());
+  const std::string_view saved = TakeWord(line);
+  if (saved != kSaved && saved != kModified) return std::nullopt;
+  auto path = BytesOfHex(line);
+  if (!path || path->empty()) return std::nullopt;
+  return KeptRoster{std::move(*path), saved == kSaved};
+}
+
 // Cuts the next blank-separated word off the front of `text`.
 std::string_view TakeWord(std::string_view& text) {
   const std::size_t blank = text.find(' ');
@@ -75,8 +120,15 @@ std::string_view TakeWord(std::string_view& text) {
 
 }  // namespace
 
-std::string KeptTableBytes(const Encounter& encounter) {
+std::string KeptTableBytes(const Encounter& encounter, const KeptRoster& roster) {
   std::string bytes = SaveAllBytes(encounter);
+  if (!roster.path.empty()) {
+    bytes += kRosterMark;
+    bytes += roster.saved ? kSaved : kModified;
+    bytes += ' ';
+    bytes += HexBytes(roster.path);
+    bytes += kLineEnd;
+  }
   bytes += kMark;
   bytes += kVersion;
   bytes += ' ';
@@ -89,7 +141,7 @@ std::string KeptTableBytes(const Encounter& encounter) {
   return bytes;
 }
 
-KeptTableProblem ReadKeptTable(std::string_view bytes, Encounter& encounter) {
+KeptTableProblem ReadKeptTable(std::string_view bytes, Encounter& encounter, KeptRoster* roster) {
   if (bytes.size() < kChecksumDigits + kLineEnd.size() || !bytes.ends_with(kLineEnd)) {
     return KeptTableProblem::kDamaged;
   }
@@ -113,6 +165,8 @@ KeptTableProblem ReadKeptTable(std::string_view bytes, Encounter& encounter) {
   const auto shown = ParseCommaList<8>(TakeWord(closing));
   const auto kinds = ParseCommaList<Encounter::kSlots>(TakeWord(closing));
   if (!shown || !kinds || !closing.empty()) return KeptTableProblem::kDamaged;
+  auto kept_roster = RosterOf(checked.substr(0, mark));
+  if (!kept_roster) return KeptTableProblem::kDamaged;
 
   Encounter kept;
   // The program's own bytes: never taken for a text editor's UTF-8.
@@ -122,6 +176,7 @@ KeptTableProblem ReadKeptTable(std::string_view bytes, Encounter& encounter) {
   encounter.attackers() = kept.attackers();
   encounter.defenders() = kept.defenders();
   encounter.modifiers() = kept.modifiers();
+  if (roster) *roster = std::move(*kept_roster);
   return KeptTableProblem::kNone;
 }
 

@@ -114,8 +114,14 @@ std::optional<SettingsSetAside> SetAsideUnreadableSettings() {
     problem = std::string(kTooLargeSettingsReason);
   }
   if (!problem) return std::nullopt;
-  SettingsSetAside set_aside{{settings, std::move(*problem)},
-                             settings + std::string(kSetAsideSuffix)};
+  // An earlier file set aside is kept: this one takes the first free name
+  // of "zelmora.conf.set-aside", "zelmora.conf.set-aside.2", ...
+  std::string moved_to = settings + std::string(kSetAsideSuffix);
+  struct stat taken;
+  for (int n = 2; lstat(moved_to.c_str(), &taken) == 0 && n < 1000; ++n) {
+    moved_to = settings + std::string(kSetAsideSuffix) + '.' + std::to_string(n);
+  }
+  SettingsSetAside set_aside{{settings, std::move(*problem)}, std::move(moved_to)};
   if (rename(settings.c_str(), set_aside.moved_to.c_str()) != 0) set_aside.moved_to.clear();
   return set_aside;
 }

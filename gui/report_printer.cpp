@@ -1,6 +1,7 @@
 #include "gui/report_printer.h"
 
 #include <QFontMetricsF>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -14,10 +15,28 @@ namespace zelmora {
 namespace {
 
 constexpr double kPointSize = 10;
+// Many printers cannot print nearer the paper's edge than this.
+constexpr double kLeastMarginMm = 15;
+
+// At least kLeastMarginMm on every side, or the printer's own larger margin.
+void KeepMargins(QPrinter& printer) {
+  QPageLayout layout = printer.pageLayout();
+  layout.setUnits(QPageLayout::Millimeter);
+  const QMarginsF least = layout.minimumMargins();
+  const QMarginsF margins = layout.margins();
+  const auto side = [](double own, double printer_least) {
+    return std::max({own, kLeastMarginMm, printer_least});
+  };
+  printer.setPageMargins(
+      QMarginsF(side(margins.left(), least.left()), side(margins.top(), least.top()),
+                side(margins.right(), least.right()), side(margins.bottom(), least.bottom())),
+      QPageLayout::Millimeter);
+}
 
 }  // namespace
 
 void RenderTextReport(QPrinter& printer, const QString& report) {
+  KeepMargins(printer);
   QStringList lines = report.split(QStringLiteral("\r\n"));
   if (!lines.isEmpty() && lines.constLast().isEmpty()) lines.removeLast();
   QFont font(QStringLiteral("IPAGothic"));

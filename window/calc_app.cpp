@@ -30,10 +30,11 @@ CalcWindow& CalcApp::OpenWithRosterBytes(const std::string& roster_path,
   } else {
     window_->LoadRosterBytes(roster_path);
   }
-  window_->ForgetHistory();
+  window_->document().ForgetHistory();
   if (prepare) {
-    prepare(window_->encounter());
-    window_->RecalculateAll();
+    Encounter prepared = window_->encounter();
+    prepare(prepared);
+    window_->document().SetTable(prepared);
   }
   // From here on every change is kept; the start-up itself replaces no
   // table an earlier run kept.

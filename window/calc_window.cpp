@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +13,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 #include <algorithm>
@@ -41,6 +43,7 @@
 #include "window/pairing_highlight.h"
 #include "window/recent_files.h"
 #include "window/roster_drop.h"
+#include "window/user_settings.h"
 
 namespace zelmora {
 namespace {
@@ -50,16 +53,18 @@ QString ToQString(const std::string& utf8) { return QString::fromStdString(utf8)
 enum class Side { kAttacker, kDefender };
 
 // One kind of input cell: its side, which cell of a slot it is, how its
-// record field is written into the text, and how an edit reaches the
-// record. A number cell stores its text and makes its row or column stale;
-// a name cell takes the edit into the record's name and recalculates
-// nothing.
+// record field is written into the text, how the cell's text is taken into
+// a copy of its record, and what it holds, as assistive tools name it. A
+// name cell takes the edit into the record's name; an edit that the code
+// page refuses leaves the record as it was.
 struct InputField {
   Side side;
   GridInput& (*cell)(CalcGrid&, int slot);
   QString (*format)(const Encounter&, int slot);
-  void (*store_number)(Encounter&, int slot, const std::string& text);
-  std::string& (*name)(Encounter&, int slot);
+  void (*take_attacker)(QLineEdit& cell, Attacker&);
+  void (*take_defender)(QLineEdit& cell, Defender&);
+  const char* meaning;
+  bool is_name = false;
 };
 
 template <GridInput& (AttackerRow::*Cell)()>
@@ -76,27 +81,26 @@ QString FormatAttackerNumber(const Encounter& e, int slot) {
   return ToQString(FormatInt(e.attacker(slot).*Field));
 }
 template <std::int32_t Attacker::*Field>
-void StoreAttackerNumber(Encounter& e, int slot, const std::string& text) {
-  e.attacker(slot).*Field = ParseLeadingInt(text);
+void TakeAttackerNumber(QLineEdit& cell, Attacker& a) {
+  a.*Field = ParseLeadingInt(NumericText(cell.text()));
 }
 
 QString FormatAttackerName(const Encounter& e, int slot) {
   return QStringFromCp932(e.attacker(slot).name);
 }
-std::string& AttackerName(Encounter& e, int slot) { return e.attacker(slot).name; }
+void TakeAttackerName(QLineEdit& cell, Attacker& a) { TakeNameEdit(cell, a.name); }
 QString FormatDefenderName(const Encounter& e, int slot) {
   return QStringFromCp932(e.defender(slot).name);
 }
-std::string& DefenderName(Encounter& e, int slot) { return e.defender(slot).name; }
+void TakeDefenderName(QLineEdit& cell, Defender& d) { TakeNameEdit(cell, d.name); }
 
 QString FormatEvasion(const Encounter& e, int slot) {
   const Defender& d = e.defender(slot);
   return ToQString(FormatInt(d.melee_evasion) + ',' + FormatInt(d.ranged_evasion) + ',' +
                    FormatInt(d.magic_evasion));
 }
-void StoreEvasion(Encounter& e, int slot, const std::string& text) {
-  Defender& d = e.defender(slot);
-  const auto values = ParseEvasionText(text);
+void TakeEvasion(QLineEdit& cell, Defender& d) {
+  const auto values = ParseEvasionText(NumericText(cell.text()));
   d.melee_evasion = values[0];
   d.ranged_evasion = values[1];
   d.magic_evasion = values[2];
@@ -106,27 +110,29 @@ QString FormatDefence(const Encounter& e, int slot) {
   const Defender& d = e.defender(slot);
   return ToQString(FormatInt(d.physical_defence) + ',' + FormatInt(d.magic_defence));
 }
-void StoreDefence(Encounter& e, int slot, const std::string& text) {
-  Defender& d = e.defender(slot);
-  const auto values = ParseDefenceText(text);
+void TakeDefence(QLineEdit& cell, Defender& d) {
+  const auto values = ParseDefenceText(NumericText(cell.text()));
   d.physical_defence = values[0];
   d.magic_defence = values[1];
 }
 
 constexpr InputField kInputFields[] = {
-    {Side::kAttacker, AttackerCell<&AttackerRow::name>, FormatAttackerName, nullptr, AttackerName},
+    {Side::kAttacker, AttackerCell<&AttackerRow::name>, FormatAttackerName, TakeAttackerName,
+     nullptr, "名称", true},
     {Side::kAttacker, AttackerCell<&AttackerRow::judgment>,
-     FormatAttackerNumber<&Attacker::judgment_value>,
-     StoreAttackerNumber<&Attacker::judgment_value>, nullptr},
+     FormatAttackerNumber<&Attacker::judgment_value>, TakeAttackerNumber<&Attacker::judgment_value>,
+     nullptr, "命中率"},
     {Side::kAttacker, AttackerCell<&AttackerRow::dice>, FormatAttackerNumber<&Attacker::dice_count>,
-     StoreAttackerNumber<&Attacker::dice_count>, nullptr},
+     TakeAttackerNumber<&Attacker::dice_count>, nullptr, "ダメージダイス"},
     {Side::kAttacker, AttackerCell<&AttackerRow::bonus>,
-     FormatAttackerNumber<&Attacker::damage_bonus>, StoreAttackerNumber<&Attacker::damage_bonus>,
-     nullptr},
+     FormatAttackerNumber<&Attacker::damage_bonus>, TakeAttackerNumber<&Attacker::damage_bonus>,
+     nullptr, "ダメージ修正"},
     {Side::kDefender, DefenderCell<&DefenderColumn::name>, FormatDefenderName, nullptr,
-     DefenderName},
-    {Side::kDefender, DefenderCell<&DefenderColumn::evasion>, FormatEvasion, StoreEvasion, nullptr},
-    {Side::kDefender, DefenderCell<&DefenderColumn::defence>, FormatDefence, StoreDefence, nullptr},
+     TakeDefenderName, "名称", true},
+    {Side::kDefender, DefenderCell<&DefenderColumn::evasion>, FormatEvasion, nullptr, TakeEvasion,
+     "回避"},
+    {Side::kDefender, DefenderCell<&DefenderColumn::defence>, FormatDefence, nullptr, TakeDefence,
+     "防御"},
 };
 constexpr int kFieldCount = static_cast<int>(std::size(kInputFields));
 static_assert(kFieldCount * Encounter::kSlots == 35);
@@ -197,6 +203,9 @@ QString ShownName(const std::string& name, const char* side, int slot) {
 
 constexpr int kNoticeMilliseconds = 4000;
 
+// The window's size and place, kept between runs.
+const QString kGeometryKey = QStringLiteral("window/geometry");
+
 const QString kProgramTitle = QStringLiteral("ZELMORA 確率計算プログラム");
 
 }  // namespace
@@ -223,10 +232,13 @@ CalcWindow::CalcWindow(Prompts& prompts) : QMainWindow(nullptr), prompts_(prompt
   BuildMenu();
   BindUserState();
   grid_->recalculate_button().setFocus();
+  connect(&document_, &TableDocument::RecordsChanged, this, &CalcWindow::ShowRecords);
+  connect(&document_, &TableDocument::StateChanged, this, &CalcWindow::ShowState);
 
   RefreshInputs();
-  Recalculate();
-  BelongTo({});
+  ShowResults(SlotSelection::All(), SlotSelection::All());
+  highlight_->Apply();
+  ShowState();
 }
 
 CalcWindow::~CalcWindow() = default;
@@ -282,25 +294,41 @@ void CalcWindow::BuildMenu() {
     if (item.run) connect(action, &QAction::triggered, this, item.run);
     actions_[static_cast<std::size_t>(item.command)] = action;
   }
+  // Shift+F10 opens the context menu of the focused control, as the menu
+  // key does: over the text cursor in a field, over the framed pairing in
+  // the results.
+  auto* menu_key = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+  connect(menu_key, &QShortcut::activated, this, [] {
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus) return;
+    const auto* field = qobject_cast<QLineEdit*>(focus);
+    const QPoint at = field ? field->inputMethodQuery(Qt::ImCursorRectangle).toRect().center()
+                            : focus->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, at, focus->mapToGlobal(at));
+    QApplication::sendEvent(focus, &event);
+  });
+  // The desktop's own quit key where it has one (Ctrl+Q on Linux, none on
+  // Windows, where Alt+F4 closes).
+  action(Command::kExit).setShortcuts(QKeySequence::Quit);
 }
 
 // What outlives the window: the kept table, the recent rosters, the view
 // switches; and rosters dropped on any part of the window.
 void CalcWindow::BindUserState() {
-  highlight_ = std::make_unique<PairingHighlight>(encounter_, grid_->results());
+  highlight_ = std::make_unique<PairingHighlight>(encounter(), grid_->results());
   highlight_->BindActions(action(Command::kMarkBestTargets), action(Command::kHeatMap));
 
   const auto update_restore = [this] {
     action(Command::kRestoreKept).setEnabled(TableKeeper::Exists());
   };
   update_restore();
-  connect(&keeper_, &TableKeeper::Written, this, update_restore);
+  connect(&keeper(), &TableKeeper::Written, this, update_restore);
   connect(qobject_cast<QMenu*>(recent_menu_->parentWidget()), &QMenu::aboutToShow, this,
           update_restore);
   connect(recent_menu_, &QMenu::aboutToShow, this, &CalcWindow::FillRecentMenu);
   FillRecentMenu();
   // A kept table that cannot be written is said once, and stays said.
-  connect(&keeper_, &TableKeeper::Unusable, this,
+  connect(&keeper(), &TableKeeper::Unusable, this,
           [this](const QString& message) { ShowStatus(message, 0); });
 
   auto* drop = new RosterDrop([this](const QString& path) { LoadRoster(path); }, this);
@@ -309,7 +337,7 @@ void CalcWindow::BindUserState() {
   for (GridInput* input : findChildren<GridInput*>()) input->FilterEvents(drop);
 
   // Typing joins one undo step only while the focus stays in its field.
-  connect(qApp, &QApplication::focusChanged, this, [this] { history_.EndGroup(); });
+  connect(qApp, &QApplication::focusChanged, this, [this] { document_.EndTyping(); });
 }
 
 // Entries are numbered for their mnemonic. The old actions may be the one
@@ -341,177 +369,157 @@ void CalcWindow::RefreshInputs(SlotSelection attackers, SlotSelection defenders)
     const SlotSelection selection = field.side == Side::kAttacker ? attackers : defenders;
     for (int slot = 1; slot <= Encounter::kSlots; ++slot) {
       if (selection.Contains(slot))
-        field.cell(*grid_, slot).ShowText(field.format(encounter_, slot));
+        field.cell(*grid_, slot).ShowText(field.format(encounter(), slot));
     }
   }
   ShowPairingNames(attackers, defenders);
 }
 
-void CalcWindow::Recalculate(SlotSelection rows, SlotSelection columns) {
-  encounter_.Recalculate(rows, columns);
-  ShowResults(rows, columns);
-  highlight_->Apply();
-  TableChanged();
-}
-
-void CalcWindow::TableChanged(const std::string& group) {
-  history_.Record(TableStateOf(encounter_), group);
-  // A change at the end of the history may have dropped the steps that
-  // could have been redone, and their rosters with them.
-  if (!history_.CanRedo()) {
-    rosters_.resize(history_.Position() + 1);
-    rosters_.back() = roster_path_;
+// A pairing's result depends on its attacker and its defender.
+void CalcWindow::ShowRecords(SlotSelection attackers, SlotSelection defenders, bool every_result) {
+  if (!typing_in_) RefreshInputs(attackers, defenders);
+  if (every_result) {
+    ShowResults(SlotSelection::All(), SlotSelection::All());
+  } else {
+    ShowResults(attackers, SlotSelection::All());
+    if (!attackers.IsAll()) ShowResults(SlotSelection::All(), defenders);
   }
-  keeper_.Changed();
-  ShowHistory();
+  highlight_->Apply();
 }
 
-void CalcWindow::ShowHistory() {
-  action(Command::kUndo).setEnabled(history_.CanUndo());
-  action(Command::kRedo).setEnabled(history_.CanRedo());
-  setWindowModified(!history_.IsClean());
+// The title is made again only when the roster changes, not at every
+// keystroke.
+void CalcWindow::ShowState() {
+  if (!titled_ || shown_roster_ != document_.roster()) {
+    titled_ = true;
+    shown_roster_ = document_.roster();
+    ShowTitle();
+  }
+  setWindowModified(document_.IsModified());
+  action(Command::kUndo).setEnabled(document_.CanUndo());
+  action(Command::kRedo).setEnabled(document_.CanRedo());
 }
 
-void CalcWindow::BelongTo(const QString& roster) {
-  rosters_[history_.Position()] = roster;
-  history_.MarkClean();
-  ShowRoster();
-}
-
-void CalcWindow::ShowRoster() {
-  roster_path_ = rosters_[history_.Position()];
+void CalcWindow::ShowTitle() {
+  const QString roster = roster_path();
   setWindowTitle(
-      roster_path_.isEmpty()
+      roster.isEmpty()
           ? kProgramTitle + QStringLiteral("[*]")
-          : QStringLiteral("%1 — %2[*]").arg(kProgramTitle, QFileInfo(roster_path_).fileName()));
-  ShowHistory();
+          : QStringLiteral("%1 — %2[*]").arg(kProgramTitle, QFileInfo(roster).fileName()));
 }
 
-// Every record is written back to its cells, since any of them may differ.
-void CalcWindow::ShowTable(const TableState& state) {
-  ApplyTableState(state, encounter_);
-  RefreshInputs();
-  Recalculate();
-}
+void CalcWindow::Undo() { document_.Undo(); }
 
-void CalcWindow::ForgetHistory() {
-  history_ = TableHistory(TableStateOf(encounter_));
-  rosters_ = {roster_path_};
-  ShowHistory();
-}
-
-// A step back or forth returns to the roster its table belonged to, so that
-// 全てセーブ after undoing a load writes where that table came from.
-void CalcWindow::Undo() {
-  if (!history_.CanUndo()) return;
-  history_.Undo();
-  ShowRoster();
-  ShowTable(history_.Current());
-}
-
-void CalcWindow::Redo() {
-  if (!history_.CanRedo()) return;
-  history_.Redo();
-  ShowRoster();
-  ShowTable(history_.Current());
-}
+void CalcWindow::Redo() { document_.Redo(); }
 
 void CalcWindow::ShowResults(SlotSelection rows, SlotSelection columns) {
   for (int row = 1; row <= Encounter::kSlots; ++row) {
     if (!rows.Contains(row)) continue;
-    grid_->attacker(row).ShowSummary(encounter_.summary(row));
+    grid_->attacker(row).ShowSummary(encounter().summary(row));
     for (int column = 1; column <= Encounter::kSlots; ++column) {
       if (columns.Contains(column)) {
-        grid_->pairing(row, column).ShowResult(encounter_.result(row, column));
+        grid_->pairing(row, column).ShowResult(encounter().result(row, column));
       }
     }
   }
 }
 
 // A pairing's detail button names both sides, so a name edit renames the
-// buttons of its row or column.
+// buttons of its row or column; the input cells of a named slot are read
+// by its name ("ゴブリン 回避"), the name cell always by its side and slot.
 void CalcWindow::ShowPairingNames(SlotSelection rows, SlotSelection columns) {
+  for (const InputField& field : kInputFields) {
+    const bool attacker = field.side == Side::kAttacker;
+    for (int slot = 1; slot <= Encounter::kSlots; ++slot) {
+      if (!(attacker ? rows : columns).Contains(slot)) continue;
+      const char* side = attacker ? "攻撃側" : "防御側";
+      const QString owner = field.is_name ? ShownName({}, side, slot)
+                                          : ShownName(attacker ? encounter().attacker(slot).name
+                                                               : encounter().defender(slot).name,
+                                                      side, slot);
+      field.cell(*grid_, slot).Name(owner + QLatin1Char(' ') + QString::fromUtf8(field.meaning));
+    }
+  }
   for (int row = 1; row <= Encounter::kSlots; ++row) {
-    const QString attacker = ShownName(encounter_.attacker(row).name, "攻撃側", row);
+    const QString attacker = ShownName(encounter().attacker(row).name, "攻撃側", row);
     for (int column = 1; column <= Encounter::kSlots; ++column) {
       if (!rows.Contains(row) && !columns.Contains(column)) continue;
       grid_->pairing(row, column)
-          .SetNames(attacker, ShownName(encounter_.defender(column).name, "防御側", column));
+          .SetNames(attacker, ShownName(encounter().defender(column).name, "防御側", column));
     }
   }
 }
 
+// The typed cell keeps its text as typed ("5x" stays, though the record
+// holds 5), and so do the others; the detail buttons of its row or column
+// take a new name.
 void CalcWindow::OnInputEdited(int field_index, int slot) {
   const InputField& field = kInputFields[field_index];
-  QLineEdit& cell = field.cell(*grid_, slot).LineEdit();
-  const bool attacker = field.side == Side::kAttacker;
+  GridInput& cell = field.cell(*grid_, slot);
   const std::string group = std::to_string(field_index) + ':' + std::to_string(slot);
-  if (field.name) {
-    TakeNameEdit(cell, field.name(encounter_, slot));
-    TableChanged(group);
+  typing_in_ = &cell;
+  if (field.side == Side::kAttacker) {
+    Attacker attacker = encounter().attacker(slot);
+    field.take_attacker(cell.LineEdit(), attacker);
+    document_.SetAttacker(slot, attacker, group);
+  } else {
+    Defender defender = encounter().defender(slot);
+    field.take_defender(cell.LineEdit(), defender);
+    document_.SetDefender(slot, defender, group);
+  }
+  typing_in_ = nullptr;
+  if (field.is_name) {
+    const bool attacker = field.side == Side::kAttacker;
     ShowPairingNames(attacker ? SlotSelection::Only(slot) : SlotSelection::None(),
                      attacker ? SlotSelection::None() : SlotSelection::Only(slot));
-    return;
-  }
-  field.store_number(encounter_, slot, NumericText(cell.text()));
-  history_.Record(TableStateOf(encounter_), group);
-  if (attacker) {
-    Recalculate(SlotSelection::Only(slot), SlotSelection::All());
-  } else {
-    Recalculate(SlotSelection::All(), SlotSelection::Only(slot));
   }
 }
 
 void CalcWindow::RecalculateAll() {
   RefreshInputs();
-  Recalculate();
+  document_.RecalculateAll();
 }
 
-// The editor may swap two stored records while it is open, so all five
-// rows (or columns) of its side are rewritten after OK.
+// The editor works on a copy of the table, since its swap moves two records
+// of its side while it is open; OK takes all five of them.
 void CalcWindow::EditAttacker(int slot) {
-  AttackerEditor editor(encounter_, prompts_, slot, this);
+  Encounter table = encounter();
+  AttackerEditor editor(table, prompts_, slot, this);
   if (prompts_.Run(editor) != QDialog::Accepted) return;
-  encounter_.attacker(slot) = editor.working();
-  RefreshInputs(SlotSelection::All(), SlotSelection::None());
-  Recalculate();
+  table.attacker(slot) = editor.working();
+  document_.SetAttackers(table.attackers());
 }
 
 void CalcWindow::EditDefender(int slot) {
-  DefenderEditor editor(encounter_, prompts_, slot, this);
+  Encounter table = encounter();
+  DefenderEditor editor(table, prompts_, slot, this);
   if (prompts_.Run(editor) != QDialog::Accepted) return;
-  encounter_.defender(slot) = editor.working();
-  RefreshInputs(SlotSelection::None(), SlotSelection::All());
-  Recalculate();
+  table.defender(slot) = editor.working();
+  document_.SetDefenders(table.defenders());
 }
 
 // Shows the stored results of the last recalculation; nothing is recomputed
 // and nothing comes back.
 void CalcWindow::ShowMatchupDetail(int row, int column) {
-  MatchupDetailDialog detail(encounter_.attacker(row), encounter_.defender(column),
-                             encounter_.result(row, column), this);
-  detail.ShowTargetRank(TargetRankOf(BestTargets(encounter_)[row - 1], column));
+  MatchupDetailDialog detail(encounter().attacker(row), encounter().defender(column),
+                             encounter().result(row, column), this);
+  detail.ShowTargetRank(TargetRankOf(BestTargets(encounter())[row - 1], column));
   prompts_.Run(detail);
 }
 
-// No input text depends on the modifiers, so nothing is refreshed.
 void CalcWindow::EditModifiers() {
-  ModifiersDialog dialog(ShowModifiers(encounter_.modifiers()), this);
+  ModifiersDialog dialog(ShowModifiers(encounter().modifiers()), this);
   if (prompts_.Run(dialog) != QDialog::Accepted) return;
-  encounter_.modifiers() = ModifiersFromShown(dialog.Values());
-  Recalculate();
+  document_.SetModifiers(ModifiersFromShown(dialog.Values()));
 }
 
-void CalcWindow::NewTable() {
-  ShowTable(TableStateOf(Encounter()));
-  BelongTo({});
-}
+void CalcWindow::NewTable() { document_.NewTable(); }
 
 void CalcWindow::SaveAll() {
-  if (roster_path_.isEmpty()) {
+  if (roster_path().isEmpty()) {
     SaveAs();
   } else {
-    WriteRoster(roster_path_);
+    WriteRoster(roster_path());
   }
 }
 
@@ -521,9 +529,12 @@ void CalcWindow::SaveAs() {
 }
 
 bool CalcWindow::WriteRoster(const QString& path) {
-  if (!WriteBytes(path, SaveAllBytes(encounter_))) return false;
+  if (const auto error = document_.Save(FilePathBytes(path))) {
+    prompts_.ShowError(this, WriteErrorMessage(*error));
+    return false;
+  }
+  Notify(QStringLiteral("保存しました: %1").arg(QDir::toNativeSeparators(path)));
   RememberRoster(path);
-  BelongTo(path);
   return true;
 }
 
@@ -535,16 +546,13 @@ void CalcWindow::LoadAll() {
 bool CalcWindow::LoadRoster(const QString& path) { return LoadRosterBytes(FilePathBytes(path)); }
 
 bool CalcWindow::LoadRosterBytes(const std::string& path) {
-  const RosterLoad load = zelmora::LoadAll(path, encounter_);
+  const RosterLoad load = document_.Load(path);
   if (load.error) {
     prompts_.ShowError(this, ReadErrorMessage(*load.error));
     return false;
   }
-  RefreshInputs();
-  Recalculate();
-  const QString shown = QFile::decodeName(QByteArray::fromStdString(path));
+  const QString shown = roster_path();
   RememberRoster(shown);
-  BelongTo(shown);
   if (load.read_as_utf8) prompts_.ShowNotice(this, Utf8RosterNotice(shown));
   return true;
 }
@@ -555,45 +563,49 @@ void CalcWindow::OpenRecentFile(const QString& path) {
   FillRecentMenu();
 }
 
-void CalcWindow::RestoreKeptTable() {
-  const QString path = TableKeeper::Path();
-  const ReadResult file = ReadFileBytes(FilePathBytes(path));
-  if (file.error) {
-    prompts_.ShowError(this, ReadErrorMessage(*file.error));
-    return;
-  }
-  switch (ReadKeptTable(file.bytes, encounter_)) {
+QString CalcWindow::RestoreKeptMessage() {
+  const TableDocument::KeptRestore restore = document_.RestoreKept();
+  if (restore.error) return ReadErrorMessage(*restore.error);
+  switch (restore.problem) {
     case KeptTableProblem::kNone:
-      break;
+      return {};
     case KeptTableProblem::kDamaged:
-      prompts_.ShowError(this, QStringLiteral("前回の内容「%1」は壊れているため復元できません。"
-                                              "表はそのままです。")
-                                   .arg(path));
-      return;
+      return QStringLiteral("前回の内容「%1」は壊れているため復元できません。表はそのままです。")
+          .arg(TableKeeper::Path());
     case KeptTableProblem::kOtherVersion:
-      prompts_.ShowError(this, QStringLiteral("前回の内容「%1」は別の版のプログラムが残したため"
-                                              "復元できません。表はそのままです。")
-                                   .arg(path));
-      return;
+      return QStringLiteral(
+                 "前回の内容「%1」は別の版のプログラムが残したため復元できません。"
+                 "表はそのままです。")
+          .arg(TableKeeper::Path());
   }
-  RefreshInputs();
-  Recalculate();
+  return {};
 }
 
+void CalcWindow::RestoreKeptTable() {
+  const QString message = RestoreKeptMessage();
+  if (!message.isEmpty()) prompts_.ShowError(this, message);
+}
+
+// Before the window is shown a message box would stand alone at the
+// screen's corner; it waits for the event loop, which runs once the window
+// is up.
 void CalcWindow::RestoreKeptTableAtStart() {
-  if (TableKeeper::Exists()) RestoreKeptTable();
+  if (!TableKeeper::Exists()) return;
+  const QString message = RestoreKeptMessage();
+  if (message.isEmpty()) return;
+  QTimer::singleShot(0, this, [this, message] { prompts_.ShowError(this, message); });
 }
 
 void CalcWindow::WriteTextReport() {
-  SaveBytes(Suggesting(TextReportFileChoice()), TextReport(encounter_));
+  SaveBytes(Suggesting(TextReportFileChoice()), TextReport(encounter()));
 }
 
 void CalcWindow::WriteHtmlReport() {
-  SaveBytes(Suggesting(HtmlReportFileChoice()), HtmlReport(encounter_));
+  SaveBytes(Suggesting(HtmlReportFileChoice()), HtmlReport(encounter()));
 }
 
 FileChoice CalcWindow::Suggesting(const FileChoice& choice) const {
-  return choice.Suggesting(SuggestedName(roster_path_, encounter_.attacker(1).name));
+  return choice.Suggesting(SuggestedName(roster_path(), encounter().attacker(1).name));
 }
 
 void CalcWindow::SaveBytes(const FileChoice& choice, const std::string& bytes) {
@@ -611,16 +623,16 @@ bool CalcWindow::WriteBytes(const QString& path, const std::string& bytes) {
 }
 
 void CalcWindow::CopyResults() {
-  QApplication::clipboard()->setText(ResultsClipboardText(encounter_));
+  QApplication::clipboard()->setText(ResultsClipboardText(encounter()));
   Notify(QStringLiteral("結果をコピーしました"));
 }
 
 void CalcWindow::CopyPairing(int row, int column) {
-  QApplication::clipboard()->setText(PairingClipboardText(encounter_, row, column));
+  QApplication::clipboard()->setText(PairingClipboardText(encounter(), row, column));
   Notify(QStringLiteral("成功率・高度・期待DMG をコピーしました"));
 }
 
-void CalcWindow::Print() { PrintTextReport(prompts_, this, encounter_); }
+void CalcWindow::Print() { PrintTextReport(prompts_, this, encounter()); }
 
 void CalcWindow::ShowHelp() { HelpWindow::ShowFor(*this); }
 
@@ -668,7 +680,8 @@ void CalcWindow::paintEvent(QPaintEvent* event) {
 }
 
 void CalcWindow::closeEvent(QCloseEvent* event) {
-  keeper_.WriteNow();
+  keeper().WriteNow();
+  UserSettings().setValue(kGeometryKey, saveGeometry());
   QMainWindow::closeEvent(event);
 }
 
@@ -678,6 +691,18 @@ void CalcWindow::ShowOnScreen() {
   const QRect screen =
       (this->screen() ? this->screen() : QGuiApplication::primaryScreen())->availableGeometry();
   const QMargins frame(4, 30, 4, 4);
+  // The size and place of the last run, put back wholly on the screen if
+  // the screen has become smaller.
+  if (const QByteArray kept = UserSettings().value(kGeometryKey).toByteArray();
+      !kept.isEmpty() && restoreGeometry(kept)) {
+    resize(size().boundedTo(screen.marginsRemoved(frame).size()));
+    const QSize outer = size().grownBy(frame);
+    const QPoint inside(std::clamp(pos().x(), screen.left(), screen.right() + 1 - outer.width()),
+                        std::clamp(pos().y(), screen.top(), screen.bottom() + 1 - outer.height()));
+    if (inside != pos()) move(inside);
+    show();
+    return;
+  }
   const QSize natural = grid_->minimumSizeHint() +
                         QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
   const QSize room = screen.marginsRemoved(frame).size();

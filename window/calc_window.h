@@ -9,10 +9,9 @@
 
 #include "engine/encounter.h"
 #include "engine/slot_selection.h"
-#include "engine/table_history.h"
 #include "gui/prompts.h"
 #include "window/calc_grid.h"
-#include "window/table_keeper.h"
+#include "window/table_document.h"
 
 class QAction;
 class QMenu;
@@ -21,12 +20,13 @@ namespace zelmora {
 
 // The one window of the program: five attacker rows, five defender columns
 // and the 25 pairings between them, under a menu bar, with short notices
-// in the status bar. The encounter's records are the truth: an edit changes
-// its record and recalculates its row or column, and a cell redraws only
-// when its value changes. Only the user's edits run the change handlers.
-// Every change of the table can be undone; the title names the roster the
-// table belongs to and marks a change not yet saved to it. Escape closes
-// the window at once, as 終了 does.
+// in the status bar. It binds its widgets and commands to the table's
+// document (window/table_document.h), whose records are the truth: an edit
+// goes to the document, which recalculates its row or column, and a cell
+// redraws only when its value changes. Only the user's edits run the change
+// handlers. The title names the roster the table belongs to and marks a
+// table that differs from it. Escape closes the window at once, as 終了
+// does.
 class CalcWindow : public QMainWindow {
   Q_OBJECT
 
@@ -57,9 +57,9 @@ class CalcWindow : public QMainWindow {
   explicit CalcWindow(Prompts& prompts);
   ~CalcWindow() override;
 
-  const Encounter& encounter() const { return encounter_; }
-  // For setting up: a caller that changes records refreshes and recalculates.
-  Encounter& encounter() { return encounter_; }
+  const Encounter& encounter() const { return document_.encounter(); }
+  // Every change of a record goes through the document.
+  TableDocument& document() { return document_; }
   CalcGrid& grid() { return *grid_; }
   QAction& action(Command command) { return *actions_[static_cast<std::size_t>(command)]; }
   QMenu& recent_menu() { return *recent_menu_; }
@@ -68,10 +68,6 @@ class CalcWindow : public QMainWindow {
   // would not change is left alone. Never runs a change handler.
   void RefreshInputs(SlotSelection attackers = SlotSelection::All(),
                      SlotSelection defenders = SlotSelection::All());
-  // The encounter's recalculation of the selected rows and columns, shown
-  // in their result cells.
-  void Recalculate(SlotSelection rows = SlotSelection::All(),
-                   SlotSelection columns = SlotSelection::All());
 
   // Commands of the buttons and the menu.
   void RecalculateAll();
@@ -100,23 +96,20 @@ class CalcWindow : public QMainWindow {
   void WriteHtmlReport();
   void ShowAbout();
   void Exit();
-  // The table kept by this or an earlier run, as load all would load it.
+  // The table kept by this or an earlier run, belonging to its roster again.
   void RestoreKeptTable();
   // Loads a roster of the recent list; one that cannot be read leaves it.
   void OpenRecentFile(const QString& path);
   // At start without a roster: the kept table, if there is one, as
-  // RestoreKeptTable brings it back.
+  // RestoreKeptTable brings it back. What goes wrong is said over the
+  // window once it is shown.
   void RestoreKeptTableAtStart();
-  // The table as it stands is where undo stops and counts as unchanged: the
-  // start-up's load or restore is no step of its own.
-  void ForgetHistory();
 
-  const TableHistory& history() const { return history_; }
-  // The roster the table was last loaded from or saved to; empty for none.
-  const QString& roster_path() const { return roster_path_; }
+  // The roster the table belongs to; empty for none.
+  QString roster_path() const { return document_.roster_path(); }
 
   // Keeps the table in the user's state folder once started.
-  TableKeeper& keeper() { return keeper_; }
+  TableKeeper& keeper() { return document_.keeper(); }
 
   // Load all from a known path: every record line into its slot, then the
   // whole grid refreshed and recalculated. Reports a file that cannot be read
@@ -125,6 +118,9 @@ class CalcWindow : public QMainWindow {
   // The same from a path as the bytes the system knows it by, whatever their
   // encoding (a name from a command line).
   bool LoadRosterBytes(const std::string& path);
+
+  // A notice that stays in the status bar until the next one.
+  void ShowLastingNotice(const QString& notice) { ShowStatus(notice, 0); }
 
   // Shows the window at its natural size, or as much of it as the screen
   // holds, wholly on the screen; the grid scrolls within it.
@@ -143,17 +139,16 @@ class CalcWindow : public QMainWindow {
   void FillRecentMenu();
   void RememberRoster(const QString& path);
   void OnInputEdited(int field, int slot);
-  // Records the table in the undo history (a non-empty group joins typing
-  // on in one field) and tells the keeper.
-  void TableChanged(const std::string& group = {});
-  // The roster the table now belongs to, saved as it stands.
-  void BelongTo(const QString& roster);
-  // The roster of the current step in the title.
-  void ShowRoster();
-  void ShowTable(const TableState& state);
-  // The title, its modified mark and undo and redo as the history stands.
-  void ShowHistory();
+  // The document's records changed: their cells (unless the change is being
+  // typed, when no other cell can differ) and every result that depends on
+  // them.
+  void ShowRecords(SlotSelection attackers, SlotSelection defenders, bool every_result);
+  // The title, its modified mark and undo and redo as the document stands.
+  void ShowState();
+  void ShowTitle();
   void ShowResults(SlotSelection rows, SlotSelection columns);
+  // Why the kept table could not be restored; empty when it was.
+  QString RestoreKeptMessage();
   // The names the detail buttons of the selected rows and columns give.
   void ShowPairingNames(SlotSelection rows, SlotSelection columns);
   // A short notice in the status bar.
@@ -170,13 +165,13 @@ class CalcWindow : public QMainWindow {
   FileChoice Suggesting(const FileChoice& choice) const;
 
   Prompts& prompts_;
-  Encounter encounter_;
+  TableDocument document_;
   CalcGrid* grid_ = nullptr;
-  TableKeeper keeper_{encounter_};
-  TableHistory history_{TableStateOf(encounter_)};
-  QString roster_path_;
-  // The roster each state of the history belongs to, by its position.
-  std::vector<QString> rosters_{QString()};
+  // The cell whose typing is being taken into the document.
+  const GridInput* typing_in_ = nullptr;
+  // The roster the title names.
+  std::string shown_roster_;
+  bool titled_ = false;
   std::unique_ptr<class PairingHighlight> highlight_;
   std::array<QAction*, kCommandCount> actions_{};
   QMenu* recent_menu_ = nullptr;

@@ -5,15 +5,20 @@
 #include <unistd.h>
 
 #include <QSocketNotifier>
+#include <algorithm>
 #include <array>
 #include <cerrno>
 
 namespace zelmora {
 namespace {
 
-// SIGTERM and SIGHUP reach the event loop through a pipe: the handler only
-// writes the signal's number, the one thing it may safely do.
-constexpr std::array kTerminationSignals = {SIGTERM, SIGHUP};
+// SIGTERM, SIGHUP, and Ctrl+C or Ctrl+\\ in the terminal that started the
+// window (SIGINT, SIGQUIT) reach the event loop through a pipe: the handler
+// only writes the signal's number, the one thing it may safely do.
+constexpr std::array kTerminationSignals = {SIGTERM, SIGHUP, SIGINT, SIGQUIT};
+// Keys of a terminal: a program started in the background, where the shell
+// ignores them, leaves them ignored.
+constexpr std::array kTerminalSignals = {SIGINT, SIGQUIT};
 std::array<int, 2> signal_pipe = {-1, -1};
 
 void OnSignal(int signal_number) {
@@ -29,7 +34,15 @@ bool CatchTerminationSignals() {
   action.sa_handler = OnSignal;
   action.sa_flags = SA_RESTART;
   sigemptyset(&action.sa_mask);
-  for (const int number : kTerminationSignals) sigaction(number, &action, nullptr);
+  for (const int number : kTerminationSignals) {
+    struct sigaction before {};
+    const bool from_terminal = std::find(kTerminalSignals.begin(), kTerminalSignals.end(),
+                                         number) != kTerminalSignals.end();
+    if (from_terminal && sigaction(number, nullptr, &before) == 0 && before.sa_handler == SIG_IGN) {
+      continue;
+    }
+    sigaction(number, &action, nullptr);
+  }
   return true;
 }
 

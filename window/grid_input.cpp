@@ -8,6 +8,7 @@
 #include <QPixmapCache>
 #include <QStyleOptionFrame>
 #include <QTextLayout>
+#include <QToolTip>
 #include <algorithm>
 #include <utility>
 
@@ -24,8 +25,7 @@ class CellLineEdit : public QLineEdit {
 
  protected:
   bool event(QEvent* event) override {
-    if (event->type() == QEvent::ShortcutOverride &&
-        IsUndoOrRedo(*static_cast<QKeyEvent*>(event))) {
+    if (event->type() == QEvent::ShortcutOverride && IsWindowKey(*static_cast<QKeyEvent*>(event))) {
       return true;  // not accepted: the window's shortcut runs
     }
     return QLineEdit::event(event);
@@ -37,9 +37,12 @@ class CellLineEdit : public QLineEdit {
   }
 
  private:
-  static bool IsUndoOrRedo(const QKeyEvent& key) {
+  // Undo and redo, and Shift+F10, which opens this field's context menu
+  // through the window.
+  static bool IsWindowKey(const QKeyEvent& key) {
     return key.matches(QKeySequence::Undo) || key.matches(QKeySequence::Redo) ||
-           key.keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
+           key.keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
+           key.keyCombination() == QKeyCombination(Qt::ShiftModifier, Qt::Key_F10);
   }
 };
 
@@ -90,11 +93,42 @@ QLineEdit* GridInput::MakeLineEdit() {
   text_.clear();
   line_edit_->setCursorPosition(0);
   line_edit_->setGeometry(rect());
+  line_edit_->setAccessibleName(accessibleName());
   if (filter_) line_edit_->installEventFilter(filter_);
   connect(line_edit_, &QLineEdit::textEdited, this, &GridInput::TextEdited);
   setTabOrder(this, line_edit_);
   line_edit_->show();
   return line_edit_;
+}
+
+void GridInput::Name(const QString& name) {
+  if (accessibleName() == name) return;
+  setAccessibleName(name);
+  if (line_edit_) line_edit_->setAccessibleName(name);
+}
+
+bool GridInput::TextIsCut() const {
+  const QString shown = text();
+  QStyleOptionFrame panel;
+  panel.initFrom(this);
+  panel.rect = contentsRect();
+  panel.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &panel, this);
+  const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &panel, this);
+  return QFontMetrics(FontFor(font(), shown)).horizontalAdvance(shown) >
+         contents.width() - 2 * kHorizontalMargin;
+}
+
+// A text cut at the cell's edge shows whole in a tooltip, over the cell or
+// its line edit (whose own tooltip events come up here).
+bool GridInput::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+  if (TextIsCut()) {
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
+  } else {
+    QToolTip::hideText();
+    event->ignore();
+  }
+  return true;
 }
 
 void GridInput::FilterEvents(QObject* filter) {

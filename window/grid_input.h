@@ -33,16 +33,21 @@ class GridInput : public QWidget {
   void ShowText(const QString& text);
   // The line edit that takes the typing, made on first use.
   QLineEdit& LineEdit();
+  // What assistive tools call the cell, and its line edit once made.
+  void Name(const QString& name);
   // Lets `filter` see the events of the cell and of its line edit first.
   void FilterEvents(QObject* filter);
 
   QSize sizeHint() const override;
+  // The text is wider than the cell shows.
+  bool TextIsCut() const;
 
  signals:
   // The user changed the text, as QLineEdit::textEdited.
   void TextEdited();
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;

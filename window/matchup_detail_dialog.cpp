@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <array>
 #include <span>
@@ -49,6 +50,17 @@ QLineEdit* NewValue(QWidget& parent, int width, bool framed,
 }
 
 void SetText(QLineEdit* field, const QString& text) { SetTextFromStart(*field, text); }
+
+// A name wider than its field shows whole in the field's tooltip.
+void SetName(QLineEdit* field, const QString& name) {
+  SetText(field, name);
+  const int frame =
+      field->hasFrame() ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
+  const QMargins margins = field->textMargins();
+  const int room = field->width() - 2 * frame - margins.left() - margins.right() - 4;
+  const bool cut = QFontMetrics(field->font()).horizontalAdvance(name) > room;
+  field->setToolTip(cut ? name : QString());
+}
 
 // What the dialog shows for a code outside its table (only a hand-edited
 // roster file holds one).
@@ -229,8 +241,8 @@ void MatchupDetailDialog::FillInputs(const Attacker& attacker, const Defender& d
                                      const MatchupDetail& detail) {
   const Fields& f = fields_;
   const std::int32_t defence_kind = ShownDefenceKind(attacker.defence_flags);
-  SetText(f.attacker_name, QStringFromCp932(attacker.name));
-  SetText(f.defender_name, QStringFromCp932(defender.name));
+  SetName(f.attacker_name, QStringFromCp932(attacker.name));
+  SetName(f.defender_name, QStringFromCp932(defender.name));
   ShowFitted(*f.judgment_value, static_cast<double>(detail.judgment_value));
   SetText(f.evasion_kind,
           QStringFromCp932(LabelOr(kEvasionKindLabels, attacker.evasion_kind, kUnknownCode)));

@@ -2,9 +2,9 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <utility>
 
 #include "files/file_io.h"
-#include "files/kept_table.h"
 #include "files/terminal_text.h"
 #include "files/user_folders.h"
 #include "window/end_request.h"
@@ -18,7 +18,7 @@ QString Shown(const std::string& path) {
 
 }  // namespace
 
-TableKeeper::TableKeeper(const Encounter& encounter) : encounter_(encounter) {
+TableKeeper::TableKeeper(std::function<std::string()> bytes) : bytes_(std::move(bytes)) {
   timer_.setSingleShot(true);
   connect(&timer_, &QTimer::timeout, this, &TableKeeper::WriteNow);
 }
@@ -63,8 +63,8 @@ void TableKeeper::WriteNow() {
   const KeptTablePlace place = FindKeptTablePlace();
   if (place.path.empty()) return;
   // Still pending after a failure, so that closing tries once more.
-  if (const auto error = WriteFileSafely(place.path, KeptTableBytes(encounter_),
-                                         Temporary::kUnnamedWherePossible, 0600)) {
+  if (const auto error =
+          WriteFileSafely(place.path, bytes_(), Temporary::kUnnamedWherePossible, 0600)) {
     WarnOnce(*error);
     return;
   }

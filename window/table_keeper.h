@@ -3,8 +3,9 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <functional>
+#include <string>
 
-#include "engine/encounter.h"
 #include "files/file_io.h"
 
 namespace zelmora {
@@ -22,7 +23,8 @@ class TableKeeper : public QObject {
   // Written at most this long after the first change that is not yet kept.
   static constexpr int kDefaultDelayMs = 700;
 
-  explicit TableKeeper(const Encounter& encounter);
+  // `bytes` makes the kept table's bytes as the table stands when written.
+  explicit TableKeeper(std::function<std::string()> bytes);
   ~TableKeeper() override;
 
   // "zelmora/table.qvr" in the user's state folder (files/user_folders.h);
@@ -46,7 +48,7 @@ class TableKeeper : public QObject {
  private:
   void WarnOnce(const FileError& error);
 
-  const Encounter& encounter_;
+  std::function<std::string()> bytes_;
   QTimer timer_;
   bool started_ = false;
   bool watching_end_ = false;  // the system's end of the program is watched

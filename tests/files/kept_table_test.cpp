@@ -71,5 +71,32 @@ TEST_F(KeptTableTest, AnotherVersionIsNamedAsSuch) {
   EXPECT_TRUE(SameTable(target, Encounter{}));
 }
 
+// The roster a table belongs to comes back byte for byte, whatever the
+// name holds; a table of no roster, or one kept before rosters were kept,
+// belongs to none. Either way the records stay a roster.
+TEST_F(KeptTableTest, RosterAndItsSavedStateComeBackWithTheTable) {
+  const KeptRoster rosters[] = {
+      {"/home/gm/party.qvr", true},
+      {std::string("/tmp/\x83\x53 a b\r\n\xff\x00z.qvr", 21), false},
+      {},
+  };
+  for (const KeptRoster& roster : rosters) {
+    const std::string with_roster = KeptTableBytes(kept, roster);
+    Encounter restored;
+    KeptRoster read{"stale", true};
+    ASSERT_EQ(ReadKeptTable(with_roster, restored, &read), KeptTableProblem::kNone);
+    EXPECT_EQ(read, roster);
+    EXPECT_TRUE(SameTable(restored, kept));
+    Encounter loaded;
+    LoadAllBytes(with_roster, loaded);
+    EXPECT_EQ(loaded.attackers(), kept.attackers());
+    EXPECT_EQ(loaded.defenders(), kept.defenders());
+  }
+  KeptRoster read{"stale", true};
+  Encounter restored;
+  ASSERT_EQ(ReadKeptTable(bytes, restored, &read), KeptTableProblem::kNone);
+  EXPECT_EQ(read, KeptRoster{});
+}
+
 }  // namespace
 }  // namespace zelmora

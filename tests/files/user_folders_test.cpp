@@ -97,6 +97,10 @@ TEST_F(UserFoldersTest, SettingsThatAreNoRegularFileOrTooLargeAreSetAside) {
   testing::Put(settings, std::string(kMaxSettingsBytes, '#'));
   EXPECT_EQ(SetAsideUnreadableSettings(), std::nullopt);
   using Make = std::function<void()>;
+  // Each file set aside keeps its name; the next takes a free one.
+  const std::string kept_names[] = {settings + ".set-aside", settings + ".set-aside.2",
+                                    settings + ".set-aside.3"};
+  int index = 0;
   for (const auto& [make, reason] : std::vector<std::pair<Make, std::string_view>>{
            {[&] { testing::Put(settings, std::string(kMaxSettingsBytes + 1, '#')); },
             kTooLargeSettingsReason},
@@ -108,7 +112,11 @@ TEST_F(UserFoldersTest, SettingsThatAreNoRegularFileOrTooLargeAreSetAside) {
     const auto set_aside = SetAsideUnreadableSettings();
     ASSERT_TRUE(set_aside.has_value()) << reason;
     EXPECT_EQ(set_aside->problem, (FileError{settings, std::string(reason)}));
-    EXPECT_EQ(set_aside->moved_to, settings + ".set-aside");
+    EXPECT_EQ(set_aside->moved_to, kept_names[index]);
+    for (int earlier = 0; earlier <= index; ++earlier) {
+      EXPECT_TRUE(std::filesystem::exists(std::filesystem::symlink_status(kept_names[earlier])));
+    }
+    ++index;
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(settings)));
   }
 }

@@ -112,6 +112,29 @@ int PdfPages(const QString& text) {
   return static_cast<int>(bytes.count("/Type /Page\n"));
 }
 
+// The text keeps 15 mm from every edge of the paper, or a larger margin
+// already set.
+TEST(PrintTest, PrintedTextKeepsAMarginOfAtLeastFifteenMillimetres) {
+  QTemporaryDir folder;
+  const struct {
+    QMarginsF set, kept;
+  } cases[] = {
+      {{0, 0, 0, 0}, {15, 15, 15, 15}},
+      {{3.4, 20, 0, 30}, {15, 20, 15, 30}},
+  };
+  for (const auto& c : cases) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFileName(folder.filePath(QStringLiteral("margins.pdf")));
+    printer.setPageMargins(c.set, QPageLayout::Millimeter);
+    RenderTextReport(printer, QStringLiteral("ZELMORA\r\n"));
+    const QMarginsF kept = printer.pageLayout().margins(QPageLayout::Millimeter);
+    EXPECT_NEAR(kept.left(), c.kept.left(), 0.01);
+    EXPECT_NEAR(kept.top(), c.kept.top(), 0.01);
+    EXPECT_NEAR(kept.right(), c.kept.right(), 0.01);
+    EXPECT_NEAR(kept.bottom(), c.kept.bottom(), 0.01);
+  }
+}
+
 TEST(PrintTest, ReportPagesAndThePreviewRunsThroughThePrompts) {
   Encounter encounter;
   encounter.attacker(1).name = std::string(200, 'x');

@@ -19,6 +19,7 @@
 #include "gui/file_error_message.h"
 #include "tests/support/gui_helpers.h"
 #include "tests/support/sample_table.h"
+#include "tests/support/window_table.h"
 #include "window/calc_app.h"
 #include "window/calc_window.h"
 #include "window/recent_files.h"
@@ -47,8 +48,7 @@ class CalcWindowFilesTest : public ::testing::Test {
 };
 
 TEST_F(CalcWindowFilesTest, SaveAllThenLoadAllRestoresEveryRecord) {
-  testing::FillSampleTable(window.encounter());
-  window.RecalculateAll();
+  testing::ChangeTable(window, testing::FillSampleTable);
   const Encounter saved = window.encounter();
   prompts.QueueFileName(Path("party.qvr"));
   Trigger(Command::kSaveAll);
@@ -58,7 +58,7 @@ TEST_F(CalcWindowFilesTest, SaveAllThenLoadAllRestoresEveryRecord) {
   EXPECT_EQ(ReadAll(Path("party.qvr")), SaveAllBytes(saved));
 
   CalcWindow fresh(prompts);
-  fresh.encounter().attacker(2).evasion_kind = 3;
+  testing::ChangeTable(fresh, [](Encounter& e) { e.attacker(2).evasion_kind = 3; });
   prompts.QueueFileName(Path("party.qvr"));
   fresh.LoadAll();
   ASSERT_EQ(prompts.open_choices.size(), 1u);
@@ -72,8 +72,7 @@ TEST_F(CalcWindowFilesTest, SaveAllThenLoadAllRestoresEveryRecord) {
 }
 
 TEST_F(CalcWindowFilesTest, LoadAllRefreshesAndRecalculatesEverything) {
-  testing::FillSampleTable(window.encounter());
-  window.RecalculateAll();
+  testing::ChangeTable(window, testing::FillSampleTable);
   QLineEdit* judgment = &window.grid().attacker(1).judgment().LineEdit();
   QTest::keyClicks(judgment, "7abc");  // typed text is canonicalised by the load
   // One defender line only: slot 2 changes, everything else stays.
@@ -102,7 +101,9 @@ TEST_F(CalcWindowFilesTest, LoadAllRefreshesAndRecalculatesEverything) {
 }
 
 TEST_F(CalcWindowFilesTest, CancelledDialogsDoNothing) {
-  testing::FillSampleTable(window.encounter());
+  testing::ChangeTable(window, testing::FillSampleTable);
+  QTest::keyClicks(&window.grid().attacker(1).judgment().LineEdit(), "x");
+  const QString typed = window.grid().attacker(1).judgment().text();
   const Encounter before = window.encounter();
   for (Command command :
        {Command::kSaveAll, Command::kLoadAll, Command::kTextReport, Command::kHtmlReport}) {
@@ -111,14 +112,13 @@ TEST_F(CalcWindowFilesTest, CancelledDialogsDoNothing) {
   }
   EXPECT_EQ(window.encounter().attackers(), before.attackers());
   EXPECT_EQ(window.encounter().defenders(), before.defenders());
-  EXPECT_EQ(window.grid().attacker(1).judgment().text(), "0");  // not refreshed
+  EXPECT_EQ(window.grid().attacker(1).judgment().text(), typed);  // not refreshed
   EXPECT_TRUE(prompts.errors.isEmpty());
   EXPECT_TRUE(QDir(folder.path()).isEmpty());
 }
 
 TEST_F(CalcWindowFilesTest, ReportsAreWrittenThroughTheMenu) {
-  testing::FillSampleTable(window.encounter());
-  window.RecalculateAll();
+  testing::ChangeTable(window, testing::FillSampleTable);
   prompts.QueueFileName(Path("report.txt"));
   Trigger(Command::kTextReport);
   prompts.QueueFileName(Path("report.htm"));
@@ -135,7 +135,7 @@ TEST_F(CalcWindowFilesTest, ReportsAreWrittenThroughTheMenu) {
 }
 
 TEST_F(CalcWindowFilesTest, ReportNeverRecalculates) {
-  testing::FillSampleTable(window.encounter());  // the results still belong to the default records
+  testing::ChangeTable(window, testing::FillSampleTable);
   const Encounter before = window.encounter();
   prompts.QueueFileName(Path("report.txt"));
   Trigger(Command::kTextReport);
@@ -167,7 +167,7 @@ TEST_F(CalcWindowFilesTest, UnwritableTargetShowsOneErrorAndLeavesTheOldFile) {
 }
 
 TEST_F(CalcWindowFilesTest, UnreadableRosterShowsOneErrorAndChangesNothing) {
-  testing::FillSampleTable(window.encounter());
+  testing::ChangeTable(window, testing::FillSampleTable);
   QTest::keyClicks(&window.grid().attacker(1).judgment().LineEdit(), "9");
   const QString typed = window.grid().attacker(1).judgment().text();
   const Encounter before = window.encounter();

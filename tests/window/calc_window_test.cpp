@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolTip>
 #include <algorithm>
 #include <clocale>
@@ -30,6 +31,7 @@
 #include "gui/term_tooltips.h"
 #include "tests/support/grid_texts.h"
 #include "tests/support/sample_table.h"
+#include "tests/support/window_table.h"
 
 namespace zelmora {
 namespace {
@@ -91,11 +93,12 @@ TEST_F(CalcWindowTest, WorkedPairingTypedIntoTheGridShowsItsResultsUnderACommaLo
 }
 
 TEST_F(CalcWindowTest, TypingFourThenFiveRecalculatesOnlyRowTwoEachTime) {
-  // Records changed behind the grid's back: only a recalculation of their
-  // row would show them, so rows 1 and 3 to 5 must keep their old results.
+  // Every row but the typed one keeps its results as they were shown.
+  testing::ChangeTable(window, [](Encounter& e) {
+    for (int row : {1, 3, 4, 5}) e.attacker(row).judgment_value = 90;
+    e.defender(1).melee_evasion = 25;
+  });
   const QStringList before = testing::GridOutputTexts(window);
-  for (int row : {1, 3, 4, 5}) window.encounter().attacker(row).judgment_value = 90;
-  window.encounter().defender(1).melee_evasion = 25;
 
   QLineEdit* judgment = &window.grid().attacker(2).judgment().LineEdit();
   Clear(judgment);
@@ -155,11 +158,11 @@ TEST_F(CalcWindowTest, EvasionTextsReachTheRecordAsTyped) {
       {"5,,7", {5, 0, 7}},  {"1,2,3,4", {1, 2, 3}},  {" 7, 8 ,9", {7, 8, 9}},
       {"１２", {12, 0, 0}}, {"10，20", {10, 20, 0}}, {"　30", {0, 0, 0}},
   };
-  window.encounter().attacker(4).judgment_value = 60;
-  window.Recalculate();
+  testing::ChangeTable(window, [](Encounter& e) { e.attacker(4).judgment_value = 60; });
   QLineEdit* evasion = &window.grid().defender(2).evasion().LineEdit();
   for (const EvasionCase& c : cases) {
-    window.encounter().defender(2).melee_evasion = 99;  // every part is rewritten
+    // Every part is rewritten.
+    testing::ChangeTable(window, [](Encounter& e) { e.defender(2).melee_evasion = 99; });
     Retype(evasion, QString::fromUtf8(c.text));
     const Defender& d = window.encounter().defender(2);
     EXPECT_EQ((std::array<int, 3>{d.melee_evasion, d.ranged_evasion, d.magic_evasion}), c.values)
@@ -176,11 +179,11 @@ TEST_F(CalcWindowTest, EvasionTextsReachTheRecordAsTyped) {
 }
 
 TEST_F(CalcWindowTest, DefenceTextsReadTwoValuesAndRecalculateTheColumn) {
-  Attacker& attacker = window.encounter().attacker(1);
+  Attacker attacker = window.encounter().attacker(1);
   attacker.judgment_value = 50;
   attacker.dice_count = 2;
   attacker.damage_bonus = 3;
-  window.Recalculate(SlotSelection::Only(1), SlotSelection::All());
+  window.document().SetAttacker(1, attacker);
   QLineEdit* defence = &window.grid().defender(5).defence().LineEdit();
 
   Retype(defence, "7");
@@ -199,8 +202,10 @@ TEST_F(CalcWindowTest, DefenceTextsReadTwoValuesAndRecalculateTheColumn) {
 }
 
 TEST_F(CalcWindowTest, JapaneseNamesAreStoredAsCodePageBytesAndNeverRecalculate) {
-  window.encounter().attacker(1).judgment_value = 70;  // stale until a recalculation
-  window.encounter().defender(1).melee_evasion = 40;
+  testing::ChangeTable(window, [](Encounter& e) {
+    e.attacker(1).judgment_value = 70;
+    e.defender(1).melee_evasion = 40;
+  });
   const QStringList before = testing::GridOutputTexts(window);
 
   Type(&window.grid().attacker(1).name(), "鬼");
@@ -229,9 +234,10 @@ TEST_F(CalcWindowTest, CharacterTheCodePageCannotHoldIsRefusedWithAReason) {
 }
 
 TEST_F(CalcWindowTest, UndecodableNameBytesStayUntilThatNameIsEdited) {
-  window.encounter().attacker(2).name = "\x82";  // a lead byte with no trail
-  window.encounter().attacker(3).name = "\x82";
-  window.RefreshInputs();
+  testing::ChangeTable(window, [](Encounter& e) {
+    e.attacker(2).name = "\x82";  // a lead byte with no trail
+    e.attacker(3).name = "\x82";
+  });
   Retype(&window.grid().attacker(2).judgment(), "30");
   window.RecalculateAll();
   EXPECT_EQ(window.encounter().attacker(2).name, "\x82");
@@ -242,12 +248,12 @@ TEST_F(CalcWindowTest, UndecodableNameBytesStayUntilThatNameIsEdited) {
 }
 
 TEST_F(CalcWindowTest, RecalculateCanonicalisesEveryInputAndKeepsNames) {
+  testing::ChangeTable(window, [](Encounter& e) { e.attacker(5).dice_count = 4; });
   Retype(&window.grid().attacker(4).judgment(), "12abc");
   Retype(&window.grid().attacker(4).dice(), "+2");
   Retype(&window.grid().defender(2).evasion(), "10,");
   Retype(&window.grid().defender(2).defence(), "5,6,7");
   Type(&window.grid().attacker(4).name(), "鬼 a,b");
-  window.encounter().attacker(5).dice_count = 4;  // behind the grid's back
 
   QTest::mouseClick(&window.grid().recalculate_button(), Qt::LeftButton);
 
@@ -269,7 +275,7 @@ TEST_F(CalcWindowTest, EnterInAnyCellAndTheMenuBarRunRecalculateAndKeepTheWindow
   EXPECT_EQ(judgment->text(), "12");
   EXPECT_TRUE(window.isVisible());
 
-  window.encounter().defender(4).magic_evasion = 8;
+  testing::ChangeTable(window, [](Encounter& e) { e.defender(4).magic_evasion = 8; });
   QTest::keyClick(&window.grid().defender(1).name().LineEdit(), Qt::Key_Enter);
   EXPECT_EQ(window.grid().defender(4).evasion().text(), "0,0,8");
 
@@ -379,10 +385,11 @@ TEST_F(CalcWindowTest, TabOrderRunsThroughInputsThenResultsThenEditorButtonsThen
 // own font lacks (U+2211).
 TEST_F(CalcWindowTest, InputCellsArePaintedUntilUsedAndLookTheSameAsLineEdits) {
   EXPECT_TRUE(window.grid().findChildren<QLineEdit*>().isEmpty());
-  testing::FillSampleTable(window.encounter());
-  window.encounter().attacker(2).name = *Cp932FromUtf8("剣士アルド");
-  window.encounter().attacker(3).name = *Cp932FromUtf8("∑の使い手");
-  window.RecalculateAll();
+  testing::ChangeTable(window, [](Encounter& e) {
+    testing::FillSampleTable(e);
+    e.attacker(2).name = *Cp932FromUtf8("剣士アルド");
+    e.attacker(3).name = *Cp932FromUtf8("∑の使い手");
+  });
   const auto picture = [](QWidget& cell) {
     return cell.grab().toImage().convertToFormat(QImage::Format_RGB32);
   };
@@ -413,8 +420,7 @@ TEST_F(CalcWindowTest, ClickOrTabIntoAPaintedCellWorksAsInALineEdit) {
 // Results are painted by their pairing or row, which shows the tooltip of
 // the one under the pointer: the whole value, or what a technique means.
 TEST_F(CalcWindowTest, ResultTooltipsGiveTheWholeValueOrTheTechnique) {
-  testing::FillSampleTable(window.encounter());
-  window.RecalculateAll();
+  testing::ChangeTable(window, testing::FillSampleTable);
   const auto tip = [](QWidget& owner, const ResultCell& cell) {
     const QPoint at = cell.geometry().center();
     QHelpEvent hover(QEvent::ToolTip, at, owner.mapToGlobal(at));
@@ -501,17 +507,99 @@ TEST_F(CalcWindowTest, WritingCellsNeverRunsAHandlerNorTouchesUnchangedText) {
   QLineEdit* judgment = &window.grid().attacker(1).judgment().LineEdit();
   Retype(judgment, "25");
   judgment->setCursorPosition(1);
-  window.encounter().attacker(1).judgment_value = 80;
-  window.Recalculate();
+  window.RecalculateAll();
   EXPECT_EQ(judgment->cursorPosition(), 1);  // same text: not rewritten
   EXPECT_EQ(judgment->text(), "25");
-  window.RefreshInputs(SlotSelection::Only(1), SlotSelection::None());
+  Attacker changed = window.encounter().attacker(1);
+  changed.judgment_value = 80;
+  window.document().SetAttacker(1, changed);
   EXPECT_EQ(judgment->text(), "80");
   EXPECT_EQ(window.encounter().attacker(1).judgment_value, 80);
   // A refresh of the defenders only leaves attacker texts as typed.
   Retype(judgment, "9z");
   window.RefreshInputs(SlotSelection::None(), SlotSelection::All());
   EXPECT_EQ(judgment->text(), "9z");
+}
+
+// Each of the 35 input cells is named by its slot and what it holds; a
+// named slot's cells by the name, before and after its line edit is made.
+TEST_F(CalcWindowTest, EveryInputCellHasAnAccessibleNameOfItsSlotAndMeaning) {
+  const auto name = [](QWidget& widget) {
+    return QAccessible::queryAccessibleInterface(&widget)->text(QAccessible::Name);
+  };
+  QStringList names;
+  for (int slot = 1; slot <= 5; ++slot) {
+    AttackerRow& row = window.grid().attacker(slot);
+    for (GridInput* cell : {&row.name(), &row.judgment(), &row.dice(), &row.bonus()}) {
+      names << name(*cell);
+    }
+  }
+  for (int slot = 1; slot <= 5; ++slot) {
+    DefenderColumn& column = window.grid().defender(slot);
+    for (GridInput* cell : {&column.name(), &column.evasion(), &column.defence()}) {
+      names << name(*cell);
+    }
+  }
+  EXPECT_EQ(names.size(), 35);
+  EXPECT_EQ(names.mid(0, 4), (QStringList{"攻撃側 1 名称", "攻撃側 1 命中率",
+                                          "攻撃側 1 ダメージダイス", "攻撃側 1 ダメージ修正"}));
+  EXPECT_EQ(names.mid(32, 3), (QStringList{"防御側 5 名称", "防御側 5 回避", "防御側 5 防御"}));
+  EXPECT_EQ(names.removeDuplicates(), 0);
+
+  Type(&window.grid().defender(2).name().LineEdit(), "ゴブリン");
+  EXPECT_EQ(name(window.grid().defender(2).evasion()), "ゴブリン 回避");
+  EXPECT_EQ(name(window.grid().defender(2).evasion().LineEdit()), "ゴブリン 回避");
+  EXPECT_EQ(name(window.grid().defender(2).name().LineEdit()), "防御側 2 名称");
+  window.document().Undo();
+  EXPECT_EQ(name(window.grid().defender(2).defence()), "防御側 2 防御");
+}
+
+// Shift+F10 opens the focused control's context menu: the results' own
+// (詳細, 値をコピー) and a field's editing menu; Escape then closes the menu
+// and leaves the window open.
+TEST_F(CalcWindowTest, ShiftF10OpensTheContextMenuOfTheResultsAndOfAField) {
+  const auto menu_texts = [this](QWidget* focus) {
+    ShowActive(window);
+    focus->setFocus();
+    QStringList texts;
+    QTimer::singleShot(0, [&texts] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (!menu) return;
+      for (QAction* action : menu->actions()) texts << action->text();
+      QTest::keyClick(menu, Qt::Key_Escape);
+    });
+    QTest::keyClick(focus, Qt::Key_F10, Qt::ShiftModifier);
+    QApplication::processEvents();  // a field's menu is a popup of its own
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_TRUE(window.isVisible());
+    return texts;
+  };
+  EXPECT_EQ(menu_texts(&window.grid().results()), (QStringList{"詳細(&D)", "値をコピー(&C)"}));
+  const QStringList field = menu_texts(&window.grid().attacker(1).judgment().LineEdit());
+  EXPECT_GT(field.size(), 3) << field.join(u'|').toStdString();
+}
+
+// A name cut at the cell's edge is whole in the cell's tooltip, before and
+// after its line edit is made; one that fits shows none.
+TEST_F(CalcWindowTest, ACutNameIsWholeInTheCellsTooltip) {
+  window.show();
+  const QString whole = QStringLiteral("竜王ヴァルガード・ザ・エンシェントドラゴン");
+  testing::ChangeTable(window, [&whole](Encounter& e) {
+    e.defender(1).name = *Cp932FromUtf8(whole.toStdString());
+    e.defender(2).name = "Orc";
+  });
+  const auto tip = [](QWidget& widget) {
+    QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), widget.mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(&widget, &hover);
+    return hover.isAccepted() && QToolTip::isVisible() ? QToolTip::text() : QString();
+  };
+  GridInput& cut = window.grid().defender(1).name();
+  EXPECT_TRUE(cut.TextIsCut());
+  EXPECT_EQ(tip(cut), whole);
+  EXPECT_EQ(tip(cut.LineEdit()), whole);
+  GridInput& fits = window.grid().defender(2).name();
+  EXPECT_FALSE(fits.TextIsCut());
+  EXPECT_EQ(tip(fits), "");
 }
 
 }  // namespace

@@ -168,9 +168,7 @@ TEST(CellFit, EveryNumberOfTheGridShowsWholeAndReadsBack) {
   for (const EncounterCase& c : kEncounters) {
     testing::ScriptedPrompts prompts;
     CalcWindow window(prompts);
-    window.encounter() = c.make();
-    window.RefreshInputs();
-    window.Recalculate();
+    window.document().SetTable(c.make());
     window.show();
     for (const int extra : {0, 400}) {
       window.resize(window.grid().minimumSizeHint() + QSize(extra, 80));
@@ -226,8 +224,7 @@ TEST(CellFit, InputsOfTheGameRangeShowWholeFromTheFirstCharacter) {
   window.show();
   window.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-  window.encounter() = GameRangeEncounter();
-  window.RefreshInputs();
+  window.document().SetTable(GameRangeEncounter());
   for (QLineEdit* input : testing::GridInputs(window)) {
     EXPECT_TRUE(ShowsWhole(input)) << input->text().toStdString();
   }
@@ -239,8 +236,9 @@ TEST(CellFit, InputsOfTheGameRangeShowWholeFromTheFirstCharacter) {
 
   // Longer than the cell: written by a refresh, or typed and then left, the
   // text shows its start.
-  window.encounter().attacker(2).damage_bonus = kMax;
-  window.RefreshInputs();
+  Attacker bonus = window.encounter().attacker(2);
+  bonus.damage_bonus = kMax;
+  window.document().SetAttacker(2, bonus);
   EXPECT_EQ(window.grid().attacker(2).bonus().LineEdit().cursorPosition(), 0);
   QLineEdit* name = &window.grid().defender(2).name().LineEdit();
   testing::Retype(name, QStringLiteral("竜王ヴァルガード"));

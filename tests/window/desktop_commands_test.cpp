@@ -1,12 +1,14 @@
 // The window's desktop commands, driven by their keys.
 #include <gtest/gtest.h>
 
+#include <QScreen>
 #include <QTemporaryDir>
 
 #include "files/roster_file.h"
 #include "tests/support/grid_texts.h"
 #include "tests/support/gui_helpers.h"
 #include "tests/support/sample_table.h"
+#include "tests/support/window_table.h"
 #include "window/calc_app.h"
 #include "window/calc_window.h"
 
@@ -43,7 +45,7 @@ TEST(DesktopCommandsTest, SaveOnceThenUndoAndRedoEachTableExactly) {
   EXPECT_EQ(prompts.save_choices.at(0).suggested_name, "Rina_1");
 
   const QStringList saved = GridInputTexts(window) + GridOutputTexts(window);
-  FillSampleTable(window.encounter());
+  ChangeTable(window, FillSampleTable);
   WriteAll(folder.filePath("other.qvr"), SaveAllBytes(window.encounter()));
   ASSERT_TRUE(window.LoadRoster(folder.filePath("other.qvr")));
   Press(judgment, "Ctrl+N");
@@ -66,13 +68,82 @@ TEST(DesktopCommandsTest, StartsWithTheKeptTable) {
   ScriptedPrompts prompts;
   CalcWindow typed(prompts);
   typed.keeper().Start(0);
-  FillSampleTable(typed.encounter());
-  typed.RecalculateAll();
+  ChangeTable(typed, FillSampleTable);
   typed.keeper().WriteNow();
   CalcApp app(prompts);
   CalcWindow& window = app.Open();
   EXPECT_TRUE(SameTable(window.encounter(), typed.encounter()));
   EXPECT_FALSE(window.action(CalcWindow::Command::kUndo).isEnabled());
+}
+
+// A restart without a roster brings back the kept table with its roster
+// and its mark (a roster only opened from the command line and looked at
+// replaces no table kept before); Ctrl+S then writes to that roster without asking. A
+// damaged kept table is said once the window is shown, over it.
+TEST(DesktopCommandsTest, ARestartBringsBackTheRosterAndItsMark) {
+  QTemporaryDir folder;
+  ScriptedPrompts prompts;
+  const QString party = folder.filePath("party.qvr");
+  Encounter sample;
+  FillSampleTable(sample);
+  WriteAll(party, SaveAllBytes(sample));
+  for (const bool typed : {false, true}) {
+    {
+      CalcApp app(prompts);
+      CalcWindow& window = app.Open();
+      ASSERT_TRUE(window.LoadRoster(party));
+      if (typed) Retype(&window.grid().attacker(2).judgment().LineEdit(), "12");
+      Press(&window, "Escape");
+    }
+    CalcApp app(prompts);
+    CalcWindow& window = app.Open();
+    EXPECT_EQ(window.windowTitle(), "ZELMORA 確率計算プログラム — party.qvr[*]");
+    EXPECT_EQ(window.isWindowModified(), typed);
+    EXPECT_EQ(window.encounter().attacker(2).judgment_value,
+              typed ? 12 : sample.attacker(2).judgment_value);
+    ShowActive(window);
+    Press(&window.grid().recalculate_button(), "Ctrl+S");
+    EXPECT_FALSE(window.isWindowModified());
+    EXPECT_EQ(ReadAll(party), SaveAllBytes(window.encounter()));
+    window.close();
+  }
+  EXPECT_TRUE(prompts.save_choices.empty());
+
+  WriteAll(TableKeeper::Path(), "damaged");
+  CalcApp app(prompts);
+  CalcWindow& window = app.Open();
+  EXPECT_TRUE(prompts.errors.isEmpty());  // not before the window is up
+  QApplication::processEvents();
+  ASSERT_EQ(prompts.errors.size(), 1);
+  EXPECT_TRUE(prompts.errors[0].contains("壊れている"));
+  EXPECT_TRUE(window.isVisible());
+}
+
+// Closed at a size and place of the user's, the window opens there again;
+// kept larger than the screen, it opens wholly on it.
+TEST(DesktopCommandsTest, TheWindowKeepsItsSizeAndPlaceOnTheScreen) {
+  ScriptedPrompts prompts;
+  const QRect chosen(50, 60, 520, 380);
+  QRect screen;
+  {
+    CalcApp app(prompts);
+    CalcWindow& window = app.Open();
+    screen = window.screen()->availableGeometry();
+    window.setGeometry(chosen);
+    window.close();
+  }
+  {
+    CalcApp app(prompts);
+    CalcWindow& window = app.Open();
+    EXPECT_EQ(window.geometry(), chosen);
+    window.setGeometry(screen.adjusted(40, 30, 400, 300));
+    window.close();
+  }
+  CalcApp app(prompts);
+  CalcWindow& window = app.Open();
+  const QRect shown = window.frameGeometry();
+  EXPECT_TRUE(screen.contains(shown))
+      << shown.x() << "," << shown.y() << " " << shown.width() << "x" << shown.height();
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "editors/slot_chooser.h"
 #include "gui/dialog_buttons.h"
 #include "tests/support/gui_helpers.h"
+#include "tests/support/window_table.h"
 #include "window/calc_window.h"
 
 namespace zelmora {
@@ -48,11 +49,11 @@ int ClosedWith(QDialog& dialog) {
 class EnterKeyTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    Encounter& e = window.encounter();
-    e.attacker(1).judgment_value = 70;
-    e.defender(3).name = "Orc";
-    e.defender(3).melee_evasion = 35;
-    window.RefreshInputs();
+    testing::ChangeTable(window, [](Encounter& e) {
+      e.attacker(1).judgment_value = 70;
+      e.defender(3).name = "Orc";
+      e.defender(3).melee_evasion = 35;
+    });
     ShowActive(window);
   }
   void TearDown() override { EXPECT_TRUE(prompts.Exhausted()); }

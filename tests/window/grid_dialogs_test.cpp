@@ -13,6 +13,7 @@
 #include "files/cp932.h"
 #include "tests/support/grid_texts.h"
 #include "tests/support/sample_records.h"
+#include "tests/support/window_table.h"
 #include "window/calc_window.h"
 #include "window/matchup_detail_dialog.h"
 
@@ -28,7 +29,7 @@ using namespace testing;  // the GUI test helpers
 // Five different physical attackers and five defenders, so that a change of
 // the global bonuses moves every output of the grid.
 void FillEncounter(CalcWindow& window) {
-  Encounter& e = window.encounter();
+  Encounter e = window.encounter();
   for (int slot = 1; slot <= Encounter::kSlots; ++slot) {
     Attacker& a = e.attacker(slot);
     a.name = Cp932("攻撃" + std::to_string(slot));
@@ -43,8 +44,7 @@ void FillEncounter(CalcWindow& window) {
     d.ranged_evasion = 5 + 9 * slot;
     d.physical_defence = slot;
   }
-  window.RefreshInputs();
-  window.Recalculate();
+  window.document().SetTable(e);
 }
 
 // 50 against melee evasion 30: technique -10 at 42.32, or "A" at 49 when
@@ -84,29 +84,26 @@ DetailSeen OpenDetailOfRow3Column5(CalcWindow& window, ScriptedPrompts& prompts)
 TEST(GridDialogs, DetailButtonHandsOverItsPairingAndTheStoredResults) {
   ScriptedPrompts prompts;
   CalcWindow window(prompts);
-  Encounter& e = window.encounter();
-  e.attacker(3) = ExampleAttacker(1);
-  e.defender(5) = ExampleDefender();
-  window.RefreshInputs();
-  window.Recalculate();
+  testing::ChangeTable(window, [](Encounter& e) {
+    e.attacker(3) = ExampleAttacker(1);
+    e.defender(5) = ExampleDefender();
+  });
   ASSERT_EQ(window.grid().pairing(3, 5).technique().text(), "A");
   const Encounter before = window.encounter();
   const QStringList outputs = GridOutputTexts(window);
 
-  // A record changed without recalculation: the dialog shows the record as
-  // it is now, and the results of the last recalculation.
-  e.attacker(3).judgment_value = 90;
+  // The dialog shows the record and the results as the table holds them,
+  // and changes nothing.
   const DetailSeen seen = OpenDetailOfRow3Column5(window, prompts);
   EXPECT_EQ(seen.attacker, QStringLiteral("弓兵"));
   EXPECT_EQ(seen.defender, QStringLiteral("騎士"));
-  EXPECT_EQ(seen.judgment, "90");
+  EXPECT_EQ(seen.judgment, QString::number(before.attacker(3).judgment_value));
   EXPECT_EQ(window.grid().pairing(3, 5).chance().text(), "49");
   EXPECT_EQ(seen.chance, "49");
   EXPECT_EQ(seen.technique, "A");
   EXPECT_EQ(window.grid().pairing(3, 5).damage().text(), "3.486");
   EXPECT_EQ(seen.damage, "3.486");
 
-  e.attacker(3).judgment_value = 50;
   EXPECT_EQ(window.encounter().attackers(), before.attackers());
   EXPECT_EQ(window.encounter().result(3, 5), before.result(3, 5));
   EXPECT_EQ(GridOutputTexts(window), outputs);
@@ -119,9 +116,10 @@ TEST(GridDialogs, DetailTextsIgnoreACommaDecimalLocale) {
   {
     ScriptedPrompts prompts;
     CalcWindow window(prompts);
-    window.encounter().attacker(3) = ExampleAttacker(0);
-    window.encounter().defender(5) = ExampleDefender();
-    window.Recalculate();
+    testing::ChangeTable(window, [](Encounter& e) {
+      e.attacker(3) = ExampleAttacker(0);
+      e.defender(5) = ExampleDefender();
+    });
     const DetailSeen seen = OpenDetailOfRow3Column5(window, prompts);
     EXPECT_EQ(seen.chance, "42.32");
     EXPECT_EQ(seen.technique, "-10");
@@ -143,7 +141,7 @@ GlobalModifiers ModifiersWithHiddenEntries() {
 TEST(GridDialogs, ModifiersOkWithoutTypingZeroesTheHiddenEntries) {
   ScriptedPrompts prompts;
   CalcWindow window(prompts);
-  window.encounter().modifiers() = ModifiersWithHiddenEntries();
+  testing::ChangeTable(window, [](Encounter& e) { e.modifiers() = ModifiersWithHiddenEntries(); });
   prompts.QueueDialog([](QDialog& dialog) {
     EXPECT_NE(dynamic_cast<ModifiersDialog*>(&dialog), nullptr);
     EXPECT_EQ(ModifierFields(dialog).physical_evasion->text(), "7");
@@ -188,8 +186,7 @@ TEST(GridDialogs, ModifiersOkStoresTypedTextsAndRecalculatesEveryOutput) {
   // The same records with the new bonuses, calculated from scratch.
   ScriptedPrompts unused;
   CalcWindow reference(unused);
-  reference.encounter() = window.encounter();
-  reference.Recalculate();
+  reference.document().SetTable(window.encounter());
   const QStringList recalculated = GridOutputTexts(window);
   EXPECT_EQ(recalculated, GridOutputTexts(reference));
   for (qsizetype i = 0; i < outputs.size(); ++i) {
@@ -203,7 +200,7 @@ TEST(GridDialogs, ModifiersCancelAfterChangingEveryFieldChangesNothing) {
   ScriptedPrompts prompts;
   CalcWindow window(prompts);
   FillEncounter(window);
-  window.encounter().modifiers() = ModifiersWithHiddenEntries();
+  testing::ChangeTable(window, [](Encounter& e) { e.modifiers() = ModifiersWithHiddenEntries(); });
   const Encounter before = window.encounter();
   const QStringList inputs = GridInputTexts(window);
   const QStringList outputs = GridOutputTexts(window);

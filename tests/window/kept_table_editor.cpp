@@ -11,6 +11,7 @@
 #include <cstdlib>
 
 #include "tests/support/gui_helpers.h"
+#include "tests/support/window_table.h"
 #include "window/calc_window.h"
 
 namespace {
@@ -26,11 +27,12 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   zelmora::testing::ScriptedPrompts prompts;  // nothing is asked
   zelmora::CalcWindow window(prompts);
-  for (int slot = 1; slot <= Encounter::kSlots; ++slot) {
-    window.encounter().attacker(slot).name.assign(kNameBytes, static_cast<char>('a' + slot));
-    window.encounter().defender(slot).name.assign(kNameBytes, static_cast<char>('m' + slot));
-  }
-  window.RecalculateAll();
+  zelmora::testing::ChangeTable(window, [](Encounter& e) {
+    for (int slot = 1; slot <= Encounter::kSlots; ++slot) {
+      e.attacker(slot).name.assign(kNameBytes, static_cast<char>('a' + slot));
+      e.defender(slot).name.assign(kNameBytes, static_cast<char>('m' + slot));
+    }
+  });
   const int delay_ms = argc > 1 ? std::atoi(argv[1]) : 0;
   window.keeper().Start(delay_ms);
   bool ready = false;
@@ -43,10 +45,10 @@ int main(int argc, char** argv) {
   if (delay_ms == 0) QObject::connect(&window.keeper(), &zelmora::TableKeeper::Written, say_ready);
   QLineEdit& judgment = window.grid().attacker(1).judgment().LineEdit();
   for (int k = 1;; ++k) {
-    window.encounter().modifiers() = zelmora::ModifiersFromShown({k, k, k, k, k, k, k, k});
-    for (int slot = 1; slot <= Encounter::kSlots; ++slot) {
-      window.encounter().attacker(slot).evasion_kind = k % 4;
-    }
+    zelmora::testing::ChangeTable(window, [k](Encounter& e) {
+      e.modifiers() = zelmora::ModifiersFromShown({k, k, k, k, k, k, k, k});
+      for (int slot = 1; slot <= Encounter::kSlots; ++slot) e.attacker(slot).evasion_kind = k % 4;
+    });
     judgment.selectAll();
     zelmora::testing::CommitText(&judgment, QString::number(k));
     if (delay_ms > 0) say_ready();

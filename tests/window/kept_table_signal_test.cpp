@@ -1,7 +1,9 @@
-// A logout or a polite kill (SIGHUP, SIGTERM) ends the program only after
-// the edits still waiting for their delay are kept.
+// A logout, a polite kill or the keys of the terminal that started it
+// (SIGHUP, SIGTERM, SIGINT, SIGQUIT) end the program only after the edits
+// still waiting for their delay are kept.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/resource.h>
 
 #include <QFile>
 #include <QProcess>
@@ -13,7 +15,14 @@ namespace zelmora {
 namespace {
 
 TEST(KeptTableSignalTest, TerminationSignalsKeepThePendingEditsFirst) {
-  for (const int signal_number : {SIGTERM, SIGHUP}) {
+  // A shell's background job ignores the terminal's keys, and a program
+  // started there inherits that: the editor is started as a terminal's
+  // foreground program would be, and writes no core file for SIGQUIT.
+  signal(SIGINT, SIG_DFL);
+  signal(SIGQUIT, SIG_DFL);
+  const rlimit no_core{0, 0};
+  setrlimit(RLIMIT_CORE, &no_core);
+  for (const int signal_number : {SIGTERM, SIGHUP, SIGINT, SIGQUIT}) {
     QTemporaryDir state;
     ASSERT_TRUE(state.isValid());
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

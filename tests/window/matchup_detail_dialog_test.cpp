@@ -255,5 +255,15 @@ TEST(MatchupDetailDialog, NumbersIgnoreACommaDecimalLocale) {
   std::setlocale(LC_ALL, saved.c_str());
 }
 
+// A name cut at the field's edge is whole in its tooltip; one that fits has
+// none.
+TEST(MatchupDetailDialog, ACutNameIsWholeInItsTooltip) {
+  Attacker a = ExampleAttacker();
+  a.name = Cp932("竜王ヴァルガード・ザ・エンシェントドラゴン");
+  const MatchupDetailDialog dialog = Open(a, ExampleDefender());
+  EXPECT_EQ(dialog.fields().attacker_name->toolTip(), "竜王ヴァルガード・ザ・エンシェントドラゴン");
+  EXPECT_EQ(dialog.fields().defender_name->toolTip(), "");
+}
+
 }  // namespace
 }  // namespace zelmora

@@ -11,6 +11,7 @@
 #include "engine/text.h"
 #include "tests/support/grid_texts.h"
 #include "tests/support/sample_table.h"
+#include "tests/support/window_table.h"
 #include "window/calc_window.h"
 #include "window/matchup_detail_dialog.h"
 #include "window/pairing_marks.h"
@@ -79,7 +80,7 @@ TEST_F(PairingHighlightTest, MarkMovesWhenTypingMakesAnotherDefenderBetterAndTex
 }
 
 TEST_F(PairingHighlightTest, TiesAreAllMarkedAndRowsWithNothingPositiveMarkNothing) {
-  Encounter& e = window->encounter();
+  Encounter e = window->encounter();
   for (int row = 1; row <= 2; ++row) {
     e.attacker(row).judgment_value = 80;
     e.attacker(row).dice_count = 2;
@@ -89,7 +90,8 @@ TEST_F(PairingHighlightTest, TiesAreAllMarkedAndRowsWithNothingPositiveMarkNothi
   for (int column = 1; column <= 5; ++column) e.defender(column).physical_defence = 3;
   e.defender(2).physical_defence = 1;
   e.defender(4).physical_defence = 1;
-  window->RecalculateAll();
+  window->document().SetTable(e);
+  e = window->encounter();
   EXPECT_EQ(MarkedColumns(1), (std::vector<int>{2, 4}));
   for (int column = 1; column <= 5; ++column) {
     EXPECT_LT(e.result(2, column).expected_damage, 0);
@@ -116,16 +118,14 @@ TEST_F(PairingHighlightTest, TiesAreAllMarkedAndRowsWithNothingPositiveMarkNothi
 }
 
 TEST_F(PairingHighlightTest, BothSwitchesAreKeptAcrossARestart) {
-  testing::FillSampleTable(window->encounter());
-  window->RecalculateAll();
+  testing::ChangeTable(*window, testing::FillSampleTable);
   ASSERT_FALSE(MarkedColumns(1).empty());
   window->action(Command::kMarkBestTargets).trigger();
   window->action(Command::kHeatMap).trigger();
   EXPECT_TRUE(MarkedColumns(1).empty());
 
   window = std::make_unique<CalcWindow>(prompts);
-  testing::FillSampleTable(window->encounter());
-  window->RecalculateAll();
+  testing::ChangeTable(*window, testing::FillSampleTable);
   EXPECT_FALSE(window->action(Command::kMarkBestTargets).isChecked());
   EXPECT_TRUE(window->action(Command::kHeatMap).isChecked());
   for (int row = 1; row <= 5; ++row) {
@@ -146,9 +146,10 @@ TEST_F(PairingHighlightTest, BothSwitchesAreKeptAcrossARestart) {
 // text stays readable on every tint.
 TEST_F(PairingHighlightTest, HeatMapTintsDarkenWithDamageAndKeepTextReadable) {
   window->action(Command::kHeatMap).trigger();
-  testing::FillSampleTable(window->encounter());
-  window->encounter().attacker(5).damage_bonus = -30;
-  window->RecalculateAll();
+  testing::ChangeTable(*window, [](Encounter& e) {
+    testing::FillSampleTable(e);
+    e.attacker(5).damage_bonus = -30;
+  });
   struct Shown {
     double damage;
     double luminance;

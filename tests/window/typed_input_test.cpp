@@ -12,6 +12,7 @@
 #include "gui/field_notice.h"
 #include "gui/name_field.h"
 #include "tests/support/grid_texts.h"
+#include "tests/support/window_table.h"
 #include "window/calc_window.h"
 
 namespace zelmora {
@@ -111,7 +112,7 @@ TEST_F(TypedInputTest, RefusalNoticeNeverTakesTheNextClickOrKeyAndGoesWithTheNam
   // A notice also goes when the name is replaced, here by a refresh.
   Commit(name, QStringLiteral("€"));
   ASSERT_TRUE(NoticeShown(window));
-  window.encounter().defender(1).name = "Orc";
+  testing::ChangeTable(window, [](Encounter& e) { e.defender(1).name = "Orc"; });
   window.RefreshInputs(SlotSelection::None(), SlotSelection::Only(1));
   EXPECT_FALSE(NoticeShown(window));
   EXPECT_TRUE(name->toolTip().isEmpty());
@@ -120,8 +121,10 @@ TEST_F(TypedInputTest, RefusalNoticeNeverTakesTheNextClickOrKeyAndGoesWithTheNam
 // "\x82" is a lead byte without its trail: it shows as U+FFFD, stays through
 // recalculations, and gives way to the first edit of that name.
 TEST_F(TypedInputTest, NameWithUndecodableBytesCanBeEditedAndBackspaced) {
-  window.encounter().attacker(1).name = "AB\x82";
-  window.encounter().attacker(2).name = "CD\x82";
+  testing::ChangeTable(window, [](Encounter& e) {
+    e.attacker(1).name = "AB\x82";
+    e.attacker(2).name = "CD\x82";
+  });
   window.RefreshInputs();
   ClickRecalculate();
   EXPECT_EQ(window.encounter().attacker(1).name, "AB\x82");

@@ -20,6 +20,7 @@
 #include "files/roster_file.h"
 #include "tests/support/grid_texts.h"
 #include "tests/support/sample_table.h"
+#include "tests/support/window_table.h"
 #include "window/calc_window.h"
 #include "window/recent_files.h"
 #include "window/user_settings.h"
@@ -63,8 +64,7 @@ class UserStateTest : public ::testing::Test {
 TEST_F(UserStateTest, TypedTableIsKeptAfterTheDelayAndRestoresExactly) {
   auto typed = KeepingWindow(5);
   EXPECT_FALSE(typed->action(Command::kRestoreKept).isEnabled());
-  testing::FillSampleTable(typed->encounter());
-  typed->RecalculateAll();
+  testing::ChangeTable(*typed, testing::FillSampleTable);
   QSignalSpy written(&typed->keeper(), &TableKeeper::Written);
   QTest::keyClicks(&typed->grid().attacker(4).judgment().LineEdit(), "7");
   ASSERT_TRUE(written.wait(5000));
@@ -94,7 +94,9 @@ TEST_F(UserStateTest, EveryWayOfClosingWritesThePendingChangeAndNothingElse) {
     auto window = KeepingWindow(60000);
     QTest::keyClicks(&window->grid().attacker(1).judgment().LineEdit(), "1");
     ++value;
-    window->encounter().modifiers() = ModifiersFromShown({value, 0, 0, 0, 0, 0, 0, 0});
+    testing::ChangeTable(*window, [value](Encounter& e) {
+      e.modifiers() = ModifiersFromShown({value, 0, 0, 0, 0, 0, 0, 0});
+    });
     close(*window);
     EXPECT_FALSE(window->isVisible());
     Encounter kept;
@@ -140,7 +142,7 @@ TEST_F(UserStateTest, UnreadableKeptTableIsReportedAndChangesNothing) {
 TEST_F(UserStateTest, RecentRostersNewestFirstAtMostEightAndAnUnreadableOneLeaves) {
   CalcWindow window(prompts);
   window.show();
-  testing::FillSampleTable(window.encounter());
+  testing::ChangeTable(window, testing::FillSampleTable);
   for (int i = 1; i <= 9; ++i) {
     prompts.QueueFileName(Path(QStringLiteral("r%1.qvr").arg(i)));
     window.action(Command::kSaveAs).trigger();
