@@ -20,6 +20,7 @@
 #include "window/calc_grid.h"
 #include "window/calc_window.h"
 #include "window/grid_input.h"
+#include "window/table_document.h"
 
 namespace zelmora {
 
@@ -64,8 +65,9 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   zelmora::SilentPrompts prompts;
   zelmora::CalcWindow window(prompts);
-  zelmora::FillSampleEncounter(window.encounter());
-  window.RecalculateAll();
+  zelmora::Encounter table;
+  zelmora::FillSampleEncounter(table);
+  window.document().SetTable(table);
   window.show();
   QApplication::processEvents();
   QLineEdit& judgment = window.grid().attacker(3).judgment().LineEdit();
