@@ -77,7 +77,7 @@ TEST_F(KeptTableTest, AnotherVersionIsNamedAsSuch) {
 TEST_F(KeptTableTest, RosterAndItsSavedStateComeBackWithTheTable) {
   const KeptRoster rosters[] = {
       {"/home/gm/party.qvr", true},
-      {std::string("/tmp/\x83\x53 a b\r\n\xff\x00z.qvr", 21), false},
+      {std::string("/tmp/\x83\x53 a b\r\n\xff\x00z.qvr", 20), false},
       {},
   };
   for (const KeptRoster& roster : rosters) {
