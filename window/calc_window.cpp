@@ -542,7 +542,7 @@ bool CalcWindow::LoadRosterBytes(const std::string& path) {
   }
   RefreshInputs();
   Recalculate();
-  const QString shown = QFile::decodeName(QByteArray::fromStdString(path));
+  const QString shown = FilePathText(path);
   RememberRoster(shown);
   BelongTo(shown);
   if (load.read_as_utf8) prompts_.ShowNotice(this, Utf8RosterNotice(shown));

@@ -1,22 +1,15 @@
 #include "window/table_keeper.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include "files/file_io.h"
 #include "files/kept_table.h"
 #include "files/terminal_text.h"
 #include "files/user_folders.h"
+#include "gui/file_path.h"
 #include "window/end_request.h"
 
 namespace zelmora {
-namespace {
-
-QString Shown(const std::string& path) {
-  return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
-}  // namespace
 
 TableKeeper::TableKeeper(const Encounter& encounter) : encounter_(encounter) {
   timer_.setSingleShot(true);
@@ -25,7 +18,7 @@ TableKeeper::TableKeeper(const Encounter& encounter) : encounter_(encounter) {
 
 TableKeeper::~TableKeeper() = default;
 
-QString TableKeeper::Path() { return Shown(FindKeptTablePlace().path); }
+QString TableKeeper::Path() { return FilePathText(FindKeptTablePlace().path); }
 
 bool TableKeeper::Exists() {
   const QString path = Path();
@@ -44,7 +37,7 @@ void TableKeeper::WarnOnce(const FileError& error) {
   if (warned_) return;
   warned_ = true;
   const QString message = QStringLiteral("前回の内容を「%1」に残せません（%2）。")
-                              .arg(Shown(error.path), QString::fromStdString(error.reason));
+                              .arg(FilePathText(error.path), QString::fromStdString(error.reason));
   qWarning("%s", TerminalSafe(message.toStdString()).c_str());
   emit Unusable(message);
 }
