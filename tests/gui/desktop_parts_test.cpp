@@ -5,6 +5,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBrowser>
 
 #include "engine/text.h"
@@ -77,6 +78,13 @@ TEST(HelpTest, PagesAndTooltipsExplainEveryAbbreviationAndInputReadsAsTyped) {
   }
   for (const char* text : {"A", "-0", "-10", "-50"}) EXPECT_NE(TechniqueTooltip(text), "") << text;
   for (const char* text : {"", "-5", "-60", "x"}) EXPECT_EQ(TechniqueTooltip(text), "") << text;
+
+  // Escape closes it from the page, where the focus is; F1 brings it back.
+  help.browser().setFocus();
+  QTest::keyClick(&help.browser(), Qt::Key_Escape);
+  EXPECT_FALSE(help.isVisible());
+  EXPECT_EQ(&HelpWindow::ShowFor(window), &help);
+  EXPECT_TRUE(help.isVisible());
 }
 
 TEST(ResultsTextTest, OneRowPerAttackerThreeColumnsPerDefender) {
