@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
@@ -671,14 +672,30 @@ void CalcWindow::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);
 }
 
+// The size the window's own layout needs with the whole grid in view: menu
+// bar (wrapped where it must), grid, status bar and the spacing between them,
+// in the fonts and at the scale of this screen. The scroll area is held at
+// the grid's size while the layout is asked, since on its own it asks for
+// what fits a small screen.
+QSize CalcWindow::NaturalSize() {
+  auto* scroll = static_cast<QScrollArea*>(centralWidget());
+  const QSize grid = grid_->sizeHint().expandedTo(grid_->minimumSizeHint());
+  const QMargins frame = scroll->contentsMargins();
+  scroll->setMinimumSize(grid.grownBy(frame));
+  layout()->invalidate();
+  const QSize natural = layout()->totalMinimumSize();
+  scroll->setMinimumSize(0, 0);
+  layout()->invalidate();
+  return natural;
+}
+
 // The frame is not known before the window is shown: room is left for a
 // title bar and borders of the usual size.
 void CalcWindow::ShowOnScreen() {
   const QRect screen =
       (this->screen() ? this->screen() : QGuiApplication::primaryScreen())->availableGeometry();
   const QMargins frame(4, 30, 4, 4);
-  const QSize natural = grid_->minimumSizeHint() +
-                        QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+  const QSize natural = NaturalSize();
   const QSize room = screen.marginsRemoved(frame).size();
   resize(natural.boundedTo(room));
   if (natural.width() > room.width() || natural.height() > room.height()) {
