@@ -18,7 +18,7 @@ TableKeeper::TableKeeper(const Encounter& encounter) : encounter_(encounter) {
 
 TableKeeper::~TableKeeper() = default;
 
-QString TableKeeper::Path() { return FilePathText(FindKeptTablePlace().path); }
+QString TableKeeper::Path() { return FilePathText(KeptTablePath()); }
 
 bool TableKeeper::Exists() {
   const QString path = Path();
@@ -30,7 +30,6 @@ void TableKeeper::Start(int delay_ms) {
   started_ = true;
   if (!watching_end_) OnEndRequested(this, [this] { WriteNow(); });
   watching_end_ = true;
-  if (const auto refused = FindKeptTablePlace().refused) WarnOnce(*refused);
 }
 
 void TableKeeper::WarnOnce(const FileError& error) {
@@ -53,7 +52,9 @@ void TableKeeper::Changed() {
 void TableKeeper::WriteNow() {
   timer_.stop();
   if (!pending_) return;
+  // The state folder is made only now, when there is a table to keep.
   const KeptTablePlace place = FindKeptTablePlace();
+  if (place.refused) WarnOnce(*place.refused);
   if (place.path.empty()) return;
   // Still pending after a failure, so that closing tries once more.
   if (const auto error = WriteFileSafely(place.path, KeptTableBytes(encounter_),
