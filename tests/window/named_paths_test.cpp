@@ -8,6 +8,9 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <cstdlib>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include "files/reports.h"
 #include "files/roster_file.h"
@@ -116,7 +119,8 @@ TEST(NamedPathsTest, ReportsAndErrorsNameTheFileAsTyped) {
 // Sets a variable to a path as the platform's own functions read it back.
 void SetPathVariable(const char* variable, const QString& path) {
 #ifdef _WIN32
-  _wputenv_s(QString::fromLatin1(variable).toStdWString().c_str(), path.toStdWString().c_str());
+  SetEnvironmentVariableW(QString::fromLatin1(variable).toStdWString().c_str(),
+                          path.toStdWString().c_str());
 #else
   setenv(variable, QFile::encodeName(path).constData(), 1);
 #endif
