@@ -1,6 +1,6 @@
-#include <QFile>
-
 #include "gui/file_path.h"
+
+#include <QFile>
 
 namespace zelmora {
 

@@ -3,11 +3,11 @@
 // screen described in tests/window/screens (`-platform offscreen:configfile=`).
 #include <gtest/gtest.h>
 
+#include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
-#include <QMenuBar>
 #include <QTest>
 
 #include "tests/support/scripted_prompts.h"
@@ -41,10 +41,10 @@ TEST(WindowSizeTest, OpensWithTheWholeGridInViewWhereTheScreenHasRoom) {
   ASSERT_NE(scroll, nullptr);
   const QRect room = window.screen()->availableGeometry();
   const QSize natural = window.NaturalSize();
-  SCOPED_TRACE(::testing::Message() << "screen " << room.width() << "x" << room.height()
-                                  << " at " << window.screen()->logicalDotsPerInch() << " dpi, "
-                                  << "window needs " << natural.width() << "x"
-                                  << natural.height());
+  SCOPED_TRACE(::testing::Message()
+               << "screen " << room.width() << "x" << room.height() << " at "
+               << window.screen()->logicalDotsPerInch() << " dpi, "
+               << "window needs " << natural.width() << "x" << natural.height());
   // Nothing is left out of the size, nor added for nothing.
   EXPECT_GE(natural.height(), window.menuBar()->height() + window.statusBar()->height() +
                                   window.grid().minimumSizeHint().height());
