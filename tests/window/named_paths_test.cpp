@@ -132,6 +132,7 @@ TEST(NamedPathsTest, TableKeptUnderNonAsciiProfileFolderIsFoundAgain) {
   QTemporaryDir home;
   ASSERT_TRUE(home.isValid());
   const QString state = home.filePath(QStringLiteral("山田/상태"));
+  ASSERT_TRUE(QDir().mkpath(home.filePath(QStringLiteral("山田"))));  // the profile exists
   const QString before = qEnvironmentVariable("XDG_STATE_HOME");
   SetPathVariable("XDG_STATE_HOME", state);
   EXPECT_EQ(QDir::cleanPath(QDir::fromNativeSeparators(TableKeeper::Path())),
