@@ -19,7 +19,7 @@ const QString kLastFolderKey = QStringLiteral("lastFolder");
 QString TakeEarlierLastFolder() {
   QSettings earlier(QSettings::defaultFormat(), QSettings::UserScope,
                     QStringLiteral("Unknown Organization"), QStringLiteral("zelmora-window"));
-  const QString folder = earlier.value(kLastFolderKey).toString();
+  QString folder = earlier.value(kLastFolderKey).toString();
   if (folder.isEmpty()) return {};
   earlier.remove(kLastFolderKey);
   earlier.sync();
@@ -52,7 +52,7 @@ FileDialog::FileDialog(QWidget* parent, const FileChoice& choice, AcceptMode mod
 QString FileDialog::LastFolder() {
   UserSettings settings;
   if (settings.contains(kLastFolderKey)) return settings.value(kLastFolderKey).toString();
-  const QString earlier = TakeEarlierLastFolder();
+  QString earlier = TakeEarlierLastFolder();
   if (!earlier.isEmpty()) settings.setValue(kLastFolderKey, earlier);
   return earlier;
 }

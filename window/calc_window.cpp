@@ -679,7 +679,7 @@ void CalcWindow::closeEvent(QCloseEvent* event) {
 // what fits a small screen.
 QSize CalcWindow::NaturalSize() {
   auto* scroll = static_cast<QScrollArea*>(centralWidget());
-  const QSize grid = grid_->sizeHint().expandedTo(grid_->minimumSizeHint());
+  const QSize grid = grid_->minimumSizeHint();
   const QMargins frame = scroll->contentsMargins();
   scroll->setMinimumSize(grid.grownBy(frame));
   layout()->invalidate();
