@@ -1,6 +1,6 @@
-#include <windows.h>
-
 #include "app/display_language.h"
+
+#include <windows.h>
 
 namespace zelmora {
 

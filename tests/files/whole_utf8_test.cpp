@@ -26,7 +26,7 @@ TEST(WholeUtf8LengthTest, EndsBeforeACutSequenceOnly) {
       {"4-byte cut after 3", "\xE3\x83\x91\xF0\x9F\x8E", 3},
       {"stray continuation", "a\x80", 2},
       {"five continuations", "\x80\x80\x80\x80\x80", 5},
-      {"stray lead byte mid-text", "\xE3" "a", 2},
+      {"stray lead byte mid-text", "\xE3\x61", 2},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(WholeUtf8Length(c.bytes), c.whole) << c.what;
