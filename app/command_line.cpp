@@ -57,41 +57,54 @@ class ShownOutput : public ByteSink {
       : out_(out), cp932_(cp932), terminal_(terminal) {}
 
   void Append(std::string_view bytes) override {
-    pending_.append(bytes);
-    if (pending_.size() >= kBufferBytes) Pass(WholeCharacters());
+    if (!cp932_ && !terminal_) {
+      out_.Append(bytes);  // nothing to change on the way
+      return;
+    }
+    while (!bytes.empty()) {
+      const std::size_t take = std::min(bytes.size(), kBufferBytes - pending_.size());
+      pending_.append(bytes.substr(0, take));
+      bytes.remove_prefix(take);
+      if (pending_.size() == kBufferBytes) Pass(false);
+    }
   }
-  void Finish() { Pass(pending_.size()); }
+  void Finish() {
+    if (!pending_.empty()) Pass(true);
+  }
 
  private:
   static constexpr std::size_t kBufferBytes = std::size_t{1} << 16;
 
-  // How many pending bytes end on a character boundary.
-  std::size_t WholeCharacters() const {
-    if (!cp932_) {
-      std::size_t end = pending_.size();
-      while (end > 0 && (static_cast<unsigned char>(pending_[end - 1]) & 0xC0) == 0x80) --end;
-      return end > 0 ? end - 1 : 0;  // the sequence that starts there may be cut
-    }
-    std::size_t end = 0;
-    while (end < pending_.size()) {
-      const std::size_t next = end + Cp932CharacterBytes(pending_[end]);
-      if (next > pending_.size()) break;
-      end = next;
-    }
-    return end;
+  // Where the pending UTF-8 may be cut: before the sequence that starts
+  // last, which may still lack bytes.
+  std::size_t WholeUtf8() const {
+    std::size_t end = pending_.size();
+    while (end > 0 && (static_cast<unsigned char>(pending_[end - 1]) & 0xC0) == 0x80) --end;
+    return end > 0 ? end - 1 : 0;
   }
 
-  void Pass(std::size_t count) {
-    const std::string_view part = std::string_view(pending_).substr(0, count);
-    const std::string utf8 = cp932_ ? Utf8FromCp932(part) : std::string(part);
-    out_.Append(terminal_ ? WithVisibleControls(utf8) : utf8);
-    pending_.erase(0, count);
+  // Passes on the pending bytes, or all but a last character that may
+  // still lack its second byte.
+  void Pass(bool all) {
+    converted_.clear();
+    std::size_t used = pending_.size();
+    if (cp932_) {
+      bool whole = true;
+      used = AppendUtf8FromCp932Prefix(pending_, all ? pending_.size() : pending_.size() - 1,
+                                       converted_, whole);
+    } else {
+      if (!all) used = WholeUtf8();
+      converted_.assign(pending_, 0, used);
+    }
+    out_.Append(terminal_ ? WithVisibleControls(converted_) : converted_);
+    pending_.erase(0, used);
   }
 
   ByteSink& out_;
   bool cp932_;
   bool terminal_;
   std::string pending_;
+  std::string converted_;
 };
 
 CommandLine UsageError(std::string error) {
@@ -101,13 +114,40 @@ CommandLine UsageError(std::string error) {
   return command;
 }
 
+// A descriptor's number as the kernel names it: digits without a leading
+// zero.
+std::optional<int> DescriptorNumber(std::string_view digits) {
+  if (digits.empty() || digits.size() > 9 || (digits.size() > 1 && digits.front() == '0')) {
+    return std::nullopt;
+  }
+  int number = 0;
+  for (const char c : digits) {
+    if (c < '0' || c > '9') return std::nullopt;
+    number = number * 10 + (c - '0');
+  }
+  return number;
+}
+
 // Two reports into one file would leave only the last; a report over its
-// own roster would lose the roster.
+// own roster would lose the roster. One stream named in two ways is taken
+// for a mistake; "-" may stand for several reports.
 std::optional<std::string> TargetConflict(const CommandLine& command, Language language) {
   std::vector<std::pair<std::string_view, const std::string*>> files;
+  std::vector<std::pair<std::string_view, const std::string*>> streams;
   for (const ReportKind& kind : kReportKinds) {
     const std::optional<std::string>& path = command.*kind.path;
-    if (path && *path != kStandardOutput) files.emplace_back(kind.option, &*path);
+    if (!path || *path == kDiscardTarget) continue;
+    (StreamTarget(*path) ? streams : files).emplace_back(kind.option, &*path);
+  }
+  for (std::size_t i = 0; i < streams.size(); ++i) {
+    for (std::size_t j = i + 1; j < streams.size(); ++j) {
+      const bool both_dash =
+          *streams[i].second == kStandardOutput && *streams[j].second == kStandardOutput;
+      if (!both_dash && StreamTarget(*streams[i].second) == StreamTarget(*streams[j].second)) {
+        return Filled(messages::kSameStream.In(language),
+                      {streams[i].first, streams[j].first, *streams[j].second});
+      }
+    }
   }
   for (std::size_t i = 0; i < files.size(); ++i) {
     if (SameFile(*files[i].second, command.roster)) {
@@ -143,6 +183,15 @@ bool WriteOut(const Console& console, std::string_view bytes) {
 }
 
 }  // namespace
+
+std::optional<int> StreamTarget(std::string_view path) {
+  if (path == kStandardOutput || path == "/dev/stdout") return 1;
+  if (path == "/dev/stderr") return 2;
+  for (const std::string_view folder : {"/dev/fd/", "/proc/self/fd/"}) {
+    if (path.starts_with(folder)) return DescriptorNumber(path.substr(folder.size()));
+  }
+  return std::nullopt;
+}
 
 CommandLine ParseCommandLine(std::span<const std::string_view> arguments, Language language) {
   const auto told = [language](const LocalizedText& message,
@@ -233,8 +282,12 @@ bool PrepareEncounter(const CommandLine& command, const Console& console, Encoun
       ReportFileError(console, *load.error);
       return false;
     }
-    if (load.read_as_utf8)
-      console.err << kProgramName << ": " << TerminalSafe(command.roster) << ": read as UTF-8\n";
+    if (load.read_as_utf8) {
+      console.err << kProgramName << ": "
+                  << Filled(messages::kReadAsUtf8.In(console.language),
+                            {TerminalSafe(command.roster)})
+                  << '\n';
+    }
   }
   ApplySettings(command, encounter);
   encounter.Recalculate();
@@ -244,20 +297,29 @@ bool PrepareEncounter(const CommandLine& command, const Console& console, Encoun
 int RunReports(const CommandLine& command, const Console& console) {
   Encounter encounter;
   if (!PrepareEncounter(command, console, encounter)) return kExitFileError;
-  const bool terminal = isatty(console.out) == 1;
   int status = kExitSuccess;
   for (const ReportKind& kind : kReportKinds) {
     const std::optional<std::string>& path = command.*kind.path;
-    if (!path) continue;
+    if (!path || *path == kDiscardTarget) continue;
     std::optional<FileError> error;
-    if (*path == kStandardOutput) {
+    if (const std::optional<int> stream = StreamTarget(*path)) {
+      int fd = *stream;
+      std::string name = *path;
+      if (fd == STDOUT_FILENO) {
+        fd = console.out;
+        name = messages::kStandardOutputName.In(console.language);
+      } else if (fd == STDERR_FILENO) {
+        fd = console.err_fd;
+        name = messages::kStandardErrorName.In(console.language);
+      }
+      console.err.flush();  // what was said before stays before the report
+      const bool terminal = isatty(fd) == 1;
       const auto write = [&](ByteSink& out) {
         ShownOutput shown(out, kind.cp932, terminal);
         kind.write_output(encounter, shown);
         shown.Finish();
       };
-      error = WriteToDescriptor(console.out, write,
-                                std::string(messages::kStandardOutputName.In(console.language)));
+      error = WriteToDescriptor(fd, write, name);
     } else {
       error = WriteFileSafely(*path, [&](ByteSink& file) { kind.write_file(encounter, file); });
     }

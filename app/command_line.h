@@ -23,6 +23,15 @@ inline constexpr int kExitUsage = 2;
 
 // The name that stands for standard output in the report options.
 inline constexpr std::string_view kStandardOutput = "-";
+// A report named to it is discarded, as the shell promises.
+inline constexpr std::string_view kDiscardTarget = "/dev/null";
+
+// The descriptor a report target names when it names a stream the program
+// was started with rather than a file: standard output ("-",
+// "/dev/stdout"), standard error ("/dev/stderr") or any open descriptor
+// ("/dev/fd/N", "/proc/self/fd/N"). Such a report is written to that stream
+// as "-" is, never by replacing what is behind it. Nothing for a file.
+std::optional<int> StreamTarget(std::string_view path);
 
 struct CommandLine {
   enum class Mode { kWindow, kReports, kHelp, kVersion, kUsageError };
@@ -55,6 +64,7 @@ struct Console {
   int out;
   std::ostream& err;
   Language language = Language::kEnglish;
+  int err_fd = 2;  // the descriptor behind `err`, for a report named to it
 };
 
 // The settings the command line gives (modifiers, evasion kinds), over

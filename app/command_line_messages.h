@@ -16,11 +16,17 @@ inline constexpr LocalizedText kExitStatus{"Exit status:", "終了ステータ�
 inline constexpr LocalizedText kTryHelp{"Try '{} --help' for more information.",
                                         "詳しくは '{} --help' を見てください。"};
 inline constexpr LocalizedText kStandardOutputName{"standard output", "標準出力"};
+inline constexpr LocalizedText kStandardErrorName{"standard error", "標準エラー出力"};
+inline constexpr LocalizedText kReadAsUtf8{"{}: read as UTF-8", "{}: UTF-8 として読み込みました"};
 inline constexpr LocalizedText kNoDisplay{
     "no display to open the window on; --txt, --html, --json and --csv write reports "
     "without one",
     "ウィンドウを開くディスプレイがありません。--txt、--html、--json、--csv "
     "ならディスプレイなしでレポートを書き出せます"};
+
+inline constexpr LocalizedText kNoWindowProgram{
+    "this build has no window; --txt, --html, --json and --csv write reports",
+    "このビルドにはウィンドウがありません。--txt、--html、--json、--csv でレポートを書き出せます"};
 
 inline constexpr LocalizedText kTwoRosters{"more than one roster: {} and {}",
                                            "名簿ファイルが 2 つ以上あります: {} と {}"};
@@ -34,6 +40,8 @@ inline constexpr LocalizedText kReportNeedsRoster{"a report needs a roster file"
 inline constexpr LocalizedText kReportOverRoster{
     "{}: the report would replace the roster",
     "{}: レポートで名簿ファイルが上書きされてしまいます"};
+inline constexpr LocalizedText kSameStream{"{} and {} name the same stream: {}",
+                                           "{} と {} が同じ出力先を指しています: {}"};
 inline constexpr LocalizedText kSameFile{"{} and {} name the same file: {}",
                                          "{} と {} が同じファイルを指しています: {}"};
 

@@ -5,7 +5,9 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "app/command_line.h"
 #include "app/command_line_messages.h"
@@ -22,6 +24,40 @@
 namespace {
 
 constexpr int kExitNoDisplay = 1;
+
+// Qt's start, watched: where Qt finds no display after all (a platform
+// plugin that cannot connect, whatever the check before said), Qt ends the
+// program with a fatal message of its own; the user is told the program's
+// message instead, with its exit status. Qt's other messages of the start
+// wait until it has passed and are then shown as Qt shows them.
+class QtStartWatch {
+ public:
+  explicit QtStartWatch(zelmora::Language language) {
+    language_ = language;
+    previous_ = qInstallMessageHandler(&QtStartWatch::Handle);
+  }
+  ~QtStartWatch() {
+    qInstallMessageHandler(previous_);
+    for (const std::string& message : held_) std::cerr << message << '\n';
+    held_.clear();
+  }
+  QtStartWatch(const QtStartWatch&) = delete;
+  QtStartWatch& operator=(const QtStartWatch&) = delete;
+
+ private:
+  static void Handle(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type != QtFatalMsg) {
+      held_.push_back(message.toStdString());
+      return;
+    }
+    std::cerr << "zelmora: " << zelmora::messages::kNoDisplay.In(language_) << std::endl;
+    std::_Exit(kExitNoDisplay);
+  }
+
+  static inline zelmora::Language language_ = zelmora::Language::kEnglish;
+  static inline QtMessageHandler previous_ = nullptr;
+  static inline std::vector<std::string> held_;
+};
 
 // A settings file that could stall the start (a FIFO, a device, a huge
 // file) is moved aside before the settings are first read; where it cannot
@@ -50,7 +86,10 @@ int OpenWindow(const zelmora::CommandLine& command, zelmora::Language language, 
                char** argv) {
   zelmora::PrepareForWindow();
   SetAsideUnreadableSettingsWithNotice(language);
+  std::optional<QtStartWatch> watch(std::in_place, language);
   QApplication app(argc, argv);
+  watch.reset();
+  zelmora::EndDisplayCheck();
   // The desktop matches the window to its entry and icon by this name.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.zelmora.calculator"));
   zelmora::DesktopPrompts prompts;

@@ -7,6 +7,7 @@
 #include <array>
 #include <string_view>
 
+#include "app/command_line_messages.h"
 #include "app/option_table.h"
 #include "files/error_reason.h"
 #include "files/terminal_text.h"
@@ -41,13 +42,12 @@ std::string WindowProgramPath() {
 int RunWindowProgram(char** argv, const Console& console) {
   const std::string program = WindowProgramPath();
   if (program.empty()) {
-    console.err << kProgramName
-                << ": this build has no window; --txt, --html, --json and --csv write reports\n";
+    console.err << kProgramName << ": " << messages::kNoWindowProgram.In(console.language) << '\n';
     return kExitFileError;
   }
   execv(program.c_str(), argv);
-  console.err << kProgramName << ": " << TerminalSafe(program) << ": " << ErrorReason(errno)
-              << '\n';
+  console.err << kProgramName << ": " << TerminalSafe(program) << ": "
+              << ReasonIn(console.language, ErrorReason(errno)) << '\n';
   return kExitFileError;
 }
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/option_table.h"
+#include "files/error_reason.h"
 #include "files/wide_text.h"
 #include "files/windows_error.h"
 
@@ -52,7 +53,7 @@ int RunWindowProgram(char** /*argv*/, const Console& console) {
   if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                       &startup, &process)) {
     console.err << kProgramName << ": " << Utf8FromWide(program) << ": "
-                << WindowsErrorReason(GetLastError()) << '\n';
+                << ReasonIn(console.language, WindowsErrorReason(GetLastError())) << '\n';
     return kExitFileError;
   }
   WaitForSingleObject(process.hProcess, INFINITE);

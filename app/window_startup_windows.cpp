@@ -8,6 +8,7 @@ namespace zelmora {
 
 // A signed-in user always has a desktop.
 bool HasDisplay() { return true; }
+void EndDisplayCheck() {}
 
 // The program is a console program, so that reports, messages and exit
 // statuses work in a command prompt as on Linux. Started from Explorer it

@@ -1,149 +1,195 @@
 #include "files/cp932.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <utility>
 
-#include "files/cp932_platform.h"
+#include "files/cp932_table.h"
 
 namespace zelmora {
 namespace {
 
 // Characters that Linux input methods produce where the code page holds a
-// look-alike, as UTF-8 pairs (from, to).
-constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kLookAlikes = {{
-    {"\u301C", "\uFF5E"},  // wave dash -> full-width tilde
-    {"\u2016", "\u2225"},  // double vertical line -> parallel to
-    {"\u2212", "\uFF0D"},  // minus sign -> full-width hyphen-minus
-    {"\u00A2", "\uFFE0"},  // cent
-    {"\u00A3", "\uFFE1"},  // pound
-    {"\u00AC", "\uFFE2"},  // not sign
-    {"\u2014", "\u2015"},  // em dash -> horizontal bar
+// look-alike (from, to).
+constexpr std::array<std::pair<char32_t, char32_t>, 7> kLookAlikes = {{
+    {0x301C, 0xFF5E},  // wave dash -> full-width tilde
+    {0x2016, 0x2225},  // double vertical line -> parallel to
+    {0x2212, 0xFF0D},  // minus sign -> full-width hyphen-minus
+    {0x00A2, 0xFFE0},  // cent
+    {0x00A3, 0xFFE1},  // pound
+    {0x00AC, 0xFFE2},  // not sign
+    {0x2014, 0x2015},  // em dash -> horizontal bar
 }};
 
-// Characters one platform's converter takes and another's refuses. None is
-// taken anywhere, so that a text saves the same everywhere: the yen sign and
-// overline would become the backslash and tilde (a silent change), and the
-// rest are Windows's stand-ins for the single bytes below.
-constexpr std::array<std::string_view, 7> kRefused = {
-    "\u00A5", "\u203E", "\u0080", "\uF8F0", "\uF8F1", "\uF8F2", "\uF8F3",
-};
+constexpr char32_t kReplacement = 0xFFFD;
+constexpr char32_t kNoCharacter = 0x110000;
 
-// Every look-alike starts with one of these bytes.
-bool MayStartLookAlike(char byte) { return byte == '\xC2' || byte == '\xE2' || byte == '\xE3'; }
-
-std::string MapLookAlikes(std::string_view utf8) {
-  std::string out;
-  out.reserve(utf8.size());
-  while (!utf8.empty()) {
-    bool mapped = false;
-    for (const auto& [from, to] : kLookAlikes) {
-      if (!MayStartLookAlike(utf8.front())) break;
-      if (utf8.substr(0, from.size()) == from) {
-        out += to;
-        utf8.remove_prefix(from.size());
-        mapped = true;
-        break;
-      }
-    }
-    if (!mapped) {
-      out += utf8.front();
-      utf8.remove_prefix(1);
-    }
-  }
-  return out;
-}
-
-bool HoldsRefused(std::string_view utf8) {
-  for (const std::string_view refused : kRefused) {
-    if (utf8.find(refused) != std::string_view::npos) return true;
-  }
-  return false;
-}
-
-// The bytes of the character that starts `cp932`: 1 or 2, or 0 for a byte
-// that starts none. Windows reads 0x80, 0xA0 and 0xFD-0xFF as characters of
-// its own and Linux refuses them; they start none here, on every platform.
-std::size_t CharacterLength(std::string_view cp932) {
+// The code point of the character at the start of `cp932` and its length in
+// bytes; kNoCharacter for a byte that starts none (0x80, 0xA0, 0xFD to 0xFF,
+// a lead byte without its trail) or a pair the code page leaves empty. The
+// table holds no yen sign nor overline, so 0x5C and 0x7E stay ASCII.
+std::pair<char32_t, std::size_t> DecodeAt(std::string_view cp932) {
   const auto byte = static_cast<unsigned char>(cp932.front());
-  if (byte < 0x80 || (byte >= 0xA1 && byte <= 0xDF)) return 1;
-  const bool lead = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-  return lead && cp932.size() >= 2 ? 2 : 0;
+  if (byte < 0x80) return {byte, 1};
+  if (byte >= 0xA1 && byte <= 0xDF) return {0xFF61 + (byte - 0xA1), 1};
+  if (Cp932CharacterBytes(cp932.front()) != 2 || cp932.size() < 2) return {kNoCharacter, 1};
+  const auto trail = static_cast<unsigned char>(cp932[1]);
+  if (trail < 0x40 || trail > 0xFC) return {kNoCharacter, 1};
+  const std::size_t lead = byte <= 0x9F ? byte - 0x81 : byte - 0xE0 + (0x9F - 0x81 + 1);
+  const char32_t code = kCp932Decode[lead][trail - 0x40];
+  return {code == 0 ? kNoCharacter : code, 2};
 }
 
-bool WellFormed(std::string_view cp932) {
-  while (!cp932.empty()) {
-    const std::size_t length = CharacterLength(cp932);
-    if (length == 0) return false;
-    cp932.remove_prefix(length);
+// The code point of the UTF-8 sequence at `utf8[i]` and its length; a length
+// of 0 for a sequence that is not valid UTF-8 (cut, overlong, a surrogate,
+// past U+10FFFF).
+std::pair<char32_t, std::size_t> Utf8At(std::string_view utf8, std::size_t i) {
+  constexpr std::array<char32_t, 5> kLeast = {0, 0, 0x80, 0x800, 0x10000};  // by length
+  const auto lead = static_cast<unsigned char>(utf8[i]);
+  const std::size_t length = lead < 0x80   ? 1
+                             : lead < 0xC2 ? 0
+                             : lead < 0xE0 ? 2
+                             : lead < 0xF0 ? 3
+                             : lead < 0xF5 ? 4
+                                           : 0;
+  if (length == 0 || utf8.size() - i < length) return {0, 0};
+  char32_t value = length == 1 ? lead : lead & (0x7Fu >> length);
+  for (std::size_t k = 1; k < length; ++k) {
+    const auto next = static_cast<unsigned char>(utf8[i + k]);
+    if ((next & 0xC0) != 0x80) return {0, 0};
+    value = value << 6 | (next & 0x3Fu);
   }
-  return true;
+  const bool surrogate = value >= 0xD800 && value <= 0xDFFF;
+  if (value < kLeast[length] || value > 0x10FFFF || surrogate) return {0, 0};
+  return {value, length};
 }
 
-// One character at a time; a byte that starts no character, or one whose
-// character the code page lacks, becomes U+FFFD and the next byte is read
-// afresh.
-std::string DecodeEachCharacter(std::string_view cp932) {
-  std::string out;
-  while (!cp932.empty()) {
-    const std::size_t length = CharacterLength(cp932);
-    std::optional<std::string> character;
-    if (length > 0) character = PlatformUtf8FromCp932(cp932.substr(0, length));
-    out += character.value_or("\uFFFD");
-    cp932.remove_prefix(character ? length : 1);
+// The code page's bytes for one code point, after the look-alikes: a byte
+// pair (lead << 8 | trail), a single byte under 0x100, or 0 when the code
+// page cannot hold it (U+0000 is the byte 0, handled before).
+std::uint16_t EncodeCharacter(char32_t code) {
+  if (code < 0x80) return static_cast<std::uint16_t>(code);
+  for (const auto& [from, to] : kLookAlikes) {
+    if (code == from) code = to;
   }
-  return out;
+  if (code > 0xFFFF) return 0;
+  return kCp932Encode[kCp932EncodePage[code >> 8]][code & 0xFF];
 }
 
 }  // namespace
 
 std::optional<std::string> Cp932FromUtf8(std::string_view utf8) {
-  std::string mapped = MapLookAlikes(utf8);
-  if (HoldsRefused(mapped)) return std::nullopt;
-  return PlatformCp932FromUtf8(mapped);
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto byte = static_cast<unsigned char>(utf8[i]);
+    if (byte < 0x80) {
+      out += utf8[i++];
+      continue;
+    }
+    const auto [code, length] = Utf8At(utf8, i);
+    if (length == 0) return std::nullopt;
+    const std::uint16_t bytes = EncodeCharacter(code);
+    if (bytes == 0) return std::nullopt;
+    if (bytes > 0xFF) out += static_cast<char>(bytes >> 8);
+    out += static_cast<char>(bytes & 0xFF);
+    i += length;
+  }
+  return out;
+}
+
+std::size_t AppendUtf8FromCp932Prefix(std::string_view cp932, std::size_t count, std::string& out,
+                                      bool& whole) {
+  // Decoded a block at a time into a buffer of the block's largest UTF-8
+  // (three bytes for every byte: a half-width katakana or a U+FFFD), so that
+  // the string grows once a block rather than once a character.
+  constexpr std::size_t kBlock = 4096;
+  char buffer[3 * kBlock + 3];
+  const auto* bytes = reinterpret_cast<const unsigned char*>(cp932.data());
+  const std::size_t size = cp932.size();
+  const std::size_t goal = std::min(count, size);
+  std::size_t read = 0;
+  while (read < goal) {
+    const std::size_t block_end = std::min(goal, read + kBlock);
+    char* end = buffer;
+    while (read < block_end) {
+      const unsigned char byte = bytes[read];
+      if (byte < 0x80) {
+        *end++ = static_cast<char>(byte);
+        ++read;
+        continue;
+      }
+      char32_t code = kNoCharacter;
+      std::size_t length = 1;
+      if (byte >= 0xA1 && byte <= 0xDF) {
+        code = 0xFF61 + (byte - 0xA1);
+      } else if (read + 1 < size && Cp932CharacterBytes(static_cast<char>(byte)) == 2) {
+        const unsigned trail = bytes[read + 1];
+        const std::size_t lead = byte <= 0x9F ? byte - 0x81 : byte - 0xE0 + (0x9F - 0x81 + 1);
+        const char32_t found =
+            trail >= 0x40 && trail <= 0xFC ? kCp932Decode[lead][trail - 0x40] : 0;
+        if (found != 0) {
+          code = found;
+          length = 2;
+        }
+      }
+      // A pair that decodes to nothing gives up its first byte only: the
+      // next one is read afresh.
+      if (code == kNoCharacter) {
+        whole = false;
+        code = kReplacement;
+      }
+      // Every code point here is at least U+0080 and in the Basic
+      // Multilingual Plane.
+      if (code < 0x800) {
+        *end++ = static_cast<char>(0xC0 | (code >> 6));
+      } else {
+        *end++ = static_cast<char>(0xE0 | (code >> 12));
+        *end++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+      }
+      *end++ = static_cast<char>(0x80 | (code & 0x3F));
+      read += length;
+    }
+    out.append(buffer, static_cast<std::size_t>(end - buffer));
+  }
+  return read;
+}
+
+bool AppendUtf8FromCp932(std::string_view cp932, std::string& out) {
+  bool whole = true;
+  AppendUtf8FromCp932Prefix(cp932, cp932.size(), out, whole);
+  return whole;
 }
 
 std::string Utf8FromCp932(std::string_view cp932) {
-  if (WellFormed(cp932)) {
-    if (auto whole = PlatformUtf8FromCp932(cp932)) return *std::move(whole);
-  }
-  return DecodeEachCharacter(cp932);
+  std::string out;
+  out.reserve(cp932.size() + cp932.size() / 2);
+  AppendUtf8FromCp932(cp932, out);
+  return out;
 }
 
-// Only the double-byte characters ask the converter, gathered in one piece:
-// a long file is mostly ASCII and half-width kana, which need no asking.
 bool IsCp932Text(std::string_view bytes) {
-  std::string double_bytes;
-  while (!bytes.empty()) {
-    const std::size_t length = CharacterLength(bytes);
-    if (length == 0) return false;
-    if (length == 2) double_bytes.append(bytes.substr(0, 2));
-    bytes.remove_prefix(length);
+  for (std::size_t i = 0; i < bytes.size();) {
+    if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+      ++i;
+      continue;
+    }
+    const auto [code, length] = DecodeAt(bytes.substr(i));
+    if (code == kNoCharacter) return false;
+    i += length;
   }
-  return double_bytes.empty() || PlatformUtf8FromCp932(double_bytes).has_value();
+  return true;
 }
 
-// A hand check rather than a conversion: a 64 MB file would need four
-// times its size as UTF-32.
 bool IsUtf8Text(std::string_view bytes) {
-  constexpr std::array<std::uint32_t, 5> kLeast = {0, 0, 0x80, 0x800, 0x10000};  // by length
   for (std::size_t i = 0; i < bytes.size();) {
-    const auto lead = static_cast<unsigned char>(bytes[i]);
-    const std::size_t length = lead < 0x80   ? 1
-                               : lead < 0xC2 ? 0
-                               : lead < 0xE0 ? 2
-                               : lead < 0xF0 ? 3
-                               : lead < 0xF5 ? 4
-                                             : 0;
-    if (length == 0 || bytes.size() - i < length) return false;
-    std::uint32_t value = length == 1 ? lead : lead & (0x7Fu >> length);
-    for (std::size_t k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(bytes[i + k]);
-      if ((next & 0xC0) != 0x80) return false;
-      value = value << 6 | (next & 0x3Fu);
+    if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+      ++i;
+      continue;
     }
-    const bool surrogate = value >= 0xD800 && value <= 0xDFFF;
-    if (value < kLeast[length] || value > 0x10FFFF || surrogate) return false;
+    const std::size_t length = Utf8At(bytes, i).second;
+    if (length == 0) return false;
     i += length;
   }
   return true;
@@ -151,10 +197,14 @@ bool IsUtf8Text(std::string_view bytes) {
 
 std::string FirstUnholdable(std::string_view utf8) {
   for (std::size_t i = 0; i < utf8.size();) {
-    std::size_t length = 1;
-    while (i + length < utf8.size() && (utf8[i + length] & 0xC0) == 0x80) ++length;
-    const std::string_view character = utf8.substr(i, length);
-    if (!Cp932FromUtf8(character)) return std::string(character);
+    const auto [code, length] = Utf8At(utf8, i);
+    if (length == 0) {
+      // Not UTF-8: the bytes up to the next lead byte, as they are.
+      std::size_t end = i + 1;
+      while (end < utf8.size() && (utf8[end] & 0xC0) == 0x80) ++end;
+      return std::string(utf8.substr(i, end - i));
+    }
+    if (code != 0 && EncodeCharacter(code) == 0) return std::string(utf8.substr(i, length));
     i += length;
   }
   return {};

@@ -6,7 +6,11 @@
 #include <string>
 #include <string_view>
 
-// Code page 932 (Japanese Windows) conversion, the same on every platform.
+// Code page 932 (Japanese Windows) conversion, the same on every platform:
+// one table of the program's own (files/cp932_table.h), never the platform's
+// converter. The table holds neither the yen sign nor the overline (0x5C and
+// 0x7E are ASCII), and the single bytes 0x80, 0xA0 and 0xFD to 0xFF are no
+// characters.
 namespace zelmora {
 
 // UTF-8 to code page 932. The characters Linux input methods produce for
@@ -18,6 +22,17 @@ std::optional<std::string> Cp932FromUtf8(std::string_view utf8);
 // Code page 932 to UTF-8 for display. A byte sequence that does not decode
 // becomes U+FFFD; the record keeps its bytes.
 std::string Utf8FromCp932(std::string_view cp932);
+
+// The same appended to `out`, without a string of its own: for text on its
+// way out a piece at a time. Whether every byte decoded.
+bool AppendUtf8FromCp932(std::string_view cp932, std::string& out);
+
+// Decodes the start of `cp932` until at least `count` bytes are read (or
+// all), stopping only between characters as the whole text reads them, so
+// that a long text decoded piece by piece reads exactly as decoded whole.
+// Clears `whole` when a byte did not decode. How many bytes were read.
+std::size_t AppendUtf8FromCp932Prefix(std::string_view cp932, std::size_t count, std::string& out,
+                                      bool& whole);
 
 // Whether bytes decode whole as code page 932, and as UTF-8.
 bool IsCp932Text(std::string_view bytes);

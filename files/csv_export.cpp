@@ -1,9 +1,12 @@
 #include "files/csv_export.h"
 
+#include <algorithm>
 #include <array>
 #include <initializer_list>
+#include <optional>
 
 #include "engine/text.h"
+#include "files/cp932.h"
 #include "files/export_values.h"
 
 namespace zelmora {
@@ -34,16 +37,86 @@ std::string ResultFields(const MatchupResult& result) {
               technique.auto_triggered ? "1" : "0", ShortestReal(result.expected_damage)});
 }
 
-// Each side's names as CSV fields, each decoded once for the five rows it
-// stands in.
-template <class Records>
-std::array<std::string, Encounter::kSlots> NameFields(const Records& records) {
-  std::array<std::string, Encounter::kSlots> fields;
-  for (std::size_t i = 0; i < fields.size(); ++i) {
-    fields[i] = CsvNameField(DecodeName(records[i].name).utf8);
+// How many code page 932 bytes of a name are decoded at a time.
+constexpr std::size_t kPieceBytes = std::size_t{1} << 15;
+
+// A spreadsheet runs a cell that starts with one of these as a formula
+// (or, for tab and CR, may shift it into one).
+constexpr std::string_view kFormulaStarts = "=+-@\t\r";
+
+// A name of code page 932 bytes written as CsvNameField writes its UTF-8,
+// decoded a piece at a time into the sink: a long name is never held again.
+// The characters that decide quoting and the apostrophe are ASCII, and no
+// byte below 0x40 is ever the second of a pair, so the bytes tell as well as
+// the decoded text.
+void WriteNameField(ByteSink& sink, std::string_view cp932) {
+  const bool quoted = std::any_of(cp932.begin(), cp932.end(), [](char c) {
+    return c == ',' || c == '"' || c == '\r' || c == '\n';
+  });
+  if (quoted) sink.Append("\"");
+  if (!cp932.empty() && kFormulaStarts.find(cp932.front()) != std::string_view::npos) {
+    sink.Append("'");
   }
-  return fields;
+  std::string utf8;
+  bool whole = true;
+  while (!cp932.empty()) {
+    utf8.clear();
+    cp932.remove_prefix(AppendUtf8FromCp932Prefix(cp932, kPieceBytes, utf8, whole));
+    if (!quoted) {
+      sink.Append(utf8);
+      continue;
+    }
+    std::size_t start = 0;
+    for (std::size_t quote = utf8.find('"'); quote != std::string::npos;
+         quote = utf8.find('"', quote + 1)) {
+      sink.Append(std::string_view(utf8).substr(start, quote + 1 - start));
+      start = quote;  // the quote again, doubled
+    }
+    sink.Append(std::string_view(utf8).substr(start));
+  }
+  if (quoted) sink.Append("\"");
 }
+
+// Each name stands in five rows: decoded once and held, as long as the
+// names held stay small; a longer one is decoded again for each row, so that
+// memory stays at what the records take.
+constexpr std::size_t kHeldNameBytes = std::size_t{4} << 20;
+
+class NameFields {
+ public:
+  explicit NameFields(const Encounter& e) {
+    std::size_t held = 0;
+    for (std::size_t i = 0; i < Encounter::kSlots; ++i) {
+      Hold(e.attackers()[i].name, attackers_[i], held);
+      Hold(e.defenders()[i].name, defenders_[i], held);
+    }
+  }
+
+  void WriteAttacker(ByteSink& sink, const Encounter& e, int slot) const {
+    Write(sink, e.attacker(slot).name, attackers_[static_cast<std::size_t>(slot - 1)]);
+  }
+  void WriteDefender(ByteSink& sink, const Encounter& e, int slot) const {
+    Write(sink, e.defender(slot).name, defenders_[static_cast<std::size_t>(slot - 1)]);
+  }
+
+ private:
+  static void Hold(std::string_view cp932, std::optional<std::string>& field, std::size_t& held) {
+    if (held + cp932.size() > kHeldNameBytes) return;
+    held += cp932.size();
+    field = CollectBytes([cp932](ByteSink& sink) { WriteNameField(sink, cp932); });
+  }
+  static void Write(ByteSink& sink, std::string_view cp932,
+                    const std::optional<std::string>& field) {
+    if (field) {
+      sink.Append(*field);
+    } else {
+      WriteNameField(sink, cp932);
+    }
+  }
+
+  std::array<std::optional<std::string>, Encounter::kSlots> attackers_;
+  std::array<std::optional<std::string>, Encounter::kSlots> defenders_;
+};
 
 }  // namespace
 
@@ -57,10 +130,6 @@ std::string CsvField(std::string_view text) {
   return out + "\"";
 }
 
-// A spreadsheet runs a cell that starts with one of these as a formula
-// (or, for tab and CR, may shift it into one).
-constexpr std::string_view kFormulaStarts = "=+-@\t\r";
-
 std::string CsvNameField(std::string_view name) {
   if (!name.empty() && kFormulaStarts.find(name.front()) != std::string_view::npos) {
     return CsvField("'" + std::string(name));
@@ -72,15 +141,13 @@ void WriteCsvExport(const Encounter& e, ByteSink& sink) {
   sink.Append(kByteOrderMark);
   sink.Append(kHeader);
   sink.Append(kLineEnd);
-  const auto attacker_names = NameFields(e.attackers());
-  const auto defender_names = NameFields(e.defenders());
+  const NameFields names(e);
   for (int row = 1; row <= Encounter::kSlots; ++row) {
     for (int column = 1; column <= Encounter::kSlots; ++column) {
-      // The names go into the sink as they are, never copied into a row.
       sink.Append(FormatInt(row) + ",");
-      sink.Append(attacker_names[static_cast<std::size_t>(row - 1)]);
+      names.WriteAttacker(sink, e, row);
       sink.Append("," + FormatInt(column) + ",");
-      sink.Append(defender_names[static_cast<std::size_t>(column - 1)]);
+      names.WriteDefender(sink, e, column);
       sink.Append("," + ResultFields(e.result(row, column)));
       sink.Append(kLineEnd);
     }

@@ -12,12 +12,17 @@
 // whatever the locale; the command line may show it in English instead.
 namespace zelmora {
 
-// The common errors from the program's own table; any other error in the
-// system's words (strerror).
+// The common errors from the program's own table; any other error by its
+// number, never in the system's words, which follow no language of ours.
 std::string ErrorReason(int error_number);
+
+// A roster refused for a character code page 932 cannot hold (UTF-8).
+std::string UnholdableReason(std::string_view character);
 
 // Reasons that no errno carries.
 inline constexpr std::string_view kNotRegularFileReason = "通常のファイルではありません";
+// A file in which no line selects a record of the table.
+inline constexpr std::string_view kNoRosterLineReason = "ロスターの行がありません";
 // A roster or sheet over the size limit of the readers.
 inline constexpr std::string_view kTooLargeToReadReason =
     "ファイルが大きすぎます（読み込めるのは 64 MiB まで）";
@@ -42,7 +47,7 @@ inline constexpr std::string_view kReadOnlyFileReason = "読み取り専用の�
 std::optional<std::string> NonRegularFileReason(mode_t mode);
 
 // A reason from the functions above in `language`; one the program's tables
-// do not hold (the system's words) stays as it is.
+// do not hold (Windows's words) stays as it is.
 std::string ReasonIn(Language language, std::string_view reason);
 
 }  // namespace zelmora

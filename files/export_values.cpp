@@ -17,11 +17,9 @@ std::string ShortestReal(double value) {
 }
 
 DecodedName DecodeName(std::string_view cp932) {
-  // The code page maps no byte sequence to U+FFFD, so the replacement
-  // character in the result marks exactly the bytes that did not decode.
-  constexpr std::string_view kReplacement = "\uFFFD";
-  DecodedName name{Utf8FromCp932(cp932), false};
-  name.lossy = name.utf8.find(kReplacement) != std::string::npos;
+  DecodedName name;
+  name.utf8.reserve(cp932.size() + cp932.size() / 2);
+  name.lossy = !AppendUtf8FromCp932(cp932, name.utf8);
   return name;
 }
 

@@ -10,6 +10,8 @@
 // exports need: objects keep their members in the order they were added.
 namespace zelmora {
 
+class JsonWriter;
+
 class JsonValue {
  public:
   static JsonValue Null();
@@ -37,11 +39,11 @@ class JsonValue {
       : kind_(kind), scalar_(std::move(scalar)) {}
 
   bool IsFlat() const;
-  void Write(std::string& out, std::size_t depth) const;
+  void Write(JsonWriter& writer) const;
 
   Kind kind_;
   std::string scalar_;                                      // the encoded text of a scalar
-  std::vector<std::pair<std::string, JsonValue>> members_;  // keys encoded
+  std::vector<std::pair<std::string, JsonValue>> members_;  // keys escaped
   std::vector<JsonValue> items_;
 };
 

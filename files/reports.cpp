@@ -59,8 +59,19 @@ class Page {
  private:
   void Put(std::string_view text) { sink_.Append(text); }
   void Put(const Name& name) {
+    // Only a few bytes are replaced; the table finds them without asking
+    // Replacement about every byte of a long name.
+    static constexpr auto kSpecial = [] {
+      std::array<std::uint8_t, 256> special{};
+      for (const char c : {'\r', '\n'}) special[static_cast<unsigned char>(c)] = 1;
+      for (const char c : {'&', '<', '>', '"'}) special[static_cast<unsigned char>(c)] = 2;
+      return special;
+    }();
+    const std::uint8_t wanted = name.html ? 2 : 1;
     std::size_t start = 0;
     for (std::size_t i = 0; i < name.bytes.size(); ++i) {
+      const std::uint8_t kind = kSpecial[static_cast<unsigned char>(name.bytes[i])];
+      if (kind == 0 || kind > wanted) continue;
       const std::string_view replacement = Replacement(name.bytes[i], name.html);
       if (replacement.empty()) continue;
       sink_.Append(name.bytes.substr(start, i - start));

@@ -7,6 +7,7 @@
 
 #include "engine/encounter.h"
 #include "engine/records.h"
+#include "files/error_reason.h"
 #include "files/file_io.h"
 
 // The roster file: one line per attacker ("P") or defender ("M") with the
@@ -60,7 +61,7 @@ struct RosterRead {
 };
 
 // The refusal of a file in which no line selects a record.
-inline constexpr std::string_view kNoRosterLine = "ロスターの行がありません";
+inline constexpr std::string_view kNoRosterLine = kNoRosterLineReason;
 
 // Load all: both sides of the encounter, in file order; an attacker line
 // without an evasion kind leaves it as it was. A file with no line for a

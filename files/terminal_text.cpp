@@ -1,6 +1,7 @@
 #include "files/terminal_text.h"
 
 #include "engine/text.h"
+#include "files/cp932.h"
 
 namespace zelmora {
 namespace {
@@ -13,6 +14,28 @@ constexpr std::string_view kReplacement = "\uFFFD";
 std::string Utf8Of(char32_t code) {
   return {static_cast<char>(0xE0 | (code >> 12)), static_cast<char>(0x80 | ((code >> 6) & 0x3F)),
           static_cast<char>(0x80 | (code & 0x3F))};
+}
+
+// How many bytes the valid UTF-8 sequence at `text[i]` takes; 0 when the
+// bytes there are not UTF-8 (a file name's bytes may be anything).
+std::size_t SequenceLength(std::string_view text, std::size_t i) {
+  const auto lead = static_cast<unsigned char>(text[i]);
+  const std::size_t length = lead < 0xC2   ? 0
+                             : lead < 0xE0 ? 2
+                             : lead < 0xF0 ? 3
+                             : lead < 0xF5 ? 4
+                                           : 0;
+  if (length == 0 || text.size() - i < length) return 0;
+  return IsUtf8Text(text.substr(i, length)) ? length : 0;
+}
+
+// A byte that is no text as `\x9B`: shown, never sent to the terminal raw,
+// where some bytes (0x9B) start a control sequence.
+void AppendEscapedByte(unsigned char byte, std::string& out) {
+  constexpr char kHex[] = "0123456789ABCDEF";
+  out += "\\x";
+  out += kHex[byte >> 4];
+  out += kHex[byte & 0xF];
 }
 
 std::string Visible(std::string_view utf8, bool keep_line_ends) {
@@ -28,6 +51,14 @@ std::string Visible(std::string_view utf8, bool keep_line_ends) {
     } else if (IsC1ControlAt(utf8, i)) {
       out += kReplacement;
       ++i;
+    } else if (byte >= 0x80) {
+      const std::size_t length = SequenceLength(utf8, i);
+      if (length == 0) {
+        AppendEscapedByte(byte, out);
+      } else {
+        out.append(utf8.substr(i, length));
+        i += length - 1;
+      }
     } else {
       out += static_cast<char>(byte);
     }

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "files/cp932.h"
@@ -11,6 +13,21 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace zelmora;
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+
+  // The code page's table both ways: text of the code page decodes to
+  // characters that all encode again and decode the same; any text decoded
+  // a piece at a time reads as decoded whole.
+  const std::string decoded = Utf8FromCp932(bytes);
+  if (IsCp932Text(bytes)) {
+    const std::optional<std::string> encoded = Cp932FromUtf8(decoded);
+    if (!encoded || Utf8FromCp932(*encoded) != decoded) std::abort();
+  }
+  std::string pieces;
+  bool whole = true;
+  for (std::string_view rest = bytes; !rest.empty();) {
+    rest.remove_prefix(AppendUtf8FromCp932Prefix(rest, 1 + rest.size() % 7, pieces, whole));
+  }
+  if (pieces != decoded || whole != IsCp932Text(bytes)) std::abort();
 
   Encounter loaded;
   LoadAllBytes(bytes, loaded);

@@ -98,6 +98,39 @@ TEST(ParseCommandLineTest, UsageErrors) {
   }
 }
 
+TEST(ParseCommandLineTest, StreamsAreNamedAsTheShellNamesThem) {
+  struct Case {
+    std::string_view path;
+    std::optional<int> descriptor;
+  };
+  const Case cases[] = {
+      {"-", 1},           {"/dev/stdout", 1},       {"/dev/stderr", 2},
+      {"/dev/fd/7", 7},   {"/proc/self/fd/12", 12}, {"/dev/fd/", {}},
+      {"/dev/fd/01", {}}, {"/dev/fd/1x", {}},       {"/dev/stdout2", {}},
+      {"/dev/null", {}},  {"./dev/stdout", {}},     {"out.txt", {}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(StreamTarget(c.path), c.descriptor) << c.path;
+
+  struct Conflict {
+    std::initializer_list<std::string_view> arguments;
+    bool usage_error;
+  };
+  const Conflict conflicts[] = {
+      {{"--txt", "/dev/stdout", "--html", "-", "a.qvr"}, true},
+      {{"--txt", "/dev/fd/1", "--json", "/proc/self/fd/1", "a.qvr"}, true},
+      {{"--csv", "/dev/stderr", "--json", "/dev/fd/2", "a.qvr"}, true},
+      {{"--txt", "-", "--html", "-", "a.qvr"}, false},  // "-" may be shared
+      {{"--txt", "/dev/stdout", "--html", "/dev/stderr", "a.qvr"}, false},
+      {{"--txt", "/dev/null", "--html", "/dev/null", "a.qvr"}, false},
+  };
+  for (const Conflict& c : conflicts) {
+    const CommandLine command = Parse(c.arguments);
+    EXPECT_EQ(command.mode == Mode::kUsageError, c.usage_error) << *(c.arguments.begin() + 1);
+  }
+  EXPECT_EQ(Parse({"--txt", "/dev/stdout", "--html", "-", "a.qvr"}).error,
+            "--txt and --html name the same stream: -");
+}
+
 // Runs the command line with standard output going to a file.
 class RunTest : public ::testing::Test {
  protected:
@@ -263,6 +296,116 @@ TEST_F(RunTest, HelpVersionAndUsageErrors) {
             "zelmora: --evasion needs five comma-separated evasion kinds from 0 to 3\n"
             "Try 'zelmora --help' for more information.\n");
 }
+
+#ifndef _WIN32
+// Descriptors named as paths, and file names of any bytes, are POSIX's.
+
+// A file opened by the test as the shell opens one for `>>`.
+class AppendedFile {
+ public:
+  AppendedFile(const std::string& path, std::string_view held) : path_(path) {
+    testing::Put(path, held);
+    fd_ = open(path.c_str(), O_WRONLY | O_APPEND);
+  }
+  ~AppendedFile() { close(fd_); }
+  AppendedFile(const AppendedFile&) = delete;
+  AppendedFile& operator=(const AppendedFile&) = delete;
+  int fd() const { return fd_; }
+  std::string Descriptor() const { return "/dev/fd/" + std::to_string(fd_); }
+  ino_t Inode() const {
+    struct stat info {};
+    stat(path_.c_str(), &info);
+    return info.st_ino;
+  }
+
+ private:
+  std::string path_;
+  int fd_ = -1;
+};
+
+TEST_F(RunTest, StreamTargetsAreWrittenAsStandardOutputNeverReplaced) {
+  const std::string report = Utf8FromCp932(TextReport(encounter_));
+  const std::string log_path = folder_.File("log.txt");
+  AppendedFile log(log_path, "kept\n");
+  const ino_t inode = log.Inode();
+  ASSERT_GE(log.fd(), 0);
+  const auto span = [](std::initializer_list<std::string_view> arguments) {
+    return std::span<const std::string_view>(arguments.begin(), arguments.size());
+  };
+
+  // /dev/stdout is the program's standard output, opened for appending.
+  EXPECT_EQ(RunWithoutWindow(ParseCommandLine(span({"--txt", "/dev/stdout", roster_})),
+                             Console{log.fd(), err_}),
+            kExitSuccess);
+  EXPECT_EQ(testing::Slurp(log_path), "kept\n" + report);
+  // Any descriptor, by either name, the same way; JSON passes unchanged.
+  const std::string other_path = folder_.File("other.txt");
+  const AppendedFile other(other_path, "");
+  const std::string proc = "/proc/self/fd/" + std::to_string(other.fd());
+  EXPECT_EQ(Run({"--json", log.Descriptor(), "--csv", proc, roster_}), kExitSuccess);
+  EXPECT_EQ(testing::Slurp(log_path), "kept\n" + report + JsonExport(encounter_));
+  EXPECT_EQ(testing::Slurp(other_path), CsvExport(encounter_));
+  EXPECT_EQ(log.Inode(), inode);
+  EXPECT_EQ(Out(), "");
+  EXPECT_EQ(err_.str(), "");
+
+  // /dev/stderr is the descriptor behind the messages.
+  EXPECT_EQ(RunWithoutWindow(ParseCommandLine(span({"--html", "/dev/stderr", roster_})),
+                             Console{STDOUT_FILENO, err_, Language::kEnglish, log.fd()}),
+            kExitSuccess);
+  EXPECT_NE(testing::Slurp(log_path).find("charset=UTF-8"), std::string::npos);
+
+  // /dev/null discards, and stays the device it is.
+  EXPECT_EQ(Run({"--txt", "/dev/null", "--json", "/dev/null", roster_}), kExitSuccess);
+  struct stat null_device {};
+  ASSERT_EQ(stat("/dev/null", &null_device), 0);
+  EXPECT_TRUE(S_ISCHR(null_device.st_mode));
+  EXPECT_EQ(Out(), "");
+  EXPECT_EQ(err_.str(), "");
+}
+
+TEST_F(RunTest, AStreamNotOpenIsAFileErrorInTheUsersLanguage) {
+  int closed = 200;  // a descriptor nothing in the test opens
+  while (fcntl(closed, F_GETFD) != -1) ++closed;
+  const std::string name = "/dev/fd/" + std::to_string(closed);
+  EXPECT_EQ(Run({"--txt", name, roster_}), kExitFileError);
+  EXPECT_EQ(err_.str(), "zelmora: " + name + ": the stream is not open\n");
+  err_.str("");
+  language_ = Language::kJapanese;
+  EXPECT_EQ(Run({"--txt", name, roster_}), kExitFileError);
+  EXPECT_EQ(err_.str(), "zelmora: " + name + ": 出力先が開かれていません\n");
+}
+
+TEST_F(RunTest, RosterMessagesFollowTheLanguageAndEscapeNamesThatAreNoText) {
+  struct Case {
+    std::string file_bytes;
+    Language language;
+    int status;
+    std::string message;  // after "zelmora: PATH: "
+  };
+  const Case cases[] = {
+      {"no roster here\r\n", Language::kEnglish, kExitFileError,
+       "no line of the file is a roster line"},
+      {"no roster here\r\n", Language::kJapanese, kExitFileError, "ロスターの行がありません"},
+      {"P,1,\"\u2603\",1\r\n", Language::kEnglish, kExitFileError,
+       "\u201C\u2603\u201D is not a character of Shift JIS"},
+      {"P,1,\"\u2603\",1\r\n", Language::kJapanese, kExitFileError,
+       "「\u2603」はシフトJISにない文字です"},
+      {"P,1,\"剣士アルド\",1\r\n", Language::kEnglish, kExitSuccess, "read as UTF-8"},
+      {"P,1,\"剣士アルド\",1\r\n", Language::kJapanese, kExitSuccess, "UTF-8 として読み込みました"},
+  };
+  const std::string path = folder_.File("odd\x9B[2J.qvr");
+  const std::string shown = folder_.File("odd\\x9B[2J.qvr");
+  for (const Case& c : cases) {
+    testing::Put(path, c.file_bytes);
+    err_.str("");
+    language_ = c.language;
+    EXPECT_EQ(Run({"--txt", "/dev/null", path}), c.status) << c.message;
+    EXPECT_EQ(err_.str(), "zelmora: " + shown + ": " + c.message + "\n");
+  }
+}
+
+#endif  // _WIN32
 
 TEST_F(RunTest, UnderAJapaneseLocaleEveryMessageIsJapanese) {
   language_ = Language::kJapanese;

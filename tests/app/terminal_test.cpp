@@ -22,6 +22,13 @@ TEST(WithVisibleControlsTest, ShowsEveryControlButTheLineEnds) {
   EXPECT_EQ(WithVisibleControls(std::string("\0\t\x7f", 3)), "\u2400\u2409\u2421");
   EXPECT_EQ(WithVisibleControls("\u009B31m"), "\uFFFD31m");  // C1 CSI
   EXPECT_EQ(WithVisibleControls("剣士アルド ←é"), "剣士アルド ←é");
+  // Bytes that are no UTF-8 (a file name of another encoding) are shown
+  // escaped, a raw 0x9B (CSI to some terminals) above all.
+  EXPECT_EQ(TerminalSafe("a\x9B[2Jb.qvr"), "a\\x9B[2Jb.qvr");
+  EXPECT_EQ(TerminalSafe("\x83\x53\xE3\x81"), "\\x83S\\xE3\\x81");  // code page 932, cut UTF-8
+  EXPECT_EQ(TerminalSafe("\xED\xA0\x80\xC0\xAF"),
+            "\\xED\\xA0\\x80\\xC0\\xAF");  // surrogate, overlong
+  EXPECT_EQ(TerminalSafe("\U0001F600\u00E9"), "\U0001F600\u00E9");
 }
 
 // A pseudo-terminal in raw mode: what the program writes to `terminal` is

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "engine/encounter.h"
+#include "files/cp932.h"
 #include "files/csv_export.h"
 #include "files/export_values.h"
 #include "files/json_export.h"
@@ -137,6 +138,42 @@ TEST(JsonExportTest, DetailRowsFollowTheJudgmentValue) {
   EXPECT_NE(pairing.find("\"auto_trigger\": { \"hit_percent\": 99,"), std::string::npos);
   EXPECT_NE(json.find("\"name\": \"\uFFFD\",\n      \"name_undecodable\": true"),
             std::string::npos);
+}
+
+// Long names go out a piece at a time, and CSV stops holding names past a
+// few megabytes: what is written must be what the short path writes for the
+// same text, at every piece boundary.
+TEST(ExportLongNamesTest, PieceByPieceAsWhole) {
+  // Pairs, with what needs escaping or does not decode around each 32 KiB
+  // boundary: a quote, an escape, a lone lead byte before a quote.
+  std::string name;
+  while (name.size() < (std::size_t{5} << 20)) {
+    name += "\x88\x9F";
+    if (name.size() % 32768 < 2) name += "\"\x1b\x81\"=";
+  }
+  const std::string utf8 = Utf8FromCp932(name);
+  ASSERT_NE(utf8.find("\uFFFD"), std::string::npos);
+
+  Encounter e;
+  e.attacker(2).name = name;
+  e.defender(4).name = name;
+  e.Recalculate();
+  const std::string json = JsonExport(e);
+  const std::string expected_name =
+      "\"name\": " + JsonQuoted(utf8) + ", \"name_undecodable\": true";
+  const std::size_t first = json.find(expected_name);
+  ASSERT_NE(first, std::string::npos);
+  EXPECT_NE(json.find("\"name\": " + JsonQuoted(utf8) + ",\n", first + 1), std::string::npos);
+
+  const std::string csv = CsvExport(e);
+  const std::string field = CsvNameField(utf8);
+  // Row 2,4 holds the name twice, each time whole.
+  EXPECT_NE(csv.find("\r\n2," + field + ",4," + field + ","), std::string::npos);
+  std::size_t rows = 0;
+  for (std::size_t at = csv.find(field); at != std::string::npos; at = csv.find(field, at + 1)) {
+    ++rows;
+  }
+  EXPECT_EQ(rows, 10u);  // five rows of attacker 2, five of defender 4
 }
 
 }  // namespace

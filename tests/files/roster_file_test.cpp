@@ -330,6 +330,38 @@ TEST_F(SaveLoadTest, HugeNamesAndRostersLoad) {
   EXPECT_EQ(loaded.attacker(3).name, encounter_.attacker(3).name);
 }
 
+// Load all from a file takes the names out of the file's own bytes; it must
+// come to what loading the same bytes from memory comes to.
+TEST_F(SaveLoadTest, LoadingAFileTakesItsNamesAsLoadingItsBytesDoes) {
+  const std::string big(300'000, '\x88');  // a longest name, among others
+  const std::string quoted_big = "a\"\"" + big + "\"\"z";
+  const std::string cases[] = {
+      SaveAllBytes(encounter_),
+      // The longest first, last, in the middle; doubled quotes around it.
+      "P,1,\"" + quoted_big + "\",1\r\nM,2,\"x\"\"y\",2\r\nP,5,\"short\",3\r\n",
+      "M,2,\"x\",2\r\nP,3,\"" + quoted_big + "\",1\r\nM,5,\"\"\"\",9\r\n",
+      "M,4,\"x\",2\r\nP,2,\"yy\",3\r\nM,1,\"" + quoted_big + "\",1",
+      // A slot named again: the later name wins, the longest one overwritten.
+      "P,1,\"" + big + "\",1\r\nP,1,\"later\",2\r\nM,1,\"m\",3\r\n",
+      // A name never closed leaves its record; a UTF-8 file with its mark.
+      "P,1,\"open,1\r\nM,3,\"closed\",4\r\n",
+      "\xEF\xBB\xBFP,1,\"剣士アルド\",75\r\nM,2,\"ゴブリン\",30\r\n",
+      "P,1,\"剣士アルド\",75\r\nP,2,\"" + std::string(5000, 'q') + "\u2015\",1\r\n",
+  };
+  testing::TempFolder folder;
+  const std::string path = folder.File("roster.qvr");
+  for (const std::string& bytes : cases) {
+    testing::Put(path, bytes);
+    Encounter from_file = encounter_;
+    Encounter from_bytes = encounter_;
+    const RosterLoad load = LoadAll(path, from_file);
+    const RosterRead read = LoadAllBytes(bytes, from_bytes);
+    ASSERT_EQ(load.error, std::nullopt) << bytes.substr(0, 40);
+    EXPECT_EQ(load.read_as_utf8, read.read_as_utf8) << bytes.substr(0, 40);
+    EXPECT_EQ(SaveAllBytes(from_file), SaveAllBytes(from_bytes)) << bytes.substr(0, 40);
+  }
+}
+
 TEST_F(SaveLoadTest, ThroughFiles) {
   testing::TempFolder folder;
   const std::string path = folder.File("party.qvr");
