@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds zelmora.exe, zelmora-window.exe and their tests for 64-bit Windows
-# with MinGW-w64, runs the suite under Wine, and packs
+# Builds zelmora.exe (the window), zelmora.com (the command line) and their
+# tests for 64-bit Windows with MinGW-w64, runs the suite under Wine, and packs
 # zelmora-VERSION-windows-x86_64.zip: the programs, the Qt and MinGW DLLs they need, Qt's Japanese texts, the example
 # roster and a README. The zip's path is the last line printed.
 set -euo pipefail
@@ -34,14 +34,14 @@ name=zelmora-$version-windows-x86_64
 stage=$build/$name
 rm -rf "$stage" "$build/$name.zip"
 mkdir -p "$stage"/{platforms,styles,translations,examples,LICENSES}
-cp "$build/app/zelmora.exe" "$build/app/zelmora-window.exe" "$stage/"
+cp "$build/app/zelmora.exe" "$build/app/zelmora.com" "$stage/"
 for dll in Qt6Core Qt6Gui Qt6Widgets Qt6PrintSupport; do cp "$qt/bin/$dll.dll" "$stage/"; done
 cp "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
 cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
 for dll in libstdc++-6 libgcc_s_seh-1 libwinpthread-1; do
   cp "$(find "${mingw_dlls[@]}" -maxdepth 1 -name "$dll.dll" | head -1)" "$stage/"
 done
-x86_64-w64-mingw32-strip --strip-unneeded "$stage"/*.exe "$stage"/*.dll "$stage"/*/*.dll
+x86_64-w64-mingw32-strip --strip-unneeded "$stage"/*.exe "$stage"/*.com "$stage"/*.dll "$stage"/*/*.dll
 cp /usr/share/qt6/translations/qtbase_ja.qm "$stage/translations/"
 cp examples/party.qvr "$stage/examples/"
 cp /usr/share/common-licenses/{LGPL-3,GPL-3} "$stage/LICENSES/"
