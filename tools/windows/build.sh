@@ -2,7 +2,7 @@
 # Builds zelmora.exe (the window), zelmora.com (the command line) and their
 # tests for 64-bit Windows with MinGW-w64, runs the suite under Wine, and packs
 # zelmora-VERSION-windows-x86_64.zip: the programs, the Qt and MinGW DLLs they need, Qt's Japanese texts, the example
-# roster and a README. The zip's path is the last line printed.
+# roster, a README and the notices the DLLs owe. The zip's path is the last line printed.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$root"
@@ -45,8 +45,12 @@ x86_64-w64-mingw32-strip --strip-unneeded "$stage"/*.exe "$stage"/*.com "$stage"
 cp /usr/share/qt6/translations/qtbase_ja.qm "$stage/translations/"
 cp examples/party.qvr "$stage/examples/"
 cp /usr/share/common-licenses/{LGPL-3,GPL-3} "$stage/LICENSES/"
+# How the Qt DLLs were made, beside the licence that asks for it.
+cp tools/windows/build-qt-mingw.sh "$stage/LICENSES/"
 cp tools/windows/qt.conf "$stage/"
 # Notepad reads UTF-8 surely with a byte order mark, and lines end in CR LF.
-{ printf '\xEF\xBB\xBF'; sed 's/$/\r/' tools/windows/README.txt; } > "$stage/README.txt"
+for text in README.txt THIRD-PARTY-NOTICES.txt; do
+  { printf '\xEF\xBB\xBF'; sed 's/$/\r/' "tools/windows/$text"; } > "$stage/$text"
+done
 (cd "$build" && zip -qr9 "$name.zip" "$name")
 echo "$build/$name.zip"
