@@ -2,7 +2,10 @@
 # Builds zelmora.exe (the window), zelmora.com (the command line) and their
 # tests for 64-bit Windows with MinGW-w64, runs the suite under Wine, and packs
 # zelmora-VERSION-windows-x86_64.zip: the programs, the Qt and MinGW DLLs they need, Qt's Japanese texts, the example
-# roster, a README and the notices the DLLs owe. The zip's path is the last line printed.
+# roster, a README and the notices the DLLs owe. It then makes the installer
+# zelmora-VERSION-windows-x86_64-setup.exe of the same files and checks it
+# under Wine (tools/windows/check-installer.sh). The last two lines printed
+# are the paths of the zip and of the installer.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$root"
@@ -53,4 +56,32 @@ for text in README.txt THIRD-PARTY-NOTICES.txt; do
   { printf '\xEF\xBB\xBF'; sed 's/$/\r/' "tools/windows/$text"; } > "$stage/$text"
 done
 (cd "$build" && zip -qr9 "$name.zip" "$name")
+
+# The installer of the same files. Its lists of files to install and to
+# remove come from the staged folder, so that uninstalling removes exactly
+# what was installed; folders go deepest first, and only when empty.
+setup=$build/$name-setup.exe
+installer=$build/installer
+rm -rf "$installer"
+mkdir -p "$installer"
+while IFS= read -r folder; do
+  inside=${folder#.}
+  echo "SetOutPath \"\$INSTDIR${inside//\//\\}\""
+  find "$stage/$folder" -maxdepth 1 -type f | LC_ALL=C sort | sed 's/.*/File "&"/'
+done < <(cd "$stage" && find . -type d | LC_ALL=C sort) > "$installer/install.nsh"
+{
+  (cd "$stage" && find . -type f | LC_ALL=C sort) | sed 's|^\./||; s|/|\\|g; s/.*/Delete "$INSTDIR\\&"/'
+  (cd "$stage" && find . -mindepth 1 -type d | LC_ALL=C sort -r) | sed 's|^\./||; s|/|\\|g; s/.*/RMDir "$INSTDIR\\&"/'
+} > "$installer/uninstall.nsh"
+for size in 16 256; do
+  convert -background none resources/icons/zelmora.svg -resize "${size}x$size" -depth 8 "PNG32:$installer/zelmora-$size.png"
+done
+icotool -c -o "$installer/setup.ico" "$installer/zelmora-16.png" resources/icons/zelmora-{32,48}.png \
+  -r "$installer/zelmora-256.png"
+makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DSTAGE="$stage" -DINSTALL="$installer/install.nsh" \
+  -DUNINSTALL="$installer/uninstall.nsh" -DSIZE_KB="$(du -sk "$stage" | cut -f1)" \
+  -DICON="$installer/setup.ico" -DOUTFILE="$setup" tools/windows/zelmora.nsi
+tools/windows/check-installer.sh "$setup" "$stage" "$build/installer-check"
+
 echo "$build/$name.zip"
+echo "$setup"
