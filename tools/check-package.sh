@@ -48,4 +48,18 @@ fi
 # What is packaged runs.
 dpkg-deb --extract "$deb" "$work/root"
 "$work/root/usr/games/zelmora" --version | grep -qx "zelmora $version"
-echo "$(basename "$deb"): lintian --pedantic silent, $(wc -l < "$work/packaged") files as installed"
+# Installed and removed as the README tells a user: apt installs it with what
+# it depends on; the program, its manual page and its menu entry are in place;
+# removing it leaves none of its files. A copy the machine already had is left.
+if [[ $(dpkg-query -W -f='${Status}' zelmora 2>/dev/null || true) != "install ok installed" ]]; then
+  sudo=()
+  [[ $(id -u) -eq 0 ]] || sudo=(sudo)
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q "$deb" >/dev/null
+  /usr/games/zelmora --version | grep -qx "zelmora $version"
+  man -w zelmora >/dev/null
+  [[ -f /usr/share/applications/org.zelmora.calculator.desktop ]] || { echo "no menu entry installed"; exit 1; }
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get remove -y -q zelmora >/dev/null
+  left=$(sed -n 's|^\./|/|p' "$work/installed" | while read -r file; do [[ -e $file ]] && echo "$file"; done)
+  [[ -z "$left" ]] || { echo "removing the package left: $left"; exit 1; }
+fi
+echo "$(basename "$deb"): lintian --pedantic silent, $(wc -l < "$work/packaged") files as installed, installs and removes"

@@ -14,6 +14,7 @@ packages=(
 tests=(
   libgtest-dev libbenchmark-dev
   locales-all xvfb xauth                    # locales and a display for the window tests
+  openbox xdotool                           # a desktop's focus and a user's keys (README check)
   desktop-file-utils appstream shared-mime-info file
   clang-format clang-tidy                   # style and lint checks
   python3 groff-base man-db dpkg-dev lintian attr acl  # data, manual pages, package, file tests
