@@ -25,7 +25,7 @@ tests=(
 fuzz=(clang-14 libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev mingw-w64-tools
   wine wine64 qt6-base-dev-tools zip
-  nsis icoutils imagemagick openbox xdotool)
+  nsis icoutils imagemagick)
 
 case "${1:-}" in
   "") ;;

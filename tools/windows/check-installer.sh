@@ -138,7 +138,9 @@ mkdir -p "$rosters"
 cp "$stage/examples/party.qvr" "$rosters/一行目の名簿.qvr"
 touch "$work/before-window"
 wine start "$(winepath -w "$rosters/一行目の名簿.qvr")"
-id=$(window_titled "一行目の名簿.qvr") || fail "no window titled with the double-clicked roster"
+id=$(window_titled "\.qvr") || fail "the double-clicked roster opened no window"
+title=$(xdotool getwindowname "$id")
+[[ "$title" == *"— 一行目の名簿.qvr"* ]] || fail "the window is not titled with the roster's name: $title"
 sleep 1
 import -window root "$work/roster-window.png"
 close_window "$id" "一行目の名簿.qvr"
