@@ -60,28 +60,39 @@ done
 # The installer of the same files. Its lists of files to install and to
 # remove come from the staged folder, so that uninstalling removes exactly
 # what was installed; folders go deepest first, and only when empty.
-setup=$build/$name-setup.exe
 installer=$build/installer
 rm -rf "$installer"
 mkdir -p "$installer"
-while IFS= read -r folder; do
-  inside=${folder#.}
-  echo "SetOutPath \"\$INSTDIR${inside//\//\\}\""
-  find "$stage/$folder" -maxdepth 1 -type f | LC_ALL=C sort | sed 's/.*/File "&"/'
-done < <(cd "$stage" && find . -type d | LC_ALL=C sort) > "$installer/install.nsh"
-{
-  (cd "$stage" && find . -type f | LC_ALL=C sort) | sed 's|^\./||; s|/|\\|g; s/.*/Delete "$INSTDIR\\&"/'
-  (cd "$stage" && find . -mindepth 1 -type d | LC_ALL=C sort -r) | sed 's|^\./||; s|/|\\|g; s/.*/RMDir "$INSTDIR\\&"/'
-} > "$installer/uninstall.nsh"
 for size in 16 256; do
   convert -background none resources/icons/zelmora.svg -resize "${size}x$size" -depth 8 "PNG32:$installer/zelmora-$size.png"
 done
 icotool -c -o "$installer/setup.ico" "$installer/zelmora-16.png" resources/icons/zelmora-{32,48}.png \
   -r "$installer/zelmora-256.png"
-makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DSTAGE="$stage" -DINSTALL="$installer/install.nsh" \
-  -DUNINSTALL="$installer/uninstall.nsh" -DSIZE_KB="$(du -sk "$stage" | cut -f1)" \
-  -DICON="$installer/setup.ico" -DOUTFILE="$setup" tools/windows/zelmora.nsi
-tools/windows/check-installer.sh "$setup" "$stage" "$build/installer-check"
+# make_installer VERSION STAGE SETUP
+make_installer() {
+  local lists
+  lists=$(mktemp -d "$installer/lists.XXXX")
+  while IFS= read -r folder; do
+    inside=${folder#.}
+    echo "SetOutPath \"\$INSTDIR${inside//\//\\}\""
+    find "$2/$folder" -maxdepth 1 -type f | LC_ALL=C sort | sed 's/.*/File "&"/'
+  done < <(cd "$2" && find . -type d | LC_ALL=C sort) > "$lists/install.nsh"
+  {
+    (cd "$2" && find . -type f | LC_ALL=C sort) | sed 's|^\./||; s|/|\\|g; s/.*/Delete "$INSTDIR\\&"/'
+    (cd "$2" && find . -mindepth 1 -type d | LC_ALL=C sort -r) | sed 's|^\./||; s|/|\\|g; s/.*/RMDir "$INSTDIR\\&"/'
+  } > "$lists/uninstall.nsh"
+  makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$1" -DSTAGE="$2" -DINSTALL="$lists/install.nsh" \
+    -DUNINSTALL="$lists/uninstall.nsh" -DSIZE_KB="$(du -sk "$2" | cut -f1)" \
+    -DICON="$installer/setup.ico" -DOUTFILE="$3" tools/windows/zelmora.nsi
+}
+setup=$build/$name-setup.exe
+make_installer "$version" "$stage" "$setup"
+# An older version for the check to update from, with a file the update
+# must take away.
+cp -r "$stage" "$installer/older"
+echo "only in the older version" > "$installer/older/examples/older.txt"
+make_installer 0.9 "$installer/older" "$installer/older-setup.exe"
+tools/windows/check-installer.sh "$setup" "$stage" "$build/installer-check" "$installer/older-setup.exe"
 
 echo "$build/$name.zip"
 echo "$setup"

@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # Installs and uninstalls the Windows installer under Wine as a user would,
 # in a fresh Wine prefix of its own, and fails on the first thing amiss:
-#   tools/windows/check-installer.sh SETUP.exe STAGE WORK
+#   tools/windows/check-installer.sh SETUP.exe STAGE WORK OLDER.exe
 # SETUP is the installer, STAGE the folder it installs (the zip's), WORK a
-# folder for the prefix and the screenshots (emptied first). Without a
-# display it runs itself under xvfb-run with openbox, as a desktop would.
+# folder for the prefix and the screenshots (emptied first), OLDER an
+# installer of an older version with one file more, which SETUP updates.
+# Without a display it runs itself under xvfb-run with openbox, as a desktop
+# would. ZELMORA_TRACE=1 shows each command.
 set -euo pipefail
 [[ -n "${ZELMORA_TRACE:-}" ]] && set -x
 setup=$(realpath "$1")
 stage=$(realpath "$2")
 work=$3
+older=$(realpath "$4")
 product="ZELMORA 確率計算プログラム"
 version=$(sed -n 's/^project(zelmora VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")
 
@@ -79,11 +82,15 @@ shortcut="$app_data/Microsoft/Windows/Start Menu/Programs/$product.lnk"
 classes='HKCU\Software\Classes'
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\zelmora'
 
-step "silent install"
+step "an older version, installed silently"
+wine "$older" /S
+[[ -f "$install_dir/examples/older.txt" ]] || fail "the older version is not installed in $install_dir"
+registry "$uninstall_key" | grep -F '"DisplayVersion"="0.9"' >/dev/null || fail "the older version is not listed"
+
+step "silent install over it: the update takes its place"
 wine "$setup" /S
-[[ -d "$install_dir" ]] || fail "nothing installed in $install_dir"
 diff <({ installed_files "$stage"; echo ./uninstall.exe; } | LC_ALL=C sort) <(installed_files "$install_dir") \
-  || fail "the installed files differ from the zip's (above)"
+  || fail "the installed files differ from the zip's (above); the older version's must be gone"
 cmp -s "$stage/zelmora.exe" "$install_dir/zelmora.exe" || fail "zelmora.exe differs from the zip's"
 
 step "notices"
