@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # The block a README section shows after a line, up to the closing fence.
-shown_after() { awk -v line="$1" 'found && /^```/ { exit } found { print } $0 == line { found = 1 }' README.md; }
+shown_after() { awk -v line="$2" 'found && /^```/ { exit } found { print } $0 == line { found = 1 }' "$1"; }
 
 # Inside the display: ./run.sh in the clone, its window found and closed.
 window_check() {
@@ -55,11 +55,14 @@ export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_STATE_HOME=$work/h
 mkdir -p "$HOME"
 xvfb-run -a -s "-screen 0 1366x768x24" "$source/tools/check-newcomer.sh" --in-display "$work"
 
-# The command-line example, run as the README writes it, with the program
-# run.sh built.
+# The command-line example, run as each README writes it in its language, with
+# the program run.sh built. The report's lines end in CR LF, which a README
+# cannot show.
 command='$ zelmora --evasion 0,2,1,2,2 --txt - examples/party.qvr'
-diff -u <(shown_after "$command") \
-  <(cd "$work/zelmora" && PATH=$PWD/build/default/app:$PATH LANG=ja_JP.UTF-8 \
-    bash -c "${command#\$ }") ||
-  { echo "the README's example prints otherwise (- README, + program)"; exit 1; }
-echo "./run.sh examples/party.qvr opened the window; the README's example prints as shown"
+for readme in README.md:ja_JP.UTF-8 README.en.md:en_US.UTF-8; do
+  diff -u <(shown_after "${readme%%:*}" "$command") \
+    <(cd "$work/zelmora" && PATH=$PWD/build/default/app:$PATH LANG=${readme#*:} \
+      bash -c "${command#\$ }" | tr -d '\r') ||
+    { echo "${readme%%:*}: the example prints otherwise (- README, + program)"; exit 1; }
+done
+echo "./run.sh examples/party.qvr opened the window; the READMEs' example prints as shown"

@@ -54,12 +54,13 @@ dpkg-deb --extract "$deb" "$work/root"
 if [[ $(dpkg-query -W -f='${Status}' zelmora 2>/dev/null || true) != "install ok installed" ]]; then
   sudo=()
   [[ $(id -u) -eq 0 ]] || sudo=(sudo)
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q "$deb" >/dev/null
+  apt() { DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get -y -q "$@" >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; exit 1; }; }
+  apt install "$deb"
   /usr/games/zelmora --version | grep -qx "zelmora $version"
   man -w zelmora >/dev/null
   [[ -f /usr/share/applications/org.zelmora.calculator.desktop ]] || { echo "no menu entry installed"; exit 1; }
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get remove -y -q zelmora >/dev/null
-  left=$(sed -n 's|^\./|/|p' "$work/installed" | while read -r file; do [[ -e $file ]] && echo "$file"; done)
+  apt remove zelmora
+  left=$(sed -n 's|^\./|/|p' "$work/installed" | while read -r file; do if [[ -e $file ]]; then echo "$file"; fi; done)
   [[ -z "$left" ]] || { echo "removing the package left: $left"; exit 1; }
 fi
 echo "$(basename "$deb"): lintian --pedantic silent, $(wc -l < "$work/packaged") files as installed, installs and removes"
