@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "app/display_language.h"
+
 namespace zelmora {
 
 Language MessageLanguage(const char* lc_all, const char* lc_messages, const char* lang) {
@@ -17,7 +19,13 @@ Language MessageLanguage(const char* lc_all, const char* lc_messages, const char
 }
 
 Language EnvironmentMessageLanguage() {
-  return MessageLanguage(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"));
+  const char* lc_all = std::getenv("LC_ALL");
+  const char* lc_messages = std::getenv("LC_MESSAGES");
+  const char* lang = std::getenv("LANG");
+  for (const char* value : {lc_all, lc_messages, lang}) {
+    if (value != nullptr && *value != '\0') return MessageLanguage(lc_all, lc_messages, lang);
+  }
+  return DisplayLanguage();
 }
 
 }  // namespace zelmora

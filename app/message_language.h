@@ -10,7 +10,8 @@ namespace zelmora {
 // ("ja_JP.UTF-8"), English for anything else and when none is set.
 Language MessageLanguage(const char* lc_all, const char* lc_messages, const char* lang);
 
-// The same from this process's environment.
+// The same from this process's environment; where none of the variables is
+// set, the language of the user's desktop (app/display_language.h).
 Language EnvironmentMessageLanguage();
 
 }  // namespace zelmora

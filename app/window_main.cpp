@@ -120,6 +120,7 @@ int OpenWindow(const zelmora::CommandLine& command, zelmora::Language language, 
 // The window's program: `zelmora` hands over the command lines that want
 // the window, unchanged; anything else is answered as `zelmora` would.
 int main(int argc, char** argv) {
+  zelmora::PrepareConsole();
   const zelmora::Language language = zelmora::EnvironmentMessageLanguage();
   const zelmora::CommandLine command = zelmora::ParseOwnCommandLine(argc, argv, language);
   const zelmora::Console console{STDOUT_FILENO, std::cerr, language};

@@ -18,7 +18,8 @@ std::wstring OwnFolder() {
   return path.substr(0, path.find_last_of(L'\\') + 1);
 }
 
-std::wstring WindowProgram() { return OwnFolder() + L"zelmora-window.exe"; }
+// The window's program, named by the build (zelmora.exe beside zelmora.com).
+std::wstring WindowProgram() { return OwnFolder() + ZELMORA_WINDOW_PROGRAM_FILE; }
 
 // The arguments after the program's name, exactly as this program got them.
 std::wstring ArgumentsAsGiven() {

@@ -246,7 +246,18 @@ std::optional<FileError> WriteToDescriptor(int fd, const ByteWriter& write,
   _setmode(fd, _O_BINARY);
   const auto file = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
   if (file == INVALID_HANDLE_VALUE) return FileError{name, ErrorReason(EBADF)};
-  if (const DWORD error = Produce(file, write)) return Failed(name, error);
+  // A console shows UTF-8 right only when written as UTF-16; redirected
+  // output gets the bytes as they are.
+  DWORD error = 0;
+  if (IsConsole(file)) {
+    WideConsole console(file);
+    error = WriteBuffered<DWORD>(
+        write, [&console](std::string_view bytes) { return console.Write(bytes); },
+        ERROR_NOT_ENOUGH_MEMORY);
+  } else {
+    error = Produce(file, write);
+  }
+  if (error != 0) return Failed(name, error);
   return std::nullopt;
 }
 

@@ -72,4 +72,16 @@ std::string WithVisibleControls(std::string_view utf8) { return Visible(utf8, tr
 
 std::string TerminalSafe(std::string_view text) { return Visible(text, false); }
 
+// Looks back at most three bytes for the lead byte of the last sequence.
+std::size_t WholeUtf8Length(std::string_view bytes) {
+  const std::size_t size = bytes.size();
+  for (std::size_t back = 1; back <= 4 && back <= size; ++back) {
+    const auto byte = static_cast<unsigned char>(bytes[size - back]);
+    if ((byte & 0xC0) == 0x80) continue;  // a continuation byte
+    const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+    return length > back ? size - back : size;
+  }
+  return size;
+}
+
 }  // namespace zelmora

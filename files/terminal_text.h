@@ -16,4 +16,9 @@ std::string WithVisibleControls(std::string_view utf8);
 // visible too, so that it cannot forge a line of its own.
 std::string TerminalSafe(std::string_view text);
 
+// The length of the longest start of `bytes` that does not end inside a
+// UTF-8 sequence: what can be converted now when the rest may still come.
+// Bytes that cannot start or continue a sequence count as whole.
+std::size_t WholeUtf8Length(std::string_view bytes);
+
 }  // namespace zelmora

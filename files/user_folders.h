@@ -23,6 +23,11 @@ struct KeptTablePlace {
 // ~/.local/share) is moved here the first time; a kept table is made 0600.
 KeptTablePlace FindKeptTablePlace();
 
+// Where the kept table is, or would be once kept; empty when there is no
+// state folder. Makes no folder, unless a table kept by the previous version
+// is to be moved to it.
+std::string KeptTablePath();
+
 // The settings file is read only up to this size.
 inline constexpr std::size_t kMaxSettingsBytes = std::size_t{1} << 20;
 

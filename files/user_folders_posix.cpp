@@ -85,6 +85,18 @@ void MakePrivate(const std::string& table) {
 
 }  // namespace
 
+std::string KeptTablePath() {
+  const std::string state = BaseFolder("XDG_STATE_HOME", "/.local/state");
+  if (state.empty()) return {};
+  std::string table = state + std::string(kProgramFolder) + std::string(kKeptTableName);
+  const std::string data = BaseFolder("XDG_DATA_HOME", "/.local/share");
+  if (!Exists(table) && !data.empty() &&
+      Exists(data + std::string(kProgramFolder) + std::string(kKeptTableName))) {
+    FindKeptTablePlace();
+  }
+  return table;
+}
+
 KeptTablePlace FindKeptTablePlace() {
   const std::string state = BaseFolder("XDG_STATE_HOME", "/.local/state");
   if (state.empty()) return {};

@@ -12,11 +12,16 @@ namespace {
 
 // The folder a variable names when it holds an absolute path: the state
 // folder may be moved like on Linux (the tests do), else the user's local
-// application-data folder.
+// application-data folder. Read from the process's own wide environment:
+// the C library's copy may have been made in the ANSI code page, which
+// cannot hold a profile folder such as C:\Users\山田.
 std::wstring StateFolder() {
   for (const wchar_t* variable : {L"XDG_STATE_HOME", L"LOCALAPPDATA"}) {
-    const wchar_t* value = _wgetenv(variable);
-    if (value != nullptr && value[0] != L'\0' && value[1] == L':') return value;
+    const DWORD size = GetEnvironmentVariableW(variable, nullptr, 0);
+    if (size < 3) continue;
+    std::wstring value(size, L'\0');
+    value.resize(GetEnvironmentVariableW(variable, value.data(), size));
+    if (value.size() >= 2 && value[1] == L':') return value;
   }
   return {};
 }
@@ -38,6 +43,11 @@ KeptTablePlace FindKeptTablePlace() {
   }
   place.path = Utf8FromWide(folder + L"\\table.qvr");
   return place;
+}
+
+std::string KeptTablePath() {
+  const std::wstring base = StateFolder();
+  return base.empty() ? std::string() : Utf8FromWide(base + L"\\zelmora\\table.qvr");
 }
 
 // Settings live in an INI file Qt reads itself; nothing is set aside.

@@ -16,4 +16,21 @@ std::optional<std::wstring> WideFromUtf8(std::string_view utf8);
 // Unpaired surrogates, which Windows allows in file names, become U+FFFD.
 std::string Utf8FromWide(std::wstring_view wide);
 
+// Whether `handle` (a HANDLE) is a console, which is written in UTF-16.
+bool IsConsole(void* handle);
+
+// UTF-8 written to a console as UTF-16 (WriteConsoleW), so that it reads
+// right whatever the console's code page. A sequence cut between two writes
+// is held until its end comes; bytes that are no UTF-8 show as U+FFFD.
+class WideConsole {
+ public:
+  explicit WideConsole(void* handle) : handle_(handle) {}
+  // 0 or the system's error.
+  unsigned long Write(std::string_view utf8);
+
+ private:
+  void* handle_;
+  std::string held_;
+};
+
 }  // namespace zelmora

@@ -53,9 +53,16 @@ QFont FontFor(const QFont& font, const QString& text) {
 // rather than the average letter, and both units are a quarter larger than
 // the font: the narrowest cells then hold the values a game uses whole
 // ("100,100,100" in 33 units, "-99" and "999" in 12) with the edit's margins.
+// In the fonts the window asks for, commas and points are narrow and the
+// quarter holds the edit's margins; in a stand-in font they may be as wide as
+// a digit, and then "999,999,999" and a digit's width for the margins decide.
 DialogUnits::DialogUnits(const QFont& font) {
+  constexpr int kWidestValueUnits = 33;
   const QFontMetrics metrics(font);
-  base_x_ = (5 * metrics.horizontalAdvance(QLatin1Char('0')) + 2) / 4;
+  const int digit = metrics.horizontalAdvance(QLatin1Char('0'));
+  const int widest = metrics.horizontalAdvance(QStringLiteral("999,999,999")) + digit;
+  base_x_ =
+      std::max((5 * digit + 2) / 4, (4 * widest - 2 + kWidestValueUnits - 1) / kWidestValueUnits);
   base_y_ = (5 * metrics.height() + 2) / 4;
 }
 

@@ -26,6 +26,8 @@ QFont FontFor(const QFont& font, const QString& text);
 
 // Dialog units: a horizontal unit is a quarter of a digit's width and a
 // vertical one an eighth of a line, both a quarter larger than the font.
+// In a font whose commas are as wide as its digits the horizontal unit is
+// widened until the widest value a game uses fits its narrowest cell.
 class DialogUnits {
  public:
   explicit DialogUnits(const QFont& font);

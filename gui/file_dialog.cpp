@@ -1,13 +1,34 @@
 #include "gui/file_dialog.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QSettings>
+
+#include "gui/user_settings.h"
 
 namespace zelmora {
 namespace {
 
 const QString kLastFolderKey = QStringLiteral("lastFolder");
+
+// Earlier versions kept the last folder apart from the other settings, in
+// Qt's place for a program without an organisation, under the window
+// program's name: it is taken over once and that file removed when it holds
+// nothing else.
+QString TakeEarlierLastFolder() {
+  QSettings earlier(QSettings::defaultFormat(), QSettings::UserScope,
+                    QStringLiteral("Unknown Organization"), QStringLiteral("zelmora-window"));
+  QString folder = earlier.value(kLastFolderKey).toString();
+  if (folder.isEmpty()) return {};
+  earlier.remove(kLastFolderKey);
+  earlier.sync();
+  if (earlier.allKeys().isEmpty() && QFileInfo(earlier.fileName()).isFile()) {
+    QFile::remove(earlier.fileName());
+    QDir().rmdir(QFileInfo(earlier.fileName()).path());
+  }
+  return folder;
+}
 
 }  // namespace
 
@@ -28,10 +49,16 @@ FileDialog::FileDialog(QWidget* parent, const FileChoice& choice, AcceptMode mod
   }
 }
 
-QString FileDialog::LastFolder() { return QSettings().value(kLastFolderKey).toString(); }
+QString FileDialog::LastFolder() {
+  UserSettings settings;
+  if (settings.contains(kLastFolderKey)) return settings.value(kLastFolderKey).toString();
+  QString earlier = TakeEarlierLastFolder();
+  if (!earlier.isEmpty()) settings.setValue(kLastFolderKey, earlier);
+  return earlier;
+}
 
 void FileDialog::RememberFolder(const QString& chosen_file) {
-  QSettings().setValue(kLastFolderKey, QFileInfo(chosen_file).absolutePath());
+  UserSettings().setValue(kLastFolderKey, QFileInfo(chosen_file).absolutePath());
 }
 
 // The name is completed in the name field itself, where Qt reads it from;

@@ -6,14 +6,10 @@ namespace zelmora {
 namespace {
 
 QString Fill(const QString& pattern, const FileError& error) {
-  return pattern.arg(QString::fromStdString(error.path), QString::fromStdString(error.reason));
+  return pattern.arg(FilePathText(error.path), QString::fromStdString(error.reason));
 }
 
 }  // namespace
-
-// Paths are UTF-8 on every platform: the files layer turns them into the
-// system's own form (Windows's ANSI code page could not hold every name).
-std::string FilePathBytes(const QString& path) { return path.toStdString(); }
 
 QString ReadErrorMessage(const FileError& error) {
   return Fill(QStringLiteral("ファイル「%1」を読み込めませんでした。\n%2"), error);

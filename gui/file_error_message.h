@@ -4,12 +4,11 @@
 #include <string>
 
 #include "files/file_io.h"
+#include "gui/file_path.h"
 
-// Between dialog paths and the file layer's byte paths, and the one message
-// a failed file operation shows: which file, and the system's reason.
+// The one message a failed file operation shows: which file, and the
+// system's reason.
 namespace zelmora {
-
-std::string FilePathBytes(const QString& path);
 
 QString ReadErrorMessage(const FileError& error);
 QString WriteErrorMessage(const FileError& error);

@@ -1,6 +1,7 @@
 #include "gui/help_window.h"
 
 #include <QFont>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -33,6 +34,14 @@ HelpWindow& HelpWindow::ShowFor(QWidget& parent) {
   help->raise();
   help->activateWindow();
   return *help;
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 }  // namespace zelmora

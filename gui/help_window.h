@@ -22,6 +22,10 @@ class HelpWindow : public QWidget {
 
   QTextBrowser& browser() { return *browser_; }
 
+ protected:
+  // Escape closes it, as it closes the program's dialogs.
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   QTextBrowser* browser_;
 };

@@ -3,17 +3,26 @@
 #include <QDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <utility>
 
 #include "gui/cp932_qstring.h"
 #include "gui/file_dialog.h"
+#include "gui/native_file_dialog.h"
 
 namespace zelmora {
 namespace {
 
 QString AskFileName(QWidget* parent, const FileChoice& choice, QFileDialog::AcceptMode mode) {
-  FileDialog dialog(parent, choice, mode);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  QString path = dialog.selectedFiles().constFirst();
+  QString path;
+  if (auto native = NativeFileName(parent, choice, mode == QFileDialog::AcceptSave,
+                                   FileDialog::LastFolder())) {
+    if (native->isEmpty()) return {};
+    path = std::move(*native);
+  } else {
+    FileDialog dialog(parent, choice, mode);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    path = dialog.selectedFiles().constFirst();
+  }
   FileDialog::RememberFolder(path);
   return path;
 }

@@ -35,13 +35,20 @@ void KeepMargins(QPrinter& printer) {
 
 }  // namespace
 
+QFont ReportFont() {
+  QFont font;
+  font.setFamilies({QStringLiteral("IPAGothic"), QStringLiteral("MS Gothic"),
+                    QStringLiteral("Noto Sans Mono CJK JP")});
+  font.setStyleHint(QFont::Monospace);
+  font.setPointSizeF(kPointSize);
+  return font;
+}
+
 void RenderTextReport(QPrinter& printer, const QString& report) {
   KeepMargins(printer);
   QStringList lines = report.split(QStringLiteral("\r\n"));
   if (!lines.isEmpty() && lines.constLast().isEmpty()) lines.removeLast();
-  QFont font(QStringLiteral("IPAGothic"));
-  font.setStyleHint(QFont::Monospace);
-  font.setPointSizeF(kPointSize);
+  QFont font = ReportFont();
   double widest = 0;
   for (const QString& line : lines) {
     widest = std::max(widest, QFontMetricsF(font, &printer).horizontalAdvance(line));

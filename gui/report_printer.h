@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 
 #include "engine/encounter.h"
@@ -11,9 +12,12 @@ namespace zelmora {
 
 class Prompts;
 
-// Lays the text report out on the printer's pages in a Japanese monospace
-// font (IPAGothic), shrunk so that its widest line fits the page width, so
-// that the report's columns line up as they do in a text editor.
+// The Japanese monospace font the report is printed in at 10 points: IPAGothic
+// on Linux, MS Gothic on Windows, whichever is installed.
+QFont ReportFont();
+
+// Lays the text report out on the printer's pages in ReportFont(), shrunk so that its widest line
+// fits the page width, so that the report's columns line up as they do in a text editor.
 void RenderTextReport(QPrinter& printer, const QString& report);
 
 // 印刷: the text report of the encounter in a print preview, run through

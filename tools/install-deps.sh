@@ -21,10 +21,12 @@ tests=(
   valgrind                                  # the speed limits, counted in instructions
 )
 # ./test.sh --all also fuzzes, with clang and its sanitizer and libFuzzer
-# runtimes, and cross-builds for Windows, testing under Wine and zipping.
+# runtimes, and cross-builds for Windows, testing under Wine, zipping, and
+# making the installer and trying it on a desktop under Wine.
 fuzz=(clang-14 libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev mingw-w64-tools
-  wine wine64 qt6-base-dev-tools zip)
+  wine wine64 qt6-base-dev-tools zip
+  nsis icoutils imagemagick)
 
 case "${1:-}" in
   "") ;;

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
@@ -37,13 +38,13 @@
 #include "gui/numeric_text.h"
 #include "gui/report_printer.h"
 #include "gui/results_clipboard.h"
+#include "gui/user_settings.h"
 #include "window/about_dialog.h"
 #include "window/app_icon.h"
 #include "window/matchup_detail_dialog.h"
 #include "window/pairing_highlight.h"
 #include "window/recent_files.h"
 #include "window/roster_drop.h"
-#include "window/user_settings.h"
 
 namespace zelmora {
 namespace {
@@ -685,6 +686,23 @@ void CalcWindow::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);
 }
 
+// The size the window's own layout needs with the whole grid in view: menu
+// bar (wrapped where it must), grid, status bar and the spacing between them,
+// in the fonts and at the scale of this screen. The scroll area is held at
+// the grid's size while the layout is asked, since on its own it asks for
+// what fits a small screen.
+QSize CalcWindow::NaturalSize() {
+  auto* scroll = static_cast<QScrollArea*>(centralWidget());
+  const QSize grid = grid_->minimumSizeHint();
+  const QMargins frame = scroll->contentsMargins();
+  scroll->setMinimumSize(grid.grownBy(frame));
+  layout()->invalidate();
+  const QSize natural = layout()->totalMinimumSize();
+  scroll->setMinimumSize(0, 0);
+  layout()->invalidate();
+  return natural;
+}
+
 // The frame is not known before the window is shown: room is left for a
 // title bar and borders of the usual size.
 void CalcWindow::ShowOnScreen() {
@@ -703,8 +721,7 @@ void CalcWindow::ShowOnScreen() {
     show();
     return;
   }
-  const QSize natural = grid_->minimumSizeHint() +
-                        QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+  const QSize natural = NaturalSize();
   const QSize room = screen.marginsRemoved(frame).size();
   resize(natural.boundedTo(room));
   if (natural.width() > room.width() || natural.height() > room.height()) {

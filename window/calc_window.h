@@ -125,6 +125,8 @@ class CalcWindow : public QMainWindow {
   // Shows the window at its natural size, or as much of it as the screen
   // holds, wholly on the screen; the grid scrolls within it.
   void ShowOnScreen();
+  // The size the window needs to show its whole grid without scroll bars.
+  QSize NaturalSize();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

@@ -2,8 +2,8 @@
 
 #include <QAction>
 
+#include "gui/user_settings.h"
 #include "window/results_grid.h"
-#include "window/user_settings.h"
 
 namespace zelmora {
 namespace {

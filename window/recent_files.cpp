@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "window/user_settings.h"
+#include "gui/user_settings.h"
 
 namespace zelmora {
 namespace {

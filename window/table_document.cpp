@@ -1,10 +1,10 @@
 #include "window/table_document.h"
 
-#include <QFile>
 #include <utility>
 
 #include "files/kept_table.h"
 #include "files/user_folders.h"
+#include "gui/file_path.h"
 
 namespace zelmora {
 namespace {
@@ -23,9 +23,7 @@ TableDocument::TableDocument()
 
 TableDocument::~TableDocument() = default;
 
-QString TableDocument::roster_path() const {
-  return QFile::decodeName(QByteArray::fromStdString(roster()));
-}
+QString TableDocument::roster_path() const { return FilePathText(roster()); }
 
 void TableDocument::SetAttacker(int slot, const Attacker& attacker, const std::string& typing) {
   encounter_.attacker(slot) = attacker;

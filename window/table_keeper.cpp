@@ -1,22 +1,15 @@
 #include "window/table_keeper.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <utility>
 
 #include "files/file_io.h"
 #include "files/terminal_text.h"
 #include "files/user_folders.h"
+#include "gui/file_path.h"
 #include "window/end_request.h"
 
 namespace zelmora {
-namespace {
-
-QString Shown(const std::string& path) {
-  return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
-}  // namespace
 
 TableKeeper::TableKeeper(std::function<std::string()> bytes) : bytes_(std::move(bytes)) {
   timer_.setSingleShot(true);
@@ -25,7 +18,7 @@ TableKeeper::TableKeeper(std::function<std::string()> bytes) : bytes_(std::move(
 
 TableKeeper::~TableKeeper() = default;
 
-QString TableKeeper::Path() { return Shown(FindKeptTablePlace().path); }
+QString TableKeeper::Path() { return FilePathText(KeptTablePath()); }
 
 bool TableKeeper::Exists() {
   const QString path = Path();
@@ -37,14 +30,13 @@ void TableKeeper::Start(int delay_ms) {
   started_ = true;
   if (!watching_end_) OnEndRequested(this, [this] { WriteNow(); });
   watching_end_ = true;
-  if (const auto refused = FindKeptTablePlace().refused) WarnOnce(*refused);
 }
 
 void TableKeeper::WarnOnce(const FileError& error) {
   if (warned_) return;
   warned_ = true;
   const QString message = QStringLiteral("前回の内容を「%1」に残せません（%2）。")
-                              .arg(Shown(error.path), QString::fromStdString(error.reason));
+                              .arg(FilePathText(error.path), QString::fromStdString(error.reason));
   qWarning("%s", TerminalSafe(message.toStdString()).c_str());
   emit Unusable(message);
 }
@@ -60,7 +52,9 @@ void TableKeeper::Changed() {
 void TableKeeper::WriteNow() {
   timer_.stop();
   if (!pending_) return;
+  // The state folder is made only now, when there is a table to keep.
   const KeptTablePlace place = FindKeptTablePlace();
+  if (place.refused) WarnOnce(*place.refused);
   if (place.path.empty()) return;
   // Still pending after a failure, so that closing tries once more.
   if (const auto error =

@@ -27,13 +27,15 @@ class TableKeeper : public QObject {
   explicit TableKeeper(std::function<std::string()> bytes);
   ~TableKeeper() override;
 
-  // "zelmora/table.qvr" in the user's state folder (files/user_folders.h);
-  // empty when the user has no such folder or it is not safe to use.
+  // "zelmora/table.qvr" in the user's state folder (files/user_folders.h),
+  // whether or not a table is kept there yet; empty when the user has no
+  // such folder.
   static QString Path();
   static bool Exists();
 
   // Starts keeping; a state folder that cannot be used is reported once,
-  // through Unusable, and the window goes on without a kept table.
+  // through Unusable, when the first change is to be kept, and the window
+  // goes on without a kept table.
   void Start(int delay_ms = kDefaultDelayMs);
   // The table changed: it is written when the delay has run out.
   void Changed();

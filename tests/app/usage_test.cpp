@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "app/command_line.h"
+#include "app/display_language.h"
 #include "app/manual_page.h"
 #include "app/message_language.h"
 #include "app/option_table.h"
@@ -124,6 +130,38 @@ TEST(MessageLanguageTest, TheFirstLocaleVariableSetDecides) {
     EXPECT_EQ(MessageLanguage(c.lc_all, c.lc_messages, c.lang), c.language)
         << (c.lc_all ? c.lc_all : "-") << " " << (c.lc_messages ? c.lc_messages : "-") << " "
         << (c.lang ? c.lang : "-");
+  }
+}
+
+// Sets or, with nullptr, removes a variable of this process.
+void SetVariable(const char* name, const char* value) {
+#ifdef _WIN32
+  _putenv_s(name, value ? value : "");
+#else
+  value ? setenv(name, value, 1) : unsetenv(name);
+#endif
+}
+
+// With no locale variable set (a Windows desktop sets none) the desktop's
+// display language decides; any variable set overrides it, either way.
+TEST(MessageLanguageTest, TheDesktopsLanguageDecidesOnlyWhenNoVariableIsSet) {
+  const char* const names[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
+  std::vector<std::optional<std::string>> saved;
+  for (const char* name : names) {
+    const char* value = std::getenv(name);
+    saved.push_back(value ? std::optional<std::string>(value) : std::nullopt);
+    SetVariable(name, nullptr);
+  }
+  EXPECT_EQ(EnvironmentMessageLanguage(), DisplayLanguage());
+#ifndef _WIN32
+  EXPECT_EQ(DisplayLanguage(), Language::kEnglish);  // the variables are the choice
+#endif
+  SetVariable("LANG", "ja_JP.UTF-8");
+  EXPECT_EQ(EnvironmentMessageLanguage(), Language::kJapanese);
+  SetVariable("LC_ALL", "C");
+  EXPECT_EQ(EnvironmentMessageLanguage(), Language::kEnglish);
+  for (std::size_t i = 0; i < saved.size(); ++i) {
+    SetVariable(names[i], saved[i] ? saved[i]->c_str() : nullptr);
   }
 }
 

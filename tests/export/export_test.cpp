@@ -11,17 +11,21 @@
 #include "files/json_export.h"
 #include "files/json_value.h"
 #include "tests/files/files_test_support.h"
+#include "tests/support/comma_locale.h"
 
 namespace zelmora {
 namespace {
 
 TEST(ShortestRealTest, ReadsBackAsTheSameDoubleWhateverTheLocale) {
-  const bool comma_locale = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
   const std::vector<double> values = {66.33, 0.1, 1.0 / 3.0, -0.754, 1e300, 5e-324, 0.0, 28.42608};
   std::vector<std::string> texts;
   texts.reserve(values.size());
-  for (const double value : values) texts.push_back(ShortestReal(value));
-  std::setlocale(LC_NUMERIC, "C");
+  bool comma_locale = false;
+  {
+    const testing::CommaLocale comma;
+    comma_locale = comma.InForce();
+    for (const double value : values) texts.push_back(ShortestReal(value));
+  }
   for (std::size_t i = 0; i < values.size(); ++i) {
     EXPECT_EQ(std::strtod(texts[i].c_str(), nullptr), values[i]) << texts[i];
     EXPECT_EQ(texts[i].find(','), std::string::npos) << texts[i];
@@ -30,7 +34,7 @@ TEST(ShortestRealTest, ReadsBackAsTheSameDoubleWhateverTheLocale) {
   EXPECT_EQ(ShortestReal(9.0), "9");
   EXPECT_EQ(ShortestReal(std::numeric_limits<double>::quiet_NaN()), "");
   EXPECT_EQ(JsonValue::Real(std::numeric_limits<double>::infinity()).Text(), "null\n");
-  if (!comma_locale) GTEST_SKIP() << "no de_DE.UTF-8 locale to try a decimal comma";
+  if (!comma_locale) GTEST_SKIP() << "the C library knows no locale with a decimal comma";
 }
 
 TEST(JsonValueTest, EscapesWhatJsonAndTerminalsNeed) {

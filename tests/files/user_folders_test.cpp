@@ -51,6 +51,17 @@ TEST_F(UserFoldersTest, StateGoesToLocalStatePrivatelyAndTheEarlierTableMovesInO
   EXPECT_EQ(Slurp(FindKeptTablePlace().path), "kept\r\n");
 }
 
+// Asking whether a table was kept makes no folder; a table the previous
+// version kept is moved in when asked for, since it is then a kept table.
+TEST_F(UserFoldersTest, WhereTheTableIsMakesNoFolderUntilThereIsATable) {
+  EXPECT_EQ(KeptTablePath(), home_.File(".local/state/zelmora/table.qvr"));
+  EXPECT_FALSE(std::filesystem::exists(home_.File(".local/state")));
+  std::filesystem::create_directories(home_.File(".local/share/zelmora"));
+  testing::Put(home_.File(".local/share/zelmora/table.qvr"), "kept\r\n");
+  EXPECT_EQ(Slurp(KeptTablePath()), "kept\r\n");
+  EXPECT_EQ(ModeOf(home_.File(".local/state/zelmora")), 0700u);
+}
+
 // A state folder that someone else could have filled with links is not used.
 TEST_F(UserFoldersTest, StateFolderOfOthersOrWritableByOthersIsRefused) {
   const std::string state = home_.File("state");

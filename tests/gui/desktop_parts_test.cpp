@@ -2,9 +2,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QFontInfo>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBrowser>
 
 #include "engine/text.h"
@@ -18,6 +22,7 @@
 #include "gui/report_printer.h"
 #include "gui/results_clipboard.h"
 #include "gui/term_tooltips.h"
+#include "gui/user_settings.h"
 #include "tests/support/sample_table.h"
 #include "tests/support/scripted_prompts.h"
 #include "tests/support/test_text.h"
@@ -37,6 +42,33 @@ TEST(FileDialogTest, StartsInTheLastFolderAndOffersTheSuggestedName) {
     EXPECT_EQ(QDir(dialog.directory()), QDir(folder.path()));
     EXPECT_EQ(dialog.selectedFiles().value(0), folder.filePath(name + ".qvr"));
   }
+}
+
+// Every setting is in the program's one settings file; a last folder an
+// earlier version kept in Qt's place for programs without an organisation
+// is taken over once and its file removed.
+TEST(FileDialogTest, LastFolderIsKeptWithTheOtherSettingsAndTakenOverOnce) {
+  QTemporaryDir folder;
+  UserSettings().remove(QStringLiteral("lastFolder"));
+  QString earlier_file;
+  {
+    QSettings earlier(QSettings::defaultFormat(), QSettings::UserScope,
+                      QStringLiteral("Unknown Organization"), QStringLiteral("zelmora-window"));
+    earlier.setValue(QStringLiteral("lastFolder"), folder.path());
+    earlier_file = earlier.fileName();
+  }
+  ASSERT_TRUE(QFileInfo(earlier_file).isFile());
+  EXPECT_EQ(FileDialog::LastFolder(), folder.path());
+  EXPECT_FALSE(QFileInfo(earlier_file).exists());
+  EXPECT_FALSE(QFileInfo(QFileInfo(earlier_file).path()).exists());
+  EXPECT_EQ(UserSettings().value(QStringLiteral("lastFolder")).toString(), folder.path());
+
+  const QString other = folder.filePath(QStringLiteral("山田"));
+  ASSERT_TRUE(QDir().mkpath(other));
+  FileDialog::RememberFolder(other + QStringLiteral("/名簿.qvr"));
+  EXPECT_EQ(FileDialog::LastFolder(), other);
+  EXPECT_EQ(UserSettings().value(QStringLiteral("lastFolder")).toString(), other);
+  EXPECT_FALSE(QFileInfo(earlier_file).exists());
 }
 
 // The menu bar's extension icon, decoded when first drawn, is the style's
@@ -77,6 +109,13 @@ TEST(HelpTest, PagesAndTooltipsExplainEveryAbbreviationAndInputReadsAsTyped) {
   }
   for (const char* text : {"A", "-0", "-10", "-50"}) EXPECT_NE(TechniqueTooltip(text), "") << text;
   for (const char* text : {"", "-5", "-60", "x"}) EXPECT_EQ(TechniqueTooltip(text), "") << text;
+
+  // Escape closes it from the page, where the focus is; F1 brings it back.
+  help.browser().setFocus();
+  QTest::keyClick(&help.browser(), Qt::Key_Escape);
+  EXPECT_FALSE(help.isVisible());
+  EXPECT_EQ(&HelpWindow::ShowFor(window), &help);
+  EXPECT_TRUE(help.isVisible());
 }
 
 TEST(ResultsTextTest, OneRowPerAttackerThreeColumnsPerDefender) {
@@ -108,7 +147,10 @@ int PdfPages(const QString& text) {
   RenderTextReport(printer, text);
   QFile pdf(printer.outputFileName());
   const QByteArray bytes = pdf.open(QIODevice::ReadOnly) ? pdf.readAll() : QByteArray();
-  EXPECT_TRUE(bytes.contains("IPAGothic"));
+  // The font the report asks for where one is installed, embedded by its
+  // name without spaces.
+  const QString family = QFontInfo(ReportFont()).family();
+  EXPECT_TRUE(bytes.contains(family.toLatin1().replace(" ", ""))) << family.toStdString();
   return static_cast<int>(bytes.count("/Type /Page\n"));
 }
 

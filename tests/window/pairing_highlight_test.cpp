@@ -9,13 +9,13 @@
 #include <vector>
 
 #include "engine/text.h"
+#include "gui/user_settings.h"
 #include "tests/support/grid_texts.h"
 #include "tests/support/sample_table.h"
 #include "tests/support/window_table.h"
 #include "window/calc_window.h"
 #include "window/matchup_detail_dialog.h"
 #include "window/pairing_marks.h"
-#include "window/user_settings.h"
 
 namespace zelmora {
 namespace {

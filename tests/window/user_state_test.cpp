@@ -18,12 +18,12 @@
 #include "files/cp932.h"
 #include "files/kept_table.h"
 #include "files/roster_file.h"
+#include "gui/user_settings.h"
 #include "tests/support/grid_texts.h"
 #include "tests/support/sample_table.h"
 #include "tests/support/window_table.h"
 #include "window/calc_window.h"
 #include "window/recent_files.h"
-#include "window/user_settings.h"
 
 namespace zelmora {
 namespace {
