@@ -76,14 +76,15 @@ std::optional<QString> NativeFileName(QWidget* parent, const FileChoice& choice,
   dialog->SetOptions(options);
   if (!folder.isEmpty()) {
     Held<IShellItem> start;
-    if (SUCCEEDED(SHCreateItemFromParsingName(QDir::toNativeSeparators(folder).toStdWString().c_str(),
-                                              nullptr, IID_IShellItem,
-                                              reinterpret_cast<void**>(start.Out())))) {
+    if (SUCCEEDED(SHCreateItemFromParsingName(
+            QDir::toNativeSeparators(folder).toStdWString().c_str(), nullptr, IID_IShellItem,
+            reinterpret_cast<void**>(start.Out())))) {
       dialog->SetFolder(start.operator->());
     }
   }
   if (save && !choice.suggested_name.isEmpty()) {
-    dialog->SetFileName((choice.suggested_name + u'.' + choice.default_suffix).toStdWString().c_str());
+    dialog->SetFileName(
+        (choice.suggested_name + u'.' + choice.default_suffix).toStdWString().c_str());
   }
   const auto owner = parent ? reinterpret_cast<HWND>(parent->window()->winId()) : nullptr;
   if (FAILED(dialog->Show(owner))) return QString();  // cancelled
