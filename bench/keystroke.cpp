@@ -14,6 +14,7 @@
 #include <charconv>
 #include <cstring>
 
+#include "bench/key_press.h"
 #include "bench/sample_encounter.h"
 #include "bench/silent_prompts.h"
 #include "window/attacker_row.h"
@@ -25,13 +26,6 @@
 namespace zelmora {
 
 namespace {
-
-void Press(QLineEdit& edit, Qt::Key key, const QString& text) {
-  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-  QApplication::sendEvent(&edit, &press);
-  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-  QApplication::sendEvent(&edit, &release);
-}
 
 void Type(QLineEdit& edit, int count) {
   for (int i = 0; i < count; ++i) {

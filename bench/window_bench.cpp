@@ -9,19 +9,13 @@
 #include <cstdlib>
 #include <memory>
 
+#include "bench/key_press.h"
 #include "bench/sample_encounter.h"
 #include "bench/silent_prompts.h"
 #include "window/calc_window.h"
 
 namespace zelmora {
 namespace {
-
-void Press(QLineEdit& edit, Qt::Key key, const QString& text) {
-  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-  QApplication::sendEvent(&edit, &press);
-  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-  QApplication::sendEvent(&edit, &release);
-}
 
 // One keystroke in row 3's judgment value: the line edit's own work, the
 // change handler, the recalculation of the row against five defenders, the
