@@ -62,7 +62,8 @@ void CopyAttributes(int from, int to) {
 
 int KeepMetadata(const struct stat& replaced, int original, int fd) {
   if (fchown(fd, replaced.st_uid, replaced.st_gid) != 0) {
-    fchown(fd, static_cast<uid_t>(-1), replaced.st_gid);  // a group the user belongs to
+    // At least the group, where the user belongs to it; else the user's own stays.
+    [[maybe_unused]] const int group_kept = fchown(fd, static_cast<uid_t>(-1), replaced.st_gid);
   }
   if (original >= 0) CopyAttributes(original, fd);
   struct stat now;
