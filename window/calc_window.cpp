@@ -242,7 +242,7 @@ CalcWindow::CalcWindow(Prompts& prompts) : QMainWindow(nullptr), prompts_(prompt
   ShowState();
 }
 
-CalcWindow::~CalcWindow() = default;
+CalcWindow::~CalcWindow() { disconnect(focus_ends_typing_); }
 
 void CalcWindow::BindInputs() {
   for (int field = 0; field < kFieldCount; ++field) {
@@ -338,7 +338,8 @@ void CalcWindow::BindUserState() {
   for (GridInput* input : findChildren<GridInput*>()) input->FilterEvents(drop);
 
   // Typing joins one undo step only while the focus stays in its field.
-  connect(qApp, &QApplication::focusChanged, this, [this] { document_.EndTyping(); });
+  focus_ends_typing_ =
+      connect(qApp, &QApplication::focusChanged, this, [this] { document_.EndTyping(); });
 }
 
 // Entries are numbered for their mnemonic. The old actions may be the one

@@ -173,6 +173,9 @@ class CalcWindow : public QMainWindow {
   const GridInput* typing_in_ = nullptr;
   // The roster the title names.
   std::string shown_roster_;
+  // The application's focus changes end typing in the document; cut before
+  // the document goes, since taking the widgets down moves the focus.
+  QMetaObject::Connection focus_ends_typing_;
   bool titled_ = false;
   std::unique_ptr<class PairingHighlight> highlight_;
   std::array<QAction*, kCommandCount> actions_{};
