@@ -10,6 +10,7 @@
 #include "app/command_line_messages.h"
 #include "app/option_table.h"
 #include "files/error_reason.h"
+#include "files/system_error.h"
 #include "files/terminal_text.h"
 
 namespace zelmora {
@@ -47,7 +48,7 @@ int RunWindowProgram(char** argv, const Console& console) {
   }
   execv(program.c_str(), argv);
   console.err << kProgramName << ": " << TerminalSafe(program) << ": "
-              << ReasonIn(console.language, ErrorReason(errno)) << '\n';
+              << ReasonIn(console.language, SystemErrorReason(LastSystemError())) << '\n';
   return kExitFileError;
 }
 

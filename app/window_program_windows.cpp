@@ -4,8 +4,8 @@
 
 #include "app/option_table.h"
 #include "files/error_reason.h"
+#include "files/system_error.h"
 #include "files/wide_text.h"
-#include "files/windows_error.h"
 
 namespace zelmora {
 namespace {
@@ -54,7 +54,7 @@ int RunWindowProgram(char** /*argv*/, const Console& console) {
   if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                       &startup, &process)) {
     console.err << kProgramName << ": " << Utf8FromWide(program) << ": "
-                << ReasonIn(console.language, WindowsErrorReason(GetLastError())) << '\n';
+                << ReasonIn(console.language, SystemErrorReason(LastSystemError())) << '\n';
     return kExitFileError;
   }
   WaitForSingleObject(process.hProcess, INFINITE);

@@ -77,7 +77,11 @@ std::string ErrorReason(int error_number) {
   for (const auto& [number, reason] : kReasons) {
     if (number == error_number) return std::string(reason.japanese);
   }
-  return std::string(kOtherError.japanese) + std::to_string(error_number);
+  return ErrorNumberReason(static_cast<unsigned long>(error_number));
+}
+
+std::string ErrorNumberReason(unsigned long number) {
+  return std::string(kOtherError.japanese) + std::to_string(number);
 }
 
 std::string UnholdableReason(std::string_view character) {

@@ -15,6 +15,8 @@ namespace zelmora {
 // The common errors from the program's own table; any other error by its
 // number, never in the system's words, which follow no language of ours.
 std::string ErrorReason(int error_number);
+// An error the table lacks, errno or a platform's code: by its number.
+std::string ErrorNumberReason(unsigned long number);
 
 // A roster refused for a character code page 932 cannot hold (UTF-8).
 std::string UnholdableReason(std::string_view character);
@@ -34,7 +36,7 @@ inline constexpr std::string_view kSharedFolderReason = "ほかのユーザー�
 inline constexpr std::string_view kTooLargeSettingsReason =
     "ファイルが大きすぎます（設定として読み込めるのは 1 MiB まで）";
 
-// What Windows says in codes of its own (files/windows_error.h).
+// What Windows says in codes of its own (files/system_error.h).
 inline constexpr std::string_view kInUseReason = "ほかのプログラムがファイルを使っています";
 inline constexpr std::string_view kLockedReason = "ほかのプログラムがファイルをロックしています";
 inline constexpr std::string_view kWriteProtectedReason = "ディスクが書き込み禁止になっています";
@@ -46,8 +48,8 @@ inline constexpr std::string_view kReadOnlyFileReason = "読み取り専用の�
 // else that is not a regular file. Nothing for a regular file.
 std::optional<std::string> NonRegularFileReason(mode_t mode);
 
-// A reason from the functions above in `language`; one the program's tables
-// do not hold (Windows's words) stays as it is.
+// A reason from the functions above in `language`; words the program's
+// tables do not hold stay as they are.
 std::string ReasonIn(Language language, std::string_view reason);
 
 }  // namespace zelmora

@@ -7,11 +7,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <new>
 #include <variant>
 
 #include "files/error_reason.h"
+#include "files/file_io_platform.h"
 #include "files/kept_metadata.h"
 #include "files/temporary_names.h"
 #include "files/temporary_names_linux.h"
@@ -20,16 +19,6 @@
 
 namespace zelmora {
 namespace {
-
-FileError ErrorOf(const std::string& path, int error_number) {
-  return {path, ErrorReason(error_number)};
-}
-
-ReadResult Failed(const std::string& path, std::string reason) {
-  ReadResult result;
-  result.error = FileError{path, std::move(reason)};
-  return result;
-}
 
 // A write past the file size limit fails with EFBIG and raises SIGXFSZ, which
 // would end the program without a word. The signal is held back while
@@ -58,67 +47,6 @@ class FileSizeSignalHeld {
   sigset_t saved_;
   bool raised_ = false;
 };
-
-// Returns 0 or the errno of the first failure.
-int WriteAll(int fd, std::string_view bytes) {
-  FileSizeSignalHeld held;
-  while (!bytes.empty()) {
-    const ssize_t written = write(fd, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      if (errno == EFBIG) held.Raised();
-      return errno;
-    }
-    if (written == 0) return EIO;  // no progress: never spin
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return 0;
-}
-
-// Runs `write` into `fd`; running out of memory on the way is ENOMEM.
-int Produce(int fd, const ByteWriter& write) {
-  return WriteBuffered<int>(
-      write, [fd](std::string_view bytes) { return WriteAll(fd, bytes); }, ENOMEM);
-}
-
-std::optional<std::string> RefusedToRead(const struct stat& info) {
-  if (auto refused = NonRegularFileReason(info.st_mode)) return refused;
-  if (static_cast<std::uintmax_t>(info.st_size) > kMaxReadBytes) {
-    return std::string(kTooLargeToReadReason);
-  }
-  return std::nullopt;
-}
-
-ReadResult ReadBounded(const std::string& path, std::size_t max_lines) {
-  // Without O_NONBLOCK, opening a FIFO would wait for a writer forever.
-  UniqueFd fd(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-  if (!fd.valid()) {
-    if (errno == ENXIO) return Failed(path, std::string(kNotRegularFileReason));  // a socket
-    return Failed(path, ErrorReason(errno));
-  }
-  struct stat info;
-  if (fstat(fd.get(), &info) != 0) return Failed(path, ErrorReason(errno));
-  if (auto refused = RefusedToRead(info)) return Failed(path, *refused);
-
-  ReadResult result;
-  result.bytes.reserve(static_cast<std::size_t>(info.st_size));
-  std::size_t lines = 0;
-  char buffer[1 << 16];
-  while (lines < max_lines) {
-    const ssize_t got = read(fd.get(), buffer, sizeof buffer);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) return Failed(path, ErrorReason(errno));
-    if (got == 0) break;
-    const auto size = static_cast<std::size_t>(got);
-    // The file grew after fstat, or it is one whose size the system does not tell.
-    if (result.bytes.size() + size > kMaxReadBytes) {
-      return Failed(path, std::string(kTooLargeToReadReason));
-    }
-    result.bytes.append(buffer, size);
-    lines += static_cast<std::size_t>(std::count(buffer, buffer + size, '\n'));
-  }
-  return result;
-}
 
 // A temporary file open for writing; `name` stays empty while it is unnamed.
 struct TemporaryFile {
@@ -175,7 +103,7 @@ UniqueFd OpenReplaced(const WriteTarget& target) {
 }
 
 int Fill(const WriteTarget& target, int fd, const ByteWriter& write) {
-  int error = Produce(fd, write);
+  int error = WriteProduced(fd, write);
   if (error == 0 && target.existing) {
     error = KeepMetadata(*target.existing, OpenReplaced(target).get(), fd);
   }
@@ -246,13 +174,45 @@ int Save(const WriteTarget& target, const ByteWriter& write, Temporary kind, mod
 
 }  // namespace
 
-ReadResult ReadFileBytes(const std::string& path, std::size_t max_lines) {
-  try {
-    return ReadBounded(path, max_lines);
-  } catch (const std::bad_alloc&) {
-    return Failed(path, ErrorReason(ENOMEM));
+ReadableFile::ReadableFile(const std::string& path)
+    // Without O_NONBLOCK, opening a FIFO would wait for a writer forever.
+    : file_(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)) {
+  struct stat info;
+  if (file_ < 0) {
+    refused_ = errno == ENXIO ? std::string(kNotRegularFileReason)  // a socket
+                              : SystemErrorReason(errno);
+  } else if (fstat(file_, &info) != 0) {
+    refused_ = SystemErrorReason(errno);
+  } else {
+    refused_ = NonRegularFileReason(info.st_mode);
+    size_ = static_cast<std::uint64_t>(info.st_size);
   }
 }
+
+ReadableFile::~ReadableFile() {
+  if (file_ >= 0) close(file_);
+}
+
+Transfer ReadableFile::Read(std::span<char> buffer) {
+  for (;;) {
+    const ssize_t got = read(file_, buffer.data(), buffer.size());
+    if (got >= 0) return {static_cast<std::size_t>(got)};
+    if (errno != EINTR) return {0, errno};
+  }
+}
+
+Transfer WriteSome(NativeFile file, std::string_view bytes) {
+  FileSizeSignalHeld held;
+  for (;;) {
+    const ssize_t written = write(file, bytes.data(), bytes.size());
+    if (written >= 0) return {static_cast<std::size_t>(written)};
+    if (errno == EINTR) continue;
+    if (errno == EFBIG) held.Raised();
+    return {0, errno};
+  }
+}
+
+SystemError WriteToStream(int fd, const ByteWriter& write) { return WriteProduced(fd, write); }
 
 std::optional<FileError> WriteFileSafely(const std::string& path, const ByteWriter& write,
                                          Temporary temporary, mode_t new_file_mode) {
@@ -261,20 +221,8 @@ std::optional<FileError> WriteFileSafely(const std::string& path, const ByteWrit
   const WriteTarget& target = std::get<WriteTarget>(resolved);
   RemoveStaleTemporaries(target.folder.get());
   if (const int error = Save(target, write, temporary, new_file_mode)) {
-    return ErrorOf(path, error);
+    return FileError{path, SystemErrorReason(error)};
   }
-  return std::nullopt;
-}
-
-std::optional<FileError> WriteToDescriptor(int fd, std::string_view bytes,
-                                           const std::string& name) {
-  if (const int error = WriteAll(fd, bytes); error != 0) return ErrorOf(name, error);
-  return std::nullopt;
-}
-
-std::optional<FileError> WriteToDescriptor(int fd, const ByteWriter& write,
-                                           const std::string& name) {
-  if (const int error = Produce(fd, write); error != 0) return ErrorOf(name, error);
   return std::nullopt;
 }
 

@@ -5,14 +5,13 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <new>
 #include <utility>
 
 #include "files/error_reason.h"
+#include "files/file_io_platform.h"
 #include "files/temporary_names.h"
 #include "files/temporary_names_windows.h"
 #include "files/wide_text.h"
-#include "files/windows_error.h"
 
 namespace zelmora {
 namespace {
@@ -50,15 +49,7 @@ std::string ReasonFor(const std::wstring& path, DWORD code) {
       break;
     }
   }
-  return WindowsErrorReason(code);
-}
-
-FileError Failed(const std::string& path, DWORD code) { return {path, WindowsErrorReason(code)}; }
-
-ReadResult FailedRead(const std::string& path, std::string reason) {
-  ReadResult result;
-  result.error = FileError{path, std::move(reason)};
-  return result;
+  return SystemErrorReason(code);
 }
 
 // Only a file on a disk is read or replaced: not a folder, not a device
@@ -79,37 +70,6 @@ HANDLE OpenShared(const std::wstring& path, DWORD access) {
                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
 }
 
-ReadResult ReadBounded(const std::string& path, std::size_t max_lines) {
-  const std::optional<std::wstring> wide = WideFromUtf8(path);
-  if (!wide) return FailedRead(path, WindowsErrorReason(ERROR_INVALID_NAME));
-  Handle file(OpenShared(*wide, GENERIC_READ));
-  if (!file.valid()) return FailedRead(path, ReasonFor(*wide, GetLastError()));
-  if (auto refused = RefusedKind(file.get())) return FailedRead(path, *refused);
-  LARGE_INTEGER size;
-  if (!GetFileSizeEx(file.get(), &size))
-    return FailedRead(path, WindowsErrorReason(GetLastError()));
-  if (static_cast<std::uint64_t>(size.QuadPart) > kMaxReadBytes) {
-    return FailedRead(path, std::string(kTooLargeToReadReason));
-  }
-  ReadResult result;
-  result.bytes.reserve(static_cast<std::size_t>(size.QuadPart));
-  std::size_t lines = 0;
-  char buffer[1 << 16];
-  while (lines < max_lines) {
-    DWORD got = 0;
-    if (!ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) {
-      return FailedRead(path, WindowsErrorReason(GetLastError()));
-    }
-    if (got == 0) break;
-    if (result.bytes.size() + got > kMaxReadBytes) {
-      return FailedRead(path, std::string(kTooLargeToReadReason));
-    }
-    result.bytes.append(buffer, got);
-    lines += static_cast<std::size_t>(std::count(buffer, buffer + got, '\n'));
-  }
-  return result;
-}
-
 // The folder and the full path of a save's target.
 struct Target {
   std::wstring folder;
@@ -119,7 +79,7 @@ struct Target {
 
 std::optional<std::string> ResolveTarget(const std::string& path, Target& target) {
   const std::optional<std::wstring> wide = WideFromUtf8(path);
-  if (!wide || wide->empty()) return WindowsErrorReason(ERROR_INVALID_NAME);
+  if (!wide || wide->empty()) return SystemErrorReason(ERROR_INVALID_NAME);
   wchar_t* name = nullptr;
   std::wstring full(MAX_PATH, L'\0');
   DWORD length =
@@ -128,7 +88,7 @@ std::optional<std::string> ResolveTarget(const std::string& path, Target& target
     full.resize(length);
     length = GetFullPathNameW(wide->c_str(), length, full.data(), &name);
   }
-  if (length == 0) return WindowsErrorReason(GetLastError());
+  if (length == 0) return SystemErrorReason(GetLastError());
   if (name == nullptr) return ErrorReason(EISDIR);  // the path ends in a separator
   target.folder.assign(full.data(), static_cast<std::size_t>(name - full.data()) - 1);
   full.resize(length);
@@ -151,33 +111,13 @@ std::optional<std::string> ResolveTarget(const std::string& path, Target& target
   Handle replaceable(CreateFileW(target.path.c_str(), DELETE | FILE_WRITE_ATTRIBUTES,
                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-  if (!replaceable.valid()) return WindowsErrorReason(GetLastError());
+  if (!replaceable.valid()) return SystemErrorReason(GetLastError());
   target.exists = true;
   return std::nullopt;
 }
 
-// Returns 0 or the error of the first failing step.
-DWORD WriteAll(HANDLE file, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
-    DWORD written = 0;
-    if (!WriteFile(file, bytes.data(), chunk, &written, nullptr)) return GetLastError();
-    if (written == 0) return ERROR_WRITE_FAULT;  // no progress: never spin
-    bytes.remove_prefix(written);
-  }
-  return 0;
-}
-
-// Returns 0 or the error of the first failure; running out of memory while
-// producing the bytes is one too.
-DWORD Produce(HANDLE file, const ByteWriter& write) {
-  return WriteBuffered<DWORD>(
-      write, [file](std::string_view bytes) { return WriteAll(file, bytes); },
-      ERROR_NOT_ENOUGH_MEMORY);
-}
-
 DWORD Fill(HANDLE file, const ByteWriter& write) {
-  const DWORD error = Produce(file, write);
+  const DWORD error = WriteProduced(file, write);
   if (error != 0) return error;
   return FlushFileBuffers(file) ? 0 : GetLastError();
 }
@@ -215,12 +155,43 @@ DWORD Save(const Target& target, const ByteWriter& write) {
 
 }  // namespace
 
-ReadResult ReadFileBytes(const std::string& path, std::size_t max_lines) {
-  try {
-    return ReadBounded(path, max_lines);
-  } catch (const std::bad_alloc&) {
-    return FailedRead(path, ErrorReason(ENOMEM));
+ReadableFile::ReadableFile(const std::string& path) : file_(INVALID_HANDLE_VALUE) {
+  const std::optional<std::wstring> wide = WideFromUtf8(path);
+  if (!wide) {
+    refused_ = SystemErrorReason(ERROR_INVALID_NAME);
+    return;
   }
+  file_ = OpenShared(*wide, GENERIC_READ);
+  if (file_ == INVALID_HANDLE_VALUE) {
+    refused_ = ReasonFor(*wide, GetLastError());
+    return;
+  }
+  refused_ = RefusedKind(file_);
+  if (refused_) return;
+  LARGE_INTEGER size;
+  if (GetFileSizeEx(file_, &size)) {
+    size_ = static_cast<std::uint64_t>(size.QuadPart);
+  } else {
+    refused_ = SystemErrorReason(GetLastError());
+  }
+}
+
+ReadableFile::~ReadableFile() {
+  if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
+}
+
+Transfer ReadableFile::Read(std::span<char> buffer) {
+  const auto size = static_cast<DWORD>(std::min<std::size_t>(buffer.size(), 1u << 30));
+  DWORD got = 0;
+  if (!ReadFile(file_, buffer.data(), size, &got, nullptr)) return {0, GetLastError()};
+  return {got};
+}
+
+Transfer WriteSome(NativeFile file, std::string_view bytes) {
+  const auto size = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+  DWORD written = 0;
+  if (!WriteFile(file, bytes.data(), size, &written, nullptr)) return {0, GetLastError()};
+  return {written};
 }
 
 // The temporary is always named on Windows; a new file's access follows its
@@ -230,35 +201,22 @@ std::optional<FileError> WriteFileSafely(const std::string& path, const ByteWrit
   Target target;
   if (auto refused = ResolveTarget(path, target)) return FileError{path, *refused};
   RemoveStaleTemporariesIn(target.folder);
-  if (const DWORD error = Save(target, write)) return Failed(path, error);
+  if (const DWORD error = Save(target, write)) return FileError{path, SystemErrorReason(error)};
   return std::nullopt;
 }
 
 // Binary mode, so that the C library adds no carriage returns of its own.
-std::optional<FileError> WriteToDescriptor(int fd, std::string_view bytes,
-                                           const std::string& name) {
-  return WriteToDescriptor(
-      fd, [bytes](ByteSink& sink) { sink.Append(bytes); }, name);
-}
-
-std::optional<FileError> WriteToDescriptor(int fd, const ByteWriter& write,
-                                           const std::string& name) {
+SystemError WriteToStream(int fd, const ByteWriter& write) {
   _setmode(fd, _O_BINARY);
   const auto file = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
-  if (file == INVALID_HANDLE_VALUE) return FileError{name, ErrorReason(EBADF)};
+  if (file == INVALID_HANDLE_VALUE) return ERROR_INVALID_HANDLE;
+  if (!IsConsole(file)) return WriteProduced(file, write);
   // A console shows UTF-8 right only when written as UTF-16; redirected
   // output gets the bytes as they are.
-  DWORD error = 0;
-  if (IsConsole(file)) {
-    WideConsole console(file);
-    error = WriteBuffered<DWORD>(
-        write, [&console](std::string_view bytes) { return console.Write(bytes); },
-        ERROR_NOT_ENOUGH_MEMORY);
-  } else {
-    error = Produce(file, write);
-  }
-  if (error != 0) return Failed(name, error);
-  return std::nullopt;
+  WideConsole console(file);
+  return WriteBuffered<SystemError>(
+      write, [&console](std::string_view bytes) { return console.Write(bytes); },
+      kOutOfMemoryError);
 }
 
 }  // namespace zelmora

@@ -4,8 +4,8 @@
 
 #include <cstdlib>
 
+#include "files/system_error.h"
 #include "files/wide_text.h"
-#include "files/windows_error.h"
 
 namespace zelmora {
 namespace {
@@ -38,7 +38,7 @@ KeptTablePlace FindKeptTablePlace() {
   const std::wstring folder = base + L"\\zelmora";
   KeptTablePlace place;
   if (!CreateDirectoryW(folder.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
-    place.refused = FileError{Utf8FromWide(folder), WindowsErrorReason(GetLastError())};
+    place.refused = FileError{Utf8FromWide(folder), SystemErrorReason(LastSystemError())};
     return place;
   }
   place.path = Utf8FromWide(folder + L"\\table.qvr");

@@ -1,11 +1,13 @@
+#include "files/file_io.h"
+
 #include <errno.h>
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "files/file_io.h"
+#include "files/error_reason.h"
 #include "files/same_file.h"
+#include "files/system_error.h"
 #include "files/temporary_names.h"
-#include "files/windows_error.h"
 #include "tests/files/files_test_support.h"
 
 namespace zelmora {
@@ -64,10 +66,10 @@ TEST_F(WindowsWriterTest, RemovesOnlyTemporariesOfEndedProcesses) {
 }
 
 // Windows's codes say what the errno of the same trouble says.
-TEST(WindowsErrorReasonTest, CodesForTheSameTroubleGiveTheErrnosReason) {
-  EXPECT_EQ(WindowsErrorReason(ERROR_PATH_NOT_FOUND), ErrorReason(ENOENT));
-  EXPECT_EQ(WindowsErrorReason(ERROR_FILE_EXISTS), ErrorReason(EEXIST));
-  EXPECT_EQ(WindowsErrorReason(ERROR_CRC), ErrorReason(EIO));
+TEST(SystemErrorReasonTest, CodesForTheSameTroubleGiveTheErrnosReason) {
+  EXPECT_EQ(SystemErrorReason(ERROR_PATH_NOT_FOUND), ErrorReason(ENOENT));
+  EXPECT_EQ(SystemErrorReason(ERROR_FILE_EXISTS), ErrorReason(EEXIST));
+  EXPECT_EQ(SystemErrorReason(ERROR_CRC), ErrorReason(EIO));
 }
 
 TEST(WindowsSameFileTest, IgnoresCaseAndResolvesDots) {

@@ -1,10 +1,11 @@
+#include "files/system_error.h"
+
 #include <errno.h>
 #include <windows.h>
 
 #include <string_view>
 
-#include "files/wide_text.h"
-#include "files/windows_error.h"
+#include "files/error_reason.h"
 
 namespace zelmora {
 namespace {
@@ -35,32 +36,22 @@ constexpr WindowsReason kWindowsReasons[] = {
     {ERROR_CRC, EIO},
     {ERROR_FILE_EXISTS, EEXIST},
     {ERROR_ALREADY_EXISTS, EEXIST},
+    {ERROR_INVALID_HANDLE, EBADF},
 };
-
-// Windows's own text for a code the table lacks, with the code for a search.
-std::string SystemText(DWORD code) {
-  wchar_t* text = nullptr;
-  const DWORD length = FormatMessageW(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-  std::wstring_view message(text, text ? length : 0);
-  while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r')) {
-    message.remove_suffix(1);
-  }
-  std::string reason = "エラー " + std::to_string(code);
-  if (!message.empty()) reason += "（" + Utf8FromWide(message) + "）";
-  LocalFree(text);
-  return reason;
-}
 
 }  // namespace
 
-std::string WindowsErrorReason(unsigned long code) {
+static_assert(kOutOfMemoryError == ERROR_NOT_ENOUGH_MEMORY &&
+              kNoProgressError == ERROR_WRITE_FAULT);
+
+SystemError LastSystemError() { return GetLastError(); }
+
+std::string SystemErrorReason(SystemError code) {
   for (const WindowsReason& reason : kWindowsReasons) {
     if (reason.code != code) continue;
     return reason.same_as ? ErrorReason(reason.same_as) : std::string(reason.own);
   }
-  return SystemText(code);
+  return ErrorNumberReason(code);
 }
 
 }  // namespace zelmora

@@ -324,7 +324,7 @@ TEST(ErrorReasonTest, EveryReasonHasItsEnglish) {
             "\u201C\u2603\u201D is not a character of Shift JIS");
   EXPECT_EQ(ReasonIn(Language::kEnglish, ErrorReason(ENOTSOCK)),
             "error number " + std::to_string(ENOTSOCK));
-  // Words the program's tables do not hold (Windows's own) stay as they are.
+  // Words the program's tables do not hold stay as they are.
   EXPECT_EQ(ReasonIn(Language::kEnglish, "エラー 5（アクセスが拒否されました。）"),
             "エラー 5（アクセスが拒否されました。）");
 }
