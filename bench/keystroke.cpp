@@ -15,13 +15,8 @@
 #include <cstring>
 
 #include "bench/key_press.h"
-#include "bench/sample_encounter.h"
 #include "bench/silent_prompts.h"
-#include "window/attacker_row.h"
-#include "window/calc_grid.h"
 #include "window/calc_window.h"
-#include "window/grid_input.h"
-#include "window/table_document.h"
 
 namespace zelmora {
 
@@ -59,14 +54,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   zelmora::SilentPrompts prompts;
   zelmora::CalcWindow window(prompts);
-  zelmora::Encounter table;
-  zelmora::FillSampleEncounter(table);
-  window.document().SetTable(table);
-  window.show();
-  QApplication::processEvents();
-  QLineEdit& judgment = window.grid().attacker(3).judgment().LineEdit();
-  judgment.setFocus();
-  judgment.end(false);
+  QLineEdit& judgment = zelmora::FocusSampleJudgment(window);
   // The first keystrokes make what a line edit makes only once (its undo
   // stack, the cursor's blink timer): not part of a keystroke's cost.
   zelmora::Type(judgment, 2);

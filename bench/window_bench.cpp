@@ -10,7 +10,6 @@
 #include <memory>
 
 #include "bench/key_press.h"
-#include "bench/sample_encounter.h"
 #include "bench/silent_prompts.h"
 #include "window/calc_window.h"
 
@@ -30,14 +29,7 @@ void BM_Keystroke(benchmark::State& state) {
   CalcWindow window(prompts);
   const bool heat_map = state.range(0) == 1;
   window.action(CalcWindow::Command::kHeatMap).setChecked(heat_map);
-  Encounter table;
-  FillSampleEncounter(table);
-  window.document().SetTable(table);
-  window.show();
-  QApplication::processEvents();
-  QLineEdit& judgment = window.grid().attacker(3).judgment().LineEdit();
-  judgment.setFocus();
-  judgment.end(false);
+  QLineEdit& judgment = FocusSampleJudgment(window);
   bool typed = false;
   for (auto _ : state) {
     if (typed) {
