@@ -12,8 +12,9 @@ namespace zelmora {
 namespace {
 
 // Where a name leads once every link is followed, in its folder or in the
-// folders above: the folder (device and inode) and the name in it. Nothing
-// where the path does not resolve to a file that could be written.
+// folders above (resolved as a save resolves it, with Linux's O_PATH): the
+// folder (device and inode) and the name in it. Nothing where the path does
+// not resolve to a file that could be written.
 struct Destination {
   dev_t device;
   ino_t folder;
