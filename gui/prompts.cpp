@@ -8,6 +8,7 @@
 #include "gui/cp932_qstring.h"
 #include "gui/file_dialog.h"
 #include "gui/native_file_dialog.h"
+#include "gui/screen_fit.h"
 
 namespace zelmora {
 namespace {
@@ -69,6 +70,9 @@ void DesktopPrompts::ShowNotice(QWidget* parent, const QString& message) {
   QMessageBox::information(parent, QStringLiteral("ZELMORA"), message);
 }
 
-int DesktopPrompts::Run(QDialog& dialog) { return dialog.exec(); }
+int DesktopPrompts::Run(QDialog& dialog) {
+  FitToScreen(dialog);
+  return dialog.exec();
+}
 
 }  // namespace zelmora

@@ -18,6 +18,7 @@
 #include "engine/labels.h"
 #include "engine/text.h"
 #include "gui/prompts.h"
+#include "gui/screen_fit.h"
 #include "tests/support/sample_records.h"
 #include "tests/support/test_text.h"
 #include "window/about_dialog.h"
@@ -101,6 +102,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::unique_ptr<QDialog> dialog = example->second();
+  FitToScreen(*dialog);  // as the program shows it
   dialog->show();
   // Give the X server a moment to draw before the id is handed out.
   QTimer::singleShot(500, [&] {

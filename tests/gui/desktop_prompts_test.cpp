@@ -8,11 +8,17 @@
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <functional>
 
+#include "gui/dialog_buttons.h"
+#include "gui/dialog_lines.h"
 #include "gui/prompts.h"
 
 namespace zelmora {
@@ -52,6 +58,62 @@ TEST(DesktopPromptsTest, RunExecutesTheDialogAndReturnsItsResult) {
   EXPECT_EQ(prompts.Run(dialog), QDialog::Accepted);
   WhenOpens<QDialog>([](QDialog& modal) { modal.reject(); });
   EXPECT_EQ(prompts.Run(dialog), QDialog::Rejected);
+}
+
+// A dialog laid out as the program's are: `count` fields in a column fixed
+// to its size, and a row of buttons at its foot. Field `focused` has the
+// focus.
+void LayOutFields(QDialog& dialog, int count, int focused) {
+  auto* lines = new QVBoxLayout(&dialog);
+  for (int i = 0; i < count; ++i) lines->addWidget(NewField(dialog, 120));
+  lines->addWidget(new DialogButtons(dialog, DialogButtons::Kind::kOkCancel));
+  FixToContents(*lines, 160);
+  dialog.findChildren<QLineEdit*>().at(focused)->setFocus();
+}
+
+// What a user of a dialog too tall for the screen needs: the dialog on the
+// screen, its buttons in view outside the scroll area, the focus where the
+// dialog put it, and each field brought into view as Tab reaches it.
+void ExpectScrollsWithButtonsInView(QDialog& modal, int focused) {
+  auto* scroll = modal.findChild<QScrollArea*>();
+  ASSERT_NE(scroll, nullptr);
+  EXPECT_TRUE(modal.screen()->availableGeometry().contains(modal.frameGeometry()));
+  auto* buttons = modal.findChild<DialogButtons*>();
+  EXPECT_TRUE(buttons->isVisible());
+  EXPECT_FALSE(scroll->isAncestorOf(buttons));
+  const QList<QLineEdit*> fields = modal.findChildren<QLineEdit*>();
+  EXPECT_EQ(QApplication::focusWidget(), fields.at(focused));
+  for (int i = focused + 1; i < fields.size(); ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  }
+  ASSERT_EQ(QApplication::focusWidget(), fields.back());
+  const QPoint scrolled(scroll->horizontalScrollBar()->value(),
+                        scroll->verticalScrollBar()->value());
+  EXPECT_TRUE(scroll->viewport()->rect().contains(fields.back()->geometry().translated(-scrolled)));
+}
+
+// The offscreen screen is 800 by 600 pixels: 40 fields do not fit on it and
+// scroll; 3 do, and the dialog is shown as it was laid out.
+TEST(DesktopPromptsTest, ADialogTallerThanTheScreenScrollsWithItsButtonsInView) {
+  DesktopPrompts prompts;
+  QDialog tall;
+  LayOutFields(tall, 40, 20);
+  ASSERT_GT(tall.sizeHint().height(), tall.screen()->availableGeometry().height());
+  WhenOpens<QDialog>([](QDialog& modal) {
+    ExpectScrollsWithButtonsInView(modal, 20);
+    modal.accept();
+  });
+  EXPECT_EQ(prompts.Run(tall), QDialog::Accepted);
+
+  QDialog small;
+  LayOutFields(small, 3, 0);
+  const QSize laid_out = small.size();
+  WhenOpens<QDialog>([laid_out](QDialog& modal) {
+    EXPECT_EQ(modal.findChild<QScrollArea*>(), nullptr);
+    EXPECT_EQ(modal.size(), laid_out);
+    modal.accept();
+  });
+  prompts.Run(small);
 }
 
 TEST(DesktopPromptsTest, FileDialogsUseTheFilterAndSuffixAndGiveThePickedPath) {
