@@ -22,7 +22,6 @@
 #include "files/roster_file.h"
 #include "files/same_file.h"
 #include "files/terminal_text.h"
-#include "files/write_target.h"
 
 namespace zelmora {
 namespace {

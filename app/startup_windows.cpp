@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "app/startup.h"
-#include "files/wide_text.h"
+#include "files/wide_text_windows.h"
 
 namespace zelmora {
 

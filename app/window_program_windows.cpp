@@ -5,7 +5,7 @@
 #include "app/option_table.h"
 #include "files/error_reason.h"
 #include "files/system_error.h"
-#include "files/wide_text.h"
+#include "files/wide_text_windows.h"
 
 namespace zelmora {
 namespace {

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <thread>
 
-#include "files/unique_fd.h"
+#include "files/unique_fd_posix.h"
 
 namespace zelmora {
 namespace {

@@ -11,11 +11,11 @@
 
 #include "files/error_reason.h"
 #include "files/file_io_platform.h"
-#include "files/kept_metadata.h"
+#include "files/kept_metadata_linux.h"
 #include "files/temporary_names.h"
 #include "files/temporary_names_linux.h"
-#include "files/unique_fd.h"
-#include "files/write_target.h"
+#include "files/unique_fd_posix.h"
+#include "files/write_target_linux.h"
 
 namespace zelmora {
 namespace {

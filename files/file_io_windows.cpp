@@ -11,7 +11,7 @@
 #include "files/file_io_platform.h"
 #include "files/temporary_names.h"
 #include "files/temporary_names_windows.h"
-#include "files/wide_text.h"
+#include "files/wide_text_windows.h"
 
 namespace zelmora {
 namespace {

@@ -1,4 +1,4 @@
-#include "files/kept_metadata.h"
+#include "files/kept_metadata_linux.h"
 
 #include <errno.h>
 #include <sys/xattr.h>

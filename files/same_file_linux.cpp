@@ -6,7 +6,7 @@
 #include <optional>
 #include <variant>
 
-#include "files/write_target.h"
+#include "files/write_target_linux.h"
 
 namespace zelmora {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "files/wide_text.h"
+#include "files/wide_text_windows.h"
 
 namespace zelmora {
 namespace {

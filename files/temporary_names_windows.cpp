@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "files/temporary_names.h"
-#include "files/wide_text.h"
+#include "files/wide_text_windows.h"
 
 namespace zelmora {
 namespace {

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "files/error_reason.h"
-#include "files/unique_fd.h"
+#include "files/unique_fd_posix.h"
 
 namespace zelmora {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "files/system_error.h"
-#include "files/wide_text.h"
+#include "files/wide_text_windows.h"
 
 namespace zelmora {
 namespace {

@@ -1,4 +1,4 @@
-#include "files/wide_text.h"
+#include "files/wide_text_windows.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "files/write_target.h"
+#include "files/write_target_linux.h"
 
 #include <fcntl.h>
 #include <limits.h>

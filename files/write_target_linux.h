@@ -6,7 +6,7 @@
 #include <string>
 #include <variant>
 
-#include "files/unique_fd.h"
+#include "files/unique_fd_posix.h"
 
 namespace zelmora {
 
