@@ -74,14 +74,6 @@ class ShownOutput : public ByteSink {
  private:
   static constexpr std::size_t kBufferBytes = std::size_t{1} << 16;
 
-  // Where the pending UTF-8 may be cut: before the sequence that starts
-  // last, which may still lack bytes.
-  std::size_t WholeUtf8() const {
-    std::size_t end = pending_.size();
-    while (end > 0 && (static_cast<unsigned char>(pending_[end - 1]) & 0xC0) == 0x80) --end;
-    return end > 0 ? end - 1 : 0;
-  }
-
   // Passes on the pending bytes, or all but a last character that may
   // still lack its second byte.
   void Pass(bool all) {
@@ -92,7 +84,7 @@ class ShownOutput : public ByteSink {
       used = AppendUtf8FromCp932Prefix(pending_, all ? pending_.size() : pending_.size() - 1,
                                        converted_, whole);
     } else {
-      if (!all) used = WholeUtf8();
+      if (!all) used = WholeUtf8Length(pending_);
       converted_.assign(pending_, 0, used);
     }
     out_.Append(terminal_ ? WithVisibleControls(converted_) : converted_);

@@ -34,6 +34,22 @@ bool AppendUtf8FromCp932(std::string_view cp932, std::string& out);
 std::size_t AppendUtf8FromCp932Prefix(std::string_view cp932, std::size_t count, std::string& out,
                                       bool& whole);
 
+// Decodes `cp932` a piece at a time, handing each piece's UTF-8 to
+// `each(std::string_view)`, so that a long text is never held decoded
+// whole. Whether every byte decoded.
+template <class Each>
+bool ForEachUtf8Piece(std::string_view cp932, const Each& each) {
+  constexpr std::size_t kPieceBytes = std::size_t{1} << 15;
+  bool whole = true;
+  std::string utf8;
+  while (!cp932.empty()) {
+    utf8.clear();
+    cp932.remove_prefix(AppendUtf8FromCp932Prefix(cp932, kPieceBytes, utf8, whole));
+    each(std::string_view(utf8));
+  }
+  return whole;
+}
+
 // Whether bytes decode whole as code page 932, and as UTF-8.
 bool IsCp932Text(std::string_view bytes);
 bool IsUtf8Text(std::string_view bytes);

@@ -37,9 +37,6 @@ std::string ResultFields(const MatchupResult& result) {
               technique.auto_triggered ? "1" : "0", ShortestReal(result.expected_damage)});
 }
 
-// How many code page 932 bytes of a name are decoded at a time.
-constexpr std::size_t kPieceBytes = std::size_t{1} << 15;
-
 // A spreadsheet runs a cell that starts with one of these as a formula
 // (or, for tab and CR, may shift it into one).
 constexpr std::string_view kFormulaStarts = "=+-@\t\r";
@@ -57,23 +54,19 @@ void WriteNameField(ByteSink& sink, std::string_view cp932) {
   if (!cp932.empty() && kFormulaStarts.find(cp932.front()) != std::string_view::npos) {
     sink.Append("'");
   }
-  std::string utf8;
-  bool whole = true;
-  while (!cp932.empty()) {
-    utf8.clear();
-    cp932.remove_prefix(AppendUtf8FromCp932Prefix(cp932, kPieceBytes, utf8, whole));
+  ForEachUtf8Piece(cp932, [&sink, quoted](std::string_view utf8) {
     if (!quoted) {
       sink.Append(utf8);
-      continue;
+      return;
     }
     std::size_t start = 0;
-    for (std::size_t quote = utf8.find('"'); quote != std::string::npos;
+    for (std::size_t quote = utf8.find('"'); quote != std::string_view::npos;
          quote = utf8.find('"', quote + 1)) {
-      sink.Append(std::string_view(utf8).substr(start, quote + 1 - start));
+      sink.Append(utf8.substr(start, quote + 1 - start));
       start = quote;  // the quote again, doubled
     }
-    sink.Append(std::string_view(utf8).substr(start));
-  }
+    sink.Append(utf8.substr(start));
+  });
   if (quoted) sink.Append("\"");
 }
 

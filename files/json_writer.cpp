@@ -12,9 +12,6 @@ namespace {
 
 constexpr char kHexDigits[] = "0123456789abcdef";
 
-// How many code page 932 bytes are decoded at a time: a piece of a long name.
-constexpr std::size_t kPieceBytes = std::size_t{1} << 15;
-
 bool NeedsEscape(unsigned char byte) {
   return byte < 0x20 || byte == '"' || byte == '\\' || byte == 0x7F || byte == 0xC2;
 }
@@ -141,15 +138,11 @@ JsonWriter& JsonWriter::String(std::string_view utf8) {
 }
 
 bool JsonWriter::Cp932String(std::string_view cp932) {
-  bool whole = true;
-  std::string utf8;
   buffer_ += '"';
-  while (!cp932.empty()) {
-    utf8.clear();
-    cp932.remove_prefix(AppendUtf8FromCp932Prefix(cp932, kPieceBytes, utf8, whole));
+  const bool whole = ForEachUtf8Piece(cp932, [this](std::string_view utf8) {
     AppendJsonEscaped(utf8, buffer_);
     if (buffer_.size() >= kFlushBytes) Flush();
-  }
+  });
   Put("\"");
   return whole;
 }

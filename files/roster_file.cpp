@@ -157,17 +157,31 @@ bool HasRosterLine(std::string_view file_bytes, const RosterTargets& targets) {
   return false;
 }
 
-// The bytes as code page 932: a file that is valid code page 932 as it is,
-// else one that is valid UTF-8 (a byte-order mark dropped) converted.
+// How a file is read: as code page 932 when it is valid code page 932 as it
+// is, else as UTF-8 when it is valid UTF-8, after its byte-order mark if it
+// has one (`mark`, its length).
+struct Encoding {
+  bool utf8 = false;
+  std::size_t mark = 0;
+};
+
+Encoding EncodingOf(std::string_view file_bytes) {
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (file_bytes.starts_with(kByteOrderMark) && IsUtf8Text(file_bytes)) {
+    return {true, kByteOrderMark.size()};
+  }
+  return {!IsCp932Text(file_bytes) && IsUtf8Text(file_bytes), 0};
+}
+
+// The bytes as code page 932, a UTF-8 file converted.
 RosterRead Decode(std::string_view file_bytes, std::string& cp932) {
   RosterRead read;
-  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-  const bool marked = file_bytes.starts_with(kByteOrderMark) && IsUtf8Text(file_bytes);
-  if (!marked && (IsCp932Text(file_bytes) || !IsUtf8Text(file_bytes))) {
+  const Encoding encoding = EncodingOf(file_bytes);
+  if (!encoding.utf8) {
     cp932 = file_bytes;
     return read;
   }
-  if (marked) file_bytes.remove_prefix(kByteOrderMark.size());
+  file_bytes.remove_prefix(encoding.mark);
   read.read_as_utf8 = true;
   if (std::optional<std::string> converted = Cp932FromUtf8(file_bytes)) {
     cp932 = std::move(*converted);
@@ -241,11 +255,10 @@ bool ConvertInPlace(std::string& bytes, std::string& unholdable) {
 // little more memory than the file.
 RosterRead LoadAllInPlace(std::string&& bytes, Encounter& encounter) {
   RosterRead read;
-  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-  const bool marked = std::string_view(bytes).starts_with(kByteOrderMark) && IsUtf8Text(bytes);
-  if (marked || (!IsCp932Text(bytes) && IsUtf8Text(bytes))) {
+  const Encoding encoding = EncodingOf(bytes);
+  if (encoding.utf8) {
     read.read_as_utf8 = true;
-    if (marked) bytes.erase(0, kByteOrderMark.size());
+    bytes.erase(0, encoding.mark);
     if (!ConvertInPlace(bytes, read.unholdable)) {
       read.refusal = UnholdableReason(read.unholdable);
       return read;

@@ -242,7 +242,7 @@ CalcWindow::CalcWindow(Prompts& prompts) : QMainWindow(nullptr), prompts_(prompt
   ShowState();
 }
 
-CalcWindow::~CalcWindow() { disconnect(focus_ends_typing_); }
+CalcWindow::~CalcWindow() = default;
 
 void CalcWindow::BindInputs() {
   for (int field = 0; field < kFieldCount; ++field) {
@@ -337,9 +337,10 @@ void CalcWindow::BindUserState() {
   installEventFilter(drop);
   for (GridInput* input : findChildren<GridInput*>()) input->FilterEvents(drop);
 
-  // Typing joins one undo step only while the focus stays in its field.
-  focus_ends_typing_ =
-      connect(qApp, &QApplication::focusChanged, this, [this] { document_.EndTyping(); });
+  // Typing joins one undo step only while the focus stays in its field. The
+  // connection goes with the document: taking the window's widgets down
+  // moves the focus after the document is gone.
+  connect(qApp, &QApplication::focusChanged, &document_, &TableDocument::EndTyping);
 }
 
 // Entries are numbered for their mnemonic. The old actions may be the one
@@ -531,11 +532,7 @@ void CalcWindow::SaveAs() {
 }
 
 bool CalcWindow::WriteRoster(const QString& path) {
-  if (const auto error = document_.Save(FilePathBytes(path))) {
-    prompts_.ShowError(this, WriteErrorMessage(*error));
-    return false;
-  }
-  Notify(QStringLiteral("保存しました: %1").arg(QDir::toNativeSeparators(path)));
+  if (!ReportWrite(path, document_.Save(FilePathBytes(path)))) return false;
   RememberRoster(path);
   return true;
 }
@@ -616,7 +613,11 @@ void CalcWindow::SaveBytes(const FileChoice& choice, const std::string& bytes) {
 }
 
 bool CalcWindow::WriteBytes(const QString& path, const std::string& bytes) {
-  if (const auto error = WriteFileSafely(FilePathBytes(path), bytes)) {
+  return ReportWrite(path, WriteFileSafely(FilePathBytes(path), bytes));
+}
+
+bool CalcWindow::ReportWrite(const QString& path, const std::optional<FileError>& error) {
+  if (error) {
     prompts_.ShowError(this, WriteErrorMessage(*error));
     return false;
   }

@@ -163,6 +163,9 @@ class CalcWindow : public QMainWindow {
   // false.
   bool WriteBytes(const QString& path, const std::string& bytes);
   bool WriteRoster(const QString& path);
+  // Tells how writing `path` went: the error in a dialog, or that it was
+  // saved in the status bar. Returns whether it was saved.
+  bool ReportWrite(const QString& path, const std::optional<FileError>& error);
   // A save dialog's choice offering the name of the table.
   FileChoice Suggesting(const FileChoice& choice) const;
 
@@ -173,9 +176,6 @@ class CalcWindow : public QMainWindow {
   const GridInput* typing_in_ = nullptr;
   // The roster the title names.
   std::string shown_roster_;
-  // The application's focus changes end typing in the document; cut before
-  // the document goes, since taking the widgets down moves the focus.
-  QMetaObject::Connection focus_ends_typing_;
   bool titled_ = false;
   std::unique_ptr<class PairingHighlight> highlight_;
   std::array<QAction*, kCommandCount> actions_{};

@@ -3,7 +3,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QStyle>
 #include <QVBoxLayout>
 #include <array>
 #include <span>
@@ -54,11 +53,7 @@ void SetText(QLineEdit* field, const QString& text) { SetTextFromStart(*field, t
 // A name wider than its field shows whole in the field's tooltip.
 void SetName(QLineEdit* field, const QString& name) {
   SetText(field, name);
-  const int frame =
-      field->hasFrame() ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
-  const QMargins margins = field->textMargins();
-  const int room = field->width() - 2 * frame - margins.left() - margins.right() - 4;
-  const bool cut = QFontMetrics(field->font()).horizontalAdvance(name) > room;
+  const bool cut = field->fontMetrics().horizontalAdvance(name) > VisibleTextWidth(*field);
   field->setToolTip(cut ? name : QString());
 }
 

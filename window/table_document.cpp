@@ -76,7 +76,7 @@ RosterLoad TableDocument::Load(const std::string& path) {
 }
 
 std::optional<FileError> TableDocument::Save(const std::string& path) {
-  if (auto error = WriteFileSafely(path, SaveAllBytes(encounter_))) return error;
+  if (auto error = SaveAll(path, encounter_)) return error;
   history_.BelongTo(path);
   keeper_.Changed();
   emit StateChanged();
