@@ -82,6 +82,9 @@ void ExpectScrollsWithButtonsInView(QDialog& modal, int focused) {
   EXPECT_TRUE(buttons->isVisible());
   EXPECT_FALSE(scroll->isAncestorOf(buttons));
   const QList<QLineEdit*> fields = modal.findChildren<QLineEdit*>();
+  // A busy machine can run the answering timer before the window system has
+  // activated the dialog and given it the keyboard.
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&modal));
   EXPECT_EQ(QApplication::focusWidget(), fields.at(focused));
   for (int i = focused + 1; i < fields.size(); ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
