@@ -69,24 +69,20 @@ std::string SetAsideUnreadableSettingsWithNotice(zelmora::Language language) {
   namespace messages = zelmora::messages;
   const auto set_aside = zelmora::SetAsideUnreadableSettings();
   if (!set_aside) return {};
-  const std::string path = zelmora::TerminalSafe(set_aside->problem.path);
-  const std::string reason = zelmora::ReasonIn(language, set_aside->problem.reason);
-  std::string notice;
-  if (set_aside->moved_to.empty()) {
+  const bool moved = !set_aside->moved_to.empty();
+  if (!moved) {
     static const QTemporaryDir for_this_run;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, for_this_run.path());
-    notice = messages::Filled(messages::kSettingsNotRead.In(language), {path, reason});
-  } else {
-    notice = messages::Filled(messages::kSettingsSetAside.In(language),
-                              {path, reason, zelmora::TerminalSafe(set_aside->moved_to)});
   }
-  std::cerr << zelmora::kProgramName << ": " << notice << '\n';
-  if (language == zelmora::Language::kJapanese) return notice;
-  return zelmora::messages::Filled(
-      (set_aside->moved_to.empty() ? messages::kSettingsNotRead : messages::kSettingsSetAside)
-          .In(zelmora::Language::kJapanese),
-      {path, zelmora::ReasonIn(zelmora::Language::kJapanese, set_aside->problem.reason),
-       zelmora::TerminalSafe(set_aside->moved_to)});
+  const auto notice_in = [&](zelmora::Language in) {
+    return messages::Filled(
+        (moved ? messages::kSettingsSetAside : messages::kSettingsNotRead).In(in),
+        {zelmora::TerminalSafe(set_aside->problem.path),
+         zelmora::ReasonIn(in, set_aside->problem.reason),
+         zelmora::TerminalSafe(set_aside->moved_to)});
+  };
+  std::cerr << zelmora::kProgramName << ": " << notice_in(language) << '\n';
+  return notice_in(zelmora::Language::kJapanese);
 }
 
 // The window, with the roster of the command line loaded and the settings a

@@ -57,21 +57,14 @@ void TableDocument::SetTable(const Encounter& table) {
   Act(kAll, kAll);
 }
 
-void TableDocument::NewTable() {
-  ApplyTableState(TableState{}, encounter_);
-  history_.Record(TableStateOf(encounter_));
-  history_.BelongTo({});
-  Recalculate(kAll, kAll);
-}
+void TableDocument::NewTable() { Open(TableState{}, {}, std::nullopt); }
 
 RosterLoad TableDocument::Load(const std::string& path) {
   Encounter loaded = encounter_;
   RosterLoad load = LoadAll(path, loaded);
   if (load.error) return load;
-  ApplyTableState(TableStateOf(loaded), encounter_);
-  history_.Record(TableStateOf(encounter_));
-  history_.BelongTo(path);
-  Recalculate(kAll, kAll);
+  const TableState table = TableStateOf(loaded);
+  Open(table, path, table);
   return load;
 }
 
@@ -101,11 +94,16 @@ TableDocument::KeptRestore TableDocument::RestoreKept() {
     // has changed since, and the table stays marked until saved or loaded.
     if (!roster.saved && content == TableStateOf(kept)) content.reset();
   }
-  ApplyTableState(TableStateOf(kept), encounter_);
-  history_.Record(TableStateOf(encounter_));
-  history_.BelongTo(roster.path, std::move(content));
-  Recalculate(kAll, kAll);
+  Open(TableStateOf(kept), roster.path, std::move(content));
   return {};
+}
+
+void TableDocument::Open(const TableState& table, const std::string& roster,
+                         std::optional<TableState> content) {
+  ApplyTableState(table, encounter_);
+  history_.Record(table);
+  history_.BelongTo(roster, std::move(content));
+  Recalculate(kAll, kAll);
 }
 
 void TableDocument::Undo() {

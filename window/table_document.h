@@ -102,6 +102,9 @@ class TableDocument : public QObject {
   // them and tells so.
   void Act(SlotSelection attackers, SlotSelection defenders, const std::string& group = {});
   void Recalculate(SlotSelection attackers, SlotSelection defenders, bool every_result = false);
+  // Shows `table` as a step of its own that belongs to `roster`, which holds
+  // `content` (nothing known: a roster that has vanished, or none).
+  void Open(const TableState& table, const std::string& roster, std::optional<TableState> content);
   // The history's current table, shown again after undo or redo.
   void ShowCurrent();
 
