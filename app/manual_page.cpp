@@ -1,11 +1,13 @@
 #include "app/manual_page.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <span>
 #include <string_view>
 
 #include "app/option_table.h"
+#include "files/cp932.h"
 
 namespace zelmora {
 namespace {
@@ -109,11 +111,6 @@ constexpr std::string_view kSeeAlso = ".BR locale (7),\n.BR environ (7)";
 
 bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
 
-// The length of the UTF-8 sequence that starts with `lead`.
-std::size_t SequenceLength(unsigned char lead) {
-  return lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-}
-
 // Plain text for the typesetter: a backslash printed as itself, a minus
 // (options, "-") kept from turning into a hyphen, a hyphen between letters
 // left as one. Japanese has no blanks to break lines at: a break point (\:)
@@ -123,7 +120,8 @@ std::string Escaped(std::string_view text) {
   std::string out;
   for (std::size_t i = 0; i < text.size();) {
     const char c = text[i];
-    const std::size_t length = SequenceLength(static_cast<unsigned char>(c));
+    // The page's own text, always UTF-8; a stray byte would pass alone.
+    const std::size_t length = std::max<std::size_t>(Utf8SequenceLength(text, i), 1);
     const bool hyphen =
         c == '-' && i > 0 && i + 1 < text.size() && IsLetter(text[i - 1]) && IsLetter(text[i + 1]);
     if (c == '\\') {

@@ -23,22 +23,28 @@ constexpr std::array<std::pair<char32_t, char32_t>, 7> kLookAlikes = {{
 }};
 
 constexpr char32_t kReplacement = 0xFFFD;
-constexpr char32_t kNoCharacter = 0x110000;
+// What DecodeAt gives for bytes that hold no character (U+0000 is ASCII
+// and never asked for).
+constexpr char32_t kNoCharacter = 0;
 
-// The code point of the character at the start of `cp932` and its length in
-// bytes; kNoCharacter for a byte that starts none (0x80, 0xA0, 0xFD to 0xFF,
-// a lead byte without its trail) or a pair the code page leaves empty. The
-// table holds no yen sign nor overline, so 0x5C and 0x7E stay ASCII.
-std::pair<char32_t, std::size_t> DecodeAt(std::string_view cp932) {
-  const auto byte = static_cast<unsigned char>(cp932.front());
-  if (byte < 0x80) return {byte, 1};
+// The code point of the character that starts with the byte at `cp932`, of
+// 0x80 or more, with `available` bytes there, and its length in bytes;
+// kNoCharacter for a byte that starts none (0x80, 0xA0, 0xFD to 0xFF, a lead
+// byte without its trail) or a pair the code page leaves empty (0 in the
+// table). The table holds no yen sign nor overline, so 0x5C and 0x7E stay
+// ASCII. Inlined into the report's decoding loop, where a call for every
+// double-byte character costs a tenth more instructions
+// (bench/command_line_cost.sh).
+[[gnu::always_inline]] inline std::pair<char32_t, std::size_t> DecodeAt(const unsigned char* cp932,
+                                                                        std::size_t available) {
+  const unsigned char byte = cp932[0];
   if (byte >= 0xA1 && byte <= 0xDF) return {0xFF61 + (byte - 0xA1), 1};
-  if (Cp932CharacterBytes(cp932.front()) != 2 || cp932.size() < 2) return {kNoCharacter, 1};
-  const auto trail = static_cast<unsigned char>(cp932[1]);
+  if (available < 2 || Cp932CharacterBytes(static_cast<char>(byte)) != 2) return {kNoCharacter, 1};
+  const unsigned char trail = cp932[1];
   if (trail < 0x40 || trail > 0xFC) return {kNoCharacter, 1};
   const std::size_t lead = byte <= 0x9F ? byte - 0x81 : byte - 0xE0 + (0x9F - 0x81 + 1);
   const char32_t code = kCp932Decode[lead][trail - 0x40];
-  return {code == 0 ? kNoCharacter : code, 2};
+  return {code, code == kNoCharacter ? 1 : 2};
 }
 
 // The code point of the UTF-8 sequence at `utf8[i]` and its length; a length
@@ -120,22 +126,9 @@ std::size_t AppendUtf8FromCp932Prefix(std::string_view cp932, std::size_t count,
         ++read;
         continue;
       }
-      char32_t code = kNoCharacter;
-      std::size_t length = 1;
-      if (byte >= 0xA1 && byte <= 0xDF) {
-        code = 0xFF61 + (byte - 0xA1);
-      } else if (read + 1 < size && Cp932CharacterBytes(static_cast<char>(byte)) == 2) {
-        const unsigned trail = bytes[read + 1];
-        const std::size_t lead = byte <= 0x9F ? byte - 0x81 : byte - 0xE0 + (0x9F - 0x81 + 1);
-        const char32_t found =
-            trail >= 0x40 && trail <= 0xFC ? kCp932Decode[lead][trail - 0x40] : 0;
-        if (found != 0) {
-          code = found;
-          length = 2;
-        }
-      }
       // A pair that decodes to nothing gives up its first byte only: the
       // next one is read afresh.
+      auto [code, length] = DecodeAt(bytes + read, size - read);
       if (code == kNoCharacter) {
         whole = false;
         code = kReplacement;
@@ -175,7 +168,8 @@ bool IsCp932Text(std::string_view bytes) {
       ++i;
       continue;
     }
-    const auto [code, length] = DecodeAt(bytes.substr(i));
+    const auto [code, length] =
+        DecodeAt(reinterpret_cast<const unsigned char*>(bytes.data()) + i, bytes.size() - i);
     if (code == kNoCharacter) return false;
     i += length;
   }
@@ -188,11 +182,15 @@ bool IsUtf8Text(std::string_view bytes) {
       ++i;
       continue;
     }
-    const std::size_t length = Utf8At(bytes, i).second;
+    const std::size_t length = Utf8SequenceLength(bytes, i);
     if (length == 0) return false;
     i += length;
   }
   return true;
+}
+
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t i) {
+  return Utf8At(text, i).second;
 }
 
 std::string FirstUnholdable(std::string_view utf8) {

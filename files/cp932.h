@@ -54,6 +54,11 @@ bool ForEachUtf8Piece(std::string_view cp932, const Each& each) {
 bool IsCp932Text(std::string_view bytes);
 bool IsUtf8Text(std::string_view bytes);
 
+// How many bytes the valid UTF-8 sequence at `text[i]` takes (1 for ASCII);
+// 0 when the bytes there are not UTF-8 (cut, overlong, a surrogate, past
+// U+10FFFF).
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t i);
+
 // The first character of valid UTF-8 text that code page 932 cannot hold,
 // as UTF-8; empty when every one can be held.
 std::string FirstUnholdable(std::string_view utf8);

@@ -16,19 +16,6 @@ std::string Utf8Of(char32_t code) {
           static_cast<char>(0x80 | (code & 0x3F))};
 }
 
-// How many bytes the valid UTF-8 sequence at `text[i]` takes; 0 when the
-// bytes there are not UTF-8 (a file name's bytes may be anything).
-std::size_t SequenceLength(std::string_view text, std::size_t i) {
-  const auto lead = static_cast<unsigned char>(text[i]);
-  const std::size_t length = lead < 0xC2   ? 0
-                             : lead < 0xE0 ? 2
-                             : lead < 0xF0 ? 3
-                             : lead < 0xF5 ? 4
-                                           : 0;
-  if (length == 0 || text.size() - i < length) return 0;
-  return IsUtf8Text(text.substr(i, length)) ? length : 0;
-}
-
 // A byte that is no text as `\x9B`: shown, never sent to the terminal raw,
 // where some bytes (0x9B) start a control sequence.
 void AppendEscapedByte(unsigned char byte, std::string& out) {
@@ -52,7 +39,7 @@ std::string Visible(std::string_view utf8, bool keep_line_ends) {
       out += kReplacement;
       ++i;
     } else if (byte >= 0x80) {
-      const std::size_t length = SequenceLength(utf8, i);
+      const std::size_t length = Utf8SequenceLength(utf8, i);
       if (length == 0) {
         AppendEscapedByte(byte, out);
       } else {
