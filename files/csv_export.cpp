@@ -41,8 +41,9 @@ std::string ResultFields(const MatchupResult& result) {
 // (or, for tab and CR, may shift it into one).
 constexpr std::string_view kFormulaStarts = "=+-@\t\r";
 
-// A name of code page 932 bytes written as CsvNameField writes its UTF-8,
-// decoded a piece at a time into the sink: a long name is never held again.
+// A name of code page 932 bytes as a field of UTF-8: a leading apostrophe
+// where a spreadsheet would take it for a formula, then as CsvField; decoded
+// a piece at a time into the sink, so that a long name is never held again.
 // The characters that decide quoting and the apostrophe are ASCII, and no
 // byte below 0x40 is ever the second of a pair, so the bytes tell as well as
 // the decoded text.
@@ -121,13 +122,6 @@ std::string CsvField(std::string_view text) {
     out += c;
   }
   return out + "\"";
-}
-
-std::string CsvNameField(std::string_view name) {
-  if (!name.empty() && kFormulaStarts.find(name.front()) != std::string_view::npos) {
-    return CsvField("'" + std::string(name));
-  }
-  return CsvField(name);
 }
 
 void WriteCsvExport(const Encounter& e, ByteSink& sink) {

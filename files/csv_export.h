@@ -22,8 +22,5 @@ void WriteCsvExport(const Encounter& encounter, ByteSink& sink);
 // A field as CSV writes it: quoted, with doubled quotes, when it holds a
 // comma, a quote or a line break; as it is otherwise.
 std::string CsvField(std::string_view text);
-// A name as CSV writes it: a leading apostrophe where a spreadsheet would
-// take it for a formula, then as CsvField.
-std::string CsvNameField(std::string_view name);
 
 }  // namespace zelmora

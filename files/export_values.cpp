@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "engine/text.h"
-#include "files/cp932.h"
 
 namespace zelmora {
 
@@ -14,13 +13,6 @@ std::string ShortestReal(double value) {
   const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
   if (error != std::errc()) return {};
   return {buffer, end};
-}
-
-DecodedName DecodeName(std::string_view cp932) {
-  DecodedName name;
-  name.utf8.reserve(cp932.size() + cp932.size() / 2);
-  name.lossy = !AppendUtf8FromCp932(cp932, name.utf8);
-  return name;
 }
 
 TechniqueChoice ReadTechnique(const MatchupResult& result) {

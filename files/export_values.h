@@ -16,14 +16,6 @@ namespace zelmora {
 // not finite, which neither format can carry as a number.
 std::string ShortestReal(double value);
 
-// A name decoded from code page 932 to UTF-8; bytes that do not decode
-// become U+FFFD and `lossy` says so.
-struct DecodedName {
-  std::string utf8;
-  bool lossy = false;
-};
-DecodedName DecodeName(std::string_view cp932);
-
 // The stored technique text of a pairing split into its meaning: "A" is an
 // auto-triggered attack (no penalty), "-30" a technique of penalty 30.
 struct TechniqueChoice {

@@ -7,9 +7,9 @@
 
 #include "files/byte_sink.h"
 
-// A JSON document written into a sink as it is made, in the layout of
-// JsonValue::Text: two blanks a level, and a container the caller calls flat
-// (one that holds no non-empty object or array) on one line.
+// A JSON document written into a sink as it is made: two blanks a level,
+// and a container the caller calls flat (one that holds no non-empty object
+// or array) on one line, so that a record reads as one row.
 namespace zelmora {
 
 class JsonWriter {
