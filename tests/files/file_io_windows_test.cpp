@@ -65,11 +65,15 @@ TEST_F(WindowsWriterTest, RemovesOnlyTemporariesOfEndedProcesses) {
   EXPECT_EQ(folder_.Entries(), (std::vector<std::string>{own, "party.qvr"}));
 }
 
-// Windows's codes say what the errno of the same trouble says.
+// Windows's codes say what the errno of the same trouble says; a code the
+// table lacks is told by its number, as an errno the table lacks is, never
+// in Windows's own words.
 TEST(SystemErrorReasonTest, CodesForTheSameTroubleGiveTheErrnosReason) {
   EXPECT_EQ(SystemErrorReason(ERROR_PATH_NOT_FOUND), ErrorReason(ENOENT));
   EXPECT_EQ(SystemErrorReason(ERROR_FILE_EXISTS), ErrorReason(EEXIST));
   EXPECT_EQ(SystemErrorReason(ERROR_CRC), ErrorReason(EIO));
+  EXPECT_EQ(SystemErrorReason(ERROR_NOT_READY), "エラー番号 21");
+  EXPECT_EQ(ReasonIn(Language::kEnglish, SystemErrorReason(ERROR_NOT_READY)), "error number 21");
 }
 
 TEST(WindowsSameFileTest, IgnoresCaseAndResolvesDots) {
